@@ -1,0 +1,47 @@
+// The install folder (read-only data: settings defaults, the menu, symbol drawings) and
+// the per-user folder (the user's own settings). Start-up finds them from the registry and
+// %APPDATA% and publishes them in four host environment variables; code that runs later
+// reads those variables, with the running module's own folder as the last fallback.
+#ifndef FRAMEWORK_FOLDERS_H
+#define FRAMEWORK_FOLDERS_H
+
+#include "mfc/CString.h"
+#include "win/winreg.h"
+
+/// A registry key opened for one read, on the stack. Failures are silent.
+class RegistryKey {
+public:
+  RegistryKey(HKEY root = HKEY_LOCAL_MACHINE, REGSAM access = KEY_READ, bool showErrors = false)
+      : m_root(root), m_access(access), m_showErrors(showErrors) {}
+  ~RegistryKey();
+  /// The string value `valueName` of root\`keyPath`, read into a 1024-byte buffer; the
+  /// empty text on any failure, a value that does not fit included.
+  CString ReadString(const CString& keyPath, const CString& valueName);
+
+private:
+  HKEY m_key = nullptr;
+  HKEY m_root;
+  REGSAM m_access;
+  bool m_showErrors;
+};
+
+/// The install folder as the installer registered it (HKLM
+/// "SOFTWARE\MIRABO\Fastrelle\2018\Fastrelle", value "Path"), without a trailing "\".
+/// Cached once non-empty; an empty result is read again at the next call.
+CString GetRegisteredInstallPath();
+/// "%APPDATA%" expanded (a 260-character buffer); empty when the expansion fails or does
+/// not fit.
+CString ExpandAppdata();
+/// ExpandAppdata() + "\Mirabo\Fastrelle\2018\Fastrelle". Not cached.
+CString BuildAppdataPath();
+/// The folder of the module that runs this code, with "/" separators and the trailing "/":
+/// 'C:\a\b\m.zrx' => 'C:/a/b/'.
+CString GetModuleFolder();
+/// The install folder for code that runs after start-up: the host variable
+/// "Fastrelle_Construction_Path", else "Fastrelle_Plot_Path" (cached once found), else the
+/// module's folder (not cached).
+CString GetInstallPath();
+/// As GetInstallPath with the "_AppdataPath" variables; the empty text when neither is set.
+CString GetAppdataPath();
+
+#endif

@@ -1,0 +1,16 @@
+// cadhost's command line.
+#ifndef HOST_OPTIONS_H
+#define HOST_OPTIONS_H
+
+#include <string>
+
+struct HostOptions {
+  std::string install;  // the install folder; default: the folder of the program
+  std::string appdata;  // the per-user folder that %APPDATA% names
+  std::string script;   // commands and answers, one per line; default: standard input
+};
+
+/// Reads argv. On a bad command line prints why and the usage to stderr and returns false.
+bool ParseOptions(int argc, char** argv, HostOptions& options);
+
+#endif

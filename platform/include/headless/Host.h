@@ -1,0 +1,94 @@
+// Control of the headless host, for the host program and the tests: the command-line
+// transcript, the input queue, running commands by name, seeding the registry and the
+// per-user folder, and the loaded modules. System code never includes this header.
+#ifndef PLATFORM_HEADLESS_HOST_H
+#define PLATFORM_HEADLESS_HOST_H
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "win/winuser.h"
+
+namespace headless {
+
+// --- Command-line transcript --------------------------------------------------------------
+/// Everything printed on the command line since the last ClearTranscript.
+std::wstring Transcript();
+void ClearTranscript();
+/// Called with each piece of text as it is printed (the host program echoes it); null to stop.
+void SetTranscriptEcho(std::function<void(const std::wstring&)> echo);
+
+// --- Input queue ---------------------------------------------------------------------------
+// Every interactive request takes its answer from this queue, one line at a time, as a CAD
+// script would give it. An empty queue answers "cancel".
+void PushInput(const std::wstring& line);
+void PushInputs(const std::vector<std::wstring>& lines);
+/// Where lines come from once the queue is empty (the script file or the terminal); it
+/// gives false when it has no more. Without a source an empty queue stays empty.
+void SetInputSource(std::function<bool(std::wstring&)> source);
+/// Takes the next line, from the queue or else from the source; false when neither has one.
+bool PopInput(std::wstring& line);
+/// The next line without taking it; false when the queue is empty.
+bool PeekInput(std::wstring& line);
+void ClearInput();
+std::size_t PendingInput();
+
+// --- Commands ------------------------------------------------------------------------------
+struct CommandInfo {
+  std::wstring group, globalName, localName;
+  int flags;
+};
+/// The registered commands, group by group in registration order.
+std::vector<CommandInfo> Commands();
+enum class CommandResult { Ran, Unknown, Threw };
+/// Runs the command registered under `name` (global or local, any case). An exception that
+/// escapes the command is caught and reported on the command line.
+CommandResult RunCommand(const std::wstring& name);
+/// The names of the commands now running, outer first.
+std::vector<std::wstring> ActiveCommands();
+
+// --- Registry and folders ------------------------------------------------------------------
+/// Sets a string value under HKEY_LOCAL_MACHINE\`keyPath`.
+void SetMachineRegistryValue(const std::wstring& keyPath, const std::wstring& name,
+                             const std::wstring& value);
+void ClearRegistry();
+/// The folder that "%APPDATA%" expands to.
+void SetAppDataFolder(const std::wstring& folder);
+
+// --- Modules -------------------------------------------------------------------------------
+/// The module (shared object or program) that holds `address`.
+HINSTANCE InstanceContaining(const void* address);
+/// File paths of the loaded modules, in the order their start-up finished.
+std::vector<std::wstring> LoadedModules();
+/// Unloads every module, the last started first, locked or not.
+void UnloadAllModules();
+/// What the linker has been asked: one line per call ("load <name> print=1 cmd=1", "unlock
+/// <name>", "mdiaware <name>"), for tests.
+std::vector<std::wstring> LinkerLog();
+void ClearLinkerLog();
+
+// --- Message boxes -------------------------------------------------------------------------
+struct MessageBoxRecord {
+  std::wstring text, caption;
+  unsigned type;
+  int answer;
+};
+std::vector<MessageBoxRecord> MessageBoxes();
+void ClearMessageBoxes();
+
+// --- Message filters -----------------------------------------------------------------------
+/// Passes a window message through the installed filters; true when one consumed it.
+bool FilterMessage(MSG& msg);
+std::size_t FilterCount();
+
+// --- Text at the process boundary ---------------------------------------------------------
+std::string ToUtf8(const std::wstring& text);
+std::wstring FromUtf8(const std::string& bytes);
+
+// --- Environment store ---------------------------------------------------------------------
+void ClearHostEnvironment();
+
+}  // namespace headless
+
+#endif

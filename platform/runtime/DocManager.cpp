@@ -1,0 +1,23 @@
+// The document manager's resource-handle stack.
+#include <vector>
+
+#include "ed/ZcApDocManager.h"
+
+namespace {
+std::vector<HINSTANCE>& Stack() {
+  static std::vector<HINSTANCE> stack;
+  return stack;
+}
+}  // namespace
+
+void ZcApDocManager::pushResourceHandle(HINSTANCE module) { Stack().push_back(module); }
+void ZcApDocManager::popResourceHandle() {
+  if (!Stack().empty()) Stack().pop_back();
+}
+HINSTANCE ZcApDocManager::curResourceHandle() const { return Stack().empty() ? nullptr : Stack().back(); }
+int ZcApDocManager::resourceHandleDepth() const { return static_cast<int>(Stack().size()); }
+
+ZcApDocManager* zcDocManagerPtr() {
+  static ZcApDocManager manager;
+  return &manager;
+}

@@ -1,0 +1,133 @@
+// Mapping Windows paths to native files, and UTF-8 for native names.
+#include "win32/FilePaths.h"
+
+#include <dirent.h>
+#include <sys/stat.h>
+
+#include <vector>
+
+#include "mfc/TextFold.h"
+
+namespace platform {
+
+std::string ToUtf8(const std::wstring& text) {
+  std::string out;
+  for (wchar_t wc : text) {
+    auto c = static_cast<std::uint32_t>(wc);
+    if (c > 0x10FFFF || (c >= 0xD800 && c <= 0xDFFF)) c = 0xFFFD;
+    if (c < 0x80) {
+      out.push_back(static_cast<char>(c));
+    } else if (c < 0x800) {
+      out.push_back(static_cast<char>(0xC0 | (c >> 6)));
+      out.push_back(static_cast<char>(0x80 | (c & 0x3F)));
+    } else if (c < 0x10000) {
+      out.push_back(static_cast<char>(0xE0 | (c >> 12)));
+      out.push_back(static_cast<char>(0x80 | ((c >> 6) & 0x3F)));
+      out.push_back(static_cast<char>(0x80 | (c & 0x3F)));
+    } else {
+      out.push_back(static_cast<char>(0xF0 | (c >> 18)));
+      out.push_back(static_cast<char>(0x80 | ((c >> 12) & 0x3F)));
+      out.push_back(static_cast<char>(0x80 | ((c >> 6) & 0x3F)));
+      out.push_back(static_cast<char>(0x80 | (c & 0x3F)));
+    }
+  }
+  return out;
+}
+
+std::wstring FromUtf8(const std::string& bytes) {
+  std::wstring out;
+  const size_t n = bytes.size();
+  for (size_t i = 0; i < n;) {
+    auto b = static_cast<unsigned char>(bytes[i]);
+    size_t extra;
+    std::uint32_t c;
+    if (b < 0x80) { out.push_back(b); ++i; continue; }
+    if ((b & 0xE0) == 0xC0) { extra = 1; c = b & 0x1F; }
+    else if ((b & 0xF0) == 0xE0) { extra = 2; c = b & 0x0F; }
+    else if ((b & 0xF8) == 0xF0) { extra = 3; c = b & 0x07; }
+    else { out.push_back(0xFFFD); ++i; continue; }
+    bool ok = i + extra < n;
+    for (size_t k = 1; ok && k <= extra; ++k) {
+      auto next = static_cast<unsigned char>(bytes[i + k]);
+      if ((next & 0xC0) != 0x80) ok = false;
+      else c = (c << 6) | (next & 0x3F);
+    }
+    if (!ok) { out.push_back(0xFFFD); ++i; continue; }
+    out.push_back(static_cast<wchar_t>(c));
+    i += extra + 1;
+  }
+  return out;
+}
+
+namespace {
+
+bool Exists(const std::string& path) {
+  struct stat st;
+  return ::stat(path.c_str(), &st) == 0;
+}
+
+// The entry of `folder` whose name equals `name` without regard to case, or "".
+std::string FindFolded(const std::string& folder, const std::string& name) {
+  DIR* dir = ::opendir(folder.empty() ? "." : folder.c_str());
+  if (!dir) return {};
+  std::string found;
+  std::wstring wanted = FromUtf8(name);
+  while (dirent* e = ::readdir(dir)) {
+    if (CompareFolded(FromUtf8(e->d_name), wanted) == 0) {
+      found = e->d_name;
+      break;
+    }
+  }
+  ::closedir(dir);
+  return found;
+}
+
+}  // namespace
+
+std::string NativePath(const std::wstring& windowsPath) {
+  std::wstring p = windowsPath;
+  if (p.size() >= 2 && p[1] == L':' && ((p[0] >= L'A' && p[0] <= L'Z') || (p[0] >= L'a' && p[0] <= L'z')))
+    p = p.substr(2);
+  bool absolute = !p.empty() && (p[0] == L'\\' || p[0] == L'/');
+  std::vector<std::wstring> parts;
+  std::wstring part;
+  for (wchar_t c : p) {
+    if (c == L'\\' || c == L'/') {
+      if (!part.empty()) parts.push_back(part);
+      part.clear();
+    } else {
+      part += c;
+    }
+  }
+  if (!part.empty()) parts.push_back(part);
+
+  std::string out = absolute ? "/" : "";
+  bool resolving = true;  // once a component is missing, the rest cannot exist either
+  for (size_t i = 0; i < parts.size(); ++i) {
+    std::string name = ToUtf8(parts[i]);
+    std::string candidate = out + name;
+    if (resolving && !Exists(candidate) && name != "." && name != "..") {
+      std::string folded = FindFolded(out, name);
+      if (!folded.empty()) candidate = out + folded;
+      else resolving = false;
+    }
+    out = candidate;
+    if (i + 1 < parts.size()) out += "/";
+  }
+  if (out.empty() && !absolute) out = ".";
+  return out;
+}
+
+std::wstring PathFileName(const std::wstring& path) {
+  size_t cut = path.find_last_of(L"\\/");
+  return cut == std::wstring::npos ? path : path.substr(cut + 1);
+}
+
+}  // namespace platform
+
+#include "headless/Host.h"
+
+namespace headless {
+std::string ToUtf8(const std::wstring& text) { return platform::ToUtf8(text); }
+std::wstring FromUtf8(const std::string& bytes) { return platform::FromUtf8(bytes); }
+}  // namespace headless
