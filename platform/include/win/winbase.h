@@ -4,8 +4,9 @@
 
 #include "win/wintypes.h"
 
-/// Expands "%NAME%" references ("%APPDATA%" is the host's per-user folder; other names come
-/// from the process environment; unknown names stay as written). Returns the characters
+/// Expands "%NAME%" references ("%APPDATA%" is the host's per-user folder, left as written
+/// while the host has none; other names come from the process environment; unknown names
+/// stay as written). Returns the characters
 /// needed including the terminator; when that exceeds `size` nothing complete is written
 /// and the caller must treat the result as failed. 0 on error.
 DWORD ExpandEnvironmentStringsW(const wchar_t* source, wchar_t* dest, DWORD size);
