@@ -14,4 +14,13 @@ DWORD ExpandEnvironmentStringsW(const wchar_t* source, wchar_t* dest, DWORD size
 /// buffer is too small the text is cut and terminated, as on Windows.
 DWORD GetModuleFileNameW(HMODULE module, wchar_t* fileName, DWORD size);
 
+#define MOVEFILE_REPLACE_EXISTING 0x00000001
+
+/// Renames a file; with MOVEFILE_REPLACE_EXISTING an existing `newName` is replaced in one
+/// step (readers see the old file or the new one, never a part), otherwise that fails.
+/// FALSE on failure; both files are then as they were.
+BOOL MoveFileExW(const wchar_t* existingName, const wchar_t* newName, DWORD flags);
+/// Removes a file (not a folder). FALSE when it is missing, a folder or held open.
+BOOL DeleteFileW(const wchar_t* fileName);
+
 #endif
