@@ -3,6 +3,7 @@
 
 #include "ed/zced.h"
 #include "framework/Product.h"
+#include "framework/UI_Path.h"
 #include "win/winbase.h"
 
 namespace {
@@ -63,19 +64,18 @@ CString ExpandAppdata() {
   wchar_t buffer[MAX_PATH];
   DWORD needed = ExpandEnvironmentStringsW(L"%APPDATA%", buffer, MAX_PATH);
   if (needed == 0 || needed > MAX_PATH) return CString();
-  return CString(buffer);
+  CString folder(buffer);
+  // Left as written: the variable is not set, so there is no per-user folder.
+  return folder.Find(L'%') >= 0 ? CString() : folder;
 }
 
 CString BuildAppdataPath() {
-  return ExpandAppdata() + L"\\Mirabo\\" + kProductWord + L"\\2018\\" + kProductWord;
+  CString appdata = ExpandAppdata();
+  if (appdata.IsEmpty()) return CString();  // never a folder under the root of the drive
+  return appdata + L"\\Mirabo\\" + kProductWord + L"\\2018\\" + kProductWord;
 }
 
-CString GetModuleFolder() {
-  CString path = zcedGetAppName();
-  path.Replace(L'\\', L'/');
-  int cut = path.ReverseFind(L'/');
-  return cut < 0 ? CString() : path.Left(cut + 1);
-}
+CString GetModuleFolder() { return UI_Path(zcedGetAppName()).GetFolder(); }
 
 CString GetInstallPath() {
   static CString cache;
@@ -88,4 +88,12 @@ CString GetAppdataPath() {
   static CString cache;
   bool found;
   return ReadHostFolder(cache, L"Fastrelle_Construction_AppdataPath", L"Fastrelle_Plot_AppdataPath", &found);
+}
+
+CString ResolveInstallPath(const CString& path) {
+  bool absolute = path.IsEmpty() || path[0] == L'\\' || path[0] == L'/' || path[1] == L':';
+  CString install = GetInstallPath();
+  if (absolute || install.IsEmpty()) return path;
+  wchar_t last = install[install.GetLength() - 1];
+  return install + (last == L'\\' || last == L'/' ? L"" : L"\\") + path;
 }

@@ -49,16 +49,31 @@ CommandResult RunCommand(const std::wstring& name);
 std::vector<std::wstring> ActiveCommands();
 
 // --- Registry and folders ------------------------------------------------------------------
-/// Sets a string value under HKEY_LOCAL_MACHINE\`keyPath`.
+/// Sets a string value under HKEY_LOCAL_MACHINE\`keyPath`; `terminated` false stores it
+/// without its terminating zero, as some installers write values.
 void SetMachineRegistryValue(const std::wstring& keyPath, const std::wstring& name,
-                             const std::wstring& value);
+                             const std::wstring& value, bool terminated = true);
 void ClearRegistry();
 /// The folder that "%APPDATA%" expands to.
 void SetAppDataFolder(const std::wstring& folder);
 
+// --- Files ---------------------------------------------------------------------------------
+/// Marks a file as held open by another program that shares nothing: every open of it fails
+/// with a sharing violation, and it cannot be removed or replaced, until it is released.
+void HoldFile(const std::wstring& path, bool held = true);
+enum class FileFault { Write, Close, Replace };
+/// Makes the `nth` next file operation of that kind fail (1: the very next), as a full disk
+/// or a lost network share would: a write or close reports failure, a replace leaves both
+/// files as they were.
+void FailFileOperation(FileFault kind, int nth);
+/// Drops pending faults and releases held files.
+void ClearFileFaults();
+
 // --- Modules -------------------------------------------------------------------------------
 /// The module (shared object or program) that holds `address`.
 HINSTANCE InstanceContaining(const void* address);
+/// Renames a module as zcedGetAppName and GetModuleFileNameW report it (the file stays).
+void SetModuleFileName(HINSTANCE module, const std::wstring& path);
 /// File paths of the loaded modules, in the order their start-up finished.
 std::vector<std::wstring> LoadedModules();
 /// Unloads every module, the last started first, locked or not.

@@ -1,0 +1,17 @@
+// KeywordList.
+#include "framework/KeywordList.h"
+
+int KeywordList::IndexOf(const CString& text) const {
+  for (size_t i = 0; i < m_items.size(); ++i)
+    if (m_items[i] == text) return static_cast<int>(i);
+  return -1;
+}
+
+CString KeywordList::Join(const CString& separator) const {
+  CString out;
+  for (size_t i = 0; i < m_items.size(); ++i) {
+    if (i) out += separator;
+    out += m_items[i];
+  }
+  return out;
+}

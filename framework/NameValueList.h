@@ -1,0 +1,38 @@
+// Ordered (name, value) pairs: the tags and texts of block attributes, the rows of a
+// property group. Lookup by name ignores case (Polish letters included).
+#ifndef FRAMEWORK_NAMEVALUELIST_H
+#define FRAMEWORK_NAMEVALUELIST_H
+
+#include <vector>
+
+#include "mfc/CString.h"
+
+/// One pair of a NameValueList.
+struct NameValue {
+  CString name;
+  CString value;
+};
+
+/// Pairs in insertion order; names may repeat, the first one is found.
+class NameValueList {
+public:
+  void Add(const NameValue& pair) { m_pairs.push_back(pair); }
+  void Add(const CString& name, const CString& value) { m_pairs.push_back({name, value}); }
+  /// Copies out the first pair whose name equals `name` ignoring case; false when none.
+  bool Find(const CString& name, NameValue& pair) const;
+  /// The value of that pair; false, with `value` untouched, when absent.
+  bool GetValue(const CString& name, CString& value) const;
+  /// Appends every pair of `other` in order (a list appended to itself doubles) and
+  /// returns a copy of the result.
+  NameValueList Append(const NameValueList& other);
+  /// Replaces every `from` by `to` in every value; names are untouched.
+  void ReplaceInValues(const CString& from, const CString& to);
+  int GetCount() const { return static_cast<int>(m_pairs.size()); }
+  const NameValue& operator[](int index) const { return m_pairs[static_cast<size_t>(index)]; }
+  const std::vector<NameValue>& Pairs() const { return m_pairs; }
+
+private:
+  std::vector<NameValue> m_pairs;
+};
+
+#endif
