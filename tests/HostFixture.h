@@ -37,6 +37,7 @@ protected:
     headless::ClearHostEnvironment();
     headless::ClearLinkerLog();
     headless::ClearMessageBoxes();
+    headless::ResetEditor();
   }
 
   static ZcRxDynamicLinker* Linker() {
