@@ -94,6 +94,7 @@ bool ParseMenu(const std::wstring& text, headless::MenuGroupInfo& group, std::ws
     std::size_t close = line.find(L']');
     std::wstring label = line.substr(1, close == std::wstring::npos ? std::wstring::npos : close - 1);
     std::wstring macro = close == std::wstring::npos ? L"" : Trim(line.substr(close + 1));
+    if (label == L"--") continue;  // a separator
     if (section == Pop) {
       if (group.menus.back().name.empty()) group.menus.back().name = label;
       else group.menus.back().items.push_back({label, macro});

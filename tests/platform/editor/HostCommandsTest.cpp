@@ -7,25 +7,12 @@
 
 #include "HostFixture.h"
 #include "ed/SystemVariables.h"
-#include "ed/ZcEdCommandStack.h"
 #include "ed/ZcGsView.h"
 
 namespace {
 
-std::function<void()> g_body;
-void Body() { g_body(); }
-
 class HostCommands : public HostTest {
 protected:
-  // Runs `body` as the action of a command typed on the command line.
-  void RunInsideCommand(std::function<void()> body) {
-    g_body = std::move(body);
-    auto* stack = static_cast<ZcEdCommandStack*>(zcrxSysRegistry()->at(L"ZCAD_REGISTERED_COMMANDS"));
-    stack->addCommand(L"TESTS", L"TESTCMD", L"TESTCMD", 0, &Body);
-    headless::RunCommand(L"TESTCMD");
-    stack->removeGroup(L"TESTS");
-  }
-
   // A list of texts ("\\" for a pause) and points.
   struct List {
     std::vector<resbuf> nodes;
