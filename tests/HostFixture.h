@@ -7,8 +7,10 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <functional>
 #include <string>
 
+#include "ed/ZcEdCommandStack.h"
 #include "headless/Host.h"
 #include "mfc/CString.h"
 #include "rx/ZcRxDynamicLinker.h"
@@ -37,6 +39,7 @@ protected:
     headless::ClearHostEnvironment();
     headless::ClearLinkerLog();
     headless::ClearMessageBoxes();
+    headless::ResetEditor();
   }
 
   static ZcRxDynamicLinker* Linker() {
@@ -54,6 +57,18 @@ protected:
     std::filesystem::copy(FASTRELLE_INSTALL_DIR, install, std::filesystem::copy_options::recursive);
     std::filesystem::create_directories(tmp_ / "appdata");
     return install;
+  }
+
+  /// Runs `body` as the action of a command typed on the command line, so that what it
+  /// drives runs inside a command, as in the system's own commands.
+  static void RunInsideCommand(std::function<void()> body) {
+    static std::function<void()> current;
+    current = std::move(body);
+    auto* stack = static_cast<ZcEdCommandStack*>(zcrxSysRegistry()->at(L"ZCAD_REGISTERED_COMMANDS"));
+    stack->addCommand(L"TESTS", L"TESTCMD", L"TESTCMD", 0, [] { current(); });
+    headless::RunCommand(L"TESTCMD");
+    stack->removeGroup(L"TESTS");
+    current = nullptr;
   }
 
   std::wstring AppData() const { return headless::FromUtf8((tmp_ / "appdata").string()); }

@@ -104,6 +104,45 @@ std::wstring FromUtf8(const std::string& bytes);
 // --- Environment store ---------------------------------------------------------------------
 void ClearHostEnvironment();
 
+// --- Editor --------------------------------------------------------------------------------
+/// Puts the editor back as a freshly started host has it: system variables, the UCS, the
+/// view and its named views, menus and toolbars, undo marks, waiting and queued commands.
+void ResetEditor();
+/// Called just before each interactive request takes its answer (a test reads the system
+/// variables there); null to stop.
+void SetPromptObserver(std::function<void()> observer);
+
+struct MenuItem {
+  std::wstring label, macro;
+};
+struct MenuInfo {
+  std::wstring name;
+  std::vector<MenuItem> items;
+};
+struct ToolbarInfo {
+  std::wstring name;
+  std::vector<MenuItem> buttons;
+  bool shown = false;
+};
+struct MenuGroupInfo {
+  std::wstring name, file;
+  std::vector<MenuInfo> menus;
+  std::vector<ToolbarInfo> toolbars;
+};
+/// The loaded menu groups, in load order.
+std::vector<MenuGroupInfo> MenuGroups();
+/// Every toolbar that "-TOOLBAR" showed, in order ("Fastrelle", "Corners", ...).
+std::vector<std::wstring> ToolbarLog();
+/// The named views, in the order they were saved.
+std::vector<std::wstring> NamedViews();
+struct UndoState {
+  int openGroups = 0;  // "_UNDO" "_BEGIN" not yet ended
+  int marks = 0;
+};
+UndoState Undo();
+/// How many times the drawing was regenerated.
+int Regenerations();
+
 }  // namespace headless
 
 #endif
