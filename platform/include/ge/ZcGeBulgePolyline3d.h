@@ -8,6 +8,7 @@
 
 class ZcGeLineSeg3d;
 class ZcGeCircArc3d;
+namespace ge { struct PlineSeg; }
 
 /// Vertices joined by segments; the segment from vertex i to vertex i + 1 (and, when closed,
 /// from the last vertex back to the first) is straight when bulge(i) is 0, else a circular arc
@@ -113,6 +114,10 @@ private:
   /// The segment index and the local fraction in [0, 1] of `param` (clamped to the range);
   /// at a vertex the outgoing segment, at the end the last one.
   unsigned segmentOf(double param, double& local) const;
+  /// Segment i resolved into a line or an arc.
+  ge::PlineSeg seg(unsigned i) const;
+  /// The open piece from parameter a to b (b may pass the end of a closed polyline).
+  std::unique_ptr<ZcGeBulgePolyline3d> subPolyline(double a, double b) const;
 
   std::vector<ZcGePoint3d> points_;
   std::vector<double> bulges_;

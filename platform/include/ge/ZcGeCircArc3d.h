@@ -6,12 +6,15 @@
 
 /// The arc of the circle (center, radius) in the plane with unit normal `normal`, running
 /// counter-clockwise seen from +normal from startAngle to endAngle. Angles are measured from
-/// the reference vector refVec() (a unit vector in the plane; the X axis for normal +Z) towards
-/// normal × refVec. The sweep is endAngle − startAngle brought into (0, 2π]; a sweep of 2π is a
+/// refVec(), the plane's own X axis by the host's arbitrary-axis rule (the world X axis for
+/// normal +Z), towards normal × refVec: the angles a database arc stores. The sweep is endAngle − startAngle brought into (0, 2π]; a sweep of 2π is a
 /// full circle (closed and periodic). The parameter is the angle from the start, [0, sweep].
 ///
-/// Invariants: radius ≥ 0 (0 only for a failed three-point construction); normal and refVec
-/// are unit and perpendicular; 0 ≤ startAngle < 2π.
+/// Reversal and reflections keep the arc counter-clockwise about its normal: reverse() turns
+/// the normal over; a reflection swaps the angles so a +Z arc stays +Z.
+///
+/// Invariants: radius ≥ 0 (0 only for a failed three-point construction); normal is unit and
+/// refVec is the plane's X axis; 0 ≤ startAngle < 2π; 0 < sweep ≤ 2π.
 class ZcGeCircArc3d : public ZcGeCurve3d {
 public:
   /// The unit circle about the origin in the XY plane.
@@ -20,7 +23,7 @@ public:
   ZcGeCircArc3d(const ZcGePoint3d& center, const ZcGeVector3d& normal, double radius);
   /// An arc from startAngle to endAngle (radians, counter-clockwise about normal), angles
   /// measured from `refVec` (projected into the plane; when it is parallel to normal the
-  /// plane's default X axis is used).
+  /// plane's X axis is used). The stored angles are re-measured from the plane's X axis.
   ZcGeCircArc3d(const ZcGePoint3d& center, const ZcGeVector3d& normal, const ZcGeVector3d& refVec,
                 double radius, double startAngle, double endAngle);
   /// The arc from `start` through `pointOnArc` to `end` (see set()); a degenerate arc of
@@ -28,9 +31,9 @@ public:
   ZcGeCircArc3d(const ZcGePoint3d& start, const ZcGePoint3d& pointOnArc, const ZcGePoint3d& end);
 
   /// Makes this the arc from `start` through `pointOnArc` to `end`: startPoint() == start and
-  /// endPoint() == end. The normal is +Z-facing for points in the XY plane (the arc may then
-  /// turn either way: the sweep follows the middle point). eInvalidInput, leaving the arc
-  /// unchanged, when two points coincide or the three are collinear.
+  /// endPoint() == end. The normal gives the turning sense start → pointOnArc → end: +Z when
+  /// the points turn counter-clockwise in the XY plane, −Z when clockwise. eInvalidInput,
+  /// leaving the arc unchanged, when two points coincide or the three are collinear.
   Zcad::ErrorStatus set(const ZcGePoint3d& start, const ZcGePoint3d& pointOnArc, const ZcGePoint3d& end);
   /// Makes this a full circle or an arc (same rules as the constructors).
   void set(const ZcGePoint3d& center, const ZcGeVector3d& normal, double radius);
@@ -58,8 +61,8 @@ public:
   void setEndAngle(double angle);
   /// Sets both (endAngle == startAngle + 2πk makes a full circle).
   void setAngles(double startAngle, double endAngle);
-  /// Sets normal and reference vector (made unit and perpendicular; eInvalidInput when the
-  /// normal is zero).
+  /// Sets the normal, reading the current angles as measured from `refVec` (eInvalidInput when
+  /// the normal is zero).
   Zcad::ErrorStatus setAxes(const ZcGeVector3d& normal, const ZcGeVector3d& refVec);
 
   Kind kind() const override { return kCircArc; }
