@@ -47,8 +47,9 @@ void ZcGeCircArc3d::set(const ZcGePoint3d& center, const ZcGeVector3d& normal, d
   set(center, normal, ZcGeVector3d(), radius, 0.0, 0.0);
 }
 
-void ZcGeCircArc3d::set(const ZcGePoint3d& center, const ZcGeVector3d& normal, const ZcGeVector3d& refVec,
+void ZcGeCircArc3d::set(const ZcGePoint3d& center, const ZcGeVector3d& normal, const ZcGeVector3d& refIn,
                         double radius, double startAngle, double endAngle) {
+  const ZcGeVector3d refVec = refIn;  // a copy: callers may pass our own members
   center_ = center;
   radius_ = std::fabs(radius);
   normal_ = normal.isZeroLength() ? ZcGeVector3d::kZAxis : normal.normal();

@@ -71,9 +71,9 @@ Handle(Geom_BSplineCurve) interpolate(const std::vector<ZcGePoint3d>& pts, const
       TColgp_Array1OfVec tans(1, n);
       Handle(TColStd_HArray1OfBoolean) flags = new TColStd_HArray1OfBoolean(1, n);
       for (int i = 1; i <= n; ++i) { tans(i) = gp_Vec(0, 0, 0); flags->SetValue(i, Standard_False); }
-      // Tangent magnitudes scaled to the chord length keep the curve from looping.
-      double chord = 0.0;
-      for (size_t i = 0; i + 1 < pts.size(); ++i) chord += pts[i].distanceTo(pts[i + 1]);
+      // The parameters are accumulated chord lengths, so the speed is about 1: unit tangents
+      // give the given directions without loops.
+      const double chord = 1.0;
       if (!t0.isZeroLength()) { ZcGeVector3d v = t0.normal() * chord; tans(1) = gp_Vec(v.x, v.y, v.z); flags->SetValue(1, Standard_True); }
       if (!t1.isZeroLength()) { ZcGeVector3d v = t1.normal() * chord; tans(n) = gp_Vec(v.x, v.y, v.z); flags->SetValue(n, Standard_True); }
       interp.Load(tans, flags, Standard_False);
