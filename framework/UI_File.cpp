@@ -63,8 +63,15 @@ bool UI_File::ReadLines(CStringArray& out) const {
   if (!Exists()) return false;
   CStdioFile file;
   if (!file.Open(m_path, CFile::modeRead | CFile::typeText)) return false;
-  CString line;
-  while (file.ReadString(line)) out.Add(line);
+  CStringArray lines;
+  try {
+    CString line;
+    while (file.ReadString(line)) lines.Add(line);
+  } catch (CFileException* e) {
+    e->Delete();
+    return false;
+  }
+  out.Append(lines);
   return true;
 }
 

@@ -89,6 +89,17 @@ TEST_F(SettingsFileTest, UnreadableUserCopyIsReportedAndNotOverwritten) {
   EXPECT_EQ(before, UserBytes());
 }
 
+TEST_F(SettingsFileTest, UserCopyThatFailsPartWayIsReportedAndNotReplaced) {
+  // The per-user copy opens but its first read fails (this process's memory at address 0).
+  Install("a=1\r\n");
+  std::string user = testfolders::NativeAppdata("Config/Scratch.ini");
+  std::filesystem::create_symlink("/proc/self/mem", user);
+  Scratch settings(values);
+  EXPECT_EQ(CString(L"1"), settings.GetString(L"a"));
+  EXPECT_NE(std::wstring::npos, headless::Transcript().find(L"Scratch.ini\n es: eFileAccessErr\n"));
+  EXPECT_TRUE(std::filesystem::is_symlink(user));
+}
+
 TEST_F(SettingsFileTest, FailedSaveKeepsTheOldFileAndReports433) {
   Install("a=1\r\nb=2\r\n");
   User("a=9\r\n");

@@ -48,6 +48,14 @@ TEST(UI_File, AppendsPolishLinesInWindows1250) {
   EXPECT_EQ(CString(L"Łódź"), lines[1]);
 }
 
+TEST(UI_File, ReadsNothingFromMissingFilesOrFilesThatFailPartWay) {
+  TempFolder dir;
+  CStringArray lines;
+  EXPECT_FALSE(UI_File(CString(dir.Windows("none.txt"))).ReadLines(lines));
+  EXPECT_FALSE(UI_File(L"/proc/self/mem").ReadLines(lines));  // opens, then a read fails
+  EXPECT_EQ(0, lines.GetSize());
+}
+
 TEST(UI_File, HeldFileIsReportedAsLockedAndKeepsItsContent) {
   TempFolder dir;
   WriteBytes(dir.Native("log.txt"), "stare\r\n");
