@@ -40,9 +40,11 @@ TEST_F(SettingsFileTest, MergesPerUserOverInstallAndWritesBackSortedWithMark) {
 }
 
 TEST_F(SettingsFileTest, ParsesOnlyLinesOfExactlyTwoPieces) {
-  Install("a==b\r\nName=a=b\r\nkey=\r\n=value\r\nblank= \r\n  Key  =  V s  \r\n; c=1=2\r\n# comment\r\n");
+  Install("a==b\r\nName=a=b\r\nkey=\r\n=value\r\nblank= \r\n  Key  =  V s  \r\n; c=1=2\r\n# comment\r\n"
+          " = nokey\r\n\t=\t\r\n");
   Scratch settings(values);
   EXPECT_EQ((SettingsFile::Values{{L"Key", L"V s"}, {L"a", L"b"}, {L"blank", L""}}), values);
+  EXPECT_EQ(L"", headless::Transcript());
 }
 
 TEST_F(SettingsFileTest, ReadsNumbersAndBooleansAsDocumented) {
@@ -98,6 +100,25 @@ TEST_F(SettingsFileTest, UserCopyThatFailsPartWayIsReportedAndNotReplaced) {
   EXPECT_EQ(CString(L"1"), settings.GetString(L"a"));
   EXPECT_NE(std::wstring::npos, headless::Transcript().find(L"Scratch.ini\n es: eFileAccessErr\n"));
   EXPECT_TRUE(std::filesystem::is_symlink(user));
+}
+
+TEST_F(SettingsFileTest, UserCopyWithoutMarkInAnotherEncodingIsReportedAndKept) {
+  // Saved by an editor as 8-bit or UTF-8 text without a mark: read as UTF-16 it holds no
+  // entry, and replacing it by the install values would lose the user's settings.
+  Install("a=1\r\n");
+  for (const std::string& bytes : {"a=9\r\nmine=x\r\n"s, "wz\xC3\xB3r=\xC5\x81\xC3\xB3\x64\xC5\xBA\r\n"s}) {
+    WriteBytes(testfolders::NativeAppdata("Config/Scratch.ini"), bytes);
+    SettingsFile::Values fresh;
+    headless::ClearTranscript();
+    Scratch settings(fresh);
+    EXPECT_EQ(CString(L"1"), settings.GetString(L"a"));
+    EXPECT_EQ(bytes, UserBytes());
+    EXPECT_NE(std::wstring::npos, headless::Transcript().find(L"Scratch.ini\n es: eFileAccessErr\n"));
+  }
+  // A copy that holds nothing at all is no such case: it is filled.
+  WriteBytes(testfolders::NativeAppdata("Config/Scratch.ini"), kBom + Utf16("\r\n"));
+  Scratch filled(values);
+  EXPECT_EQ(kBom + Utf16("a=1\r\n"), UserBytes());
 }
 
 TEST_F(SettingsFileTest, FailedSaveKeepsTheOldFileAndReports433) {
