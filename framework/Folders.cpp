@@ -61,12 +61,14 @@ CString GetRegisteredInstallPath() {
 }
 
 CString ExpandAppdata() {
+  const wchar_t reference[] = L"%APPDATA%";
   wchar_t buffer[MAX_PATH];
-  DWORD needed = ExpandEnvironmentStringsW(L"%APPDATA%", buffer, MAX_PATH);
+  DWORD needed = ExpandEnvironmentStringsW(reference, buffer, MAX_PATH);
   if (needed == 0 || needed > MAX_PATH) return CString();
   CString folder(buffer);
-  // Left as written: the variable is not set, so there is no per-user folder.
-  return folder.Find(L'%') >= 0 ? CString() : folder;
+  // Left as written: the variable is not set, so there is no per-user folder. A "%" in a
+  // real folder name is no sign of that.
+  return folder.CompareNoCase(reference) == 0 ? CString() : folder;
 }
 
 CString BuildAppdataPath() {

@@ -62,6 +62,8 @@ TEST(Folders, PerUserFolderIsEmptyWhenAppdataIsUnsetOrTooLong) {
   EXPECT_EQ(CString(), BuildAppdataPath());
   headless::SetAppDataFolder(L"/home/ewa/.config/fastrelle");
   EXPECT_EQ(CString(L"/home/ewa/.config/fastrelle\\Mirabo\\Fastrelle\\2018\\Fastrelle"), BuildAppdataPath());
+  headless::SetAppDataFolder(L"/home/ewa/100%");
+  EXPECT_EQ(CString(L"/home/ewa/100%"), ExpandAppdata());
   headless::SetAppDataFolder(L"");
 }
 
