@@ -15,11 +15,7 @@ UI_File::UI_File(const CString& name, const CString& folder, const CString& exte
   m_file.SetFilePath(m_path);
 }
 
-CString UI_File::GetNameWithoutExtension() const {
-  CString name = m_file.GetFileName();
-  int dot = name.ReverseFind(L'.');
-  return dot < 0 ? name : name.Left(dot);
-}
+CString UI_File::GetNameWithoutExtension() const { return m_file.GetFileTitle(); }
 
 CString UI_File::GetExtension() const {
   CString name = m_file.GetFileName();
