@@ -118,6 +118,21 @@ TEST_F(SettingsFileTest, UserCopyThatFailsPartWayIsReportedAndNotReplaced) {
   EXPECT_TRUE(std::filesystem::is_symlink(user));
 }
 
+TEST_F(SettingsFileTest, FoldersWhereTheFilesShouldBeAreLeftAlone) {
+  Install("a=1\r\n");
+  std::filesystem::create_directories(testfolders::NativeAppdata("Config/Scratch.ini/inside"));
+  Scratch settings(values);
+  EXPECT_EQ(CString(L"1"), settings.GetString(L"a"));
+  EXPECT_NE(std::wstring::npos, headless::Transcript().find(L"Scratch.ini\n es: eFileAccessErr\n"));
+  EXPECT_EQ(433, settings.Save(headless::FromUtf8(testfolders::NativeAppdata("Config/Scratch.ini"))));
+  EXPECT_TRUE(std::filesystem::is_directory(testfolders::NativeAppdata("Config/Scratch.ini/inside")));
+  EXPECT_FALSE(std::filesystem::exists(testfolders::NativeAppdata("Config/Scratch.ini.tmp")));
+  SettingsFile::Values none;
+  std::filesystem::remove(testfolders::NativeInstall("Config/Scratch.ini"));
+  std::filesystem::create_directory(testfolders::NativeInstall("Config/Scratch.ini"));
+  EXPECT_TRUE(Scratch(none).IsEmpty());
+}
+
 TEST_F(SettingsFileTest, UserCopyWithoutMarkInAnotherEncodingIsReportedAndKept) {
   // Saved by an editor as 8-bit or UTF-8 text without a mark: read as UTF-16 it holds no
   // entry, and replacing it by the install values would lose the user's settings.
