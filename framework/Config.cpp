@@ -58,11 +58,15 @@ void Config::SetBool(const CString& key, bool value) { SetString(key, value ? L"
 void Config::SetDouble(const CString& key, double value) { SetString(key, DoubleToString(value, 6)); }
 
 void Config::ParseLines(const CStringArray& lines) {
+  m_linesWithText = m_entries = 0;
   for (const CString& line : lines) {
-    if (m_separator.IsEmpty()) continue;  // the whole line is one piece
+    CString text = line;
+    if (!text.Trim(L"\t\n\r ").IsEmpty()) ++m_linesWithText;
     CStringArray pieces;
-    SplitString(line, m_separator, pieces, true);
-    if (pieces.GetSize() == 2) SetString(pieces[0], pieces[1]);
+    SplitString(line, m_separator, pieces, true);  // no separator: one piece
+    if (pieces.GetSize() != 2 || pieces[0].IsEmpty()) continue;  // ' = x' names no key
+    SetString(pieces[0], pieces[1]);
+    ++m_entries;
   }
 }
 

@@ -44,15 +44,22 @@ public:
   virtual void SetString(const CString& key, const CString& value) = 0;
   /// Appends one "key=value" line per entry, in key order.
   virtual void WriteLines(CStringArray& lines) = 0;
-  /// Applies every entry line (see the format above) through SetString.
+  /// Applies every entry line (see the format above) through SetString; a line whose key
+  /// trims to nothing is no entry.
   virtual void ParseLines(const CStringArray& lines);
 
 protected:
+  /// The lines last parsed held text but not one entry: not a settings file as this system
+  /// writes it (8-bit or UTF-8 text without a mark reads as UTF-16 nonsense, for one).
+  bool LastParseFoundNoEntry() const { return m_linesWithText > 0 && m_entries == 0; }
   /// True when key and value can be written and read back as one entry: no line break in
   /// either, no separator character in either, a key not empty after trimming.
   bool Storable(const CString& key, const CString& value) const;
 
   CString m_separator = L"=";
+
+private:
+  int m_linesWithText = 0, m_entries = 0;  // of the last ParseLines
 };
 
 #endif

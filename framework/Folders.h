@@ -14,8 +14,9 @@ public:
   RegistryKey(HKEY root = HKEY_LOCAL_MACHINE, REGSAM access = KEY_READ, bool showErrors = false)
       : m_root(root), m_access(access), m_showErrors(showErrors) {}
   ~RegistryKey();
-  /// The string value `valueName` of root\`keyPath`, read into a 1024-byte buffer; the
-  /// empty text on any failure, a value that does not fit included.
+  /// The string value `valueName` of root\`keyPath`, read into a buffer of 1024 bytes of
+  /// UTF-16 (512 characters, the terminator included); the empty text on any failure, a
+  /// value that does not fit included.
   CString ReadString(const CString& keyPath, const CString& valueName);
 
 private:

@@ -15,3 +15,8 @@ CString KeywordList::Join(const CString& separator) const {
   }
   return out;
 }
+
+const CString& KeywordList::operator[](int index) const {
+  static const CString none;
+  return index >= 0 && index < GetCount() ? m_items[static_cast<size_t>(index)] : none;
+}

@@ -19,7 +19,8 @@ public:
   ///   {"A", "B", "C"}.Join(" ") => "A B C"
   CString Join(const CString& separator) const;
   int GetCount() const { return static_cast<int>(m_items.size()); }
-  const CString& operator[](int index) const { return m_items[static_cast<size_t>(index)]; }
+  /// The item at `index`; "" when there is none (as CStringArray gives it).
+  const CString& operator[](int index) const;
   const std::vector<CString>& Items() const { return m_items; }
 
 private:

@@ -30,3 +30,8 @@ NameValueList NameValueList::Append(const NameValueList& other) {
 void NameValueList::ReplaceInValues(const CString& from, const CString& to) {
   for (NameValue& p : m_pairs) p.value.Replace(from, to);
 }
+
+const NameValue& NameValueList::operator[](int index) const {
+  static const NameValue none;
+  return index >= 0 && index < GetCount() ? m_pairs[static_cast<size_t>(index)] : none;
+}

@@ -28,7 +28,8 @@ public:
   /// Replaces every `from` by `to` in every value; names are untouched.
   void ReplaceInValues(const CString& from, const CString& to);
   int GetCount() const { return static_cast<int>(m_pairs.size()); }
-  const NameValue& operator[](int index) const { return m_pairs[static_cast<size_t>(index)]; }
+  /// The pair at `index`; an empty pair when there is none.
+  const NameValue& operator[](int index) const;
   const std::vector<NameValue>& Pairs() const { return m_pairs; }
 
 private:

@@ -22,7 +22,14 @@ SettingsFile::SettingsFile(Values& values, const CString& fileName) : m_values(v
   CString appdata = GetAppdataPath();
   if (appdata.IsEmpty()) return;
   CString userCopy = appdata + kConfigFolder + fileName;
-  if (Load(userCopy) == Zcad::eFileAccessErr) return;  // the user's values stay on disk
+  status = Load(userCopy);
+  if (status == Zcad::eFileAccessErr) return;  // the user's values stay on disk
+  if (status == Zcad::eOk && LastParseFoundNoEntry()) {
+    // Text this reader cannot take apart is still the user's: report it, keep it.
+    ZWPrinter().Print(userCopy);
+    PrintErrorStatus(Zcad::eFileAccessErr);
+    return;
+  }
   status = Save(userCopy);
   if (status != Zcad::eOk) PrintErrorStatus(status);
 }

@@ -14,7 +14,8 @@
 ///   1. install copy: a missing install folder or file prints 76, an unreadable one its
 ///      path and 72; either way the map stays empty and the next construction retries.
 ///   2. per-user copy over it, unless there is no per-user folder; a missing copy is
-///      normal; an unreadable one (72, path printed) is not overwritten in step 3.
+///      normal; an unreadable one (72, path printed) is not overwritten in step 3, and
+///      neither is one that holds text but not one entry (reported the same way).
 ///   3. the merged set is saved to the per-user copy; a failure prints 433.
 /// Once the map holds an entry, construction does nothing more.
 class SettingsFile : public Config {

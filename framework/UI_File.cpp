@@ -15,11 +15,7 @@ UI_File::UI_File(const CString& name, const CString& folder, const CString& exte
   m_file.SetFilePath(m_path);
 }
 
-CString UI_File::GetNameWithoutExtension() const {
-  CString name = m_file.GetFileName();
-  int dot = name.ReverseFind(L'.');
-  return dot < 0 ? name : name.Left(dot);
-}
+CString UI_File::GetNameWithoutExtension() const { return m_file.GetFileTitle(); }
 
 CString UI_File::GetExtension() const {
   CString name = m_file.GetFileName();
@@ -63,8 +59,15 @@ bool UI_File::ReadLines(CStringArray& out) const {
   if (!Exists()) return false;
   CStdioFile file;
   if (!file.Open(m_path, CFile::modeRead | CFile::typeText)) return false;
-  CString line;
-  while (file.ReadString(line)) out.Add(line);
+  CStringArray lines;
+  try {
+    CString line;
+    while (file.ReadString(line)) lines.Add(line);
+  } catch (CFileException* e) {
+    e->Delete();
+    return false;
+  }
+  out.Append(lines);
   return true;
 }
 

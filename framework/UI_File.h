@@ -28,7 +28,8 @@ public:
   void ListFiles(const CString& suffix, CStringArray& out) const;
   /// Appends the names of the sub-folders of this folder, sorted; "." and ".." skipped.
   void ListFolders(CStringArray& out) const;
-  /// Appends every line of the 8-bit text file; false when it is missing or unreadable.
+  /// Appends every line of the 8-bit text file; false, appending nothing, when it is
+  /// missing or cannot be read to its end.
   bool ReadLines(CStringArray& out) const;
   /// Appends each line and "\n" at the end of the 8-bit text file, creating it when
   /// missing. Nothing for an empty array. When the file cannot be created, opened or

@@ -34,7 +34,18 @@ CString NormalizePath(const CString& path) {
     rest.TrimRight(L'\\');
     return root + rest;
   }
-  if (pieces.GetSize() < 2) return path;
-  pieces.RemoveAt(pieces.GetSize() - 2, 2);
-  return root + JoinStrings(pieces, L"\\");
+  // Each ".." takes away the piece before it ("." stands for no piece); a ".." with
+  // nothing left to take makes a path this cannot shorten, and it comes back as it is.
+  CStringArray kept;
+  for (const CString& piece : pieces) {
+    if (piece == L".") continue;
+    if (piece != L"..") {
+      kept.Add(piece);
+    } else if (kept.IsEmpty()) {
+      return path;
+    } else {
+      kept.RemoveAt(kept.GetUpperBound());
+    }
+  }
+  return root + JoinStrings(kept, L"\\");
 }

@@ -29,12 +29,12 @@ private:
   CString m_path;
 };
 
-/// A Windows path with its end tidied. Ending in ".." (the last piece between "\"): that
-/// piece and the one before it are dropped; with no piece before it the path is returned
-/// as it came. Otherwise trailing "\" are trimmed. A leading drive ("C:") and leading
-/// separators ("\\server", "\") are kept in both cases.
+/// A Windows path with its end tidied. Ending in ".." (the last piece between "\"): every
+/// ".." is dropped with the piece before it ("." pieces go too); when a ".." has no piece
+/// left before it the path is returned as it came. Otherwise trailing "\" are trimmed. A
+/// leading drive ("C:") and leading separators ("\\server", "\") are kept in both cases.
 ///   'C:\a\b\..' => 'C:\a'      'C:\a\b\' => 'C:\a\b'      '\\srv\s\x\..' => '\\srv\s'
-///   '..'        => '..'        'C:\'     => 'C:\'
+///   'C:\a\b\c\..\..' => 'C:\a'      '..' and 'a\..\..' => as they are      'C:\' => 'C:\'
 CString NormalizePath(const CString& path);
 
 #endif

@@ -22,11 +22,20 @@ int UI_TextFile::WriteLines(const CStringArray& lines) {
 bool UI_TextFile::ReadLines(CStringArray& out) const {
   FILE* stream = nullptr;
   if (_wfopen_s(&stream, m_path, L"r, ccs=UNICODE") != 0) return false;
-  CStdioFile file(stream);
-  CString line;
-  while (file.ReadString(line)) out.Add(line);
+  // All or nothing: a file that breaks off while being read is no file to act on.
+  CStringArray lines;
+  bool read = true;
+  try {
+    CStdioFile file(stream);
+    CString line;
+    while (file.ReadString(line)) lines.Add(line);
+  } catch (CFileException* e) {
+    e->Delete();
+    read = false;
+  }
   fclose(stream);
-  return true;
+  if (read) out.Append(lines);
+  return read;
 }
 
 bool UI_TextFile::IsLocked() const {

@@ -13,7 +13,8 @@ public:
   /// Replaces the file by the lines, each followed by "\n". 1 on success; -1 when the
   /// file cannot be opened, or a write or the close fails.
   int WriteLines(const CStringArray& lines);
-  /// Appends every line (line ends removed); false when the file cannot be opened.
+  /// Appends every line (line ends removed); false, appending nothing, when the file
+  /// cannot be opened or a read fails part-way.
   bool ReadLines(CStringArray& out) const;
   /// True when the file cannot be opened for reading with writers shut out: held by
   /// another program, or missing.

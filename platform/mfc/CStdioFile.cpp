@@ -16,9 +16,8 @@ CStdioFile::CStdioFile(const wchar_t* fileName, UINT openFlags) {
 }
 
 CStdioFile::~CStdioFile() {
-  if (m_closeOnDelete) Abort();
+  Abort();
   m_file = nullptr;  // the stream owns it
-  m_pStream = nullptr;
 }
 
 BOOL CStdioFile::Open(const wchar_t* fileName, UINT openFlags, CFileException* error) {
@@ -44,7 +43,8 @@ void CStdioFile::Close() {
 }
 
 void CStdioFile::Abort() {
-  if (m_pStream) std::fclose(m_pStream);
+  // A stream handed in by the caller stays open: its owner closes it.
+  if (m_pStream && m_closeOnDelete) std::fclose(m_pStream);
   m_pStream = nullptr;
   m_file = nullptr;
 }
@@ -53,6 +53,7 @@ BOOL CStdioFile::ReadString(CString& line) {
   std::wstring text;
   bool read = m_file && m_file->ReadLine(text);
   line = CString(text);
+  if (!read && m_file && m_file->ReadFailed()) ThrowErrno(EIO);
   return read ? TRUE : FALSE;
 }
 

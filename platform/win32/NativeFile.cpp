@@ -219,7 +219,7 @@ bool NativeFile::Ensure(std::size_t count) {
   while (in_.size() < count) {
     ssize_t n = ::read(fd_, buffer, sizeof buffer);
     if (n < 0 && errno == EINTR) continue;
-    if (n < 0) error_ = true;
+    if (n < 0) error_ = readError_ = true;
     if (n <= 0) break;
     in_.append(buffer, static_cast<size_t>(n));
   }
@@ -248,6 +248,7 @@ bool NativeFile::WriteBytes(const void* data, std::size_t size) {
 bool NativeFile::GetChar(wchar_t& c) {
   auto byte = [&](size_t i) { return static_cast<unsigned char>(in_[inPos_ + i]); };
   switch (encoding_) {
+    case Encoding::Bytes:  // wide text in a binary stream: the UTF-16 units as stored
     case Encoding::Utf16Le: {
       if (!Ensure(2)) {
         if (in_.size() > inPos_) {  // a lone last byte
@@ -282,7 +283,6 @@ bool NativeFile::GetChar(wchar_t& c) {
       return true;
     }
     case Encoding::Ansi:
-    case Encoding::Bytes:
       break;
   }
   if (!Ensure(1)) return false;
@@ -291,7 +291,7 @@ bool NativeFile::GetChar(wchar_t& c) {
 }
 
 bool NativeFile::NextIsLineFeed() {
-  if (encoding_ == Encoding::Utf16Le)
+  if (encoding_ == Encoding::Utf16Le || encoding_ == Encoding::Bytes)
     return Ensure(2) && in_[inPos_] == '\n' && in_[inPos_ + 1] == '\0';
   return Ensure(1) && in_[inPos_] == '\n';
 }
@@ -313,7 +313,10 @@ bool NativeFile::ReadLine(std::wstring& line) {
 }
 
 bool NativeFile::WriteText(const std::wstring& text) {
-  if (!request_.text) return WriteBytes(text.data(), text.size() * sizeof(wchar_t));
+  if (!request_.text) {
+    std::string units = Encode(text, Encoding::Utf16Le);
+    return WriteBytes(units.data(), units.size());
+  }
   std::wstring translated;
   translated.reserve(text.size());
   for (wchar_t c : text) {

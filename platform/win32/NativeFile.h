@@ -49,8 +49,9 @@ public:
   /// One line of text without its line end ("\n", and a "\r" before it); false at the end
   /// of the file when nothing is left.
   bool ReadLine(std::wstring& line);
-  /// Text, encoded and with "\n" written as "\r\n" in text mode. False when the write
-  /// failed; the error then stays set.
+  /// Text, encoded and with "\n" written as "\r\n" in text mode; in binary mode the UTF-16
+  /// code units as they stand, as the Windows runtime writes wide text to a binary stream.
+  /// False when the write failed; the error then stays set.
   bool WriteText(const std::wstring& text);
 
   /// Moves to a byte offset (whence 0 begin, 1 current, 2 end); -1 on failure.
@@ -60,6 +61,8 @@ public:
   /// Flushes and closes; false when anything written could not be stored.
   bool Close();
   bool Failed() const { return error_; }
+  /// A read failed (not the end of the file): what was read before it is all there is.
+  bool ReadFailed() const { return readError_; }
   bool AtEnd() const { return eof_; }
   Encoding encoding() const { return encoding_; }
   const std::wstring& path() const { return path_; }
@@ -79,7 +82,7 @@ private:
   std::string in_;         // bytes read ahead
   std::size_t inPos_ = 0;
   std::string out_;        // bytes not yet written
-  bool error_ = false, eof_ = false;
+  bool error_ = false, readError_ = false, eof_ = false;
 };
 
 /// Wraps an open file in a stdio stream that owns it: fclose flushes, closes and frees it.

@@ -49,7 +49,11 @@ TEST(Folders, EmptyRegistryValueIsReadAgainAtTheNextCall) {
 TEST(RegistryKey, ReadsValuesWithinTheirSizeAndRefusesOversizedOnes) {
   headless::SetMachineRegistryValue(L"SOFTWARE\\Test", L"Raw", L"C:\\bez", false);
   EXPECT_EQ(CString(L"C:\\bez"), RegistryKey().ReadString(L"SOFTWARE\\Test", L"Raw"));
-  headless::SetMachineRegistryValue(L"SOFTWARE\\Test", L"Long", std::wstring(600, L'x'));
+  headless::SetMachineRegistryValue(L"SOFTWARE\\Test", L"Fits", std::wstring(511, L'x'));
+  EXPECT_EQ(CString(std::wstring(511, L'x')), RegistryKey().ReadString(L"SOFTWARE\\Test", L"Fits"));
+  headless::SetMachineRegistryValue(L"SOFTWARE\\Test", L"Full", std::wstring(512, L'x'), false);
+  EXPECT_EQ(CString(std::wstring(512, L'x')), RegistryKey().ReadString(L"SOFTWARE\\Test", L"Full"));
+  headless::SetMachineRegistryValue(L"SOFTWARE\\Test", L"Long", std::wstring(512, L'x'));
   EXPECT_EQ(CString(), RegistryKey().ReadString(L"SOFTWARE\\Test", L"Long"));
   EXPECT_EQ(CString(), RegistryKey().ReadString(L"SOFTWARE\\None", L"Path"));
 }
@@ -62,6 +66,8 @@ TEST(Folders, PerUserFolderIsEmptyWhenAppdataIsUnsetOrTooLong) {
   EXPECT_EQ(CString(), BuildAppdataPath());
   headless::SetAppDataFolder(L"/home/ewa/.config/fastrelle");
   EXPECT_EQ(CString(L"/home/ewa/.config/fastrelle\\Mirabo\\Fastrelle\\2018\\Fastrelle"), BuildAppdataPath());
+  headless::SetAppDataFolder(L"/home/ewa/100%");
+  EXPECT_EQ(CString(L"/home/ewa/100%"), ExpandAppdata());
   headless::SetAppDataFolder(L"");
 }
 

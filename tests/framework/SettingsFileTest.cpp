@@ -40,9 +40,11 @@ TEST_F(SettingsFileTest, MergesPerUserOverInstallAndWritesBackSortedWithMark) {
 }
 
 TEST_F(SettingsFileTest, ParsesOnlyLinesOfExactlyTwoPieces) {
-  Install("a==b\r\nName=a=b\r\nkey=\r\n=value\r\nblank= \r\n  Key  =  V s  \r\n; c=1=2\r\n# comment\r\n");
+  Install("a==b\r\nName=a=b\r\nkey=\r\n=value\r\nblank= \r\n  Key  =  V s  \r\n; c=1=2\r\n# comment\r\n"
+          " = nokey\r\n\t=\t\r\n");
   Scratch settings(values);
   EXPECT_EQ((SettingsFile::Values{{L"Key", L"V s"}, {L"a", L"b"}, {L"blank", L""}}), values);
+  EXPECT_EQ(L"", headless::Transcript());
 }
 
 TEST_F(SettingsFileTest, ReadsNumbersAndBooleansAsDocumented) {
@@ -77,6 +79,22 @@ TEST_F(SettingsFileTest, MissingInstallCopyLeavesUserFileAndRetriesNextTime) {
   EXPECT_EQ(CString(L"2"), second.GetString(L"b"));
 }
 
+TEST_F(SettingsFileTest, UnreadableInstallCopyIsReportedWithItsPathAndRetried) {
+  Install("a=1\r\n");
+  User("a=9\r\n");
+  std::string before = UserBytes();
+  std::wstring install = headless::FromUtf8(testfolders::NativeInstall("Config/Scratch.ini"));
+  headless::HoldFile(install);
+  Scratch first(values);
+  headless::ClearFileFaults();
+  EXPECT_TRUE(first.IsEmpty());
+  std::wstring printed = testfolders::Root().Windows("install") + L"\\Config\\Scratch.ini\n es: eFileAccessErr\n";
+  EXPECT_EQ(0u, headless::Transcript().find(printed)) << headless::ToUtf8(headless::Transcript());
+  EXPECT_EQ(before, UserBytes());
+  Scratch second(values);
+  EXPECT_EQ(CString(L"9"), second.GetString(L"a"));
+}
+
 TEST_F(SettingsFileTest, UnreadableUserCopyIsReportedAndNotOverwritten) {
   Install("a=1\r\n");
   User("a=9\r\n");
@@ -87,6 +105,51 @@ TEST_F(SettingsFileTest, UnreadableUserCopyIsReportedAndNotOverwritten) {
   EXPECT_EQ(CString(L"1"), settings.GetString(L"a"));
   EXPECT_NE(std::wstring::npos, headless::Transcript().find(L"Scratch.ini\n es: eFileAccessErr\n"));
   EXPECT_EQ(before, UserBytes());
+}
+
+TEST_F(SettingsFileTest, UserCopyThatFailsPartWayIsReportedAndNotReplaced) {
+  // The per-user copy opens but its first read fails (this process's memory at address 0).
+  Install("a=1\r\n");
+  std::string user = testfolders::NativeAppdata("Config/Scratch.ini");
+  std::filesystem::create_symlink("/proc/self/mem", user);
+  Scratch settings(values);
+  EXPECT_EQ(CString(L"1"), settings.GetString(L"a"));
+  EXPECT_NE(std::wstring::npos, headless::Transcript().find(L"Scratch.ini\n es: eFileAccessErr\n"));
+  EXPECT_TRUE(std::filesystem::is_symlink(user));
+}
+
+TEST_F(SettingsFileTest, FoldersWhereTheFilesShouldBeAreLeftAlone) {
+  Install("a=1\r\n");
+  std::filesystem::create_directories(testfolders::NativeAppdata("Config/Scratch.ini/inside"));
+  Scratch settings(values);
+  EXPECT_EQ(CString(L"1"), settings.GetString(L"a"));
+  EXPECT_NE(std::wstring::npos, headless::Transcript().find(L"Scratch.ini\n es: eFileAccessErr\n"));
+  EXPECT_EQ(433, settings.Save(headless::FromUtf8(testfolders::NativeAppdata("Config/Scratch.ini"))));
+  EXPECT_TRUE(std::filesystem::is_directory(testfolders::NativeAppdata("Config/Scratch.ini/inside")));
+  EXPECT_FALSE(std::filesystem::exists(testfolders::NativeAppdata("Config/Scratch.ini.tmp")));
+  SettingsFile::Values none;
+  std::filesystem::remove(testfolders::NativeInstall("Config/Scratch.ini"));
+  std::filesystem::create_directory(testfolders::NativeInstall("Config/Scratch.ini"));
+  EXPECT_TRUE(Scratch(none).IsEmpty());
+}
+
+TEST_F(SettingsFileTest, UserCopyWithoutMarkInAnotherEncodingIsReportedAndKept) {
+  // Saved by an editor as 8-bit or UTF-8 text without a mark: read as UTF-16 it holds no
+  // entry, and replacing it by the install values would lose the user's settings.
+  Install("a=1\r\n");
+  for (const std::string& bytes : {"a=9\r\nmine=x\r\n"s, "wz\xC3\xB3r=\xC5\x81\xC3\xB3\x64\xC5\xBA\r\n"s}) {
+    WriteBytes(testfolders::NativeAppdata("Config/Scratch.ini"), bytes);
+    SettingsFile::Values fresh;
+    headless::ClearTranscript();
+    Scratch settings(fresh);
+    EXPECT_EQ(CString(L"1"), settings.GetString(L"a"));
+    EXPECT_EQ(bytes, UserBytes());
+    EXPECT_NE(std::wstring::npos, headless::Transcript().find(L"Scratch.ini\n es: eFileAccessErr\n"));
+  }
+  // A copy that holds nothing at all is no such case: it is filled.
+  WriteBytes(testfolders::NativeAppdata("Config/Scratch.ini"), kBom + Utf16("\r\n"));
+  Scratch filled(values);
+  EXPECT_EQ(kBom + Utf16("a=1\r\n"), UserBytes());
 }
 
 TEST_F(SettingsFileTest, FailedSaveKeepsTheOldFileAndReports433) {
@@ -167,6 +230,70 @@ TEST(Fastrelle_Settings, LoadsTheShippedConstructionDefaults) {
   EXPECT_GT(GetSettingDouble(L"GradePointSize"), 0.0);
   EXPECT_EQ(L"", headless::Transcript());
   EXPECT_TRUE(std::filesystem::exists(testfolders::NativeAppdata("Config/Construction.ini")));
+}
+
+// Every shipped key=value file holds exactly the keys the system reads from it, each line
+// an entry, with values a pattern maker can start from; the files they name are shipped.
+class Shipped : public SettingsFile {
+public:
+  Shipped(Values& values, const CString& fileName) : SettingsFile(values, fileName) {}
+};
+
+struct ShippedFile {
+  const wchar_t* name;
+  std::vector<const wchar_t*> texts;    // keys with a text value
+  std::vector<const wchar_t*> numbers;  // keys with a number above 0
+  std::vector<const wchar_t*> shipped;  // keys whose values, joined, name a shipped file
+};
+
+// Whether a path relative to the install folder, written the Windows way, is shipped.
+bool IsShipped(const CString& relative) {
+  std::string native = headless::ToUtf8(relative.str());
+  for (char& c : native)
+    if (c == '\\') c = '/';
+  return std::filesystem::is_regular_file(FASTRELLE_SOURCE_DIR "/install/" + native);
+}
+
+TEST(ShippedSettings, HoldEveryKeyTheSystemReadsAndNothingElse) {
+  const ShippedFile files[] = {
+      {L"Construction.ini",
+       {L"BaseSizeSymbol", L"Dart", L"DateFormat", L"FastrelleSizesFileExtension", L"GradePoint",
+        L"GradePointNumber", L"MaterialAttribute", L"PartDescriptionDefaultName",
+        L"PartDescriptionExtensionFilter", L"SortersPath", L"SortersSeparator", L"VEAENVSizesFileExtension",
+        L"VarBaseSize", L"VarDate", L"VarDoubleFormat", L"VarLogin", L"VarPart", L"VarPercentageFormat",
+        L"VarProj", L"VarSize", L"VarSizes"},
+       {L"DartSize", L"GradePointSize", L"HoleSize", L"NotchSize", L"PartDescriptionDefaultSize",
+        L"SizeDefaultColor", L"SpecPointSize"},
+       {L"SortersPath"}},
+      {L"Plot.ini",
+       {L"DefaultPartRotation", L"FormDescriptionDefaultName", L"GradePoint", L"LayoutDescriptionDefaultName",
+        L"LayoutDescriptionExtensionFilter", L"Layout_ExtensionFilter", L"Layout_FileExtension",
+        L"MaterialAttribute", L"ModelExtensionFilter", L"PartDescriptionDefaultName", L"VarFormDescMaterial",
+        L"VarFormDescPart", L"VarFormDescSize", L"VarFormDescmodel", L"VarLayoutEfficiency",
+        L"VarLayoutPiecesCounter", L"VarLayoutUsePerPiece", L"VarLayoutUsedLength", L"VarLayoutWidth"},
+       {L"DefaultPartQuantity", L"FormDescriptionDefaultSize"},
+       {}},
+      {L"PartSetDescription.ini",
+       {L"DecriptiorName"},
+       {L"DecriptiorSize", L"LPColumnWidthRatio", L"MaterialColumnWidthRatio", L"ModeColumnWidthRatio",
+        L"NameColumnWidthRatio", L"TableWidth"},
+       {}},
+      {L"TemplatesLibrary.ini", {L"BasePath", L"InfoText"}, {}, {L"BasePath", L"InfoText"}},
+  };
+  for (const ShippedFile& file : files) {
+    testfolders::Reset();
+    std::string name = headless::ToUtf8(file.name);
+    std::filesystem::copy_file(FASTRELLE_SOURCE_DIR "/install/Config/" + name, testfolders::NativeInstall("Config/" + name));
+    SettingsFile::Values values;
+    Shipped settings(values, file.name);
+    EXPECT_EQ(file.texts.size() + file.numbers.size(), values.size()) << name;
+    for (const wchar_t* key : file.texts) EXPECT_FALSE(settings.GetString(key).IsEmpty()) << name << " " << headless::ToUtf8(key);
+    for (const wchar_t* key : file.numbers) EXPECT_GT(settings.GetDouble(key), 0.0) << name << " " << headless::ToUtf8(key);
+    CString path;
+    for (const wchar_t* key : file.shipped) path += settings.GetString(key);
+    if (!path.IsEmpty()) EXPECT_TRUE(IsShipped(path)) << name << " " << headless::ToUtf8(path.str());
+    EXPECT_EQ(L"", headless::Transcript()) << name;
+  }
 }
 
 }  // namespace

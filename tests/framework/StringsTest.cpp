@@ -69,6 +69,8 @@ TEST(KeywordList, FindsCaseSensitively) {
   EXPECT_EQ(1, list.IndexOf(L"Nie"));
   EXPECT_EQ(-1, list.IndexOf(L"nie"));
   EXPECT_EQ(CString(), KeywordList().Join(L"/"));
+  EXPECT_EQ(CString(), list[2]);
+  EXPECT_EQ(CString(), list[-1]);
 }
 
 TEST(NameValueList, FindsNamesIgnoringPolishCase) {
@@ -91,6 +93,8 @@ TEST(NameValueList, AppendOfItselfDoublesAndReplaceTouchesOnlyValues) {
   list.ReplaceInValues(L"{R}", L"38");
   EXPECT_EQ(CString(L"{R}"), list[1].name);
   EXPECT_EQ(CString(L"rozmiar 38"), list[1].value);
+  EXPECT_EQ(CString(), list[2].name);
+  EXPECT_EQ(CString(), list[-1].value);
 }
 
 }  // namespace

@@ -32,7 +32,11 @@ TEST(UI_File, BuildsItsPathAndFindsTheSpellingOnDisk) {
   EXPECT_TRUE(file.Exists());
   EXPECT_EQ(CString(dir.Windows() + L"\\Model.dwg"), file.GetFoundPath());
   EXPECT_EQ(CString(L"DWG"), file.GetExtension());
-  EXPECT_EQ(CString(), UI_File(L"C:\\dir\\README").GetExtension());
+  EXPECT_EQ(CString(L"MODEL"), file.GetNameWithoutExtension());
+  UI_File readme(L"C:\\dir\\README");
+  EXPECT_EQ(CString(), readme.GetExtension());
+  EXPECT_EQ(CString(L"README"), readme.GetNameWithoutExtension());
+  EXPECT_EQ(CString(L"a.b"), UI_File(L"C:\\dir\\a.b.dwg").GetNameWithoutExtension());
 }
 
 TEST(UI_File, AppendsPolishLinesInWindows1250) {
@@ -46,6 +50,14 @@ TEST(UI_File, AppendsPolishLinesInWindows1250) {
   ASSERT_TRUE(file.ReadLines(lines));
   ASSERT_EQ(3, lines.GetSize());
   EXPECT_EQ(CString(L"Łódź"), lines[1]);
+}
+
+TEST(UI_File, ReadsNothingFromMissingFilesOrFilesThatFailPartWay) {
+  TempFolder dir;
+  CStringArray lines;
+  EXPECT_FALSE(UI_File(CString(dir.Windows("none.txt"))).ReadLines(lines));
+  EXPECT_FALSE(UI_File(L"/proc/self/mem").ReadLines(lines));  // opens, then a read fails
+  EXPECT_EQ(0, lines.GetSize());
 }
 
 TEST(UI_File, HeldFileIsReportedAsLockedAndKeepsItsContent) {

@@ -25,8 +25,18 @@ TEST(NormalizePath, DropsDotDotWithThePieceBeforeIt) {
   EXPECT_EQ(CString(L"\\\\srv\\s"), NormalizePath(L"\\\\srv\\s\\x\\.."));
 }
 
+TEST(NormalizePath, TakesOnePiecePerDotDot) {
+  EXPECT_EQ(CString(L"C:\\a"), NormalizePath(L"C:\\a\\b\\c\\..\\.."));
+  EXPECT_EQ(CString(L"C:\\"), NormalizePath(L"C:\\a\\b\\..\\.."));
+  EXPECT_EQ(CString(L"C:\\"), NormalizePath(L"C:\\a\\.\\.."));
+  EXPECT_EQ(CString(L"C:\\x"), NormalizePath(L"C:\\a\\..\\x\\y\\.."));
+}
+
 TEST(NormalizePath, KeepsShortInputAndRoots) {
   EXPECT_EQ(CString(L".."), NormalizePath(L".."));
+  EXPECT_EQ(CString(L"a\\..\\.."), NormalizePath(L"a\\..\\.."));
+  EXPECT_EQ(CString(L"\\\\srv\\..\\.."), NormalizePath(L"\\\\srv\\..\\.."));
+  EXPECT_EQ(CString(), NormalizePath(L""));
   EXPECT_EQ(CString(L"C:\\.."), NormalizePath(L"C:\\.."));
   EXPECT_EQ(CString(L"C:\\"), NormalizePath(L"C:\\"));
   EXPECT_EQ(CString(L"\\"), NormalizePath(L"\\"));

@@ -19,7 +19,7 @@ TEST(UI_TextFile, RoundTripsPolishTextAsUtf16WithMark) {
   EXPECT_EQ(CString(L"Łódź"), lines[1]);
 }
 
-TEST(UI_TextFile, ReportsFailedWritesAndMissingFiles) {
+TEST(UI_TextFile, ReportsFailedWritesAndFailedReads) {
   TempFolder dir;
   EXPECT_EQ(-1, UI_TextFile(CString(dir.Windows("none\\a.txt"))).WriteLines(CStringArray{L"x"}));
   headless::FailFileOperation(headless::FileFault::Write, 1);
@@ -27,6 +27,9 @@ TEST(UI_TextFile, ReportsFailedWritesAndMissingFiles) {
   headless::ClearFileFaults();
   CStringArray lines;
   EXPECT_FALSE(UI_TextFile(CString(dir.Windows("missing.txt"))).ReadLines(lines));
+  lines.Add(L"kept");
+  EXPECT_FALSE(UI_TextFile(L"/proc/self/mem").ReadLines(lines));  // opens, then a read fails
+  EXPECT_EQ(1, lines.GetSize());
 }
 
 TEST(UI_TextFile, IsLockedWhenHeldOrMissing) {

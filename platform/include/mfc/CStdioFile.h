@@ -22,13 +22,16 @@ public:
   BOOL Open(const wchar_t* fileName, UINT openFlags, CFileException* error = nullptr) override;
   /// Closes the stream (fclose); throws CFileException* when written text was lost.
   void Close() override;
+  /// Closes quietly a stream this object opened; one handed to the constructor is only let
+  /// go (its owner closes it).
   void Abort() override;
 
   /// The next line without its line end ("\n", "\r\n" or a stray "\r" before "\n").
-  /// FALSE at the end of the file, with `line` empty.
+  /// FALSE at the end of the file, with `line` empty; throws CFileException* (hardIO) when
+  /// the file cannot be read further, so a failed read is never taken for the end.
   virtual BOOL ReadString(CString& line);
-  /// Writes the text as it stands ("\n" becomes "\r\n" in text mode); throws
-  /// CFileException* (diskFull) when the write fails.
+  /// Writes the text as it stands ("\n" becomes "\r\n" in text mode, UTF-16 units in
+  /// binary mode); throws CFileException* (diskFull) when the write fails.
   virtual void WriteString(const wchar_t* text);
 
   FILE* m_pStream = nullptr;

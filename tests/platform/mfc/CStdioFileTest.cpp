@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "support/TempFolder.h"
+#include "win/crt.h"
 
 namespace {
 
@@ -70,6 +71,56 @@ TEST(CStdioFile, ThrowsFileExceptionsForMissingFilesAndFailedWrites) {
   }
   EXPECT_EQ(CFileException::diskFull, cause);
   headless::ClearFileFaults();
+}
+
+TEST(CStdioFile, LeavesAStreamHandedInOpenForItsOwner) {
+  TempFolder dir;
+  WriteBytes(dir.Native("other.txt"), "x\r\n");
+  FILE* f = nullptr;
+  ASSERT_EQ(0, _wfopen_s(&f, dir.Windows("a.txt").c_str(), L"wt,ccs=UNICODE"));
+  {
+    CStdioFile borrowed(f);
+    borrowed.Abort();
+  }
+  {
+    CStdioFile borrowed(f);
+    ASSERT_TRUE(borrowed.Open(dir.Windows("other.txt").c_str(), CFile::modeRead));  // lets go of f first
+  }
+  CStdioFile(f).WriteString(L"still open\n");
+  EXPECT_EQ(0, fclose(f));
+  EXPECT_EQ("\xFF\xFE" + Utf16("still open\r\n"), ReadBytes(dir.Native("a.txt")));
+}
+
+TEST(CStdioFile, ThrowsWhenAReadFailsInsteadOfEndingTheFile) {
+  // Reading this process's memory from address 0 fails with an I/O error.
+  CStdioFile file;
+  ASSERT_TRUE(file.Open(L"/proc/self/mem", CFile::modeRead | CFile::typeText));
+  int cause = CFileException::none;
+  try {
+    CString line;
+    file.ReadString(line);
+  } catch (CFileException* e) {
+    cause = e->m_cause;
+    e->Delete();
+  }
+  EXPECT_EQ(CFileException::hardIO, cause);
+}
+
+TEST(CStdioFile, StoresWideTextAsUtf16UnitsInBinaryMode) {
+  TempFolder dir;
+  {
+    CStdioFile file(dir.Windows("w.bin").c_str(), CFile::modeCreate | CFile::modeWrite | CFile::typeBinary);
+    file.WriteString(L"\u0141a\r\nb");
+    file.Close();
+  }
+  EXPECT_EQ(std::string("\x41\x01" "a\0\r\0\n\0" "b\0", 10), ReadBytes(dir.Native("w.bin")));
+  CStdioFile file(dir.Windows("w.bin").c_str(), CFile::modeRead | CFile::typeBinary);
+  CString line;
+  ASSERT_TRUE(file.ReadString(line));
+  EXPECT_EQ(CString(L"\u0141a"), line);
+  ASSERT_TRUE(file.ReadString(line));
+  EXPECT_EQ(CString(L"b"), line);
+  EXPECT_FALSE(file.ReadString(line));
 }
 
 }  // namespace
