@@ -1,0 +1,163 @@
+// Heavy polylines (2-D and 3-D): vertices held in the polyline, and their
+// POLYLINE / VERTEX / SEQEND records.
+#include "db/ZcDb2dPolyline.h"
+
+#include "db/CurveMath.h"
+#include "db/ZcDbDxfFiler.h"
+
+ZCRX_DEFINE_MEMBERS(ZcDbVertexPolyline, ZcDbCurve)
+ZCRX_DEFINE_MEMBERS(ZcDb2dPolyline, ZcDbVertexPolyline)
+ZCRX_DEFINE_MEMBERS(ZcDb3dPolyline, ZcDbVertexPolyline)
+
+void ZcDbVertexPolyline::assignPoints(const ZcGePoint3dArray& points, bool closed) {
+  for (const ZcGePoint3d& p : points) verts_.push_back({p, 0.0, 0.0, 0.0});
+  closed_ = closed;
+}
+
+ZcDb2dPolyline::ZcDb2dPolyline(const ZcGePoint3dArray& points, bool closed) { assignPoints(points, closed); }
+ZcDb3dPolyline::ZcDb3dPolyline(const ZcGePoint3dArray& points, bool closed) {
+  is3d_ = true;
+  assignPoints(points, closed);
+}
+
+Zcad::ErrorStatus ZcDbVertexPolyline::appendVertex(const ZcGePoint3d& p, double bulge) {
+  if (Zcad::ErrorStatus es = assertWrite(); es != Zcad::eOk) return es;
+  verts_.push_back({p, is3d_ ? 0.0 : bulge, 0.0, 0.0});
+  return Zcad::eOk;
+}
+
+Zcad::ErrorStatus ZcDbVertexPolyline::setVertexAt(unsigned i, const ZcGePoint3d& p, double bulge) {
+  if (i >= verts_.size()) return Zcad::eInvalidIndex;
+  if (Zcad::ErrorStatus es = assertWrite(); es != Zcad::eOk) return es;
+  verts_[i].p = p;
+  verts_[i].bulge = is3d_ ? 0.0 : bulge;
+  return Zcad::eOk;
+}
+
+Zcad::ErrorStatus ZcDbVertexPolyline::setClosed(bool closed) {
+  if (Zcad::ErrorStatus es = assertWrite(); es != Zcad::eOk) return es;
+  closed_ = closed;
+  return Zcad::eOk;
+}
+
+Zcad::ErrorStatus ZcDbVertexPolyline::getStartParam(double& p) const {
+  if (verts_.empty()) return Zcad::eDegenerateGeometry;
+  p = 0;
+  return Zcad::eOk;
+}
+Zcad::ErrorStatus ZcDbVertexPolyline::getEndParam(double& p) const {
+  if (verts_.empty()) return Zcad::eDegenerateGeometry;
+  p = closed_ ? numVerts() : numVerts() - 1.0;
+  return Zcad::eOk;
+}
+Zcad::ErrorStatus ZcDbVertexPolyline::getStartPoint(ZcGePoint3d& p) const {
+  if (verts_.empty()) return Zcad::eDegenerateGeometry;
+  p = verts_.front().p;
+  return Zcad::eOk;
+}
+Zcad::ErrorStatus ZcDbVertexPolyline::getEndPoint(ZcGePoint3d& p) const {
+  if (verts_.empty()) return Zcad::eDegenerateGeometry;
+  p = closed_ ? verts_.front().p : verts_.back().p;
+  return Zcad::eOk;
+}
+
+Zcad::ErrorStatus ZcDbVertexPolyline::transformBy(const ZcGeMatrix3d& m) {
+  if (Zcad::ErrorStatus es = assertWrite(); es != Zcad::eOk) return es;
+  bool mirrored = m.det() < 0;
+  for (Vertex& v : verts_) {
+    v.p.transformBy(m);
+    if (mirrored) v.bulge = -v.bulge;
+  }
+  return Zcad::eOk;
+}
+
+Zcad::ErrorStatus ZcDbVertexPolyline::getGeomExtents(ZcDbExtents& ext) const {
+  if (verts_.empty()) return Zcad::eInvalidExtents;
+  std::vector<std::pair<ZcGePoint3d, double>> pts;
+  for (const Vertex& v : verts_) pts.emplace_back(v.p, v.bulge);
+  ext = ZcDbExtents();
+  zcdb::AddBulgeChainExtents(ext, pts, closed_);
+  return Zcad::eOk;
+}
+
+ZcDbObject* ZcDb2dPolyline::cloneObject() const {
+  auto* c = new ZcDb2dPolyline;
+  c->verts_ = verts_;
+  c->closed_ = closed_;
+  copyEntityTo(c);
+  return c;
+}
+
+ZcDbObject* ZcDb3dPolyline::cloneObject() const {
+  auto* c = new ZcDb3dPolyline;
+  c->verts_ = verts_;
+  c->closed_ = closed_;
+  copyEntityTo(c);
+  return c;
+}
+
+// POLYLINE: 100 AcDb2dPolyline or AcDb3dPolyline, 66 1, 10/20/30 (0, 0, elevation),
+// 70 flags (1 closed, 8 3-D). It is followed by one record per vertex -
+//   VERTEX: 5 handle, 330 the polyline, 100 AcDbEntity, 8 layer, 100 AcDbVertex,
+//           100 AcDb2dVertex or AcDb3dPolylineVertex, 10/20/30 point, 40/41 widths
+//           (2-D, when not 0), 42 bulge (2-D, when not 0), 70 flags (32 for 3-D)
+// - and a SEQEND record (5 handle, 330 the polyline, 100 AcDbEntity, 8 layer). The vertex
+// and SEQEND handles are given when the file is written; reading keeps only the vertices.
+void ZcDbVertexPolyline::dxfOutFields(ZcDbDxfFiler* f) const {
+  ZcDbEntity::dxfOutFields(f);
+  f->writeRaw(100, is3d_ ? "AcDb3dPolyline" : "AcDb2dPolyline");
+  f->writeInt(66, 1);
+  f->writePoint3d(10, ZcGePoint3d(0, 0, is3d_ || verts_.empty() ? 0.0 : verts_.front().p.z));
+  f->writeInt(70, (closed_ ? 1 : 0) | (is3d_ ? 8 : 0));
+}
+
+void ZcDbVertexPolyline::dxfOutVertices(ZcDbDxfFiler* f, std::uint64_t& nextHandle) const {
+  std::wstring layerName = layer();
+  for (const Vertex& v : verts_) {
+    f->writeRaw(0, "VERTEX");
+    f->writeHandle(5, nextHandle++);
+    f->writeObjectId(330, objectId());
+    f->writeRaw(100, "AcDbEntity");
+    f->writeString(8, layerName);
+    f->writeRaw(100, "AcDbVertex");
+    f->writeRaw(100, is3d_ ? "AcDb3dPolylineVertex" : "AcDb2dVertex");
+    f->writePoint3d(10, v.p);
+    if (!is3d_) {
+      if (v.startWidth != 0) f->writeDouble(40, v.startWidth);
+      if (v.endWidth != 0) f->writeDouble(41, v.endWidth);
+      if (v.bulge != 0) f->writeDouble(42, v.bulge);
+    }
+    f->writeInt(70, is3d_ ? 32 : 0);
+  }
+  f->writeRaw(0, "SEQEND");
+  f->writeHandle(5, nextHandle++);
+  f->writeObjectId(330, objectId());
+  f->writeRaw(100, "AcDbEntity");
+  f->writeString(8, layerName);
+}
+
+Zcad::ErrorStatus ZcDbVertexPolyline::dxfInFields(ZcDbDxfFiler* f) {
+  if (Zcad::ErrorStatus es = ZcDbEntity::dxfInFields(f); es != Zcad::eOk) return es;
+  if (!f->seekMarker("AcDb2dPolyline")) f->seekMarker("AcDb3dPolyline");
+  ZcDbDxfPair p;
+  while (f->next(p))
+    if (p.code == 70) closed_ = f->toInt(p) & 1;
+  return f->hasError() ? Zcad::eBadDxfFile : Zcad::eOk;
+}
+
+Zcad::ErrorStatus ZcDbVertexPolyline::dxfInVertex(ZcDbDxfFiler* f) {
+  f->rewind();
+  ZcDbDxfPair p;
+  Vertex v;
+  while (f->nextAny(p)) {
+    switch (p.code) {
+      case 10: v.p = f->toPoint3d(p); break;
+      case 40: v.startWidth = f->toDouble(p); break;
+      case 41: v.endWidth = f->toDouble(p); break;
+      case 42: v.bulge = is3d_ ? 0.0 : f->toDouble(p); break;
+      default: break;
+    }
+  }
+  verts_.push_back(v);
+  return f->hasError() ? Zcad::eBadDxfFile : Zcad::eOk;
+}

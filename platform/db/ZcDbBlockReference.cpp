@@ -1,0 +1,262 @@
+// Block references: placement, attributes they own, their box and intersections through
+// the block's contents, and the INSERT record (followed by its ATTRIB records).
+#include "db/ZcDbBlockReference.h"
+
+#include <cmath>
+
+#include "db/DbInternal.h"
+#include "db/ZcDbBlockTableRecord.h"
+#include "db/ZcDbDxfFiler.h"
+#include "db/ZcDbText.h"
+
+ZCRX_DEFINE_MEMBERS(ZcDbBlockReference, ZcDbEntity)
+
+namespace {
+constexpr double kPi = 3.141592653589793;
+}
+
+ZcDbBlockReference::ZcDbBlockReference() = default;
+ZcDbBlockReference::ZcDbBlockReference(const ZcGePoint3d& position, ZcDbObjectId btr)
+    : block_(btr), position_(position) {}
+ZcDbBlockReference::~ZcDbBlockReference() = default;
+
+Zcad::ErrorStatus ZcDbBlockReference::setBlockTableRecord(ZcDbObjectId id) {
+  if (!id.objectClass() || !id.objectClass()->isDerivedFrom(ZcDbBlockTableRecord::desc()))
+    return Zcad::eNotThatKindOfClass;
+  if (Zcad::ErrorStatus es = assertWrite(); es != Zcad::eOk) return es;
+  block_ = id;
+  return Zcad::eOk;
+}
+Zcad::ErrorStatus ZcDbBlockReference::setPosition(const ZcGePoint3d& p) {
+  if (Zcad::ErrorStatus es = assertWrite(); es != Zcad::eOk) return es;
+  position_ = p;
+  return Zcad::eOk;
+}
+Zcad::ErrorStatus ZcDbBlockReference::setScaleFactors(const ZcGeScale3d& s) {
+  if (s.sx == 0 || s.sy == 0 || s.sz == 0) return Zcad::eInvalidInput;
+  if (Zcad::ErrorStatus es = assertWrite(); es != Zcad::eOk) return es;
+  scale_ = s;
+  return Zcad::eOk;
+}
+Zcad::ErrorStatus ZcDbBlockReference::setRotation(double a) {
+  if (Zcad::ErrorStatus es = assertWrite(); es != Zcad::eOk) return es;
+  rotation_ = a;
+  return Zcad::eOk;
+}
+
+ZcGeMatrix3d ZcDbBlockReference::blockTransform() const {
+  ZcGePoint3d origin;
+  if (auto* btr = static_cast<ZcDbBlockTableRecord*>(zcdb::ObjectOf(block_))) origin = btr->origin();
+  ZcGeMatrix3d scale;
+  scale(0, 0) = scale_.sx;
+  scale(1, 1) = scale_.sy;
+  scale(2, 2) = scale_.sz;
+  return ZcGeMatrix3d::translation(position_.asVector()) * ZcGeMatrix3d::rotation(rotation_, normal_) *
+         scale * ZcGeMatrix3d::translation(-origin.asVector());
+}
+
+Zcad::ErrorStatus ZcDbBlockReference::appendAttribute(ZcDbAttribute* attribute) {
+  ZcDbObjectId id;
+  return appendAttribute(id, attribute);
+}
+
+Zcad::ErrorStatus ZcDbBlockReference::appendAttribute(ZcDbObjectId& id, ZcDbAttribute* attribute) {
+  if (!attribute) return Zcad::eNullObjectPointer;
+  if (attribute->database()) return Zcad::eAlreadyInDb;
+  if (Zcad::ErrorStatus es = assertWrite(); es != Zcad::eOk) return es;
+  if (!database()) {
+    pending_.emplace_back(attribute);
+    id.setNull();
+    return Zcad::eOk;
+  }
+  Zcad::ErrorStatus es = zcdb::AddOpenForWrite(database(), attribute, objectId(), id);
+  if (es == Zcad::eOk) attributes_.push_back(id);
+  return es;
+}
+
+void ZcDbBlockReference::onAddedToDatabase() {
+  // Attributes appended while the reference was new become resident with it, closed.
+  for (auto& a : pending_) {
+    ZcDbAttribute* attr = a.release();
+    attributes_.push_back(database()->impl().adopt(attr, objectId()));
+  }
+  pending_.clear();
+}
+
+void ZcDbBlockReference::adoptAttributeId(ZcDbObjectId id) { attributes_.push_back(id); }
+
+ZcDbObjectIdArray ZcDbBlockReference::attributeIds() const {
+  ZcDbObjectIdArray ids;
+  for (ZcDbObjectId id : attributes_)
+    if (!id.isErased()) ids.append(id);
+  return ids;
+}
+
+ZcDbObjectIterator* ZcDbBlockReference::attributeIterator() const {
+  return new ZcDbObjectIterator(attributeIds());
+}
+
+ZcDbEntity* ZcDbObjectIterator::entity() const {
+  ZcDbEntity* ent = nullptr;
+  return zcdbOpenZcDbEntity(ent, objectId(), ZcDb::kForRead) == Zcad::eOk ? ent : nullptr;
+}
+
+Zcad::ErrorStatus ZcDbBlockReference::forEachAttribute(
+    const std::function<Zcad::ErrorStatus(ZcDbEntity*)>& fn) {
+  for (auto& a : pending_)
+    if (Zcad::ErrorStatus es = fn(a.get()); es != Zcad::eOk) return es;
+  for (ZcDbObjectId id : attributes_) {
+    ZcDbObject* o = zcdb::ObjectOf(id);
+    if (!o || o->isErased()) continue;
+    // The reference is open for write, so its attributes change with it whatever their
+    // own open state: a host changes sub-entities through their owner.
+    ZcDbObjectState& s = o->state();
+    bool wasWriter = s.writer;
+    s.writer = true;
+    Zcad::ErrorStatus es = fn(static_cast<ZcDbEntity*>(o));
+    s.writer = wasWriter;
+    if (es != Zcad::eOk) return es;
+  }
+  return Zcad::eOk;
+}
+
+#define ZC_SUBENT_SETTER(Sig, Call)                                                   \
+  Zcad::ErrorStatus ZcDbBlockReference::Sig {                                         \
+    Zcad::ErrorStatus es = ZcDbEntity::Call;                                          \
+    if (es != Zcad::eOk || !doSubents) return es;                                     \
+    return forEachAttribute([&](ZcDbEntity* a) { return a->ZcDbEntity::Call; });      \
+  }
+ZC_SUBENT_SETTER(setColor(const ZcCmColor& c, bool doSubents), setColor(c, doSubents))
+ZC_SUBENT_SETTER(setColorIndex(std::uint16_t i, bool doSubents), setColorIndex(i, doSubents))
+ZC_SUBENT_SETTER(setLayer(const wchar_t* n, bool doSubents), setLayer(n, doSubents))
+ZC_SUBENT_SETTER(setLayer(ZcDbObjectId id, bool doSubents), setLayer(id, doSubents))
+ZC_SUBENT_SETTER(setLinetype(ZcDbObjectId id, bool doSubents), setLinetype(id, doSubents))
+ZC_SUBENT_SETTER(setLinetypeScale(double s, bool doSubents), setLinetypeScale(s, doSubents))
+ZC_SUBENT_SETTER(setLineWeight(ZcDb::LineWeight w, bool doSubents), setLineWeight(w, doSubents))
+ZC_SUBENT_SETTER(setVisibility(ZcDb::Visibility v, bool doSubents), setVisibility(v, doSubents))
+#undef ZC_SUBENT_SETTER
+
+Zcad::ErrorStatus ZcDbBlockReference::transformBy(const ZcGeMatrix3d& m) {
+  if (Zcad::ErrorStatus es = assertWrite(); es != Zcad::eOk) return es;
+  ZcGeVector3d x = ZcGeVector3d::kXAxis * scale_.sx, y = ZcGeVector3d::kYAxis * scale_.sy;
+  x.rotateBy(rotation_, normal_);
+  y.rotateBy(rotation_, normal_);
+  x.transformBy(m);
+  y.transformBy(m);
+  if (std::fabs(x.dotProduct(y)) > 1e-9 * (1 + x.length() * y.length())) return Zcad::eCannotScaleNonUniformly;
+  position_.transformBy(m);
+  rotation_ = std::atan2(x.y, x.x);
+  double z = scale_.sz * (m.det() != 0 ? std::cbrt(std::fabs(m.det())) : 1.0);
+  bool mirrored = x.x * y.y - x.y * y.x < 0;
+  scale_ = ZcGeScale3d(x.length(), mirrored ? -y.length() : y.length(), z);
+  return forEachAttribute([&](ZcDbEntity* a) { return a->transformBy(m); });
+}
+
+std::vector<std::unique_ptr<ZcDbEntity>> ZcDbBlockReference::transformedContents() const {
+  std::vector<std::unique_ptr<ZcDbEntity>> out;
+  auto* btr = dynamic_cast<ZcDbBlockTableRecord*>(zcdb::ObjectOf(block_));
+  if (!btr) return out;
+  ZcGeMatrix3d m = blockTransform();
+  for (ZcDbObjectId id : btr->rawEntities()) {
+    auto* e = static_cast<ZcDbEntity*>(zcdb::ObjectOf(id));
+    if (!e || e->isErased() || e->isKindOf(ZcDbAttributeDefinition::desc())) continue;
+    std::unique_ptr<ZcDbEntity> copy(static_cast<ZcDbEntity*>(e->cloneObject()));
+    if (!copy) continue;
+    if (copy->isKindOf(ZcDbBlockReference::desc()) && static_cast<ZcDbBlockReference*>(copy.get())->block_ == block_)
+      continue;  // a block that holds itself is not followed
+    if (copy->transformBy(m) == Zcad::eOk) out.push_back(std::move(copy));
+  }
+  return out;
+}
+
+Zcad::ErrorStatus ZcDbBlockReference::getGeomExtents(ZcDbExtents& ext) const {
+  ext = ZcDbExtents();
+  for (auto& e : transformedContents()) {
+    ZcDbExtents part;
+    if (e->getGeomExtents(part) == Zcad::eOk) ext.addExt(part);
+  }
+  for (ZcDbObjectId id : attributeIds()) {
+    auto* a = static_cast<ZcDbAttribute*>(zcdb::ObjectOf(id));
+    ZcDbExtents part;
+    if (a && !a->isInvisible() && a->getGeomExtents(part) == Zcad::eOk) ext.addExt(part);
+  }
+  for (auto& a : pending_) {
+    ZcDbExtents part;
+    if (!a->isInvisible() && a->getGeomExtents(part) == Zcad::eOk) ext.addExt(part);
+  }
+  return ext.isEmpty() ? Zcad::eInvalidExtents : Zcad::eOk;
+}
+
+Zcad::ErrorStatus ZcDbBlockReference::intersectWith(const ZcDbEntity* other, ZcDb::Intersect type,
+                                                    ZcGePoint3dArray& points) const {
+  if (!other) return Zcad::eNullEntityPointer;
+  // The contents are not extended: only the argument may be.
+  ZcDb::Intersect inner = (type == ZcDb::kExtendArg || type == ZcDb::kExtendBoth) ? ZcDb::kExtendArg
+                                                                                  : ZcDb::kOnBothOperands;
+  for (auto& part : transformedContents()) {
+    Zcad::ErrorStatus es = part->intersectWith(other, inner, points);
+    if (es != Zcad::eOk && es != Zcad::eNotApplicable) return es;
+  }
+  return Zcad::eOk;
+}
+
+ZcDbObject* ZcDbBlockReference::cloneObject() const {
+  auto* c = new ZcDbBlockReference(position_, block_);
+  c->scale_ = scale_;
+  c->rotation_ = rotation_;
+  c->normal_ = normal_;
+  copyEntityTo(c);
+  for (ZcDbObjectId id : attributeIds())
+    if (auto* a = zcdb::ObjectOf(id)) c->pending_.emplace_back(static_cast<ZcDbAttribute*>(a->cloneObject()));
+  for (auto& a : pending_) c->pending_.emplace_back(static_cast<ZcDbAttribute*>(a->cloneObject()));
+  return c;
+}
+
+void ZcDbBlockReference::translateIds(ZcDbIdTranslator& t) {
+  ZcDbEntity::translateIds(t);
+  block_ = t.translate(block_);
+  for (auto& a : pending_) a->translateIds(t);
+}
+
+// INSERT: 100 AcDbBlockReference, 66 1 (when attributes follow), 2 block name,
+// 10/20/30 position, 41/42/43 scale factors (when not 1), 50 rotation (degrees),
+// 210 normal (when not +Z). The attributes follow as ATTRIB records, then a SEQEND
+// record (5 handle given when written, 330 the reference, 100 AcDbEntity, 8 layer).
+void ZcDbBlockReference::dxfOutFields(ZcDbDxfFiler* f) const {
+  ZcDbEntity::dxfOutFields(f);
+  f->writeRaw(100, "AcDbBlockReference");
+  if (!attributeIds().isEmpty()) f->writeInt(66, 1);
+  f->writeString(2, zcdb::RecordName(block_));
+  f->writePoint3d(10, position_);
+  if (scale_.sx != 1) f->writeDouble(41, scale_.sx);
+  if (scale_.sy != 1) f->writeDouble(42, scale_.sy);
+  if (scale_.sz != 1) f->writeDouble(43, scale_.sz);
+  if (rotation_ != 0) f->writeDouble(50, rotation_ * 180 / kPi);
+  if (normal_ != ZcGeVector3d::kZAxis) f->writeVector3d(210, normal_);
+}
+
+Zcad::ErrorStatus ZcDbBlockReference::dxfInFields(ZcDbDxfFiler* f) {
+  if (Zcad::ErrorStatus es = ZcDbEntity::dxfInFields(f); es != Zcad::eOk) return es;
+  f->seekMarker("AcDbBlockReference");
+  ZcDbDxfPair p;
+  ZcDbDatabase* db = f->database();
+  while (f->next(p)) {
+    switch (p.code) {
+      case 2: {
+        std::wstring name = f->toString(p);
+        block_ = zcdb::RecordByName(db, db->blockTableId(), name);
+        if (block_.isNull()) f->setError(p.line, L"the block \"" + name + L"\" is not defined");
+        break;
+      }
+      case 10: position_ = f->toPoint3d(p); break;
+      case 41: scale_.sx = f->toDouble(p); break;
+      case 42: scale_.sy = f->toDouble(p); break;
+      case 43: scale_.sz = f->toDouble(p); break;
+      case 50: rotation_ = f->toDouble(p) * kPi / 180; break;
+      case 210: normal_ = f->toVector3d(p).normal(); break;
+      default: break;
+    }
+  }
+  if (scale_.sx == 0 || scale_.sy == 0 || scale_.sz == 0) f->setError(0, L"a block reference with a zero scale");
+  return f->hasError() ? Zcad::eBadDxfFile : Zcad::eOk;
+}

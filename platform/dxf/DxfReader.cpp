@@ -1,0 +1,641 @@
+// Reads a DXF file (ASCII; AC1015 as written here, and the common subset other writers
+// give) into a database. Reading is all or nothing: the file is read into a new database,
+// which replaces the old content only when the whole file was read; a malformed file
+// leaves the database as it was, with readError() naming the line.
+//
+// Steps: split the text into groups; cut the sections into records; make an object for
+// every record of a kind the database keeps (with the record's handle); link tables to
+// their records, blocks to their entities, references to their attributes and polylines
+// to their vertices; let each object read its groups (records, then entities, then
+// objects, so that names and owners resolve); then complete the drawing's minimum.
+#include <algorithm>
+#include <charconv>
+#include <fstream>
+#include <functional>
+#include <map>
+#include <sstream>
+
+#include "db/DbInternal.h"
+#include "db/ZcDb2dPolyline.h"
+#include "db/ZcDbArc.h"
+#include "db/ZcDbBlockReference.h"
+#include "db/ZcDbBlockTableRecord.h"
+#include "db/ZcDbDictionary.h"
+#include "db/ZcDbDxfFiler.h"
+#include "db/ZcDbEllipse.h"
+#include "db/ZcDbGroup.h"
+#include "db/ZcDbLeader.h"
+#include "db/ZcDbLine.h"
+#include "db/ZcDbPoint.h"
+#include "db/ZcDbPolyline.h"
+#include "db/ZcDbRegion.h"
+#include "db/ZcDbSortentsTable.h"
+#include "db/ZcDbSpline.h"
+#include "db/ZcDbTable.h"
+#include "db/ZcDbText.h"
+#include "db/ZcDbXrecord.h"
+#include "win32/FilePaths.h"
+
+namespace zcdb {
+void RebindDatabase(std::uint32_t serial, ZcDbDatabase* db);
+}
+
+namespace {
+
+struct ReadError {
+  int line;
+  std::wstring message;
+};
+
+[[noreturn]] void Fail(int line, const std::wstring& message) { throw ReadError{line, message}; }
+
+std::wstring Wide(std::string_view s) { return ZcDbDxfFiler::decodeText(s, 65001); }
+
+// One record: its type, its groups after the type, the line of its type.
+struct Record {
+  std::string_view type;
+  std::vector<ZcDbDxfPair> pairs;
+  int line = 0;
+  ZcDbObject* obj = nullptr;
+};
+
+std::vector<ZcDbDxfPair> SplitGroups(const std::string& text) {
+  std::vector<ZcDbDxfPair> groups;
+  groups.reserve(text.size() / 12);
+  std::size_t pos = 0, n = text.size();
+  int line = 0;
+  auto nextLine = [&](std::string_view& out) {
+    if (pos >= n) return false;
+    std::size_t e = text.find('\n', pos);
+    if (e == std::string::npos) e = n;
+    out = std::string_view(text).substr(pos, e - pos);
+    if (!out.empty() && out.back() == '\r') out.remove_suffix(1);
+    pos = e + 1;
+    ++line;
+    return true;
+  };
+  std::string_view codeText, value;
+  while (nextLine(codeText)) {
+    int codeLine = line;
+    std::string_view t = codeText;
+    while (!t.empty() && (t.front() == ' ' || t.front() == '\t')) t.remove_prefix(1);
+    while (!t.empty() && (t.back() == ' ' || t.back() == '\t')) t.remove_suffix(1);
+    if (t.empty() && pos >= n) break;  // a last empty line
+    int code = 0;
+    auto r = std::from_chars(t.data(), t.data() + t.size(), code);
+    if (t.empty() || r.ec != std::errc() || r.ptr != t.data() + t.size() || code < -5 || code > 1071)
+      Fail(codeLine, L"a group code was expected, found \"" + Wide(codeText) + L"\"");
+    if (!nextLine(value)) Fail(codeLine, L"the file ends after group code " + std::to_wstring(code));
+    groups.push_back({code, value, codeLine});
+  }
+  return groups;
+}
+
+ZcDbObject* MakeObject(std::string_view type) {
+  static const std::map<std::string_view, std::function<ZcDbObject*()>> kFactory = {
+      {"LINE", [] { return new ZcDbLine; }},
+      {"CIRCLE", [] { return new ZcDbCircle; }},
+      {"ARC", [] { return new ZcDbArc; }},
+      {"ELLIPSE", [] { return new ZcDbEllipse; }},
+      {"LWPOLYLINE", [] { return new ZcDbPolyline; }},
+      {"SPLINE", [] { return new ZcDbSpline; }},
+      {"REGION", [] { return new ZcDbRegion; }},
+      {"POINT", [] { return new ZcDbPoint; }},
+      {"TEXT", [] { return new ZcDbText; }},
+      {"MTEXT", [] { return new ZcDbMText; }},
+      {"ATTDEF", [] { return new ZcDbAttributeDefinition; }},
+      {"ATTRIB", [] { return new ZcDbAttribute; }},
+      {"INSERT", [] { return new ZcDbBlockReference; }},
+      {"LEADER", [] { return new ZcDbLeader; }},
+      {"ACAD_TABLE", [] { return new ZcDbTable; }},
+      {"DICTIONARY", [] { return new ZcDbDictionary; }},
+      {"XRECORD", [] { return new ZcDbXrecord; }},
+      {"GROUP", [] { return new ZcDbGroup; }},
+      {"SORTENTSTABLE", [] { return new ZcDbSortentsTable; }},
+      {"LAYER", [] { return new ZcDbLayerTableRecord; }},
+      {"LTYPE", [] { return new ZcDbLinetypeTableRecord; }},
+      {"STYLE", [] { return new ZcDbTextStyleTableRecord; }},
+      {"APPID", [] { return new ZcDbRegAppTableRecord; }},
+      {"VIEW", [] { return new ZcDbViewTableRecord; }},
+      {"BLOCK_RECORD", [] { return new ZcDbBlockTableRecord; }},
+  };
+  auto it = kFactory.find(type);
+  return it == kFactory.end() ? nullptr : it->second();
+}
+
+ZcDbObject* MakeTable(std::string_view name) {
+  if (name == "LAYER") return new ZcDbLayerTable;
+  if (name == "LTYPE") return new ZcDbLinetypeTable;
+  if (name == "STYLE") return new ZcDbTextStyleTable;
+  if (name == "APPID") return new ZcDbRegAppTable;
+  if (name == "VIEW") return new ZcDbViewTable;
+  if (name == "BLOCK_RECORD") return new ZcDbBlockTable;
+  return nullptr;
+}
+
+class DxfReader {
+public:
+  DxfReader(const std::string& text, ZcDbDatabase& db) : text_(text), db_(db), d_(db.impl()) {}
+
+  void run() {
+    groups_ = SplitGroups(text_);
+    sections();
+    makeObjects();
+    link();
+    readFields();
+    finish();
+  }
+
+private:
+  // --- Sections and records ------------------------------------------------------------------
+  void sections() {
+    std::size_t i = 0, n = groups_.size();
+    bool sawEof = false;
+    while (i < n) {
+      const ZcDbDxfPair& g = groups_[i];
+      if (g.code == 999) { ++i; continue; }
+      if (g.code != 0) Fail(g.line, L"a section was expected, found group code " + std::to_wstring(g.code));
+      if (g.value == "EOF") { sawEof = true; break; }
+      if (g.value != "SECTION") Fail(g.line, L"a section was expected, found \"" + Wide(g.value) + L"\"");
+      if (i + 1 >= n || groups_[i + 1].code != 2) Fail(g.line, L"the section has no name");
+      std::string_view name = groups_[i + 1].value;
+      int sectionLine = g.line;
+      i += 2;
+      std::vector<Record> records;
+      while (i < n && !(groups_[i].code == 0 && groups_[i].value == "ENDSEC")) {
+        if (groups_[i].code == 0 && (groups_[i].value == "SECTION" || groups_[i].value == "EOF"))
+          Fail(groups_[i].line, L"the section " + Wide(name) + L" begun at line " +
+                                    std::to_wstring(sectionLine) + L" is not closed");
+        if (name == "HEADER") {
+          header(i);
+          continue;
+        }
+        if (groups_[i].code != 0) Fail(groups_[i].line, L"a record (group code 0) was expected");
+        Record r;
+        r.type = groups_[i].value;
+        r.line = groups_[i].line;
+        for (++i; i < n && groups_[i].code != 0; ++i) r.pairs.push_back(groups_[i]);
+        records.push_back(std::move(r));
+      }
+      if (i >= n) Fail(groups_.empty() ? 1 : groups_.back().line,
+                       L"the file ends inside the section " + Wide(name) + L" begun at line " +
+                           std::to_wstring(sectionLine));
+      ++i;  // ENDSEC
+      if (name == "HEADER") codePage();
+      if (name == "TABLES") tables(records);
+      else if (name == "BLOCKS") blocks(records);
+      else if (name == "ENTITIES") entities(records, ZcDbObjectId());
+      else if (name == "OBJECTS") objects(records);
+    }
+    if (!sawEof && groups_.empty()) Fail(1, L"the file is empty");
+  }
+
+  // AC1021 and later files are UTF-8; older ones use $DWGCODEPAGE (Windows-1252 unless it
+  // names 1250).
+  void codePage() {
+    auto value = [&](const char* name) -> std::string_view {
+      auto it = headerVars_.find(name);
+      return it == headerVars_.end() || it->second.empty() ? std::string_view() : it->second[0].value;
+    };
+    std::string_view ver = value("$ACADVER"), cp = value("$DWGCODEPAGE");
+    if (ver >= "AC1021") d_.codePage = 65001;
+    else d_.codePage = cp.find("1250") != std::string_view::npos ? 1250 : 1252;
+  }
+
+  void header(std::size_t& i) {
+    const ZcDbDxfPair& var = groups_[i];
+    if (var.code != 9) Fail(var.line, L"a header variable (group code 9) was expected");
+    std::vector<ZcDbDxfPair> values;
+    for (++i; i < groups_.size() && groups_[i].code != 9 && groups_[i].code != 0; ++i) values.push_back(groups_[i]);
+    headerVars_[std::string(var.value)] = values;
+  }
+
+  void tables(std::vector<Record>& records) {
+    Record* table = nullptr;
+    for (Record& r : records) {
+      if (r.type == "TABLE") {
+        std::string_view name;
+        for (auto& p : r.pairs)
+          if (p.code == 2) { name = p.value; break; }
+        table = &r;
+        r.obj = MakeTable(name);
+        if (r.obj) kept_.push_back(&r);
+        tableName_[&r] = name;
+        continue;
+      }
+      if (r.type == "ENDTAB") {
+        table = nullptr;
+        continue;
+      }
+      if (!table) Fail(r.line, L"a table record outside a table");
+      if (!table->obj) continue;  // a table the database does not keep
+      r.obj = MakeObject(r.type);
+      if (!r.obj || !static_cast<ZcDbSymbolTable*>(table->obj)->accepts(static_cast<ZcDbSymbolTableRecord*>(r.obj))) {
+        delete r.obj;
+        Fail(r.line, L"a " + Wide(r.type) + L" record in the " + Wide(tableName_[table]) + L" table");
+      }
+      kept_.push_back(&r);
+      recordOf_[&r] = table;
+    }
+    tableRecords_.push_back(std::move(records));
+  }
+
+  void blocks(std::vector<Record>& records) {
+    std::vector<Record> inBlock;
+    std::vector<std::pair<std::wstring, std::vector<Record>>> pending;
+    std::wstring current;
+    ZcGePoint3d origin;
+    bool open = false;
+    for (Record& r : records) {
+      if (r.type == "BLOCK") {
+        if (open) Fail(r.line, L"a block begins inside another block");
+        open = true;
+        current.clear();
+        for (auto& p : r.pairs) {
+          if (p.code == 2) current = ZcDbDxfFiler::decodeText(p.value, d_.codePage);
+          if (p.code == 10 || p.code == 20 || p.code == 30) {
+            ZcDbDxfFiler f(r.pairs, nullptr);
+            origin[(p.code - 10) / 10] = f.toDouble(p);
+            if (f.hasError()) Fail(f.errorLine(), f.error());
+          }
+        }
+        if (current.empty()) Fail(r.line, L"a block without a name");
+        blockOrigins_[zcdb::FoldKey(current)] = origin;
+        origin = ZcGePoint3d();
+        continue;
+      }
+      if (r.type == "ENDBLK") {
+        if (!open) Fail(r.line, L"ENDBLK without BLOCK");
+        open = false;
+        pending.emplace_back(current, std::move(inBlock));
+        inBlock.clear();
+        continue;
+      }
+      if (!open) Fail(r.line, L"an entity outside a block in the BLOCKS section");
+      inBlock.push_back(std::move(r));
+    }
+    if (open) Fail(records.empty() ? 0 : records.back().line, L"the block \"" + current + L"\" is not closed");
+    for (auto& [name, ents] : pending) blockEntities_.emplace_back(name, std::move(ents));
+  }
+
+  void entities(std::vector<Record>& records, ZcDbObjectId) { entityRecords_.push_back(std::move(records)); }
+  void objects(std::vector<Record>& records) { objectRecords_ = std::move(records); }
+
+  // --- Objects -------------------------------------------------------------------------------
+  static std::uint64_t HandleOf(Record& r, int code = 5) {
+    for (auto& p : r.pairs)
+      if (p.code == code) {
+        ZcDbDxfFiler f(r.pairs, nullptr);
+        std::uint64_t h = f.toHandle(p);
+        if (f.hasError()) Fail(f.errorLine(), f.error());
+        return h;
+      }
+    return 0;
+  }
+
+  void adopt(Record& r) {
+    std::uint64_t h = HandleOf(r);
+    if (h && d_.byHandle.count(h)) {
+      delete r.obj;
+      r.obj = nullptr;
+      Fail(r.line, L"the handle " + ZcDbHandleText(h) + L" is used twice");
+    }
+    if (!h) {
+      unhandled_.push_back(&r);
+      return;
+    }
+    d_.adopt(r.obj, ZcDbObjectId(), h);
+  }
+
+  static std::wstring ZcDbHandleText(std::uint64_t h) {
+    wchar_t buf[20];
+    ZcDbHandle(h).getIntoAsciiBuffer(buf, 20);
+    return buf;
+  }
+
+  // Complex entities: INSERT + ATTRIB... + SEQEND, POLYLINE + VERTEX... + SEQEND.
+  void entityList(std::vector<Record>& records, std::vector<Record*>& out) {
+    Record* parent = nullptr;
+    for (Record& r : records) {
+      if (r.type == "SEQEND") {
+        parent = nullptr;
+        continue;
+      }
+      if (r.type == "VERTEX" || r.type == "ATTRIB") {
+        if (!parent || (r.type == "VERTEX") != (parent->type == "POLYLINE"))
+          Fail(r.line, L"a " + Wide(r.type) + L" record without its " +
+                           (r.type == "VERTEX" ? std::wstring(L"POLYLINE") : std::wstring(L"INSERT")));
+        if (r.type == "VERTEX") {
+          vertices_[parent].push_back(&r);
+          continue;
+        }
+        r.obj = MakeObject(r.type);
+        adopt(r);
+        attributes_[parent].push_back(&r);
+        continue;
+      }
+      parent = nullptr;
+      if (r.type == "POLYLINE") {
+        int flags = 0;
+        for (auto& p : r.pairs)
+          if (p.code == 70) {
+            ZcDbDxfFiler f(r.pairs, nullptr);
+            flags = static_cast<int>(f.toInt(p));
+            if (f.hasError()) Fail(f.errorLine(), f.error());
+          }
+        if (flags & (16 | 64)) continue;  // meshes and face sets are not kept
+        r.obj = flags & 8 ? static_cast<ZcDbObject*>(new ZcDb3dPolyline) : new ZcDb2dPolyline;
+        parent = &r;
+      } else {
+        r.obj = MakeObject(r.type);
+        if (r.type == "INSERT") parent = &r;
+      }
+      if (!r.obj || !r.obj->isKindOf(ZcDbEntity::desc())) {
+        delete r.obj;
+        r.obj = nullptr;
+        continue;  // an entity kind the database does not keep
+      }
+      adopt(r);
+      out.push_back(&r);
+    }
+  }
+
+  void makeObjects() {
+    for (Record* r : kept_) adopt(*r);
+    for (auto& [name, ents] : blockEntities_) entityList(ents, blockEntityPtrs_[name]);
+    for (auto& list : entityRecords_) entityList(list, modelEntities_);
+    for (Record& r : objectRecords_) {
+      r.obj = MakeObject(r.type);
+      if (!r.obj || r.obj->isKindOf(ZcDbEntity::desc()) || r.obj->isKindOf(ZcDbSymbolTableRecord::desc())) {
+        delete r.obj;
+        r.obj = nullptr;
+        continue;
+      }
+      adopt(r);
+      if (!root_) root_ = &r;
+    }
+    for (Record* r : unhandled_) d_.adopt(r->obj, ZcDbObjectId());
+  }
+
+  // --- Links ---------------------------------------------------------------------------------
+
+  void link() {
+    for (auto& [rec, table] : recordOf_) {
+      rec->obj->state().owner = table->obj->objectId();
+      static_cast<ZcDbSymbolTable*>(table->obj)->adoptRecord(rec->obj->objectId());
+    }
+    // table records keep file order
+    for (auto& list : tableRecords_) {
+      for (Record& r : list)
+        if (r.type == "TABLE" && r.obj) {
+          std::string_view name = tableName_[&r];
+          ZcDbObjectId id = r.obj->objectId();
+          if (name == "LAYER") d_.layerTable = id;
+          else if (name == "LTYPE") d_.linetypeTable = id;
+          else if (name == "STYLE") d_.textStyleTable = id;
+          else if (name == "APPID") d_.regAppTable = id;
+          else if (name == "VIEW") d_.viewTable = id;
+          else if (name == "BLOCK_RECORD") d_.blockTable = id;
+        }
+    }
+    sortTableRecords();
+  }
+
+  void sortTableRecords() {
+    // adoptRecord above ran in map order; rebuild each table's order from the file
+    std::map<ZcDbObject*, std::vector<ZcDbObjectId>> order;
+    for (auto& list : tableRecords_) {
+      Record* table = nullptr;
+      for (Record& r : list) {
+        if (r.type == "TABLE") table = &r;
+        else if (r.type != "ENDTAB" && r.obj && table && table->obj) order[table->obj].push_back(r.obj->objectId());
+      }
+    }
+    for (auto& [table, ids] : order) {
+      auto* t = static_cast<ZcDbSymbolTable*>(table);
+      for (ZcDbObjectId id : ids) t->forgetRecord(id);
+      for (ZcDbObjectId id : ids) t->adoptRecord(id);
+    }
+  }
+
+  ZcDbBlockTableRecord* blockNamed(const std::wstring& name, int line) {
+    if (d_.blockTable.isNull()) {
+      d_.blockTable = d_.adopt(new ZcDbBlockTable, ZcDbObjectId());
+    }
+    auto* bt = d_.objectAs<ZcDbSymbolTable>(d_.blockTable);
+    ZcDbObjectId id;
+    if (bt->getAt(name.c_str(), id) != Zcad::eOk) {  // files without block records
+      auto* btr = new ZcDbBlockTableRecord;
+      if (btr->setName(name.c_str()) != Zcad::eOk) {
+        delete btr;
+        Fail(line, L"the block name \"" + name + L"\" is not valid");
+      }
+      id = d_.adopt(btr, d_.blockTable);
+      bt->adoptRecord(id);
+    }
+    return d_.objectAs<ZcDbBlockTableRecord>(id);
+  }
+
+  void readRecord(Record& r) {
+    ZcDbDxfFiler f(r.pairs, &db_);
+    Zcad::ErrorStatus es = r.obj->dxfInFields(&f);
+    if (es != Zcad::eOk || f.hasError())
+      Fail(f.errorLine() ? f.errorLine() : r.line,
+           f.hasError() ? f.error() : L"the " + Wide(r.type) + L" record cannot be read");
+  }
+
+  void readFields() {
+    for (auto& list : tableRecords_)
+      for (Record& r : list)
+        if (r.obj && r.type != "TABLE") readRecord(r);
+    // block origins, then the entities of each block
+    auto* bt = d_.blockTable.isNull() ? nullptr : d_.objectAs<ZcDbSymbolTable>(d_.blockTable);
+    if (bt)
+      for (ZcDbObjectId id : bt->recordIds()) {
+        auto* btr = d_.objectAs<ZcDbBlockTableRecord>(id);
+        auto it = blockOrigins_.find(zcdb::FoldKey(btr->name()));
+        if (it != blockOrigins_.end()) btr->state().writer = true, btr->setOrigin(it->second), btr->state().writer = false;
+      }
+    for (auto& [name, ents] : blockEntityPtrs_) {
+      ZcDbBlockTableRecord* btr = blockNamed(name, 0);
+      for (Record* r : ents) placeEntity(*r, btr);
+    }
+    for (auto& [name, origin] : blockOrigins_) blockNamed(name, 0);
+    ZcDbBlockTableRecord* model = blockNamed(ZCDB_MODEL_SPACE, 0);
+    ZcDbBlockTableRecord* paper = blockNamed(ZCDB_PAPER_SPACE, 0);
+    d_.modelSpace = model->objectId();
+    d_.paperSpace = paper->objectId();
+    for (Record* r : modelEntities_) {
+      bool inPaper = false;
+      for (auto& p : r->pairs)
+        if (p.code == 67 && Trim(p.value) == "1") inPaper = true;
+      placeEntity(*r, inPaper ? paper : model);
+    }
+    for (auto& pass : {0, 1})
+      for (Record& r : objectRecords_)
+        if (r.obj && (pass == 0) == r.obj->isKindOf(ZcDbDictionary::desc())) readRecord(r);
+  }
+
+  static std::string_view Trim(std::string_view v) {
+    while (!v.empty() && v.front() == ' ') v.remove_prefix(1);
+    while (!v.empty() && (v.back() == ' ' || v.back() == '\r')) v.remove_suffix(1);
+    return v;
+  }
+
+  void placeEntity(Record& r, ZcDbBlockTableRecord* btr) {
+    readRecord(r);
+    r.obj->state().owner = btr->objectId();
+    btr->adoptEntity(r.obj->objectId());
+    if (auto it = attributes_.find(&r); it != attributes_.end()) {
+      auto* ref = static_cast<ZcDbBlockReference*>(r.obj);
+      for (Record* a : it->second) {
+        readRecord(*a);
+        a->obj->state().owner = ref->objectId();
+        ref->adoptAttributeId(a->obj->objectId());
+      }
+    }
+    if (auto it = vertices_.find(&r); it != vertices_.end()) {
+      auto* pl = static_cast<ZcDbVertexPolyline*>(r.obj);
+      for (Record* v : it->second) {
+        ZcDbDxfFiler f(v->pairs, &db_);
+        if (pl->dxfInVertex(&f) != Zcad::eOk || f.hasError())
+          Fail(f.errorLine() ? f.errorLine() : v->line, f.error());
+      }
+    }
+  }
+
+  // --- Finishing -----------------------------------------------------------------------------
+  void finish() {
+    if (root_ && root_->obj->isKindOf(ZcDbDictionary::desc())) {
+      d_.nod = root_->obj->objectId();
+      root_->obj->state().owner.setNull();
+      ZcDbObjectId groups;
+      if (static_cast<ZcDbDictionary*>(root_->obj)->getAt(L"ACAD_GROUP", groups) == Zcad::eOk &&
+          groups.objectClass()->isDerivedFrom(ZcDbDictionary::desc()))
+        d_.groupDict = groups;
+    }
+    // extension dictionaries belong to the object that names them
+    for (const auto& o : d_.slots)
+      if (ZcDbObject* x = zcdb::ObjectOf(o->state().xdict)) {
+        if (x->isKindOf(ZcDbDictionary::desc())) x->state().owner = o->objectId();
+        else o->state().xdict.setNull();
+      }
+    d_.completeDrawing();
+    headerValues();
+  }
+
+  void headerValues() {
+    auto value = [&](const char* name, int code) -> const ZcDbDxfPair* {
+      auto it = headerVars_.find(name);
+      if (it == headerVars_.end()) return nullptr;
+      for (auto& p : it->second)
+        if (p.code == code) return &p;
+      return nullptr;
+    };
+    std::vector<ZcDbDxfPair> none;
+    ZcDbDxfFiler f(none, &db_);
+    auto record = [&](const char* name, int code, ZcDbObjectId table, ZcDbObjectId& slot) {
+      if (const ZcDbDxfPair* p = value(name, code)) {
+        ZcDbObjectId id = zcdb::RecordByName(&db_, table, f.toString(*p));
+        if (!id.isNull()) slot = id;
+      }
+    };
+    record("$CLAYER", 8, d_.layerTable, d_.clayer);
+    record("$CELTYPE", 6, d_.linetypeTable, d_.celtype);
+    record("$TEXTSTYLE", 7, d_.textStyleTable, d_.textstyle);
+    auto real = [&](const char* name, double& slot, bool positive) {
+      if (const ZcDbDxfPair* p = value(name, 40)) {
+        double v = f.toDouble(*p);
+        if (!positive || v > 0) slot = v;
+      }
+    };
+    real("$CELTSCALE", d_.celtscale, true);
+    real("$TEXTSIZE", d_.textsize, true);
+    real("$DIMASZ", d_.dimasz, false);
+    real("$DIMSCALE", d_.dimscale, false);
+    real("$LTSCALE", d_.ltscale, true);
+    if (const ZcDbDxfPair* p = value("$CECOLOR", 62)) {
+      long long c = f.toInt(*p);
+      if (c >= 0 && c <= 256) d_.cecolor.setColorIndex(static_cast<std::uint16_t>(c));
+    }
+    if (const ZcDbDxfPair* p = value("$CELWEIGHT", 370)) d_.celweight = static_cast<ZcDb::LineWeight>(f.toInt(*p));
+    if (auto it = headerVars_.find("$INSBASE"); it != headerVars_.end() && !it->second.empty()) {
+      std::vector<ZcDbDxfPair>& v = it->second;
+      ZcDbDxfFiler g(v, &db_);
+      ZcDbDxfPair p;
+      if (g.nextAny(p) && p.code == 10) d_.insbase = g.toPoint3d(p);
+      if (g.hasError()) Fail(g.errorLine(), g.error());
+    }
+    if (f.hasError()) Fail(f.errorLine(), f.error());
+    d_.codePage = 1250;  // later reads (data lists) see text as this database writes it
+  }
+
+  const std::string& text_;
+  ZcDbDatabase& db_;
+  ZcDbDatabaseImpl& d_;
+  std::vector<ZcDbDxfPair> groups_;
+  std::map<std::string, std::vector<ZcDbDxfPair>> headerVars_;
+  std::vector<std::vector<Record>> tableRecords_;
+  std::vector<Record*> kept_;
+  std::map<Record*, Record*> recordOf_;
+  std::map<Record*, std::string_view> tableName_;
+  std::vector<std::pair<std::wstring, std::vector<Record>>> blockEntities_;
+  std::map<std::wstring, std::vector<Record*>> blockEntityPtrs_;
+  std::map<std::wstring, ZcGePoint3d> blockOrigins_;
+  std::vector<std::vector<Record>> entityRecords_;
+  std::vector<Record*> modelEntities_;
+  std::vector<Record> objectRecords_;
+  std::map<Record*, std::vector<Record*>> attributes_, vertices_;
+  std::vector<Record*> unhandled_;
+  Record* root_ = nullptr;
+};
+
+}  // namespace
+
+Zcad::ErrorStatus ZcDbDatabase::readDxfText(const std::string& text) {
+  auto fresh = std::make_unique<ZcDbDatabase>(false, true);
+  try {
+    DxfReader(text, *fresh).run();
+  } catch (const ReadError& e) {
+    impl_->readError = L"line " + std::to_wstring(e.line) + L": " + e.message;
+    return Zcad::eBadDxfFile;
+  } catch (const std::bad_alloc&) {
+    impl_->readError = L"the drawing is too large to read";
+    return Zcad::eOutOfMemory;
+  }
+  // The read drawing becomes this database's content under the new serial, so that ids
+  // given out for the old content are detectably invalid; the old content leaves with
+  // the temporary database.
+  std::wstring fileName = impl_->fileName;
+  std::swap(impl_, fresh->impl_);
+  impl_->self = this;
+  fresh->impl_->self = fresh.get();
+  for (auto& o : impl_->slots) o->state().db = this;
+  for (auto& o : fresh->impl_->slots) o->state().db = fresh.get();
+  zcdb::RebindDatabase(impl_->serial, this);
+  zcdb::RebindDatabase(fresh->impl_->serial, fresh.get());
+  impl_->fileName = fileName;
+  impl_->readError.clear();
+  return Zcad::eOk;
+}
+
+Zcad::ErrorStatus ZcDbDatabase::readDwgFile(const wchar_t* fileName, int, bool, const wchar_t*) {
+  if (!fileName || !*fileName) return Zcad::eInvalidInput;
+  std::string path = platform::NativePath(fileName);
+  std::ifstream in(path, std::ios::binary);
+  if (!in) {
+    std::ifstream probe(path);
+    impl_->readError = L"cannot open " + std::wstring(fileName);
+    return probe.good() ? Zcad::eFileAccessErr : Zcad::eFileNotFound;
+  }
+  std::ostringstream buf;
+  buf << in.rdbuf();
+  std::string text = buf.str();
+  if (text.compare(0, 4, "AC10") == 0) {
+    impl_->readError = L"line 1: a binary drawing, not a DXF text file";
+    return Zcad::eBadDxfFile;
+  }
+  Zcad::ErrorStatus es = readDxfText(text);
+  if (es == Zcad::eOk) impl_->fileName = fileName;
+  return es;
+}

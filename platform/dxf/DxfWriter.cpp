@@ -1,0 +1,234 @@
+// Writes a database as a DXF file (AC1015, ASCII): the layout a reader of this format
+// expects, in this order -
+//   HEADER   $ACADVER AC1015, $DWGCODEPAGE ANSI_1250, $INSBASE, $CLAYER, $CELTYPE, $CECOLOR,
+//            $CELTSCALE, $CELWEIGHT, $TEXTSTYLE, $TEXTSIZE, $DIMASZ, $DIMSCALE, $LTSCALE,
+//            $HANDSEED (above every handle of the file)
+//   CLASSES  empty
+//   TABLES   VPORT, LTYPE, LAYER, STYLE, VIEW, UCS, APPID, DIMSTYLE, BLOCK_RECORD; each a
+//            TABLE record, its records, ENDTAB (VPORT, UCS and DIMSTYLE are kept empty)
+//   BLOCKS   per block record: BLOCK, its entities (none for the two spaces), ENDBLK
+//   ENTITIES the entities of model space, then of paper space
+//   OBJECTS  the named-objects dictionary first, then every other live object
+// Each entity or object writes its own groups (see its dxfOutFields). Records the database
+// does not keep as objects (empty tables, BLOCK/ENDBLK, VERTEX, SEQEND) get handles above
+// the database's own, given afresh at each save.
+#include <cstdio>
+#include <fstream>
+
+#include "db/DbInternal.h"
+#include "db/ZcDb2dPolyline.h"
+#include "db/ZcDbBlockReference.h"
+#include "db/ZcDbBlockTableRecord.h"
+#include "db/ZcDbDictionary.h"
+#include "db/ZcDbDxfFiler.h"
+#include "db/ZcDbText.h"
+#include "win32/FilePaths.h"
+
+namespace {
+
+class DxfWriter {
+public:
+  explicit DxfWriter(const ZcDbDatabase& db) : db_(db), d_(db.impl()), f_(out_) {
+    out_.reserve(1 << 16);
+    next_ = d_.handseed;
+  }
+
+  std::string run() {
+    header();
+    section("CLASSES");
+    endsec();
+    tables();
+    blocks();
+    entities();
+    objects();
+    f_.writeRaw(0, "EOF");
+    return std::move(out_);
+  }
+
+private:
+  void section(const char* name) {
+    f_.writeRaw(0, "SECTION");
+    f_.writeRaw(2, name);
+  }
+  void endsec() { f_.writeRaw(0, "ENDSEC"); }
+
+  void header() {
+    section("HEADER");
+    auto var = [&](const char* name) { f_.writeRaw(9, name); };
+    var("$ACADVER");
+    f_.writeRaw(1, "AC1015");
+    var("$DWGCODEPAGE");
+    f_.writeRaw(3, "ANSI_1250");
+    var("$INSBASE");
+    f_.writePoint3d(10, d_.insbase);
+    var("$CLAYER");
+    f_.writeString(8, zcdb::RecordName(d_.clayer));
+    var("$CELTYPE");
+    f_.writeString(6, zcdb::RecordName(d_.celtype));
+    var("$CECOLOR");
+    f_.writeInt(62, d_.cecolor.colorIndex());
+    var("$CELTSCALE");
+    f_.writeDouble(40, d_.celtscale);
+    var("$CELWEIGHT");
+    f_.writeInt(370, d_.celweight);
+    var("$TEXTSTYLE");
+    f_.writeString(7, zcdb::RecordName(d_.textstyle));
+    var("$TEXTSIZE");
+    f_.writeDouble(40, d_.textsize);
+    var("$DIMASZ");
+    f_.writeDouble(40, d_.dimasz);
+    var("$DIMSCALE");
+    f_.writeDouble(40, d_.dimscale);
+    var("$LTSCALE");
+    f_.writeDouble(40, d_.ltscale);
+    // The records given handles at this save are counted before the seed is written.
+    var("$HANDSEED");
+    f_.writeHandle(5, d_.handseed + syntheticCount());
+    endsec();
+  }
+
+  // VPORT, UCS, DIMSTYLE tables; BLOCK and ENDBLK per block; VERTEX and SEQEND records.
+  std::uint64_t syntheticCount() const {
+    std::uint64_t n = 3;
+    for (const auto& o : d_.slots) {
+      if (o->isErased()) continue;
+      if (o->isKindOf(ZcDbBlockTableRecord::desc())) n += 2;
+      if (auto* p = dynamic_cast<const ZcDbVertexPolyline*>(o.get())) n += p->numVerts() + 1;
+      if (auto* r = dynamic_cast<const ZcDbBlockReference*>(o.get()))
+        n += r->attributeIds().isEmpty() ? 0 : 1;
+    }
+    return n;
+  }
+
+  void emptyTable(const char* name) {
+    f_.writeRaw(0, "TABLE");
+    f_.writeRaw(2, name);
+    f_.writeHandle(5, next_++);
+    f_.writeHandle(330, 0);
+    f_.writeRaw(100, "AcDbSymbolTable");
+    f_.writeInt(70, 0);
+    f_.writeRaw(0, "ENDTAB");
+  }
+
+  void table(ZcDbObjectId id) {
+    auto* t = d_.objectAs<ZcDbSymbolTable>(id);
+    f_.writeRaw(0, "TABLE");
+    t->dxfOutFields(&f_);
+    t->dxfOutXData(&f_);
+    for (ZcDbObjectId r : t->recordIds()) record(d_.object(r.slot()));
+    f_.writeRaw(0, "ENDTAB");
+  }
+
+  void record(const ZcDbObject* o) {
+    f_.writeRaw(0, o->dxfName());
+    o->dxfOutFields(&f_);
+    o->dxfOutXData(&f_);
+  }
+
+  void tables() {
+    section("TABLES");
+    emptyTable("VPORT");
+    table(d_.linetypeTable);
+    table(d_.layerTable);
+    table(d_.textStyleTable);
+    table(d_.viewTable);
+    emptyTable("UCS");
+    table(d_.regAppTable);
+    emptyTable("DIMSTYLE");
+    table(d_.blockTable);
+    endsec();
+  }
+
+  void entity(ZcDbObjectId id) {
+    const ZcDbObject* o = d_.object(id.slot());
+    if (!o || o->isErased()) return;
+    record(o);
+    if (auto* p = dynamic_cast<const ZcDbVertexPolyline*>(o)) p->dxfOutVertices(&f_, next_);
+    if (auto* r = dynamic_cast<const ZcDbBlockReference*>(o)) {
+      ZcDbObjectIdArray attrs = r->attributeIds();
+      if (attrs.isEmpty()) return;
+      for (ZcDbObjectId a : attrs) record(d_.object(a.slot()));
+      f_.writeRaw(0, "SEQEND");
+      f_.writeHandle(5, next_++);
+      f_.writeObjectId(330, r->objectId());
+      f_.writeRaw(100, "AcDbEntity");
+      f_.writeString(8, r->layer());
+    }
+  }
+
+  void blocks() {
+    section("BLOCKS");
+    auto* bt = d_.objectAs<ZcDbSymbolTable>(d_.blockTable);
+    for (ZcDbObjectId id : bt->recordIds()) {
+      auto* btr = d_.objectAs<ZcDbBlockTableRecord>(id);
+      bool paper = id == d_.paperSpace;
+      f_.writeRaw(0, "BLOCK");
+      f_.writeHandle(5, next_++);
+      f_.writeObjectId(330, id);
+      f_.writeRaw(100, "AcDbEntity");
+      if (paper) f_.writeInt(67, 1);
+      f_.writeRaw(8, "0");
+      f_.writeRaw(100, "AcDbBlockBegin");
+      f_.writeString(2, btr->name());
+      f_.writeInt(70, btr->hasAttributeDefinitions() ? 2 : 0);
+      f_.writePoint3d(10, btr->origin());
+      f_.writeString(3, btr->name());
+      f_.writeRaw(1, "");
+      if (!btr->isLayout())
+        for (ZcDbObjectId e : btr->rawEntities()) entity(e);
+      f_.writeRaw(0, "ENDBLK");
+      f_.writeHandle(5, next_++);
+      f_.writeObjectId(330, id);
+      f_.writeRaw(100, "AcDbEntity");
+      if (paper) f_.writeInt(67, 1);
+      f_.writeRaw(8, "0");
+      f_.writeRaw(100, "AcDbBlockEnd");
+    }
+    endsec();
+  }
+
+  void entities() {
+    section("ENTITIES");
+    for (ZcDbObjectId space : {d_.modelSpace, d_.paperSpace})
+      if (auto* btr = d_.objectAs<ZcDbBlockTableRecord>(space))
+        for (ZcDbObjectId e : btr->rawEntities()) entity(e);
+    endsec();
+  }
+
+  void objects() {
+    section("OBJECTS");
+    record(d_.object(d_.nod.slot()));
+    for (const auto& o : d_.slots) {
+      if (o->isErased() || o->objectId() == d_.nod) continue;
+      if (o->isKindOf(ZcDbEntity::desc()) || o->isKindOf(ZcDbSymbolTable::desc()) ||
+          o->isKindOf(ZcDbSymbolTableRecord::desc()))
+        continue;
+      if (!*o->dxfName()) continue;
+      record(o.get());
+    }
+    endsec();
+  }
+
+  const ZcDbDatabase& db_;
+  const ZcDbDatabaseImpl& d_;
+  std::string out_;
+  ZcDbDxfFiler f_;
+  std::uint64_t next_;
+};
+
+}  // namespace
+
+std::string ZcDbDatabase::dxfText() const { return DxfWriter(*this).run(); }
+
+Zcad::ErrorStatus ZcDbDatabase::saveAs(const wchar_t* fileName) {
+  if (!fileName || !*fileName) return Zcad::eInvalidInput;
+  std::string text = dxfText();
+  std::string path = platform::NativePath(fileName);
+  std::ofstream out(path, std::ios::binary | std::ios::trunc);
+  if (!out) return Zcad::eFileWriteError;
+  out.write(text.data(), static_cast<std::streamsize>(text.size()));
+  out.close();
+  if (!out) return Zcad::eFileWriteError;
+  impl_->fileName = fileName;
+  return Zcad::eOk;
+}

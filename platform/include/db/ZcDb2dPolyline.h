@@ -1,0 +1,67 @@
+// The heavy polylines of older drawings: 2-D (with bulges, in the plane of the normal) and
+// 3-D (straight segments between points in space). Their vertices are held in the
+// polyline; drawing files carry them as VERTEX records.
+#ifndef PLATFORM_DB_ZCDB2DPOLYLINE_H
+#define PLATFORM_DB_ZCDB2DPOLYLINE_H
+
+#include <vector>
+
+#include "db/ZcDbCurve.h"
+
+/// What the two heavy polylines share: vertices held in the polyline, the closed flag and
+/// their POLYLINE/VERTEX/SEQEND records. The parameter is the vertex index, as for
+/// ZcDbPolyline. Not a class of its own in files or class tests.
+class ZcDbVertexPolyline : public ZcDbCurve {
+public:
+  ZCRX_DECLARE_MEMBERS(ZcDbVertexPolyline)
+  struct Vertex {
+    ZcGePoint3d p;
+    double bulge = 0.0, startWidth = 0.0, endWidth = 0.0;
+  };
+
+  unsigned numVerts() const { return static_cast<unsigned>(verts_.size()); }
+  const Vertex& vertexAt(unsigned i) const { return verts_[i]; }
+  Zcad::ErrorStatus appendVertex(const ZcGePoint3d& p, double bulge = 0.0);
+  Zcad::ErrorStatus setVertexAt(unsigned i, const ZcGePoint3d& p, double bulge);
+  Zcad::ErrorStatus setClosed(bool closed);
+  bool isClosed() const override { return closed_; }
+  Zcad::ErrorStatus getStartParam(double& param) const override;
+  Zcad::ErrorStatus getEndParam(double& param) const override;
+  Zcad::ErrorStatus getStartPoint(ZcGePoint3d& p) const override;
+  Zcad::ErrorStatus getEndPoint(ZcGePoint3d& p) const override;
+
+  Zcad::ErrorStatus transformBy(const ZcGeMatrix3d& m) override;
+  Zcad::ErrorStatus getGeomExtents(ZcDbExtents& extents) const override;
+  const char* dxfName() const override { return "POLYLINE"; }
+  void dxfOutFields(ZcDbDxfFiler* filer) const override;
+  Zcad::ErrorStatus dxfInFields(ZcDbDxfFiler* filer) override;
+  /// The VERTEX records that follow the polyline in a file.
+  void dxfOutVertices(ZcDbDxfFiler* filer, std::uint64_t& nextHandle) const;
+  Zcad::ErrorStatus dxfInVertex(ZcDbDxfFiler* filer);
+
+protected:
+  void assignPoints(const ZcGePoint3dArray& points, bool closed);
+  std::vector<Vertex> verts_;
+  bool closed_ = false;
+  bool is3d_ = false;
+};
+
+/// A 2-D polyline: vertex positions (their z is the elevation), bulges and widths.
+class ZcDb2dPolyline : public ZcDbVertexPolyline {
+public:
+  ZCRX_DECLARE_MEMBERS(ZcDb2dPolyline)
+  ZcDb2dPolyline() = default;
+  ZcDb2dPolyline(const ZcGePoint3dArray& points, bool closed);
+  ZcDbObject* cloneObject() const override;
+};
+
+/// A 3-D polyline: straight segments between points in space (bulges are ignored).
+class ZcDb3dPolyline : public ZcDbVertexPolyline {
+public:
+  ZCRX_DECLARE_MEMBERS(ZcDb3dPolyline)
+  ZcDb3dPolyline() { is3d_ = true; }
+  ZcDb3dPolyline(const ZcGePoint3dArray& points, bool closed);
+  ZcDbObject* cloneObject() const override;
+};
+
+#endif

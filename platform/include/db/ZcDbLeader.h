@@ -1,0 +1,46 @@
+// Leaders: a polyline of vertices ending in an arrowhead, with the dimension scale and arrow
+// size that draw it. Part labels point at their parts with these.
+#ifndef PLATFORM_DB_ZCDBLEADER_H
+#define PLATFORM_DB_ZCDBLEADER_H
+
+#include <vector>
+
+#include "db/ZcDbCurve.h"
+
+/// The arrowhead sits at the first vertex. As a curve its parameter is the vertex index.
+class ZcDbLeader : public ZcDbCurve {
+public:
+  ZCRX_DECLARE_MEMBERS(ZcDbLeader)
+  ZcDbLeader() = default;
+
+  int numVertices() const { return static_cast<int>(verts_.size()); }
+  ZcGePoint3d vertexAt(int i) const;
+  Zcad::ErrorStatus appendVertex(const ZcGePoint3d& p);
+  Zcad::ErrorStatus setVertexAt(int i, const ZcGePoint3d& p);
+  double dimscale() const { return dimscale_; }
+  Zcad::ErrorStatus setDimscale(double s);
+  double dimasz() const { return dimasz_; }
+  Zcad::ErrorStatus setDimasz(double s);
+  bool hasArrowHead() const { return arrow_; }
+
+  Zcad::ErrorStatus getStartParam(double& param) const override;
+  Zcad::ErrorStatus getEndParam(double& param) const override;
+  Zcad::ErrorStatus getStartPoint(ZcGePoint3d& p) const override;
+  Zcad::ErrorStatus getEndPoint(ZcGePoint3d& p) const override;
+  Zcad::ErrorStatus getPointAtParam(double param, ZcGePoint3d& p) const override;
+
+  Zcad::ErrorStatus transformBy(const ZcGeMatrix3d& m) override;
+  Zcad::ErrorStatus getGeomExtents(ZcDbExtents& extents) const override;
+  ZcDbObject* cloneObject() const override;
+  const char* dxfName() const override { return "LEADER"; }
+  void dxfOutFields(ZcDbDxfFiler* filer) const override;
+  Zcad::ErrorStatus dxfInFields(ZcDbDxfFiler* filer) override;
+
+private:
+  std::vector<ZcGePoint3d> verts_;
+  double dimscale_ = 1.0, dimasz_ = 2.5;
+  bool arrow_ = true;
+  ZcGeVector3d normal_ = ZcGeVector3d::kZAxis;
+};
+
+#endif

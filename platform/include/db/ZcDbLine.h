@@ -1,0 +1,46 @@
+// A straight line segment between two points.
+#ifndef PLATFORM_DB_ZCDBLINE_H
+#define PLATFORM_DB_ZCDBLINE_H
+
+#include "db/ZcDbCurve.h"
+
+/// Parameter 0 at the start, the length at the end.
+class ZcDbLine : public ZcDbCurve {
+public:
+  ZCRX_DECLARE_MEMBERS(ZcDbLine)
+  ZcDbLine() = default;
+  ZcDbLine(const ZcGePoint3d& start, const ZcGePoint3d& end) : start_(start), end_(end) {}
+
+  ZcGePoint3d startPoint() const { return start_; }
+  ZcGePoint3d endPoint() const { return end_; }
+  Zcad::ErrorStatus setStartPoint(const ZcGePoint3d& p);
+  Zcad::ErrorStatus setEndPoint(const ZcGePoint3d& p);
+  ZcGeVector3d normal() const { return normal_; }
+  double thickness() const { return thickness_; }
+
+  Zcad::ErrorStatus getStartParam(double& param) const override;
+  Zcad::ErrorStatus getEndParam(double& param) const override;
+  Zcad::ErrorStatus getStartPoint(ZcGePoint3d& p) const override;
+  Zcad::ErrorStatus getEndPoint(ZcGePoint3d& p) const override;
+  Zcad::ErrorStatus getPointAtParam(double param, ZcGePoint3d& p) const override;
+  Zcad::ErrorStatus getParamAtPoint(const ZcGePoint3d& p, double& param) const override;
+  Zcad::ErrorStatus getDistAtParam(double param, double& dist) const override;
+  Zcad::ErrorStatus getParamAtDist(double dist, double& param) const override;
+  Zcad::ErrorStatus getFirstDeriv(double param, ZcGeVector3d& d) const override;
+  Zcad::ErrorStatus getClosestPointTo(const ZcGePoint3d& given, ZcGePoint3d& closest,
+                                      bool extend = false) const override;
+
+  Zcad::ErrorStatus transformBy(const ZcGeMatrix3d& m) override;
+  Zcad::ErrorStatus getGeomExtents(ZcDbExtents& extents) const override;
+  ZcDbObject* cloneObject() const override;
+  const char* dxfName() const override { return "LINE"; }
+  void dxfOutFields(ZcDbDxfFiler* filer) const override;
+  Zcad::ErrorStatus dxfInFields(ZcDbDxfFiler* filer) override;
+
+private:
+  ZcGePoint3d start_, end_;
+  ZcGeVector3d normal_ = ZcGeVector3d::kZAxis;
+  double thickness_ = 0.0;
+};
+
+#endif

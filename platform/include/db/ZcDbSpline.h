@@ -1,0 +1,66 @@
+// NURBS splines, with the fit data (fit points, end tangents, tolerance) they were made
+// from when they have it. Seam lines of pattern pieces are mostly these.
+#ifndef PLATFORM_DB_ZCDBSPLINE_H
+#define PLATFORM_DB_ZCDBSPLINE_H
+
+#include "db/ZcDbCurve.h"
+
+/// Control data: degree, knots (non-decreasing, count = control points + degree + 1),
+/// control points, weights (empty when not rational). Fit data, when present: fit points,
+/// start and end tangents (zero when free), fit tolerance. The curve's shape is the control
+/// data's; the evaluation and fitting come with the geometry kernel.
+class ZcDbSpline : public ZcDbCurve {
+public:
+  ZCRX_DECLARE_MEMBERS(ZcDbSpline)
+  ZcDbSpline() = default;
+
+  int degree() const { return degree_; }
+  bool isRational() const { return !weights_.isEmpty(); }
+  bool isClosed() const override { return closed_; }
+  bool isPeriodic() const override { return periodic_; }
+  int numControlPoints() const { return controlPoints_.length(); }
+  Zcad::ErrorStatus getControlPointAt(int index, ZcGePoint3d& p) const;
+  Zcad::ErrorStatus setControlPointAt(int index, const ZcGePoint3d& p);
+  int numFitPoints() const { return fitPoints_.length(); }
+  bool hasFitData() const { return !fitPoints_.isEmpty(); }
+  Zcad::ErrorStatus getFitPointAt(int index, ZcGePoint3d& p) const;
+  Zcad::ErrorStatus getFitTangents(ZcGeVector3d& start, ZcGeVector3d& end) const;
+  double fitTolerance() const { return fitTolerance_; }
+  /// Validates and sets the control data (drops the fit data): eInvalidInput when the knot
+  /// count, their order, the number of control points or of weights does not fit.
+  Zcad::ErrorStatus setNurbsData(int degree, bool rational, bool closed, bool periodic,
+                                 const ZcGePoint3dArray& controlPoints,
+                                 const ZcGeDoubleArray& knots, const ZcGeDoubleArray& weights);
+  Zcad::ErrorStatus getNurbsData(int& degree, bool& rational, bool& closed, bool& periodic,
+                                 ZcGePoint3dArray& controlPoints, ZcGeDoubleArray& knots,
+                                 ZcGeDoubleArray& weights) const;
+  /// Stores fit data beside the control data (what a drawing file carries).
+  Zcad::ErrorStatus setFitData(const ZcGePoint3dArray& fitPoints, int degree, double tolerance,
+                               const ZcGeVector3d& startTangent, const ZcGeVector3d& endTangent);
+  Zcad::ErrorStatus getFitData(ZcGePoint3dArray& fitPoints, int& degree, double& tolerance,
+                               ZcGeVector3d& startTangent, ZcGeVector3d& endTangent) const;
+
+  Zcad::ErrorStatus getStartPoint(ZcGePoint3d& p) const override;
+  Zcad::ErrorStatus getEndPoint(ZcGePoint3d& p) const override;
+  Zcad::ErrorStatus getStartParam(double& param) const override;
+  Zcad::ErrorStatus getEndParam(double& param) const override;
+
+  Zcad::ErrorStatus transformBy(const ZcGeMatrix3d& m) override;
+  /// The box of the control points (it holds the curve) and of the fit points.
+  Zcad::ErrorStatus getGeomExtents(ZcDbExtents& extents) const override;
+  ZcDbObject* cloneObject() const override;
+  const char* dxfName() const override { return "SPLINE"; }
+  void dxfOutFields(ZcDbDxfFiler* filer) const override;
+  Zcad::ErrorStatus dxfInFields(ZcDbDxfFiler* filer) override;
+
+private:
+  int degree_ = 3;
+  bool closed_ = false, periodic_ = false;
+  ZcGePoint3dArray controlPoints_, fitPoints_;
+  ZcGeDoubleArray knots_, weights_;
+  ZcGeVector3d startTangent_, endTangent_;
+  ZcGeVector3d normal_ = ZcGeVector3d::kZAxis;
+  double fitTolerance_ = 0.0, knotTolerance_ = 1e-10, controlTolerance_ = 1e-10;
+};
+
+#endif

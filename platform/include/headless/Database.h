@@ -1,0 +1,26 @@
+// Control and inspection of the drawing database for the host program and the tests: a
+// fresh working drawing, counts of open objects and of protocol mistakes, and the last
+// drawing-file error. System code never includes this header.
+#ifndef PLATFORM_HEADLESS_DATABASE_H
+#define PLATFORM_HEADLESS_DATABASE_H
+
+#include <string>
+
+class ZcDbDatabase;
+
+namespace headless {
+
+/// Replaces the working database with a new one holding the default drawing (the old one
+/// is deleted when the host made it) and resets the counters below. Returns it.
+ZcDbDatabase* NewDrawing();
+/// Objects open in `db`, or in every live database when null.
+int OpenObjectCount(const ZcDbDatabase* db = nullptr);
+/// Setters called on objects not open for write, since the last NewDrawing or reset.
+int WriteViolations();
+/// close() calls on objects that were not open.
+int StrayCloses();
+void ResetDiagnostics();
+
+}  // namespace headless
+
+#endif
