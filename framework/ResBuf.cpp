@@ -35,7 +35,7 @@ void ResBuf::AddShort(short value) {
 }
 
 bool ResBuf::Add(int code, const CString& text) {
-  if (zcutValueKind(code) != ZcValueKind::String) return false;
+  if (zcResKind(code) != ZcResKind::String) return false;
   resbuf* rb = zcutNewRb(code);
   if (!rb) return false;
   rb->resval.rstring = zcutDupString(text);
@@ -43,6 +43,6 @@ bool ResBuf::Add(int code, const CString& text) {
 }
 
 CString ResBuf::FirstText() const {
-  if (!m_head || zcutValueKind(m_head->restype) != ZcValueKind::String || !m_head->resval.rstring) return CString();
+  if (!m_head || zcResKind(m_head->restype) != ZcResKind::String || !m_head->resval.rstring) return CString();
   return CString(m_head->resval.rstring);
 }

@@ -53,17 +53,17 @@ bool MatchOne(const std::wstring& pat, std::size_t p, const std::wstring& text, 
 }
 
 bool SameValue(const resbuf& a, const resbuf& b) {
-  switch (zcutValueKind(a.restype)) {
-    case ZcValueKind::String:
+  switch (zcResKind(a.restype)) {
+    case ZcResKind::String:
       return a.resval.rstring && b.resval.rstring && WildcardMatch(a.resval.rstring, b.resval.rstring);
-    case ZcValueKind::Real: return a.resval.rreal == b.resval.rreal;
-    case ZcValueKind::Short: return a.resval.rint == b.resval.rint;
-    case ZcValueKind::Long: return a.resval.rlong == b.resval.rlong;
-    case ZcValueKind::Int64: return a.resval.mnInt64 == b.resval.mnInt64;
-    case ZcValueKind::Point:
+    case ZcResKind::Real: return a.resval.rreal == b.resval.rreal;
+    case ZcResKind::Int16: return a.resval.rint == b.resval.rint;
+    case ZcResKind::Int32: return a.resval.rlong == b.resval.rlong;
+    case ZcResKind::Int64: return a.resval.mnInt64 == b.resval.mnInt64;
+    case ZcResKind::Point:
       return a.resval.rpoint[0] == b.resval.rpoint[0] && a.resval.rpoint[1] == b.resval.rpoint[1] &&
              a.resval.rpoint[2] == b.resval.rpoint[2];
-    case ZcValueKind::Name: return a.resval.rlname[0] == b.resval.rlname[0] && a.resval.rlname[1] == b.resval.rlname[1];
+    case ZcResKind::Name: return a.resval.rlname[0] == b.resval.rlname[0] && a.resval.rlname[1] == b.resval.rlname[1];
     default: return false;
   }
 }

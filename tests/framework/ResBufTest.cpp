@@ -15,7 +15,7 @@ TEST(ResBuf, ItemsKeepTheirOrderAndTypes) {
   f.AddPoint({1, 2, 3});
   std::vector<std::pair<int, std::wstring>> items;
   for (resbuf* rb = f.Head(); rb; rb = rb->rbnext)
-    items.emplace_back(rb->restype, zcutValueKind(rb->restype) == ZcValueKind::String ? rb->resval.rstring : L"");
+    items.emplace_back(rb->restype, zcResKind(rb->restype) == ZcResKind::String ? rb->resval.rstring : L"");
   EXPECT_EQ((std::vector<std::pair<int, std::wstring>>{
                 {0, L"INSERT"}, {-4, L"<OR"}, {2, L"Blok"}, {-4, L"OR>"}, {RTPOINT, L""}}),
             items);
