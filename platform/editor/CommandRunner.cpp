@@ -48,6 +48,8 @@ std::vector<HostCommand>& Table() {
     AddViewCommands(t);
     AddMenuCommands(t);
     AddSessionCommands(t);
+    AddEditCommands(t);
+    AddDrawCommands(t);
     return t;
   }();
   return table;

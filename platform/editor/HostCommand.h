@@ -62,6 +62,8 @@ public:
   std::wstring Text(const std::wstring& prompt);
   /// The next item when it is an entity name, taken; false (nothing taken) otherwise.
   bool TakeName(std::int64_t name[2]);
+  /// Any request (a point or a number, ...): the answer's status; cancels throw as above.
+  int Read(const Request& request, Answer& answer) { return Next(request, answer); }
   /// True when the next answer will come from the user.
   bool UserAnswersNext() const;
 
@@ -90,6 +92,8 @@ const HostCommand* FindHostCommand(const std::wstring& name);
 void AddViewCommands(std::vector<HostCommand>& table);
 void AddMenuCommands(std::vector<HostCommand>& table);
 void AddSessionCommands(std::vector<HostCommand>& table);
+void AddEditCommands(std::vector<HostCommand>& table);
+void AddDrawCommands(std::vector<HostCommand>& table);
 
 /// Runs a command typed on the command line, every answer from the user; false when no
 /// host command has the name.

@@ -37,8 +37,6 @@ void Undo(CommandLine& line) {
 
 void AddSessionCommands(std::vector<HostCommand>& table) { table.push_back({L"UNDO", &Undo}); }
 
-bool DrawingExtents(ZcGePoint3d&, ZcGePoint3d&) { return false; }
-
 void ResetSession() { State() = headless::UndoState(); }
 
 }  // namespace editor

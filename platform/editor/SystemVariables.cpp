@@ -80,6 +80,8 @@ std::map<std::wstring, Variable> Defaults() {
   t[L"OSMODE"] = Short(0, 0, 32767);
   t[L"UCSICON"] = Short(3, 0, 3);
   t[L"CVPORT"] = Short(2, 2, 2);  // the one model viewport
+  t[L"PICKBOX"] = Short(3, 0, 50);    // pixels of half the pick box
+  t[L"APERTURE"] = Short(10, 1, 50);  // pixels of half the object-snap box
   t[L"DIMASZ"] = Real(2.5);
   t[L"DIMSCALE"] = Real(1.0);
   t[L"TEXTSIZE"] = Real(2.5);

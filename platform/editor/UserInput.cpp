@@ -7,6 +7,7 @@
 
 #include "ed/zced.h"
 #include "editor/Editor.h"
+#include "editor/Entities.h"
 #include "editor/Prompter.h"
 
 namespace {
@@ -117,6 +118,20 @@ int zcedGetDist(const ads_point base, const wchar_t* prompt, ads_real* result) {
     if (result) *result = distance;
     return RTNORM;
   }
+}
+
+int zcedEntSel(const wchar_t* prompt, ads_name entity, ads_point point) {
+  editor::Answer a;
+  int status = AskKeeping(TakeRequest(prompt ? prompt : L"\nSelect object: ", editor::kPoint), a);
+  if (status != RTNORM) return status;
+  ZcDbObjectId id = editor::EntityAt(editor::UcsToWcs(a.point));
+  if (id.isNull()) {
+    zcutPrintText(L"\nNo object found.");
+    return RTERROR;
+  }
+  if (entity) zcdbGetAdsName(entity, id);
+  if (point) ToAds(a.point, point);
+  return RTNORM;
 }
 
 int zcedGetString(int spaces, const wchar_t* prompt, wchar_t* result) {

@@ -9,6 +9,7 @@
 #include "ed/zced.h"
 #include "editor/Editor.h"
 #include "editor/HostCommand.h"
+#include "editor/Selection.h"
 #include "headless/Host.h"
 
 namespace editor {
@@ -186,6 +187,7 @@ void ResetState() {
   ResetCommands();
   ResetMenus();
   ResetSession();
+  ResetSelections();
 }
 
 }  // namespace editor

@@ -10,6 +10,7 @@
 #include "ed/ErrorStatus.h"
 #include "ed/HostCommands.h"
 #include "ed/ResultBuffer.h"
+#include "ed/SelectionSets.h"
 #include "ed/SystemVariables.h"
 #include "ed/UserInput.h"
 #include "mfc/FormatArg.h"

@@ -142,6 +142,8 @@ struct UndoState {
 UndoState Undo();
 /// How many times the drawing was regenerated.
 int Regenerations();
+/// Selection sets handed out and not yet freed.
+int OpenSelectionSets();
 
 }  // namespace headless
 

@@ -1,0 +1,214 @@
+// The host's editing commands on the drawing: "MOVE", "ROTATE", "ALIGN", "ERASE" and
+// "SPLINEDIT" (moving a control vertex). Each asks for its objects (entity items of a
+// driven list, or the user's selection steps), reads all its answers, then acts.
+#include <cmath>
+
+#include "db/ZcDbDatabase.h"
+#include "db/ZcDbSpline.h"
+#include "ed/zced.h"
+#include "editor/Editor.h"
+#include "editor/Entities.h"
+#include "editor/HostCommand.h"
+#include "editor/Selection.h"
+
+namespace editor {
+
+namespace {
+
+constexpr double kPi = 3.14159265358979323846;
+
+// The objects of an editing command: entity items of the list first, then selection steps
+// until Enter. Ends the command when nothing is selected.
+std::vector<ZcDbObjectId> SelectObjects(CommandLine& line) {
+  Selection s;
+  ads_name name;
+  while (line.TakeName(name)) {
+    ZcDbObjectId id;
+    if (zcdbGetObjectId(id, name) == Zcad::eOk && !id.isErased()) s.Add({id, 0, {}});
+  }
+  SelectSteps(s, false, nullptr, [&](const Request& r, Answer& a) { return line.Read(r, a); });
+  if (s.members.empty()) throw CommandRejected{L"\nNothing selected."};
+  std::vector<ZcDbObjectId> ids;
+  for (const auto& m : s.members) ids.push_back(m.id);
+  return ids;
+}
+
+void TransformAll(const std::vector<ZcDbObjectId>& ids, const ZcGeMatrix3d& m) {
+  for (ZcDbObjectId id : ids) {
+    ZcDbEntity* e = nullptr;
+    Zcad::ErrorStatus es = zcdbOpenZcDbEntity(e, id, ZcDb::kForWrite);
+    if (es == Zcad::eOk) {
+      es = e->transformBy(m);
+      e->close();
+    }
+    if (es != Zcad::eOk) zcutPrintf(L"\nAn object could not be changed: %s.", zcadErrorStatusText(es));
+  }
+}
+
+// The angle of a number answer (degrees) or of the direction from `base` to a point.
+double AngleOf(const Answer& a, const ZcGePoint3d& base) {
+  if (a.kind == Answer::Point) return std::atan2(a.point.y - base.y, a.point.x - base.x);
+  return a.number * kPi / 180.0;
+}
+
+Request AngleRequest(const std::wstring& prompt, const std::wstring& keywords) {
+  Request r;
+  r.prompt = prompt;
+  r.accept = kPoint | kNumber;
+  r.keywords = Keywords(keywords);
+  return r;
+}
+
+void Move(CommandLine& line) {
+  std::vector<ZcDbObjectId> ids = SelectObjects(line);
+  ZcGePoint3d base, second;
+  std::wstring keyword;
+  int status = line.Point(L"\nSpecify base point or [Displacement] <Displacement>: ", base, L"Displacement",
+                          &keyword, true);
+  ZcGeVector3d shift;
+  if (status != RTNORM) {
+    ZcGePoint3d d;
+    if (line.Point(L"\nSpecify displacement <0,0,0>: ", d, L"", nullptr, true) == RTNORM) shift = d.asVector();
+  } else if (line.Point(L"\nSpecify second point or <use first point as displacement>: ", second, L"", nullptr,
+                        true) == RTNORM) {
+    shift = second - base;
+  } else {
+    shift = base.asVector();
+  }
+  TransformAll(ids, ZcGeMatrix3d::translation(shift));
+}
+
+void Rotate(CommandLine& line) {
+  std::vector<ZcDbObjectId> ids = SelectObjects(line);
+  ZcGePoint3d base;
+  line.Point(L"\nSpecify base point: ", base);
+  Answer a;
+  int status = line.Read(AngleRequest(L"\nSpecify rotation angle or [Reference] <0>: ", L"Reference"), a);
+  double angle = 0.0;
+  if (status == RTKWORD) {
+    Answer ref;
+    double from = 0.0;
+    if (line.Read(AngleRequest(L"\nSpecify the reference angle <0>: ", L""), ref) == RTNORM) {
+      from = AngleOf(ref, base);
+      if (ref.kind == Answer::Point) {
+        ZcGePoint3d p2;
+        line.Point(L"\nSpecify second point: ", p2);
+        from = std::atan2(p2.y - ref.point.y, p2.x - ref.point.x);
+      }
+    }
+    Answer to;
+    double target = line.Read(AngleRequest(L"\nSpecify the new angle <0>: ", L""), to) == RTNORM ? AngleOf(to, base) : 0.0;
+    angle = target - from;
+  } else if (status == RTNORM) {
+    angle = AngleOf(a, base);
+  }
+  TransformAll(ids, ZcGeMatrix3d::rotation(angle, ZcGeVector3d::kZAxis, UcsToWcs(base)));
+}
+
+void Align(CommandLine& line) {
+  std::vector<ZcDbObjectId> ids = SelectObjects(line);
+  ZcGePoint3d s1, d1, s2, d2, s3;
+  line.Point(L"\nSpecify first source point: ", s1);
+  line.Point(L"\nSpecify first destination point: ", d1);
+  ZcGeMatrix3d m = ZcGeMatrix3d::translation(d1 - s1);
+  if (line.Point(L"\nSpecify second source point: ", s2, L"", nullptr, true) == RTNORM) {
+    line.Point(L"\nSpecify second destination point: ", d2);
+    if (line.Point(L"\nSpecify third source point or <continue>: ", s3, L"", nullptr, true) == RTNORM) {
+      ZcGePoint3d d3;  // the drawing lies in one plane: the third pair changes nothing
+      line.Point(L"\nSpecify third destination point: ", d3);
+    }
+    std::wstring scale = line.Keyword(L"\nScale objects based on alignment points? [Yes/No] <N>: ", L"Yes No", L"No");
+    ZcGeVector3d from = s2 - s1, to = d2 - d1;
+    if (from.length() < 1e-12 || to.length() < 1e-12) throw CommandRejected{L"\nThe alignment points coincide."};
+    double turn = std::atan2(to.y, to.x) - std::atan2(from.y, from.x);
+    ZcGePoint3d pivot = UcsToWcs(d1);
+    m = ZcGeMatrix3d::rotation(turn, ZcGeVector3d::kZAxis, pivot) * m;
+    if (scale == L"Yes") m = ZcGeMatrix3d::scaling(to.length() / from.length(), pivot) * m;
+  }
+  TransformAll(ids, m);
+}
+
+void Erase(CommandLine& line) {
+  std::vector<ZcDbObjectId> ids = SelectObjects(line);
+  for (ZcDbObjectId id : ids) {
+    ZcDbEntity* e = nullptr;
+    if (zcdbOpenZcDbEntity(e, id, ZcDb::kForWrite) != Zcad::eOk) continue;
+    e->erase(true);
+    e->close();
+  }
+}
+
+// The spline named by an entity item or picked by the user.
+ZcDbObjectId PickSpline(CommandLine& line) {
+  ads_name name;
+  ZcDbObjectId id;
+  if (line.TakeName(name)) {
+    zcdbGetObjectId(id, name);
+  } else {
+    ZcGePoint3d p;
+    line.Point(L"\nSelect spline: ", p);
+    id = EntityAt(UcsToWcs(p));
+  }
+  if (id.isNull() || id.objectClass() == nullptr || !id.objectClass()->isDerivedFrom(ZcDbSpline::desc()))
+    throw CommandRejected{L"\nThat object is not a spline."};
+  return id;
+}
+
+// Control vertices moved with "Move vertex": index and new place (world); applied on exit.
+struct VertexMove {
+  int index;
+  ZcGePoint3d to;
+};
+
+void SplineEdit(CommandLine& line) {
+  ZcDbObjectId id = PickSpline(line);
+  ZcDbSpline* spline = nullptr;
+  if (zcdbOpenObject(spline, id, ZcDb::kForRead) != Zcad::eOk) throw CommandRejected{L"\nThe spline cannot be read."};
+  std::vector<ZcGePoint3d> points;
+  for (int i = 0; i < spline->numControlPoints(); ++i) {
+    ZcGePoint3d p;
+    spline->getControlPointAt(i, p);
+    points.push_back(p);
+  }
+  spline->close();
+  std::vector<VertexMove> moves;
+  while (line.Keyword(L"\nEnter an option [Move vertex/eXit] <eXit>: ", L"Move eXit", L"eXit") == L"Move") {
+    int current = 0;
+    for (;;) {
+      ZcGePoint3d p;
+      std::wstring option = L"Next";
+      int status = line.Point(L"\nSpecify new location or [Next/Previous/Select point/eXit] <N>: ", p,
+                              L"Next Previous Select eXit", &option, true);
+      if (status == RTNORM) {
+        points[current] = UcsToWcs(p);
+        moves.push_back({current, points[current]});
+      } else if (option == L"eXit") {
+        break;
+      } else if (option == L"Select") {
+        line.Point(L"\nSpecify control point to move: ", p);
+        ZcGePoint3d at = UcsToWcs(p);
+        for (std::size_t i = 0; i < points.size(); ++i)
+          if (points[i].distanceTo(at) < points[current].distanceTo(at)) current = static_cast<int>(i);
+      } else {
+        int n = static_cast<int>(points.size());
+        current = (current + (option == L"Previous" ? n - 1 : 1)) % n;
+      }
+    }
+  }
+  if (moves.empty()) return;
+  if (zcdbOpenObject(spline, id, ZcDb::kForWrite) != Zcad::eOk) throw CommandRejected{L"\nThe spline cannot be changed."};
+  for (const VertexMove& m : moves) spline->setControlPointAt(m.index, m.to);
+  spline->close();
+}
+
+}  // namespace
+
+void AddEditCommands(std::vector<HostCommand>& table) {
+  table.push_back({L"MOVE", &Move});
+  table.push_back({L"ROTATE", &Rotate});
+  table.push_back({L"ALIGN", &Align});
+  table.push_back({L"ERASE", &Erase});
+  table.push_back({L"SPLINEDIT", &SplineEdit});
+}
+
+}  // namespace editor

@@ -1,0 +1,243 @@
+// The drawing as the editor sees it: visible top-level entities, their paths as kernel
+// curves (lines, arcs, circles, ellipses, polylines with bulges, splines, region loops),
+// window tests on those paths, the pick box and the drawing's extents.
+#include "editor/Entities.h"
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+
+#include "db/ZcDb2dPolyline.h"
+#include "db/ZcDbArc.h"
+#include "db/ZcDbBlockTableRecord.h"
+#include "db/ZcDbDatabase.h"
+#include "db/ZcDbEllipse.h"
+#include "db/ZcDbLine.h"
+#include "db/ZcDbPoint.h"
+#include "db/ZcDbPolyline.h"
+#include "db/ZcDbRegion.h"
+#include "db/ZcDbSpline.h"
+#include "db/ZcDbSymbolTable.h"
+#include "ed/SystemVariables.h"
+#include "editor/Editor.h"
+#include "ge/ZcGeBulgePolyline3d.h"
+#include "ge/ZcGeCircArc3d.h"
+#include "ge/ZcGeEllipArc3d.h"
+#include "ge/ZcGeLineSeg3d.h"
+#include "ge/ZcGeNurbCurve3d.h"
+
+namespace editor {
+
+namespace {
+
+using Paths = std::vector<std::unique_ptr<ZcGeCurve3d>>;
+
+template <class T>
+const T* As(const ZcDbEntity* e) {
+  return e->isKindOf(T::desc()) ? static_cast<const T*>(e) : nullptr;
+}
+
+std::unique_ptr<ZcGeCurve3d> PolylinePath(const ZcDbPolyline* pl) {
+  std::vector<ZcGePoint3d> points;
+  std::vector<double> bulges;
+  for (unsigned i = 0; i < pl->numVerts(); ++i) {
+    ZcGePoint3d p;
+    double b = 0.0;
+    pl->getPointAt(i, p);
+    pl->getBulgeAt(i, b);
+    points.push_back(p);
+    bulges.push_back(b);
+  }
+  std::vector<ZcGePoint2d> flat;
+  for (const ZcGePoint3d& p : points) flat.emplace_back(p.x, p.y);
+  return std::make_unique<ZcGeBulgePolyline3d>(flat, bulges, pl->isClosed(), pl->elevation(), pl->normal());
+}
+
+std::unique_ptr<ZcGeCurve3d> VertexPolylinePath(const ZcDbVertexPolyline* pl) {
+  std::vector<ZcGePoint2d> flat;
+  std::vector<double> bulges;
+  bool flatForm = true;
+  for (unsigned i = 0; i < pl->numVerts(); ++i) {
+    const auto& v = pl->vertexAt(i);
+    flat.emplace_back(v.p.x, v.p.y);
+    bulges.push_back(v.bulge);
+    if (v.p.z != pl->vertexAt(0).p.z) flatForm = false;
+  }
+  if (flatForm)
+    return std::make_unique<ZcGeBulgePolyline3d>(flat, bulges, pl->isClosed(),
+                                                 pl->numVerts() ? pl->vertexAt(0).p.z : 0.0);
+  std::vector<ZcGePoint3d> points;
+  for (unsigned i = 0; i < pl->numVerts(); ++i) points.push_back(pl->vertexAt(i).p);
+  return std::make_unique<ZcGeBulgePolyline3d>(points, pl->isClosed());
+}
+
+std::unique_ptr<ZcGeCurve3d> SplinePath(const ZcDbSpline* sp) {
+  int degree;
+  bool rational, closed, periodic;
+  ZcGePoint3dArray cps;
+  ZcGeDoubleArray knots, weights;
+  if (sp->getNurbsData(degree, rational, closed, periodic, cps, knots, weights) != Zcad::eOk) return nullptr;
+  std::vector<ZcGePoint3d> points(cps.begin(), cps.end());
+  std::vector<double> k(knots.begin(), knots.end()), w(weights.begin(), weights.end());
+  auto curve = std::make_unique<ZcGeNurbCurve3d>();
+  if (curve->setNurbsData(degree, k, points, w, periodic) != Zcad::eOk) return nullptr;
+  return curve;
+}
+
+void RegionPaths(const ZcDbRegion* region, Paths& out) {
+  for (const ZcDbRegion::Loop& loop : region->loops()) {
+    std::vector<ZcGePoint2d> points;
+    std::vector<double> bulges;
+    for (const auto& v : loop) {
+      points.push_back(v.p);
+      bulges.push_back(v.bulge);
+    }
+    out.push_back(std::make_unique<ZcGeBulgePolyline3d>(points, bulges, true, region->elevation()));
+  }
+}
+
+// The entity's box, for entities without a path; false when it has none.
+bool BoxOf(const ZcDbEntity* e, Box& box) {
+  ZcDbExtents ext;
+  if (e->getGeomExtents(ext) != Zcad::eOk || ext.isEmpty()) return false;
+  box = Box(ext.minPoint(), ext.maxPoint());
+  return true;
+}
+
+bool BoxesOverlap(const Box& a, const Box& b) {
+  return a.lo.x <= b.hi.x && b.lo.x <= a.hi.x && a.lo.y <= b.hi.y && b.lo.y <= a.hi.y;
+}
+
+}  // namespace
+
+ZcDbDatabase* Drawing() { return zcdbHostApplicationServices()->workingDatabase(); }
+
+std::vector<ZcDbObjectId> TopLevelEntities(bool paperSpace) {
+  std::vector<ZcDbObjectId> ids;
+  ZcDbDatabase* db = Drawing();
+  if (!db) return ids;
+  for (ZcDbObjectId space : {db->modelSpaceId(), paperSpace ? db->paperSpaceId() : ZcDbObjectId()}) {
+    ZcDbBlockTableRecord* record = nullptr;
+    if (space.isNull() || zcdbOpenObject(record, space, ZcDb::kForRead) != Zcad::eOk) continue;
+    for (ZcDbObjectId id : record->entityIds())
+      if (!id.isErased()) ids.push_back(id);
+    record->close();
+  }
+  return ids;
+}
+
+bool IsVisible(const ZcDbEntity* e) {
+  if (!e || e->visibility() == ZcDb::kInvisible) return false;
+  ZcDbLayerTableRecord* layer = nullptr;
+  if (zcdbOpenObject(layer, e->layerId(), ZcDb::kForRead) != Zcad::eOk) return true;
+  bool shown = !layer->isOff() && !layer->isFrozen();
+  layer->close();
+  return shown;
+}
+
+Paths PathsOf(const ZcDbEntity* e) {
+  Paths paths;
+  if (!e) return paths;
+  if (auto* line = As<ZcDbLine>(e)) {
+    paths.push_back(std::make_unique<ZcGeLineSeg3d>(line->startPoint(), line->endPoint()));
+  } else if (auto* arc = As<ZcDbArc>(e)) {
+    paths.push_back(std::make_unique<ZcGeCircArc3d>(arc->center(), arc->normal(), ZcGeVector3d::kXAxis,
+                                                    arc->radius(), arc->startAngle(), arc->endAngle()));
+  } else if (auto* circle = As<ZcDbCircle>(e)) {
+    paths.push_back(std::make_unique<ZcGeCircArc3d>(circle->center(), circle->normal(), circle->radius()));
+  } else if (auto* ellipse = As<ZcDbEllipse>(e)) {
+    paths.push_back(std::make_unique<ZcGeEllipArc3d>(ellipse->center(), ellipse->normal(), ellipse->majorAxis(),
+                                                     ellipse->radiusRatio(), ellipse->startAngle(),
+                                                     ellipse->endAngle()));
+  } else if (auto* pl = As<ZcDbPolyline>(e)) {
+    paths.push_back(PolylinePath(pl));
+  } else if (auto* vpl = As<ZcDbVertexPolyline>(e)) {
+    paths.push_back(VertexPolylinePath(vpl));
+  } else if (auto* sp = As<ZcDbSpline>(e)) {
+    if (auto path = SplinePath(sp)) paths.push_back(std::move(path));
+  } else if (auto* region = As<ZcDbRegion>(e)) {
+    RegionPaths(region, paths);
+  }
+  return paths;
+}
+
+bool EntityInWindow(const ZcDbEntity* e, const Box& box) {
+  Paths paths = PathsOf(e);
+  if (paths.empty()) {
+    Box own(ZcGePoint3d::kOrigin, ZcGePoint3d::kOrigin);
+    return BoxOf(e, own) && box.Contains(own.lo) && box.Contains(own.hi);
+  }
+  for (const auto& p : paths)
+    if (!CurveInWindow(*p, box)) return false;
+  return true;
+}
+
+bool EntityCrossesWindow(const ZcDbEntity* e, const Box& box) {
+  Paths paths = PathsOf(e);
+  if (paths.empty()) {
+    Box own(ZcGePoint3d::kOrigin, ZcGePoint3d::kOrigin);
+    return BoxOf(e, own) && BoxesOverlap(own, box);
+  }
+  for (const auto& p : paths)
+    if (CurveCrossesWindow(*p, box)) return true;
+  return false;
+}
+
+double PickBoxHalfSize() {
+  resbuf rb{};
+  int pixels = zcedGetVar(L"PICKBOX", &rb) == RTNORM ? rb.resval.rint : 3;
+  return std::max(pixels, 1) * CurrentView().height / 900.0;
+}
+
+double DistanceTo(const ZcDbEntity* e, const ZcGePoint3d& wcs) {
+  double best = std::numeric_limits<double>::max();
+  Paths paths = PathsOf(e);
+  for (const auto& p : paths) {
+    ZcGePoint3d closest;
+    if (p->getClosestPointTo(wcs, closest) == Zcad::eOk) best = std::min(best, closest.distanceTo(wcs));
+  }
+  Box own(ZcGePoint3d::kOrigin, ZcGePoint3d::kOrigin);
+  if (paths.empty() && BoxOf(e, own)) {
+    double dx = std::max({own.lo.x - wcs.x, 0.0, wcs.x - own.hi.x});
+    double dy = std::max({own.lo.y - wcs.y, 0.0, wcs.y - own.hi.y});
+    best = std::hypot(dx, dy);
+  }
+  return best;
+}
+
+ZcDbObjectId EntityAt(const ZcGePoint3d& wcs) {
+  const double h = PickBoxHalfSize();
+  const Box pickBox({wcs.x - h, wcs.y - h, 0.0}, {wcs.x + h, wcs.y + h, 0.0});
+  ZcDbObjectId found;
+  double best = std::numeric_limits<double>::max();
+  for (ZcDbObjectId id : TopLevelEntities()) {
+    ZcDbEntity* e = nullptr;
+    if (zcdbOpenZcDbEntity(e, id, ZcDb::kForRead) != Zcad::eOk) continue;
+    if (IsVisible(e) && EntityCrossesWindow(e, pickBox)) {
+      double d = DistanceTo(e, wcs);
+      if (d <= best + 1e-9) {
+        best = std::min(best, d);
+        found = id;
+      }
+    }
+    e->close();
+  }
+  return found;
+}
+
+bool DrawingExtents(ZcGePoint3d& lo, ZcGePoint3d& hi) {
+  ZcDbExtents all;
+  for (ZcDbObjectId id : TopLevelEntities()) {
+    ZcDbEntity* e = nullptr;
+    if (zcdbOpenZcDbEntity(e, id, ZcDb::kForRead) != Zcad::eOk) continue;
+    ZcDbExtents ext;
+    if (IsVisible(e) && e->getGeomExtents(ext) == Zcad::eOk) all.addExt(ext);
+    e->close();
+  }
+  if (all.isEmpty()) return false;
+  lo = all.minPoint();
+  hi = all.maxPoint();
+  return true;
+}
+
+}  // namespace editor
