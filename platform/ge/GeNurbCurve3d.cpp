@@ -22,7 +22,8 @@ gp_Pnt pnt(const ZcGePoint3d& p) { return gp_Pnt(p.x, p.y, p.z); }
 ZcGePoint3d zpnt(const gp_Pnt& p) { return {p.X(), p.Y(), p.Z()}; }
 ZcGeVector3d zvec(const gp_Vec& v) { return {v.X(), v.Y(), v.Z()}; }
 
-/// Builds the OpenCASCADE curve from flat knots (shifted to start at 0); null when invalid.
+/// Builds the OpenCASCADE curve from flat knots, shifted so that the curve's range (which starts
+/// at knot[degree], not knot[0], when the ends are not clamped) starts at 0; null when invalid.
 Handle(Geom_BSplineCurve) makeCurve(int degree, const std::vector<double>& knots, const std::vector<ZcGePoint3d>& ctrl,
                                     const std::vector<double>& weights) {
   size_t n = ctrl.size();
@@ -36,7 +37,7 @@ Handle(Geom_BSplineCurve) makeCurve(int degree, const std::vector<double>& knots
   std::vector<double> uniq;
   std::vector<int> mult;
   for (double k : knots) {
-    double s = k - knots.front();
+    double s = k - knots[degree];
     if (!uniq.empty() && s - uniq.back() <= 1e-14 * std::max(1.0, std::fabs(s))) ++mult.back();
     else { uniq.push_back(s); mult.push_back(1); }
   }

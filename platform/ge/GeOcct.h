@@ -9,7 +9,7 @@
 #include "ge/ZcGeNurbCurve3d.h"
 
 struct ZcGeNurbCurve3d::Impl {
-  Handle(Geom_BSplineCurve) curve;  // null for an empty spline; first knot is 0
+  Handle(Geom_BSplineCurve) curve;  // null for an empty spline; its range starts at 0
   bool periodic = false;
   bool hasFit = false;
   std::vector<ZcGePoint3d> fitPoints;
