@@ -380,8 +380,8 @@ ErrorStatus ZcGeBulgePolyline3d::extend(bool atStart, const ZcGePoint3d& point) 
     double sweep = ge::normAngle(s.theta > 0.0 ? phi : -phi);
     if (sweep <= 1e-12) return Zcad::eInvalidInput;
     bulges_[i] = std::tan((s.theta > 0.0 ? sweep : -sweep) / 4.0);
-  } else if (p.distanceTo(atStart ? s.p1 : s.p0) <= ZcGeContext::gTol.equalPoint()) {
-    return Zcad::eInvalidInput;
+  } else if (double tol = ZcGeContext::gTol.equalPoint() / s.len; atStart ? e >= 1.0 - tol : e <= tol) {
+    return Zcad::eInvalidInput;  // past the segment's other end: it would turn round
   }
   points_[atStart ? 0 : points_.size() - 1] = p;
   return Zcad::eOk;

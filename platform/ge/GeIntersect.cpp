@@ -122,7 +122,7 @@ std::vector<Piece> piecesOf(const ZcGeCurve3d& c, bool ext) {
       p.seg = segOfLine(static_cast<const ZcGeLineSeg3d&>(c));
       p.extStart = p.extEnd = ext;
       p.scale = c.endParam();
-      out.push_back(p);
+      if (p.seg.len > 0.0) out.push_back(p);  // a zero-length line is a point: its end touches
       break;
     case ZcGeCurve3d::kCircArc:
       p.seg = segOfArc(static_cast<const ZcGeCircArc3d&>(c));
