@@ -331,12 +331,7 @@ ErrorStatus ZcGeBulgePolyline3d::getSplitCurves(const std::vector<double>& param
   double end = endParam();
   std::vector<double> cuts = ge::cleanSplitParams(params, 0.0, end);
   if (cuts.empty()) { pieces.push_back(copy()); return Zcad::eOk; }
-  bool wrap = isClosed();
-  std::vector<std::pair<double, double>> ranges;
-  if (!wrap) ranges.emplace_back(0.0, cuts.front());
-  for (size_t i = 0; i + 1 < cuts.size(); ++i) ranges.emplace_back(cuts[i], cuts[i + 1]);
-  ranges.emplace_back(cuts.back(), wrap ? cuts.front() + end : end);
-  for (auto [a, b] : ranges) pieces.push_back(subPolyline(a, b));
+  for (auto [a, b] : ge::splitRanges(cuts, end, isClosed())) pieces.push_back(subPolyline(a, b));
   return Zcad::eOk;
 }
 

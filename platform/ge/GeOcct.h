@@ -19,6 +19,10 @@ struct ZcGeNurbCurve3d::Impl {
 
 namespace ge {
 
+inline gp_Pnt toPnt(const ZcGePoint3d& p) { return gp_Pnt(p.x, p.y, p.z); }
+inline ZcGePoint3d fromPnt(const gp_Pnt& p) { return {p.X(), p.Y(), p.Z()}; }
+inline ZcGeVector3d fromVec(const gp_XYZ& v) { return {v.X(), v.Y(), v.Z()}; }
+
 /// An OpenCASCADE curve of the same shape whose parameter equals ours plus `shift`
 /// (lines and arcs included, for booleans and the benchmarks).
 Handle(Geom_Curve) toOcct(const ZcGeCurve3d& c, double& shift);

@@ -219,8 +219,9 @@ TEST(Intersect, EveryPairGivesTheSamePointsWhicheverComesFirst) {
         for (size_t k = 0; k + 1 < ab.size(); ++k) {
           double s = 0.0, t = 0.0;
           if (mode == ZcGeCurve3d::kExtendNone && curves[i]->getParamAtPoint(ab[k], s) == Zcad::eOk &&
-              curves[i]->getParamAtPoint(ab[k + 1], t) == Zcad::eOk)
+              curves[i]->getParamAtPoint(ab[k + 1], t) == Zcad::eOk) {
             EXPECT_LE(s, t) << i << " x " << j;
+          }
         }
       }
     }
