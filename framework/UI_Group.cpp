@@ -13,7 +13,7 @@ bool UI_Group::SetFromId(ZcDbObjectId id) {
   return true;
 }
 
-bool UI_Group::SetFromEntity(ZcDbEntity* entity) {
+bool UI_Group::SetFromEntity(ZcDbObject* entity) {
   if (!entity) return false;
   ads_name name;
   zcdbGetAdsName(name, entity->objectId());

@@ -7,7 +7,7 @@
 #include "mfc/CString.h"
 
 class ZcDbDatabase;
-class ZcDbEntity;
+class ZcDbObject;
 
 /// Each operation opens the group by its id, acts and closes it. Never deletes the group.
 class UI_Group {
@@ -16,7 +16,7 @@ public:
 
   /// The group among the entity's owners (330 items), or the entity itself when it is a
   /// group (its 100 "AcDbGroup" marker); false when neither.
-  bool SetFromEntity(ZcDbEntity* entity);
+  bool SetFromEntity(ZcDbObject* entity);
   /// True when `id` opens for read as a group (then held).
   bool SetFromId(ZcDbObjectId id);
   /// Makes a selectable group `name` (description = name) in the working database's group
