@@ -31,6 +31,8 @@ public:
   /// The pair at `index`; an empty pair when there is none.
   const NameValue& operator[](int index) const;
   const std::vector<NameValue>& Pairs() const { return m_pairs; }
+  std::vector<NameValue>::const_iterator begin() const { return m_pairs.begin(); }
+  std::vector<NameValue>::const_iterator end() const { return m_pairs.end(); }
 
 private:
   std::vector<NameValue> m_pairs;

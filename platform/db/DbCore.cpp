@@ -24,9 +24,11 @@ struct Registry {
   int writeViolations = 0;
   int strayCloses = 0;
 };
+// Never destroyed: databases owned by other statics (the working drawing) unregister
+// themselves during exit, whatever the order statics go in.
 Registry& Reg() {
-  static Registry r;
-  return r;
+  static Registry* r = new Registry;
+  return *r;
 }
 }  // namespace
 

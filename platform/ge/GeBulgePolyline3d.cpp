@@ -331,12 +331,7 @@ ErrorStatus ZcGeBulgePolyline3d::getSplitCurves(const std::vector<double>& param
   double end = endParam();
   std::vector<double> cuts = ge::cleanSplitParams(params, 0.0, end);
   if (cuts.empty()) { pieces.push_back(copy()); return Zcad::eOk; }
-  bool wrap = isClosed();
-  std::vector<std::pair<double, double>> ranges;
-  if (!wrap) ranges.emplace_back(0.0, cuts.front());
-  for (size_t i = 0; i + 1 < cuts.size(); ++i) ranges.emplace_back(cuts[i], cuts[i + 1]);
-  ranges.emplace_back(cuts.back(), wrap ? cuts.front() + end : end);
-  for (auto [a, b] : ranges) pieces.push_back(subPolyline(a, b));
+  for (auto [a, b] : ge::splitRanges(cuts, end, isClosed())) pieces.push_back(subPolyline(a, b));
   return Zcad::eOk;
 }
 
@@ -380,8 +375,8 @@ ErrorStatus ZcGeBulgePolyline3d::extend(bool atStart, const ZcGePoint3d& point) 
     double sweep = ge::normAngle(s.theta > 0.0 ? phi : -phi);
     if (sweep <= 1e-12) return Zcad::eInvalidInput;
     bulges_[i] = std::tan((s.theta > 0.0 ? sweep : -sweep) / 4.0);
-  } else if (p.distanceTo(atStart ? s.p1 : s.p0) <= ZcGeContext::gTol.equalPoint()) {
-    return Zcad::eInvalidInput;
+  } else if (double tol = ZcGeContext::gTol.equalPoint() / s.len; atStart ? e >= 1.0 - tol : e <= tol) {
+    return Zcad::eInvalidInput;  // past the segment's other end: it would turn round
   }
   points_[atStart ? 0 : points_.size() - 1] = p;
   return Zcad::eOk;

@@ -156,16 +156,9 @@ ErrorStatus ZcGeCircArc3d::getSplitCurves(const std::vector<double>& params, ZcG
     arc->sweep_ = to - from;
     pieces.push_back(std::move(arc));
   };
-  if (isFullCircle()) {
-    if (cuts.size() == 1) return Zcad::eInvalidInput;  // a circle has no start to keep
-    if (cuts.empty()) { pieces.push_back(copy()); return Zcad::eOk; }
-    for (size_t i = 0; i + 1 < cuts.size(); ++i) piece(cuts[i], cuts[i + 1]);
-    piece(cuts.back(), cuts.front() + kTwoPi);
-    return Zcad::eOk;
-  }
-  double from = 0.0;
-  for (double t : cuts) { piece(from, t); from = t; }
-  piece(from, sweep_);
+  if (isFullCircle() && cuts.size() == 1) return Zcad::eInvalidInput;  // a circle has no start to keep
+  if (cuts.empty()) { pieces.push_back(copy()); return Zcad::eOk; }
+  for (auto [from, to] : ge::splitRanges(cuts, sweep_, isFullCircle())) piece(from, to);
   return Zcad::eOk;
 }
 
@@ -214,15 +207,8 @@ ErrorStatus ZcGeCircArc3d::reverse() {
 }
 
 ErrorStatus ZcGeCircArc3d::getGeomExtents(ZcGePoint3d& minPoint, ZcGePoint3d& maxPoint) const {
-  minPoint = maxPoint = startPoint();
-  ge::growBox(minPoint, maxPoint, endPoint());
   ZcGeVector3d y = normal_.crossProduct(refVec_);
-  for (unsigned k = 0; k < 3; ++k) {
-    if (refVec_[k] == 0.0 && y[k] == 0.0) continue;
-    double a = std::atan2(y[k], refVec_[k]);  // where coordinate k is largest; +π smallest
-    for (double e : {a, a + ge::kPi})
-      if (normAngle(e - startAngle_) <= sweep_) ge::growBox(minPoint, maxPoint, pointAtAngle(e));
-  }
+  ge::ellipticExtents(*this, center_, refVec_ * radius_, y * radius_, startAngle_, sweep_, minPoint, maxPoint);
   return Zcad::eOk;
 }
 

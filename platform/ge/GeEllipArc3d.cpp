@@ -31,9 +31,7 @@ ErrorStatus ZcGeEllipArc3d::set(const ZcGePoint3d& center, const ZcGeVector3d& n
   normal_ = n;
   majorAxis_ = majorAxis - n * majorAxis.dotProduct(n);  // kept exactly in the plane
   radiusRatio_ = std::min(radiusRatio, 1.0);
-  startAngle_ = normAngle(startAngle);
-  sweep_ = normAngle(endAngle - startAngle);
-  if (sweep_ <= 1e-14) sweep_ = kTwoPi;
+  setAngles(startAngle, endAngle);
   return Zcad::eOk;
 }
 
@@ -45,17 +43,15 @@ double ZcGeEllipArc3d::endAngle() const { return normAngle(startAngle_ + sweep_)
 
 bool ZcGeEllipArc3d::isFullEllipse() const { return sweep_ >= kTwoPi - 1e-12; }
 
-void ZcGeEllipArc3d::setStartAngle(double angle) {
-  double end = startAngle_ + sweep_;
-  startAngle_ = normAngle(angle);
-  sweep_ = normAngle(end - startAngle_);
+void ZcGeEllipArc3d::setAngles(double startAngle, double endAngle) {
+  startAngle_ = normAngle(startAngle);
+  sweep_ = normAngle(endAngle - startAngle);
   if (sweep_ <= 1e-14) sweep_ = kTwoPi;
 }
 
-void ZcGeEllipArc3d::setEndAngle(double angle) {
-  sweep_ = normAngle(angle - startAngle_);
-  if (sweep_ <= 1e-14) sweep_ = kTwoPi;
-}
+void ZcGeEllipArc3d::setStartAngle(double angle) { setAngles(angle, startAngle_ + sweep_); }
+
+void ZcGeEllipArc3d::setEndAngle(double angle) { setAngles(startAngle_, angle); }
 
 double ZcGeEllipArc3d::angleOfPoint(const ZcGePoint3d& point) const {
   ZcGeVector3d v = point - center_;
@@ -107,10 +103,7 @@ ErrorStatus ZcGeEllipArc3d::getSplitCurves(const std::vector<double>& params, Zc
     e->sweep_ = to - from;
     pieces.push_back(std::move(e));
   };
-  bool wrap = isFullEllipse();
-  if (!wrap) piece(0.0, cuts.front());
-  for (size_t i = 0; i + 1 < cuts.size(); ++i) piece(cuts[i], cuts[i + 1]);
-  piece(cuts.back(), wrap ? cuts.front() + kTwoPi : sweep_);
+  for (auto [from, to] : ge::splitRanges(cuts, sweep_, isFullEllipse())) piece(from, to);
   return Zcad::eOk;
 }
 
@@ -154,15 +147,7 @@ ErrorStatus ZcGeEllipArc3d::reverse() {
 }
 
 ErrorStatus ZcGeEllipArc3d::getGeomExtents(ZcGePoint3d& minPoint, ZcGePoint3d& maxPoint) const {
-  minPoint = maxPoint = startPoint();
-  ge::growBox(minPoint, maxPoint, endPoint());
-  ZcGeVector3d x = majorAxis_, y = minorAxis();
-  for (unsigned k = 0; k < 3; ++k) {
-    if (x[k] == 0.0 && y[k] == 0.0) continue;
-    double a = std::atan2(y[k], x[k]);
-    for (double e : {a, a + ge::kPi})
-      if (normAngle(e - startAngle_) <= sweep_) ge::growBox(minPoint, maxPoint, pointAtAngle(e));
-  }
+  ge::ellipticExtents(*this, center_, majorAxis_, minorAxis(), startAngle_, sweep_, minPoint, maxPoint);
   return Zcad::eOk;
 }
 

@@ -41,6 +41,16 @@ void growBox(ZcGePoint3d& lo, ZcGePoint3d& hi, const ZcGePoint3d& p);
 /// The parameters in `params` kept by a split: sorted, inside (lo, hi) by more than kParamTol
 /// and apart from each other by more than kParamTol.
 std::vector<double> cleanSplitParams(std::vector<double> params, double lo, double hi);
+/// The parameter ranges of the pieces a split at `cuts` (cleaned, non-empty) of [0, end] gives,
+/// in order. With `wrap` (a closed curve) the last range runs over the seam: it ends at
+/// cuts.front() + end.
+///   cuts {1, 2}, end 3        => [0, 1] [1, 2] [2, 3]
+///   cuts {1, 2}, end 3, wrap  => [1, 2] [2, 4]
+std::vector<std::pair<double, double>> splitRanges(const std::vector<double>& cuts, double end, bool wrap);
+/// Extents of the elliptic arc center + cos(a)·x + sin(a)·y, a from `start` over `sweep`, whose
+/// end points are those of `c`: the ends and the extreme points of each coordinate on the arc.
+void ellipticExtents(const ZcGeCurve3d& c, const ZcGePoint3d& center, const ZcGeVector3d& x, const ZcGeVector3d& y,
+                     double start, double sweep, ZcGePoint3d& lo, ZcGePoint3d& hi);
 
 }  // namespace ge
 

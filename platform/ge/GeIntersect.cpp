@@ -122,7 +122,7 @@ std::vector<Piece> piecesOf(const ZcGeCurve3d& c, bool ext) {
       p.seg = segOfLine(static_cast<const ZcGeLineSeg3d&>(c));
       p.extStart = p.extEnd = ext;
       p.scale = c.endParam();
-      out.push_back(p);
+      if (p.seg.len > 0.0) out.push_back(p);  // a zero-length line is a point: its end touches
       break;
     case ZcGeCurve3d::kCircArc:
       p.seg = segOfArc(static_cast<const ZcGeCircArc3d&>(c));
@@ -183,9 +183,10 @@ bool acceptOnSeg(const Piece& p, const ZcGePoint3d& pt, double& u) {
   return (u >= 0.0 || p.extStart) && (u <= 1.0 || p.extEnd);
 }
 
-void addHit(std::vector<CurveHit>& hits, const ZcGePoint3d& pt, double pa, double pb) {
+/// Adds a hit unless one lies within `radius` of it already.
+void addHit(std::vector<CurveHit>& hits, const ZcGePoint3d& pt, double pa, double pb, double radius = kMergeTol) {
   for (const CurveHit& h : hits)
-    if (h.point.distanceTo(pt) <= kMergeTol) return;
+    if (h.point.distanceTo(pt) <= radius) return;
   hits.push_back({pt, pa, pb});
 }
 
@@ -251,6 +252,19 @@ bool polishPair(const Piece& a, double a0, double a1, const Piece& b, double b0,
   return f.length() <= kHitTol;
 }
 
+/// The foot of `p` on `b` near `t` within [lo, hi] (Gauss–Newton; `p` is close to the curve).
+double footOn(const Piece& b, const ZcGePoint3d& p, double t, double lo, double hi) {
+  for (int it = 0; it < 30; ++it) {
+    ZcGeVector3d d = b.deriv(t);
+    double speed2 = d.lengthSqrd();
+    if (speed2 <= 0.0) break;
+    double nt = std::clamp(t + (p - b.point(t)).dotProduct(d) / speed2, lo, hi);
+    if (nt == t) break;
+    t = nt;
+  }
+  return t;
+}
+
 void numericPair(const Piece& a, const Piece& b, std::vector<CurveHit>& hits) {
   auto box = [](const Piece& p, double u0, double u1, int n, ZcGePoint3d& lo, ZcGePoint3d& hi) {
     lo = hi = p.point(u0);
@@ -265,7 +279,7 @@ void numericPair(const Piece& a, const Piece& b, std::vector<CurveHit>& hits) {
   std::vector<ZcGePoint3d> pa(na + 1), pb(nb + 1);
   for (int i = 0; i <= na; ++i) { sa[i] = a0 + (a1 - a0) * i / na; pa[i] = a.point(sa[i]); }
   for (int j = 0; j <= nb; ++j) { sb[j] = b0 + (b1 - b0) * j / nb; pb[j] = b.point(sb[j]); }
-  std::vector<std::pair<double, double>> found;
+  std::vector<std::pair<double, double>> found;  // converged (s, t) on the two pieces
   for (int i = 0; i < na; ++i) {
     double la = pa[i].distanceTo(pa[i + 1]);
     for (int j = 0; j < nb; ++j) {
@@ -283,14 +297,33 @@ void numericPair(const Piece& a, const Piece& b, std::vector<CurveHit>& hits) {
       double u = den > 1e-30 ? std::clamp((bb * d2.dotProduct(w) - cc * d1.dotProduct(w)) / den, 0.0, 1.0) : 0.5;
       double v = cc > 0.0 ? std::clamp((d2.dotProduct(w) + bb * u) / cc, 0.0, 1.0) : 0.5;
       double s = sa[i] + (sa[i + 1] - sa[i]) * u, t = sb[j] + (sb[j + 1] - sb[j]) * v;
-      if (!polishPair(a, a0, a1, b, b0, b1, s, t)) continue;
-      ZcGePoint3d p = a.point(s), q = b.point(t);
-      ZcGePoint3d mid = p + (q - p) * 0.5;
-      double ua = s, ub = t;
-      if (a.analytic && !acceptOnSeg(a, mid, ua)) continue;
-      if (b.analytic && !acceptOnSeg(b, mid, ub)) continue;
-      addHit(hits, mid, a.param(a.analytic ? ua : s), b.param(b.analytic ? ub : t));
+      if (polishPair(a, a0, a1, b, b0, b1, s, t)) found.emplace_back(s, t);
     }
+  }
+  // A crossing draws every seed to one point. A tangential touch does not: its residual vanishes
+  // to second order, so seeds stop anywhere along a stretch of ~1e-7 where the curves are
+  // within the tolerance. Seeds between which the curves never part are one touch, reported
+  // at the middle of the stretch (on both curves to ~1e-14, its place along them ill-conditioned).
+  std::sort(found.begin(), found.end());
+  for (size_t i = 0; i < found.size();) {
+    size_t j = i + 1;
+    for (; j < found.size(); ++j) {
+      double sm = 0.5 * (found[j - 1].first + found[j].first), tm = 0.5 * (found[j - 1].second + found[j].second);
+      ZcGePoint3d p = a.point(sm);
+      if (p.distanceTo(b.point(footOn(b, p, tm, b0, b1))) > kHitTol) break;
+    }
+    double s = 0.5 * (found[i].first + found[j - 1].first), t = 0.5 * (found[i].second + found[j - 1].second);
+    double spread = a.point(found[i].first).distanceTo(a.point(found[j - 1].first));
+    i = j;
+    if (spread > 0.0) t = footOn(b, a.point(s), t, b0, b1);
+    ZcGePoint3d p = a.point(s), q = b.point(t);
+    if (p.distanceTo(q) > kHitTol) continue;
+    ZcGePoint3d mid = p + (q - p) * 0.5;
+    double ua = s, ub = t;
+    if (a.analytic && !acceptOnSeg(a, mid, ua)) continue;
+    if (b.analytic && !acceptOnSeg(b, mid, ub)) continue;
+    // A touch at an end is already there, as the end point itself.
+    addHit(hits, mid, a.param(a.analytic ? ua : s), b.param(b.analytic ? ub : t), kMergeTol + spread);
   }
 }
 

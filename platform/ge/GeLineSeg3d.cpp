@@ -51,13 +51,14 @@ ErrorStatus ZcGeLineSeg3d::getSplitCurves(const std::vector<double>& params, ZcG
 }
 
 ErrorStatus ZcGeLineSeg3d::extend(bool atStart, const ZcGePoint3d& point) {
-  if (endParam() == 0.0) return Zcad::eInvalidInput;
-  ZcGePoint3d onLine = evalPoint(closestParam(point, true));
-  if (onLine.distanceTo(point) > kOnCurveTol) return Zcad::eInvalidInput;
-  ZcGePoint3d& end = atStart ? start_ : end_;
-  const ZcGePoint3d& other = atStart ? end_ : start_;
-  if (point.distanceTo(other) <= ZcGeContext::gTol.equalPoint()) return Zcad::eInvalidInput;
-  end = point;
+  double len = endParam();
+  if (len == 0.0) return Zcad::eInvalidInput;
+  double t = closestParam(point, true);
+  if (evalPoint(t).distanceTo(point) > kOnCurveTol) return Zcad::eInvalidInput;
+  // The moved end must stay on its side of the kept one: the line keeps its direction.
+  double tol = ZcGeContext::gTol.equalPoint();
+  if (atStart ? t >= len - tol : t <= tol) return Zcad::eInvalidInput;
+  (atStart ? start_ : end_) = point;
   return Zcad::eOk;
 }
 

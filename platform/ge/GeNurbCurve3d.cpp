@@ -18,11 +18,9 @@
 using Zcad::ErrorStatus;
 
 namespace {
-gp_Pnt pnt(const ZcGePoint3d& p) { return gp_Pnt(p.x, p.y, p.z); }
-ZcGePoint3d zpnt(const gp_Pnt& p) { return {p.X(), p.Y(), p.Z()}; }
-ZcGeVector3d zvec(const gp_Vec& v) { return {v.X(), v.Y(), v.Z()}; }
 
-/// Builds the OpenCASCADE curve from flat knots (shifted to start at 0); null when invalid.
+/// Builds the OpenCASCADE curve from flat knots, shifted so that the curve's range (which starts
+/// at knot[degree], not knot[0], when the ends are not clamped) starts at 0; null when invalid.
 Handle(Geom_BSplineCurve) makeCurve(int degree, const std::vector<double>& knots, const std::vector<ZcGePoint3d>& ctrl,
                                     const std::vector<double>& weights) {
   size_t n = ctrl.size();
@@ -36,14 +34,14 @@ Handle(Geom_BSplineCurve) makeCurve(int degree, const std::vector<double>& knots
   std::vector<double> uniq;
   std::vector<int> mult;
   for (double k : knots) {
-    double s = k - knots.front();
+    double s = k - knots[degree];
     if (!uniq.empty() && s - uniq.back() <= 1e-14 * std::max(1.0, std::fabs(s))) ++mult.back();
     else { uniq.push_back(s); mult.push_back(1); }
   }
   for (int m : mult)
     if (m > degree + 1) return nullptr;
   TColgp_Array1OfPnt poles(1, static_cast<int>(n));
-  for (size_t i = 0; i < n; ++i) poles(static_cast<int>(i) + 1) = pnt(ctrl[i]);
+  for (size_t i = 0; i < n; ++i) poles(static_cast<int>(i) + 1) = ge::toPnt(ctrl[i]);
   TColStd_Array1OfReal k(1, static_cast<int>(uniq.size()));
   TColStd_Array1OfInteger m(1, static_cast<int>(uniq.size()));
   for (size_t i = 0; i < uniq.size(); ++i) { k(static_cast<int>(i) + 1) = uniq[i]; m(static_cast<int>(i) + 1) = mult[i]; }
@@ -64,7 +62,7 @@ Handle(Geom_BSplineCurve) interpolate(const std::vector<ZcGePoint3d>& pts, const
     if (pts[i].distanceTo(pts[i + 1]) <= ZcGeContext::gTol.equalPoint()) return nullptr;
   int n = static_cast<int>(pts.size());
   Handle(TColgp_HArray1OfPnt) hp = new TColgp_HArray1OfPnt(1, n);
-  for (int i = 0; i < n; ++i) hp->SetValue(i + 1, pnt(pts[i]));
+  for (int i = 0; i < n; ++i) hp->SetValue(i + 1, ge::toPnt(pts[i]));
   try {
     GeomAPI_Interpolate interp(hp, Standard_False, 1e-12);
     if (!t0.isZeroLength() || !t1.isZeroLength()) {
@@ -139,13 +137,13 @@ unsigned ZcGeNurbCurve3d::numKnots() const { return impl_->curve.IsNull() ? 0 : 
 
 ErrorStatus ZcGeNurbCurve3d::getControlPointAt(unsigned index, ZcGePoint3d& point) const {
   if (index >= numControlPoints()) return Zcad::eInvalidIndex;
-  point = zpnt(impl_->curve->Pole(static_cast<int>(index) + 1));
+  point = ge::fromPnt(impl_->curve->Pole(static_cast<int>(index) + 1));
   return Zcad::eOk;
 }
 
 ErrorStatus ZcGeNurbCurve3d::setControlPointAt(unsigned index, const ZcGePoint3d& point) {
   if (index >= numControlPoints()) return Zcad::eInvalidIndex;
-  impl_->curve->SetPole(static_cast<int>(index) + 1, pnt(point));
+  impl_->curve->SetPole(static_cast<int>(index) + 1, ge::toPnt(point));
   impl_->hasFit = false;
   impl_->fitPoints.clear();
   return Zcad::eOk;
@@ -162,7 +160,7 @@ std::vector<double> ZcGeNurbCurve3d::knots() const {
 
 std::vector<ZcGePoint3d> ZcGeNurbCurve3d::controlPoints() const {
   std::vector<ZcGePoint3d> out;
-  for (unsigned i = 0; i < numControlPoints(); ++i) out.push_back(zpnt(impl_->curve->Pole(static_cast<int>(i) + 1)));
+  for (unsigned i = 0; i < numControlPoints(); ++i) out.push_back(ge::fromPnt(impl_->curve->Pole(static_cast<int>(i) + 1)));
   return out;
 }
 
@@ -231,17 +229,17 @@ double ZcGeNurbCurve3d::endParam() const { return impl_->curve.IsNull() ? 0.0 : 
 
 ZcGePoint3d ZcGeNurbCurve3d::evalPoint(double param) const {
   if (impl_->curve.IsNull()) return ZcGePoint3d::kOrigin;
-  return zpnt(impl_->curve->Value(param));
+  return ge::fromPnt(impl_->curve->Value(param));
 }
 
 ZcGeVector3d ZcGeNurbCurve3d::evalDeriv(double param) const {
   if (impl_->curve.IsNull()) return {};
-  return zvec(impl_->curve->DN(param, 1));
+  return ge::fromVec(impl_->curve->DN(param, 1).XYZ());
 }
 
 ZcGeVector3d ZcGeNurbCurve3d::evalDeriv2(double param) const {
   if (impl_->curve.IsNull()) return {};
-  return zvec(impl_->curve->DN(param, 2));
+  return ge::fromVec(impl_->curve->DN(param, 2).XYZ());
 }
 
 std::vector<double> ZcGeNurbCurve3d::spanBreaks() const {
@@ -268,7 +266,7 @@ double ZcGeNurbCurve3d::closestParam(const ZcGePoint3d& point, bool) const {
   double best = ge::closestBySampling(*this, point, 0.0, end, spanBreaks(), 8);
   double bestDist = evalPoint(best).distanceTo(point);
   try {
-    GeomAPI_ProjectPointOnCurve proj(pnt(point), impl_->curve, 0.0, end);
+    GeomAPI_ProjectPointOnCurve proj(ge::toPnt(point), impl_->curve, 0.0, end);
     for (int i = 1; i <= proj.NbPoints(); ++i) {
       double t = ge::polishClosest(*this, point, proj.Parameter(i), 0.0, end);
       double d = evalPoint(t).distanceTo(point);
@@ -315,8 +313,8 @@ ErrorStatus ZcGeNurbCurve3d::transformBy(const ZcGeMatrix3d& m) {
   if (impl_->curve.IsNull()) return Zcad::eOk;
   // B-splines are affine invariant: transform the control points.
   for (int i = 1; i <= impl_->curve->NbPoles(); ++i) {
-    ZcGePoint3d p = zpnt(impl_->curve->Pole(i));
-    impl_->curve->SetPole(i, pnt(p.transformBy(m)));
+    ZcGePoint3d p = ge::fromPnt(impl_->curve->Pole(i));
+    impl_->curve->SetPole(i, ge::toPnt(p.transformBy(m)));
   }
   for (ZcGePoint3d& p : impl_->fitPoints) p.transformBy(m);
   impl_->startTangent.transformBy(m);

@@ -22,10 +22,7 @@
 using Zcad::ErrorStatus;
 
 namespace {
-gp_Pnt pnt(const ZcGePoint3d& p) { return gp_Pnt(p.x, p.y, p.z); }
 gp_Dir dir(const ZcGeVector3d& v) { return gp_Dir(v.x, v.y, v.z); }
-ZcGePoint3d zpnt(const gp_Pnt& p) { return {p.X(), p.Y(), p.Z()}; }
-ZcGeVector3d zvec(const gp_Dir& d) { return {d.X(), d.Y(), d.Z()}; }
 }  // namespace
 
 namespace ge {
@@ -36,17 +33,17 @@ Handle(Geom_Curve) toOcct(const ZcGeCurve3d& c, double& shift) {
     case ZcGeCurve3d::kLineSeg: {
       ZcGeVector3d d = static_cast<const ZcGeLineSeg3d&>(c).direction();
       if (d.isZeroLength()) d = ZcGeVector3d::kXAxis;
-      return new Geom_Line(pnt(c.startPoint()), dir(d));
+      return new Geom_Line(toPnt(c.startPoint()), dir(d));
     }
     case ZcGeCurve3d::kCircArc: {
       const auto& a = static_cast<const ZcGeCircArc3d&>(c);
       shift = a.startAngle();
-      return new Geom_Circle(gp_Ax2(pnt(a.center()), dir(a.normal()), dir(a.refVec())), a.radius());
+      return new Geom_Circle(gp_Ax2(toPnt(a.center()), dir(a.normal()), dir(a.refVec())), a.radius());
     }
     case ZcGeCurve3d::kEllipArc: {
       const auto& e = static_cast<const ZcGeEllipArc3d&>(c);
       shift = e.startAngle();
-      return new Geom_Ellipse(gp_Ax2(pnt(e.center()), dir(e.normal()), dir(e.majorAxis())), e.majorRadius(),
+      return new Geom_Ellipse(gp_Ax2(toPnt(e.center()), dir(e.normal()), dir(e.majorAxis())), e.majorRadius(),
                               e.minorRadius());
     }
     case ZcGeCurve3d::kNurbCurve:
@@ -65,7 +62,7 @@ std::unique_ptr<ZcGeNurbCurve3d> splineFromOcct(const Handle(Geom_BSplineCurve)&
   c->KnotSequence(flat);
   for (int i = flat.Lower(); i <= flat.Upper(); ++i) knots.push_back(flat(i));
   for (int i = 1; i <= c->NbPoles(); ++i) {
-    poles.push_back(zpnt(c->Pole(i)));
+    poles.push_back(fromPnt(c->Pole(i)));
     if (c->IsRational()) weights.push_back(c->Weight(i));
   }
   return std::make_unique<ZcGeNurbCurve3d>(c->Degree(), knots, poles, weights);
@@ -75,16 +72,16 @@ std::unique_ptr<ZcGeCurve3d> fromOcct(const Handle(Geom_Curve)& curve, double fi
   Handle(Geom_Curve) c = curve;
   while (auto t = Handle(Geom_TrimmedCurve)::DownCast(c)) c = t->BasisCurve();
   if (auto line = Handle(Geom_Line)::DownCast(c))
-    return std::make_unique<ZcGeLineSeg3d>(zpnt(line->Value(first)), zpnt(line->Value(last)));
+    return std::make_unique<ZcGeLineSeg3d>(fromPnt(line->Value(first)), fromPnt(line->Value(last)));
   if (auto circ = Handle(Geom_Circle)::DownCast(c)) {
     gp_Ax2 ax = circ->Position();
-    return std::make_unique<ZcGeCircArc3d>(zpnt(ax.Location()), zvec(ax.Direction()), zvec(ax.XDirection()),
-                                           circ->Radius(), first, last);
+    return std::make_unique<ZcGeCircArc3d>(fromPnt(ax.Location()), fromVec(ax.Direction().XYZ()),
+                                           fromVec(ax.XDirection().XYZ()), circ->Radius(), first, last);
   }
   if (auto ell = Handle(Geom_Ellipse)::DownCast(c)) {
     gp_Ax2 ax = ell->Position();
-    return std::make_unique<ZcGeEllipArc3d>(zpnt(ax.Location()), zvec(ax.Direction()),
-                                            zvec(ax.XDirection()) * ell->MajorRadius(),
+    return std::make_unique<ZcGeEllipArc3d>(fromPnt(ax.Location()), fromVec(ax.Direction().XYZ()),
+                                            fromVec(ax.XDirection().XYZ()) * ell->MajorRadius(),
                                             ell->MinorRadius() / ell->MajorRadius(), first, last);
   }
   Handle(Geom_BSplineCurve) bs = Handle(Geom_BSplineCurve)::DownCast(c);
@@ -124,8 +121,8 @@ ErrorStatus offsetBySpline(const ZcGeCurve3d& base, const Handle(Geom_Curve)& c,
     ZcGePoint3d p = base.evalPoint(t) + tan.crossProduct(n).normal() * dist;
     gp_Pnt oldEnd = result->Pole(pole), oldInner = result->Pole(inner);
     double reach = oldEnd.Distance(oldInner);
-    result->SetPole(pole, pnt(p));
-    result->SetPole(inner, pnt(p + tan * (pole == 1 ? reach : -reach)));
+    result->SetPole(pole, toPnt(p));
+    result->SetPole(inner, toPnt(p + tan * (pole == 1 ? reach : -reach)));
     (void)oldEnd;
   };
   if (result->NbPoles() >= 4) {

@@ -9,7 +9,7 @@
 #include "ge/ZcGeNurbCurve3d.h"
 
 struct ZcGeNurbCurve3d::Impl {
-  Handle(Geom_BSplineCurve) curve;  // null for an empty spline; first knot is 0
+  Handle(Geom_BSplineCurve) curve;  // null for an empty spline; its range starts at 0
   bool periodic = false;
   bool hasFit = false;
   std::vector<ZcGePoint3d> fitPoints;
@@ -18,6 +18,10 @@ struct ZcGeNurbCurve3d::Impl {
 };
 
 namespace ge {
+
+inline gp_Pnt toPnt(const ZcGePoint3d& p) { return gp_Pnt(p.x, p.y, p.z); }
+inline ZcGePoint3d fromPnt(const gp_Pnt& p) { return {p.X(), p.Y(), p.Z()}; }
+inline ZcGeVector3d fromVec(const gp_XYZ& v) { return {v.X(), v.Y(), v.Z()}; }
 
 /// An OpenCASCADE curve of the same shape whose parameter equals ours plus `shift`
 /// (lines and arcs included, for booleans and the benchmarks).

@@ -190,7 +190,8 @@ ErrorStatus ZcGeRegion::createFromCurves(const std::vector<const ZcGeCurve3d*>& 
       std::vector<std::unique_ptr<ZcGeCurve3d>> parts;
       parts.push_back(curves[i]->copy());
       ZcGePoint3d head = parts.front()->startPoint();
-      bool closed = false;
+      // One curve may close on itself within the tolerance (a line cannot).
+      bool closed = curves[i]->kind() != ZcGeCurve3d::kLineSeg && curves[i]->endPoint().distanceTo(head) <= joinTol;
       while (!closed) {
         ZcGePoint3d tail = parts.back()->endPoint();
         bool grown = false;

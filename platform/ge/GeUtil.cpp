@@ -152,6 +152,26 @@ void extentsBySampling(const ZcGeCurve3d& c, const std::vector<double>& breaks, 
   }
 }
 
+std::vector<std::pair<double, double>> splitRanges(const std::vector<double>& cuts, double end, bool wrap) {
+  std::vector<std::pair<double, double>> ranges;
+  if (!wrap) ranges.emplace_back(0.0, cuts.front());
+  for (size_t i = 0; i + 1 < cuts.size(); ++i) ranges.emplace_back(cuts[i], cuts[i + 1]);
+  ranges.emplace_back(cuts.back(), wrap ? cuts.front() + end : end);
+  return ranges;
+}
+
+void ellipticExtents(const ZcGeCurve3d& c, const ZcGePoint3d& center, const ZcGeVector3d& x, const ZcGeVector3d& y,
+                     double start, double sweep, ZcGePoint3d& lo, ZcGePoint3d& hi) {
+  lo = hi = c.startPoint();
+  growBox(lo, hi, c.endPoint());
+  for (unsigned k = 0; k < 3; ++k) {
+    if (x[k] == 0.0 && y[k] == 0.0) continue;
+    double a = std::atan2(y[k], x[k]);  // where coordinate k is largest; +π smallest
+    for (double e : {a, a + kPi})
+      if (normAngle(e - start) <= sweep) growBox(lo, hi, center + x * std::cos(e) + y * std::sin(e));
+  }
+}
+
 std::vector<double> cleanSplitParams(std::vector<double> params, double lo, double hi) {
   std::sort(params.begin(), params.end());
   std::vector<double> out;

@@ -133,7 +133,9 @@ public:
   /// Moves the start (or end) to `point` on the curve's natural extension: a line (and the line
   /// end segment of a polyline) along its line, an arc (and an arc end segment) along its
   /// circle, an elliptic arc along its ellipse; `point` must lie on that extension within
-  /// kOnCurveTol, else eInvalidInput. Splines and closed curves: eNotApplicable.
+  /// kOnCurveTol, else eInvalidInput. A point at or past the other end of a line (segment)
+  /// is refused too (eInvalidInput): the curve keeps its direction. Splines and closed curves:
+  /// eNotApplicable.
   virtual Zcad::ErrorStatus extend(bool atStart, const ZcGePoint3d& point);
   /// Applies `m` to every defining point. A reflection keeps arcs and bulge polylines turning
   /// about +Z (angles swapped, bulges negated); a non-uniform scale of an arc or ellipse gives

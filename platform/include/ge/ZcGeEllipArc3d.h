@@ -42,6 +42,8 @@ public:
   bool isFullEllipse() const;
 
   void setCenter(const ZcGePoint3d& c) { center_ = c; }
+  /// Sets both (endAngle == startAngle + 2πk makes the full ellipse).
+  void setAngles(double startAngle, double endAngle);
   /// Keeps the end angle.
   void setStartAngle(double angle);
   /// Keeps the start angle.

@@ -13,8 +13,8 @@
 /// A spline made from fit data keeps that data: setting a fit point or the tangents
 /// re-interpolates; setting control data drops it.
 ///
-/// The parameter is the knot range shifted to start at 0 (the knots a caller reads are the
-/// shifted ones). Evaluation, length and its inverse, closest points, intersections, offsets
+/// The parameter is the knot range [knot[degree], knot[#ctrl]] shifted to start at 0 (the knots
+/// a caller reads are the shifted ones; with unclamped ends the first `degree` are negative). Evaluation, length and its inverse, closest points, intersections, offsets
 /// and splits rest on OpenCASCADE and are polished with Newton's method on this exact curve.
 ///
 /// Invariants (setNurbsData checks them): degree ≥ 1; #knots = #ctrl + degree + 1; knots

@@ -65,6 +65,8 @@ TEST(BulgePolyline, ExtendMovesALineEndAlongItsLineAndAnArcEndRoundItsCircle) {
   EXPECT_EQ(pl.extend(true, {-5, 0, 0}), Zcad::eOk);
   EXPECT_LE(pl.startPoint().distanceTo({-5, 0, 0}), 1e-12);
   EXPECT_EQ(pl.extend(true, {-5, 1, 0}), Zcad::eInvalidInput);
+  EXPECT_EQ(pl.extend(true, {12, 0, 0}), Zcad::eInvalidInput);  // past the segment's far end
+  EXPECT_LE(pl.startPoint().distanceTo({-5, 0, 0}), 1e-12);
   // The end arc is the lower half circle about (15, 0) of radius 5: extend it to its top.
   EXPECT_EQ(pl.extend(false, {15, 5, 0}), Zcad::eOk);
   EXPECT_LE(pl.endPoint().distanceTo({15, 5, 0}), 1e-12);

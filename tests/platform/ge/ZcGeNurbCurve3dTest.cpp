@@ -76,3 +76,17 @@ TEST(NurbCurve, BadFitDataAndEmptySplinesGiveStatuses) {
   EXPECT_EQ(s.getOffsetCurves(1.0, out), Zcad::eInvalidInput);
   EXPECT_EQ(s.length(), 0.0);
 }
+
+TEST(NurbCurve, UnclampedKnotsGiveTheRangeFromKnotDegreeShiftedToZero) {
+  // A uniform cubic over knots 0..7 runs over [3, 4] only; it starts at (P0 + 4 P1 + P2) / 6 and
+  // ends at (P1 + 4 P2 + P3) / 6.
+  std::vector<ZcGePoint3d> ctrl{{0, 0, 0}, {6, 6, 0}, {12, 0, 0}, {18, 6, 0}};
+  ZcGeNurbCurve3d s(3, {0, 1, 2, 3, 4, 5, 6, 7}, ctrl);
+  EXPECT_EQ(s.endParam(), 1.0);
+  EXPECT_LE(s.startPoint().distanceTo({6, 4, 0}), 1e-12);
+  EXPECT_LE(s.endPoint().distanceTo({12, 2, 0}), 1e-12);
+  std::vector<double> k = s.knots();
+  ASSERT_EQ(k.size(), 8u);
+  EXPECT_EQ(k[0], -3.0);  // the knots a caller reads are shifted the same way
+  EXPECT_EQ(k[3], 0.0);
+}

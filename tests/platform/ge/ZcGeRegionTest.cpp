@@ -6,6 +6,7 @@
 #include <array>
 #include <cmath>
 
+#include "ge/ZcGeBulgePolyline3d.h"
 #include "ge/ZcGeCircArc3d.h"
 #include "ge/ZcGeLineSeg3d.h"
 #include "ge/ZcGeNurbCurve3d.h"
@@ -104,4 +105,48 @@ TEST(Region, SplineBoundedAreaAgreesWithAFineChordPolygon) {
     shoelace += 0.5 * (p.x * q.y - q.x * p.y);
   }
   EXPECT_NEAR(regions[0].area(), std::fabs(shoelace), 1e-6);
+}
+
+TEST(Region, ACurveWhoseEndsMeetWithinTheToleranceIsALoopByItself) {
+  // A polyline drawn round a 4 × 4 square that stops 1e-7 short of its start.
+  ZcGeBulgePolyline3d almost(std::vector<ZcGePoint2d>{{0, 0}, {4, 0}, {4, 4}, {0, 4}, {0, 1e-7}}, {});
+  std::vector<ZcGeRegion> regions;
+  ASSERT_EQ(ZcGeRegion::createFromCurves({&almost}, regions), Zcad::eOk);
+  ASSERT_EQ(regions.size(), 1u);
+  EXPECT_NEAR(regions[0].area(), 16.0, 1e-6);
+  // Beyond the tolerance it is not.
+  ZcGeBulgePolyline3d open(std::vector<ZcGePoint2d>{{0, 0}, {4, 0}, {4, 4}, {0, 4}, {0, 1e-3}}, {});
+  regions.clear();
+  EXPECT_EQ(ZcGeRegion::createFromCurves({&open}, regions), Zcad::eNonCoplanarGeometry);
+}
+
+TEST(Region, AreaOfLoopsWithArcsEitherWayRoundIsExact) {
+  // A half disc of radius 3: its arc drawn counter-clockwise, then the same loop reversed
+  // (the arc turning about −Z).
+  ZcGeCircArc3d arc({0, 0, 0}, ZcGeVector3d::kZAxis, ZcGeVector3d::kXAxis, 3.0, 0.0, M_PI);
+  ZcGeLineSeg3d base({-3, 0, 0}, {3, 0, 0});
+  EXPECT_NEAR(ZcGeRegion::signedLoopArea({&arc, &base}), 4.5 * M_PI, 1e-13);
+  ZcGeCircArc3d back = arc;
+  ZcGeLineSeg3d baseBack({3, 0, 0}, {-3, 0, 0});
+  ASSERT_EQ(back.reverse(), Zcad::eOk);
+  EXPECT_NEAR(ZcGeRegion::signedLoopArea({&baseBack, &back}), -4.5 * M_PI, 1e-13);
+  std::vector<ZcGeRegion> regions;
+  ASSERT_EQ(ZcGeRegion::createFromCurves({&back, &baseBack}, regions), Zcad::eOk);
+  EXPECT_NEAR(regions[0].area(), 4.5 * M_PI, 1e-13);
+}
+
+TEST(Region, SquareWithASquareHoleUnitedWithARegionFillingTheHoleIsWhole) {
+  ZcGeRegion frame = regionOf(rectangle(0, 0, 10, 2));
+  for (auto [x0, y0, x1, y1] : {std::array<double, 4>{0, 8, 10, 10}, {0, 0, 2, 10}, {8, 0, 10, 10}}) {
+    ZcGeRegion bar = regionOf(rectangle(x0, y0, x1, y1));
+    ASSERT_EQ(frame.unite(bar), Zcad::eOk);
+  }
+  ZcGeRegion plug = regionOf(rectangle(2, 2, 8, 8));
+  ASSERT_EQ(frame.unite(plug), Zcad::eOk);
+  ASSERT_EQ(frame.numFaces(), 1u);
+  EXPECT_EQ(frame.faces()[0].size(), 1u);  // the hole's edges were all shared: gone
+  EXPECT_NEAR(frame.area(), 100.0, 1e-9);
+  ZcGeCurve3dArray edges;
+  frame.explode(edges);
+  EXPECT_EQ(edges.size(), 4u);
 }

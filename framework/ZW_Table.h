@@ -1,0 +1,44 @@
+// The table entity wrapper the part-set and growth summaries are drawn with.
+#ifndef FRAMEWORK_ZW_TABLE_H
+#define FRAMEWORK_ZW_TABLE_H
+
+#include "db/ZcDbTable.h"
+#include "mfc/CString.h"
+
+/// Holds the table by id; every operation opens it and closes it again.
+class ZW_Table {
+public:
+  virtual ~ZW_Table() = default;
+  /// A new table in the block record `owner` (model space when null); deleted when it
+  /// cannot be added. The status is kept and returned.
+  int Create(ZcDbObjectId owner = ZcDbObjectId());
+  /// 600 for an invalid id; the open status; 34 (closed again) when it is no table.
+  int Open(int mode);
+  /// 15 when nothing is open; else closes, forgets the pointer and returns the last status.
+  int Close();
+  /// -1 when the table does not open.
+  int GetColumnCount();
+  int SetCellText(int row, int column, const CString& text);
+  /// 3 for a column outside the table or a negative width.
+  int SetColumnWidth(int column, double width);
+  /// One row of height 1 after the last.
+  int AppendRow();
+  /// `count` columns of width 1 at column 0.
+  int InsertColumns(int count);
+  /// The text of row 1 (the row under the title) in `column`.
+  int SetHeaderText(int column, const CString& text);
+  /// Every cell's text height; the last non-zero status.
+  int SetTextHeight(double height);
+  ZcDbObjectId Id() const { return m_id; }
+
+protected:
+  ZcDbObjectId m_id;
+  ZcDbTable* m_table = nullptr;
+  int m_status = 0;
+
+private:
+  template <class F>
+  int WithTable(int mode, F work);
+};
+
+#endif
