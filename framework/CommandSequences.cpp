@@ -102,6 +102,35 @@ void UndoMark() { RunList({L"_UNDO", L"_M"}); }
 void ShowToolbarCommand(const CString& name) { RunList({L"_-TOOLBAR", name, L"_S"}); }
 void MenuUnload(const CString& group) { RunList({L"_MENUUNLOAD", group}); }
 
+void MoveIdsByZero(const ZcDbObjectIdArray& ids) {
+  if (ids.isEmpty()) return;
+  ResBuf list;
+  SaveAndSet_OSMODE(list);
+  list.AddString(L"_MOVE");
+  list.AddIds(ids);
+  list.AddString(L"");
+  list.AddString(L"_D");
+  list.AddPoint(ZcGePoint3d::kOrigin);
+  RunCommandAndWait(list);
+  Restore_OSMODE(list);
+}
+
+int MoveIds(const ZcDbObjectIdArray& ids, const ZcGePoint3d& basePoint, ResBuf& list) {
+  if (ids.isEmpty()) return Zcad::eNullIterator;
+  list.AddString(L"_MOVE");
+  list.AddIds(ids);
+  list.AddString(L"");
+  list.AddPoint(basePoint);
+  list.AddString(L"\\");
+  return 0;
+}
+
+int AppendMoveCommandForId(ZcDbObjectId id, const ZcGePoint3d& basePoint, ResBuf& list) {
+  ZcDbObjectIdArray ids;
+  ids.append(id);
+  return MoveIds(ids, basePoint, list);
+}
+
 void MenuLoad(const CString& path) {
   wchar_t found[1024];
   if (zcedFindFile(path, found, 1024) != RTNORM) ZWPrinter().Print(path + L" is missing");

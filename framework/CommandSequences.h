@@ -4,6 +4,7 @@
 #ifndef FRAMEWORK_COMMANDSEQUENCES_H
 #define FRAMEWORK_COMMANDSEQUENCES_H
 
+#include "db/ZcDbObjectId.h"
 #include "ge/ZcGePoint3d.h"
 #include "mfc/CString.h"
 
@@ -35,6 +36,14 @@ void UndoEnd();
 void UndoMark();
 void ShowToolbarCommand(const CString& name);
 void MenuUnload(const CString& group);
+/// Runs the host's move by a zero displacement over the ids ("OSMODE" at 0 meanwhile),
+/// which makes the host redraw them; nothing for an empty array.
+void MoveIdsByZero(const ZcDbObjectIdArray& ids);
+/// Appends "_MOVE", the ids, "" (end of selection), the base point and a pause for the
+/// user's second point to `list` without running it. 600 for an empty array, else 0.
+int MoveIds(const ZcDbObjectIdArray& ids, const ZcGePoint3d& basePoint, ResBuf& list);
+/// The same for one id.
+int AppendMoveCommandForId(ZcDbObjectId id, const ZcGePoint3d& basePoint, ResBuf& list);
 /// Loads a menu file with "filedia" at 0 (restored afterwards, whatever happens). A file
 /// that does not exist is reported on the command line as "<path> is missing"; the load
 /// is still sent, and the host reports it too.

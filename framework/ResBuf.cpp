@@ -11,6 +11,16 @@ bool ResBuf::Append(resbuf* rb) {
   return true;
 }
 
+void ResBuf::AddIds(ZcDbObjectIdArray ids) {
+  for (ZcDbObjectId id : ids) AddEname(id);
+}
+
+void ResBuf::AddEname(ZcDbObjectId id) {
+  resbuf* rb = zcutNewRb(RTENAME);
+  if (rb) zcdbGetAdsName(rb->resval.rlname, id);
+  Append(rb);
+}
+
 void ResBuf::AddPoint(const ZcGePoint3d& p) {
   resbuf* rb = zcutNewRb(RTPOINT);
   if (!rb) return;

@@ -17,6 +17,10 @@ public:
   ResBuf(const ResBuf&) = delete;
   ResBuf& operator=(const ResBuf&) = delete;
 
+  /// One entity item (RTENAME) per id, in order; the array is the caller's copy.
+  virtual void AddIds(ZcDbObjectIdArray ids);
+  /// An entity item (RTENAME) naming the id.
+  virtual void AddEname(ZcDbObjectId id);
   /// A 3-D point item (RTPOINT, three coordinates).
   virtual void AddPoint(const ZcGePoint3d& point);
   /// A text item (RTSTR).

@@ -27,12 +27,30 @@ CString KWordSelector::GetDefaultText() const {
 
 CString KWordSelector::FullPrompt() { return GetPrompt() + GetDefaultText() + L":"; }
 
+void KWordSelector::InitGet() {
+  const bool hasDefault = m_default >= 0 && m_default < m_keywords.GetSize();
+  zcedInitGet(hasDefault ? 0 : RSG_NONULL, Joined(L" "));
+}
+
+int KWordSelector::GetEntityOrKeyword(CString& text) {
+  InitGet();
+  m_result = zcedEntSel(FullPrompt(), m_entity, m_pickPoint);
+  if (m_result == RTKWORD) {
+    wchar_t buffer[133] = L"";
+    zcedGetInput(buffer);
+    text = m_chosen = buffer;
+  } else if (m_result == RTNORM && zcdbGetObjectId(m_entityId, m_entity) == Zcad::eOk) {
+    m_result = kEntityPicked;
+  }
+  return m_result;
+}
+
 int KWordSelector::GetKeyword() {
   if (m_keywords.IsEmpty()) return m_result = kNoKeywords;
   const bool hasDefault = m_default >= 0 && m_default < m_keywords.GetSize();
   const CString prompt = FullPrompt();
   for (;;) {
-    zcedInitGet(hasDefault ? 0 : RSG_NONULL, Joined(L" "));
+    InitGet();
     m_result = zcedGetKword(prompt, m_buffer);
     if (m_result == RTNORM) {
       m_chosen = m_buffer;

@@ -42,6 +42,11 @@ public:
   /// again; any other host result is returned as it is.
   int GetKeyword();
 
+  /// The same question answered by an entity pick or a keyword: kEntityPicked with
+  /// m_entityId, m_entity and m_pickPoint for a pick; RTKWORD with the keyword in `text`
+  /// and m_chosen; any other host result (a pick that found nothing, Enter, RTCAN) as it is.
+  int GetEntityOrKeyword(CString& text);
+
   void AddKeyword(const CString& keyword) { m_keywords.Add(keyword); }
   /// Index into the keywords, or negative for no default.
   void SetDefault(int index) { m_default = index; }
@@ -52,10 +57,13 @@ public:
   CStringArray m_keywords;
   int m_default = -1;
   CString m_chosen;
+  ZcDbObjectId m_entityId;
 
 protected:
   /// The prompt of both questions: GetPrompt + GetDefaultText + ":".
   CString FullPrompt();
+  /// Sets up the keywords for the next host call (Enter refused without a default).
+  void InitGet();
   /// The keywords joined with `separator`.
   CString Joined(const wchar_t* separator) const;
 };

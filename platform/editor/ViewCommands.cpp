@@ -7,7 +7,10 @@
 #include "ed/HostCommands.h"
 #include "ed/ZcGsView.h"
 #include "ed/zced.h"
+#include "db/ZcDbDatabase.h"
+#include "db/ZcDbSymbolTable.h"
 #include "editor/Editor.h"
+#include "editor/Entities.h"
 #include "editor/HostCommand.h"
 #include "editor/Selection.h"
 #include "headless/Host.h"
@@ -16,18 +19,12 @@ namespace editor {
 
 namespace {
 
-struct NamedView {
-  std::wstring name;
-  View view;
-};
-
 struct ViewState {
   ZcGePoint3d ucsOrigin;
   std::vector<ZcGePoint3d> previousOrigins;
   ZcGePoint3d lastPoint;
   View view;
   std::vector<View> previousViews;
-  std::vector<NamedView> named;
   int regenerations = 0;
 };
 ViewState& State() {
@@ -120,10 +117,35 @@ void Zoom(CommandLine& line) {
   ZoomToBox(UcsToWcs(first), UcsToWcs(second));
 }
 
-NamedView* FindView(const std::wstring& name) {
-  for (NamedView& v : State().named)
-    if (SameName(v.name, name)) return &v;
-  return nullptr;
+// The view table of the drawing, opened as asked; null without a drawing.
+ZcDbViewTable* ViewTable(ZcDb::OpenMode mode) {
+  ZcDbDatabase* db = Drawing();
+  ZcDbViewTable* table = nullptr;
+  if (!db || db->getViewTable(table, mode) != Zcad::eOk) return nullptr;
+  return table;
+}
+
+// Saves a view under a name in the drawing's view table (replacing one of that name).
+void SaveView(const std::wstring& name, const View& v) {
+  ZcDbViewTable* table = ViewTable(ZcDb::kForWrite);
+  if (!table) throw CommandRejected{L"\nThere is no drawing to keep the view in."};
+  ZcDbSymbolTableRecord* found = nullptr;
+  auto* record = table->getAt(name.c_str(), found, ZcDb::kForWrite) == Zcad::eOk
+                     ? static_cast<ZcDbViewTableRecord*>(found)
+                     : nullptr;
+  if (!record) {
+    record = new ZcDbViewTableRecord();
+    if (record->setName(name.c_str()) != Zcad::eOk || table->add(record) != Zcad::eOk) {
+      delete record;
+      table->close();
+      throw CommandRejected{L"\nInvalid view name \"" + name + L"\"."};
+    }
+  }
+  record->setCenterPoint(ZcGePoint2d(v.center.x, v.center.y));
+  record->setHeight(v.height);
+  record->setWidth(v.height * kScreenAspect);
+  record->close();
+  table->close();
 }
 
 void ViewCommand(CommandLine& line) {
@@ -131,17 +153,17 @@ void ViewCommand(CommandLine& line) {
   ViewState& s = State();
   if (option == L"?") {
     zcutPrintText(L"\nSaved views:");
-    for (const NamedView& v : s.named) zcutPrintf(L"\n  %s", v.name);
+    for (const std::wstring& name : headless::NamedViews()) zcutPrintf(L"\n  %s", name);
     return;
   }
   std::wstring name = Trim(line.Text(option == L"Delete" ? L"\nEnter view name(s) to delete: "
                                                          : L"\nEnter view name to " + Lower(option) + L": "));
   if (name.empty()) return;
-  NamedView* found = FindView(name);
   if (option == L"Save") {
-    if (found) found->view = s.view;
-    else s.named.push_back({name, s.view});
-  } else if (option == L"Window") {
+    SaveView(name, s.view);
+    return;
+  }
+  if (option == L"Window") {
     ZcGePoint3d a, b;
     line.Point(L"\nSpecify first corner: ", a);
     line.Point(L"\nSpecify opposite corner: ", b);
@@ -150,15 +172,27 @@ void ViewCommand(CommandLine& line) {
     View windowed = s.view;
     s.view = saved;
     s.previousViews.pop_back();
-    if (found) found->view = windowed;
-    else s.named.push_back({name, windowed});
-  } else if (!found) {
-    zcutPrintf(L"\nCannot find view \"%s\".", name);
-  } else if (option == L"Restore") {
-    SetView(found->view);
-  } else {
-    s.named.erase(s.named.begin() + (found - s.named.data()));
+    SaveView(name, windowed);
+    return;
   }
+  ZcDbViewTable* table = ViewTable(option == L"Delete" ? ZcDb::kForWrite : ZcDb::kForRead);
+  ZcDbSymbolTableRecord* found = nullptr;
+  if (!table || table->getAt(name.c_str(), found, option == L"Delete" ? ZcDb::kForWrite : ZcDb::kForRead) != Zcad::eOk) {
+    if (table) table->close();
+    zcutPrintf(L"\nCannot find view \"%s\".", name);
+    return;
+  }
+  auto* record = static_cast<ZcDbViewTableRecord*>(found);
+  if (option == L"Restore") {
+    View v = s.view;
+    v.center.set(record->centerPoint().x, record->centerPoint().y, 0.0);
+    v.height = record->height();
+    SetView(v);
+  } else {
+    record->erase(true);
+  }
+  record->close();
+  table->close();
 }
 
 void Regen(CommandLine&) { Regenerate(); }
@@ -236,7 +270,15 @@ bool zcgsSetViewParameters(int viewport, const ZcGsView* view, bool regen, bool,
 namespace headless {
 std::vector<std::wstring> NamedViews() {
   std::vector<std::wstring> names;
-  for (const auto& v : editor::State().named) names.push_back(v.name);
+  ZcDbViewTable* table = editor::ViewTable(ZcDb::kForRead);
+  if (!table) return names;
+  for (ZcDbObjectId id : table->recordIds()) {
+    ZcDbViewTableRecord* record = nullptr;
+    if (zcdbOpenObject(record, id, ZcDb::kForRead) != Zcad::eOk) continue;
+    names.push_back(record->name());
+    record->close();
+  }
+  table->close();
   return names;
 }
 int Regenerations() { return editor::State().regenerations; }

@@ -8,11 +8,17 @@
 #include "HostFixture.h"
 #include "ed/SystemVariables.h"
 #include "ed/ZcGsView.h"
+#include "headless/Database.h"
 
 namespace {
 
 class HostCommands : public HostTest {
 protected:
+  // Named views live in the drawing: each test starts from a new one.
+  void SetUp() override {
+    HostTest::SetUp();
+    headless::NewDrawing();
+  }
   // A list of texts ("\\" for a pause) and points.
   struct List {
     std::vector<resbuf> nodes;

@@ -1,0 +1,188 @@
+// The UCS origin, the interactive move and rotation, database transforms, handles and
+// curve-to-polyline conversion.
+#include "framework/Transforms.h"
+
+#include <cmath>
+
+#include "db/ZcDbArc.h"
+#include "db/ZcDbDatabase.h"
+#include "db/ZcDbLine.h"
+#include "db/ZcDbMText.h"
+#include "db/ZcDbPolyline.h"
+#include "ed/zced.h"
+#include "framework/CommandSequences.h"
+#include "framework/ResBuf.h"
+#include "framework/ZWDrawer.h"
+#include "framework/ZWVariable.h"
+
+namespace {
+
+ZcGePoint3d Convert(const ZcGePoint3d& p, int from, int to) {
+  resbuf f{}, t{};
+  f.restype = t.restype = RTSHORT;
+  f.resval.rint = static_cast<short>(from);
+  t.resval.rint = static_cast<short>(to);
+  ads_point in = {p.x, p.y, p.z}, out;
+  if (zcedTrans(in, &f, &t, 0, out) != RTNORM) return p;
+  return {out[0], out[1], out[2]};
+}
+ZcGePoint3d ToUcs(const ZcGePoint3d& p) { return Convert(p, 0, 1); }
+ZcGePoint3d ToWcs(const ZcGePoint3d& p) { return Convert(p, 1, 0); }
+
+}  // namespace
+
+ActiveUCS::ActiveUCS() : m_db(zcdbHostApplicationServices()->workingDatabase()) {}
+
+int ActiveUCS::SetOrigin(const ZcGePoint3d& origin) {
+  ResBuf list;
+  list.AddString(L"_UCS");
+  list.AddString(L"_O");
+  list.AddPoint(ToUcs(origin));
+  return RunCommandAndWait(list) == RTNORM ? 0 : Zcad::eIsWriteProtected;
+}
+
+int ActiveUCS::GetOrigin(ZcGePoint3d& origin) {
+  if (!IsActive() || !ZWVariable(L"UCSORG").GetPoint(origin)) return Zcad::eWrongObjectType;
+  return 0;
+}
+
+Move::Move() {
+  m_originSaved = ActiveUCS().GetOrigin(m_savedOrigin) == 0;
+  m_ucsIconSaved = ZWVariable(L"UCSICON").GetShort(m_savedUcsIcon);
+  SetVariableInt(L"UCSICON", 0);
+}
+
+Move::~Move() { RestoreUcs(); }
+
+void Move::RestoreUcs() {
+  if (m_originSaved) ActiveUCS().SetOrigin(m_savedOrigin);
+  if (m_ucsIconSaved) SetVariableInt(L"UCSICON", m_savedUcsIcon);
+}
+
+int Move::Run() {
+  ActiveUCS().SetOrigin(m_basePoint);
+  ResBuf list;
+  MoveIds(m_ids, ToUcs(m_basePoint), list);
+  int result = list.Head() ? RunCommandAndWait(list) : RTERROR;
+  return result == RTNORM && GetLastPoint().distanceTo(m_basePoint) >= 1e-6 ? 0 : Zcad::eUserBreak;
+}
+
+ZcGePoint3d Move::GetLastPoint() {
+  ZcGePoint3d last;
+  if (!ZWVariable(L"LASTPOINT").GetPoint(last)) return ZcGePoint3d::kOrigin;
+  return ToWcs(last);
+}
+
+int Rotation_UserSelector::select() {
+  if (m_ids.isEmpty()) return Zcad::eNoInputFiles;
+  ResBuf list;
+  SaveAndSet_pickstyle(list);
+  list.AddString(L"_ROTATE");
+  list.AddIds(m_ids);
+  list.AddString(L"");
+  list.AddPoint(ToUcs(m_basePoint));
+  if (m_reference.length() > 1e-5) {
+    list.AddString(L"_R");
+    list.AddPoint(ToUcs(m_basePoint));
+    list.AddPoint(ToUcs(m_basePoint + m_reference));
+  }
+  list.AddString(L"\\");
+  int result = RunCommandAndWait(list);
+  Restore_pickstyle(list);
+  return result == RTNORM ? 0 : Zcad::eAmbiguousInput;
+}
+
+int Position_MoveSelector::select() {
+  m_move.m_ids = m_ids;
+  return m_move.Run();
+}
+
+int DbMove::Transform(const ZcGeMatrix3d& m) {
+  const ZcDbObjectId modelSpace = GetModelSpaceId();
+  for (ZcDbObjectId id : m_ids) {
+    ZcDbEntity* e = nullptr;
+    if (Zcad::ErrorStatus es = zcdbOpenZcDbEntity(e, id, ZcDb::kForRead)) return es;
+    int status = 0;
+    if (e->isKindOf(ZcDbMText::desc())) {
+      auto* text = static_cast<ZcDbMText*>(e);
+      status = text->upgradeOpen() == Zcad::eOk ? text->setLocation(text->location() + m.translation())
+                                                : Zcad::eWrongObjectType;
+    } else if ((status = e->upgradeOpen()) == Zcad::eOk) {
+      status = e->transformBy(m);
+      e->downgradeOpen();
+    }
+    if (e->ownerId() != modelSpace) m_allInModelSpace = 0;
+    e->close();
+    if (status) return status;
+  }
+  return 0;
+}
+
+CString ObjectId::GetHandleText() const {
+  ZcDbObject* o = nullptr;
+  if (!m_id.isValid() || zcdbOpenObject(o, m_id, ZcDb::kForRead) != Zcad::eOk) return CString();
+  ZcDbHandle handle;
+  o->getZcDbHandle(handle);
+  o->close();
+  wchar_t text[17];
+  handle.getIntoAsciiBuffer(text);
+  return CString(text);
+}
+
+namespace {
+
+// The exact polyline of a line, an arc or a polyline; null for other curves.
+ZcDbPolyline* ExactPolyline(const ZcDbCurve* curve) {
+  if (curve->isKindOf(ZcDbPolyline::desc())) return static_cast<ZcDbPolyline*>(curve->cloneObject());
+  auto* pl = new ZcDbPolyline();
+  ZcGePoint3d s, e;
+  curve->getStartPoint(s);
+  curve->getEndPoint(e);
+  double bulge = 0.0;
+  if (curve->isKindOf(ZcDbArc::desc())) bulge = std::tan(static_cast<const ZcDbArc*>(curve)->sweep() / 4);
+  else if (!curve->isKindOf(ZcDbLine::desc())) {
+    delete pl;
+    return nullptr;
+  }
+  pl->addVertexAt(0, ZcGePoint2d(s.x, s.y), bulge);
+  pl->addVertexAt(1, ZcGePoint2d(e.x, e.y));
+  return pl;
+}
+
+// Points every 1.0 along the curve and its end point; 3 when the curve is shorter.
+int DividedPolyline(const ZcDbCurve* curve, ZcDbPolyline*& pl) {
+  double endParam = 0.0, length = 0.0;
+  if (curve->getEndParam(endParam) != Zcad::eOk || curve->getDistAtParam(endParam, length) != Zcad::eOk)
+    return Zcad::eNotThatKindOfClass;
+  if (length < 1.0) return Zcad::eInvalidInput;
+  pl = new ZcDbPolyline();
+  unsigned n = 0;
+  for (double d = 0.0; d < length; d += 1.0) {
+    ZcGePoint3d p;
+    if (curve->getPointAtDist(d, p) == Zcad::eOk) pl->addVertexAt(n++, ZcGePoint2d(p.x, p.y));
+  }
+  ZcGePoint3d end;
+  curve->getEndPoint(end);
+  pl->addVertexAt(n, ZcGePoint2d(end.x, end.y));
+  return 0;
+}
+
+}  // namespace
+
+int ConvertCurveToPolyline(ZcDbObjectId& polylineId, ZcDbObjectId curveId) {
+  ZcDbCurve* curve = nullptr;
+  if (Zcad::ErrorStatus es = zcdbOpenObject(curve, curveId, ZcDb::kForRead)) return es;
+  ZcDbPolyline* pl = ExactPolyline(curve);
+  int status = pl ? 0 : DividedPolyline(curve, pl);
+  if (pl) pl->setPropertiesFrom(curve);
+  curve->close();
+  if (status) return status;
+  if (!pl) return Zcad::eInvalidDwgVersion;
+  if (ZWDrawer::Add(pl) != 0) {
+    delete pl;
+    return Zcad::eInvalidDwgVersion;
+  }
+  polylineId = pl->objectId();
+  pl->close();
+  return 0;
+}
