@@ -15,6 +15,7 @@
 #include "db/ZcDbDictionary.h"
 #include "db/ZcDbGroup.h"
 #include "db/ZcDbLine.h"
+#include "db/ZcDbMText.h"
 #include "db/ZcDbPolyline.h"
 #include "db/ZcDbSymbolTable.h"
 #include "ed/zced.h"
@@ -48,6 +49,11 @@ protected:
   ZcDbObjectId AddArc(const ZcGePoint3d& c, double r, double from, double to) { return Add(new ZcDbArc(c, r, from, to)); }
   ZcDbObjectId AddCircle(const ZcGePoint3d& c, double r) {
     return Add(new ZcDbCircle(c, ZcGeVector3d::kZAxis, r));
+  }
+  ZcDbObjectId AddMText(const ZcGePoint3d& location) {
+    auto* text = new ZcDbMText();
+    text->setLocation(location);
+    return Add(text);
   }
   ZcDbObjectId AddPolyline(const std::vector<ZcGePoint2d>& points) {
     auto* pl = new ZcDbPolyline();

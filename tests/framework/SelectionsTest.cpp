@@ -4,7 +4,6 @@
 #include "framework/Selections.h"
 
 #include "DrawingFixture.h"
-#include "db/ZcDbMText.h"
 #include "framework/ResBuf.h"
 #include "framework/SSGet.h"
 #include "framework/UI_Kolekcja.h"
@@ -152,9 +151,7 @@ TEST_F(Selections, CollectionAddRefusesRepeatsAndSortPutsUnmeasurableFirst) {
 }
 
 TEST_F(Selections, CollectionTransformMovesAnMTextOnlyByTheTranslation) {
-  auto* text = new ZcDbMText();
-  text->setLocation({1, 1, 0});
-  ZcDbObjectId t = Add(text);
+  ZcDbObjectId t = AddMText({1, 1, 0});
   ZcDbObjectId line = AddLine({1, 0, 0}, {2, 0, 0});
   UI_Kolekcja c;
   c.Add(t);

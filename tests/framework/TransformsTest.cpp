@@ -3,7 +3,6 @@
 #include "framework/Transforms.h"
 
 #include "DrawingFixture.h"
-#include "db/ZcDbMText.h"
 #include "db/ZcDbSpline.h"
 #include "framework/CommandSequences.h"
 #include "framework/ResBuf.h"
@@ -95,9 +94,7 @@ TEST_F(Transforms, RotationFromAReferenceVectorHoldsPickStyleAtZero) {
 }
 
 TEST_F(Transforms, DbMoveMovesAnMTextOnlyByTheTranslationAndNotesOtherOwners) {
-  auto* text = new ZcDbMText();
-  text->setLocation({1, 1, 0});
-  ZcDbObjectId t = Add(text);
+  ZcDbObjectId t = AddMText({1, 1, 0});
   ZcDbObjectId line = AddLine({1, 0, 0}, {2, 0, 0});
   ZcDbObjectIdArray ids;
   ids.append(t).append(line);
