@@ -448,6 +448,7 @@ private:
     for (auto& list : tableRecords_)
       for (Record& r : list)
         if (r.obj && r.type != "TABLE") readRecord(r);
+    d_.completeTables();  // files without tables (or without their required records)
     // block origins, then the entities of each block
     auto* bt = d_.blockTable.isNull() ? nullptr : d_.objectAs<ZcDbSymbolTable>(d_.blockTable);
     if (bt)
