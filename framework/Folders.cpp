@@ -3,6 +3,7 @@
 
 #include "ed/zced.h"
 #include "framework/Product.h"
+#include "framework/UI_Path.h"
 #include "win/winbase.h"
 
 namespace {
@@ -36,19 +37,19 @@ CString RegistryKey::ReadString(const CString& keyPath, const CString& valueName
     m_key = nullptr;
     return CString();
   }
-  BYTE buffer[1024];
+  // 1024 bytes of UTF-16 text: 512 characters, whatever size wchar_t has here.
+  wchar_t buffer[1024 / 2];
   DWORD size = sizeof buffer;
   DWORD type = REG_NONE;
-  LSTATUS status = RegQueryValueExW(m_key, valueName, nullptr, &type, buffer, &size);
+  LSTATUS status = RegQueryValueExW(m_key, valueName, nullptr, &type, reinterpret_cast<BYTE*>(buffer), &size);
   RegCloseKey(m_key);
   m_key = nullptr;
   if (status != ERROR_SUCCESS || (type != REG_SZ && type != REG_EXPAND_SZ)) return CString();
   // The value need not end with a terminator: take only the characters it holds.
-  const auto* text = reinterpret_cast<const wchar_t*>(buffer);
   int length = 0;
   int capacity = static_cast<int>(size / sizeof(wchar_t));
-  while (length < capacity && text[length] != L'\0') ++length;
-  return CString(text, length);
+  while (length < capacity && buffer[length] != L'\0') ++length;
+  return CString(buffer, length);
 }
 
 CString GetRegisteredInstallPath() {
@@ -60,22 +61,23 @@ CString GetRegisteredInstallPath() {
 }
 
 CString ExpandAppdata() {
+  const wchar_t reference[] = L"%APPDATA%";
   wchar_t buffer[MAX_PATH];
-  DWORD needed = ExpandEnvironmentStringsW(L"%APPDATA%", buffer, MAX_PATH);
+  DWORD needed = ExpandEnvironmentStringsW(reference, buffer, MAX_PATH);
   if (needed == 0 || needed > MAX_PATH) return CString();
-  return CString(buffer);
+  CString folder(buffer);
+  // Left as written: the variable is not set, so there is no per-user folder. A "%" in a
+  // real folder name is no sign of that.
+  return folder.CompareNoCase(reference) == 0 ? CString() : folder;
 }
 
 CString BuildAppdataPath() {
-  return ExpandAppdata() + L"\\Mirabo\\" + kProductWord + L"\\2018\\" + kProductWord;
+  CString appdata = ExpandAppdata();
+  if (appdata.IsEmpty()) return CString();  // never a folder under the root of the drive
+  return appdata + L"\\Mirabo\\" + kProductWord + L"\\2018\\" + kProductWord;
 }
 
-CString GetModuleFolder() {
-  CString path = zcedGetAppName();
-  path.Replace(L'\\', L'/');
-  int cut = path.ReverseFind(L'/');
-  return cut < 0 ? CString() : path.Left(cut + 1);
-}
+CString GetModuleFolder() { return UI_Path(zcedGetAppName()).GetFolder(); }
 
 CString GetInstallPath() {
   static CString cache;
@@ -88,4 +90,12 @@ CString GetAppdataPath() {
   static CString cache;
   bool found;
   return ReadHostFolder(cache, L"Fastrelle_Construction_AppdataPath", L"Fastrelle_Plot_AppdataPath", &found);
+}
+
+CString ResolveInstallPath(const CString& path) {
+  bool absolute = path.IsEmpty() || path[0] == L'\\' || path[0] == L'/' || path[1] == L':';
+  CString install = GetInstallPath();
+  if (absolute || install.IsEmpty()) return path;
+  wchar_t last = install[install.GetLength() - 1];
+  return install + (last == L'\\' || last == L'/' ? L"" : L"\\") + path;
 }

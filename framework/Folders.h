@@ -14,8 +14,9 @@ public:
   RegistryKey(HKEY root = HKEY_LOCAL_MACHINE, REGSAM access = KEY_READ, bool showErrors = false)
       : m_root(root), m_access(access), m_showErrors(showErrors) {}
   ~RegistryKey();
-  /// The string value `valueName` of root\`keyPath`, read into a 1024-byte buffer; the
-  /// empty text on any failure, a value that does not fit included.
+  /// The string value `valueName` of root\`keyPath`, read into a buffer of 1024 bytes of
+  /// UTF-16 (512 characters, the terminator included); the empty text on any failure, a
+  /// value that does not fit included.
   CString ReadString(const CString& keyPath, const CString& valueName);
 
 private:
@@ -29,10 +30,11 @@ private:
 /// "SOFTWARE\MIRABO\Fastrelle\2018\Fastrelle", value "Path"), without a trailing "\".
 /// Cached once non-empty; an empty result is read again at the next call.
 CString GetRegisteredInstallPath();
-/// "%APPDATA%" expanded (a 260-character buffer); empty when the expansion fails or does
-/// not fit.
+/// "%APPDATA%" expanded (a 260-character buffer); empty when the expansion fails, does
+/// not fit, or leaves the variable unexpanded (not set).
 CString ExpandAppdata();
-/// ExpandAppdata() + "\Mirabo\Fastrelle\2018\Fastrelle". Not cached.
+/// ExpandAppdata() + "\Mirabo\Fastrelle\2018\Fastrelle"; empty when ExpandAppdata is,
+/// so that no per-user file is looked for under the root of the drive. Not cached.
 CString BuildAppdataPath();
 /// The folder of the module that runs this code, with "/" separators and the trailing "/":
 /// 'C:\a\b\m.zrx' => 'C:/a/b/'.
@@ -43,5 +45,12 @@ CString GetModuleFolder();
 CString GetInstallPath();
 /// As GetInstallPath with the "_AppdataPath" variables; the empty text when neither is set.
 CString GetAppdataPath();
+/// A path read from a settings file, made usable: the shipped settings name their files
+/// relative to the install folder ("Templates\GradePoint.dwg"), a user may also give a
+/// full path. An absolute path ("C:\...", "\\server\...", "\..." or "/...") and the empty
+/// text stay as they are; a relative one is joined onto GetInstallPath (left relative when
+/// that is empty).
+///   "Templates\Dart.dwg" => "<install>\Templates\Dart.dwg"
+CString ResolveInstallPath(const CString& path);
 
 #endif

@@ -1,5 +1,5 @@
-// Ordered pairs of a name and a value, with lookup by name regardless of case: the
-// (tag, text) pairs of block attributes and the like.
+// Ordered (name, value) pairs: the tags and texts of block attributes, the rows of a
+// property group. Lookup by name ignores case (Polish letters included).
 #ifndef FRAMEWORK_NAMEVALUELIST_H
 #define FRAMEWORK_NAMEVALUELIST_H
 
@@ -7,23 +7,30 @@
 
 #include "mfc/CString.h"
 
+/// One pair of a NameValueList.
 struct NameValue {
   CString name;
   CString value;
 };
 
-/// Insertion order; duplicates allowed.
+/// Pairs in insertion order; names may repeat, the first one is found.
 class NameValueList {
 public:
   void Add(const NameValue& pair) { m_pairs.push_back(pair); }
   void Add(const CString& name, const CString& value) { m_pairs.push_back({name, value}); }
-  /// The first pair whose name equals `name` (both upper-cased, then Polish collation
-  /// ignoring case); false when none.
+  /// Copies out the first pair whose name equals `name` ignoring case; false when none.
   bool Find(const CString& name, NameValue& pair) const;
-  /// The value of that pair; false and `value` untouched when absent.
+  /// The value of that pair; false, with `value` untouched, when absent.
   bool GetValue(const CString& name, CString& value) const;
-  int GetSize() const { return static_cast<int>(m_pairs.size()); }
-  const NameValue& operator[](int i) const { return m_pairs[i]; }
+  /// Appends every pair of `other` in order (a list appended to itself doubles) and
+  /// returns a copy of the result.
+  NameValueList Append(const NameValueList& other);
+  /// Replaces every `from` by `to` in every value; names are untouched.
+  void ReplaceInValues(const CString& from, const CString& to);
+  int GetCount() const { return static_cast<int>(m_pairs.size()); }
+  /// The pair at `index`; an empty pair when there is none.
+  const NameValue& operator[](int index) const;
+  const std::vector<NameValue>& Pairs() const { return m_pairs; }
   std::vector<NameValue>::const_iterator begin() const { return m_pairs.begin(); }
   std::vector<NameValue>::const_iterator end() const { return m_pairs.end(); }
 

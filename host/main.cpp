@@ -70,6 +70,8 @@ int main(int argc, char** argv) {
   std::filesystem::path install = std::filesystem::absolute(options.install, ec);
   std::filesystem::create_directories(options.appdata, ec);
   std::filesystem::path appdata = std::filesystem::absolute(options.appdata, ec);
+  // The per-user settings folder, as the installer makes it; the modules never create it.
+  std::filesystem::create_directories(appdata / "Mirabo/Fastrelle/2018/Fastrelle/Config", ec);
 
   headless::SetTranscriptEcho([](const std::wstring& text) { std::cout << headless::ToUtf8(text); });
   headless::SetMachineRegistryValue(kInstallKey, L"Path", headless::FromUtf8(install.string()));

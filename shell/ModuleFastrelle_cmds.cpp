@@ -1,11 +1,24 @@
 // The main command set.
 #include "shell/ModuleFastrelle_cmds.h"
 
+#include "construction/Fastrelle_Toolbar.h"
+#include "ed/zced.h"
+#include "framework/CommandSequences.h"
+#include "framework/Folders.h"
 #include "framework/Printer.h"
 #include "framework/Product.h"
 
 const wchar_t kModuleVersion[] = L"2018.0.5";
 const wchar_t kModuleReleaseDate[] = L"Mar  5 2018";
+
+CString GetMenuFilePath() { return GetRegisteredInstallPath() + L"\\Menu\\" + kProductWord + L".mnu"; }
+
+void Fastrelle_Menu_cmd::Run() {
+  const CString group = kProductWord + L"_" + kProductWord;
+  if (zcedIsMenuGroupLoaded(group) == 1) MenuUnload(group);
+  MenuLoad(GetMenuFilePath());
+  Fastrelle_Toolbar::ShowAll();
+}
 
 void Fastrelle_About_cmd::Run() {
   ZWPrinter().Print(L"\n" + kProductWord + L" Module: " + kProductWord + L" Version: " +
@@ -13,5 +26,6 @@ void Fastrelle_About_cmd::Run() {
 }
 
 ModuleFastrelle_cmds::ModuleFastrelle_cmds() : cmds(ProductGroupName()) {
+  Add<Fastrelle_Menu_cmd>();
   Add<Fastrelle_About_cmd>();
 }

@@ -7,8 +7,8 @@
 
 ZcResKind zcResKind(int code) {
   if (code == -4 || code == 5005) return ZcResKind::String;
-  if (code == -1 || code == -2 || code == 5006) return ZcResKind::Name;
-  if (code == 5001) return ZcResKind::Real;
+  if (code == -1 || code == -2 || code == 5006 || code == 5007) return ZcResKind::Name;
+  if (code == 5001 || code == 5004 || code == 5008) return ZcResKind::Real;
   if (code == 5002 || code == 5009) return ZcResKind::Point;
   if (code == 5003) return ZcResKind::Int16;
   if (code == 5010) return ZcResKind::Int32;

@@ -1,5 +1,6 @@
 // The command stack: registration by group and name, lookup without regard to case, and
-// running a command for the host with its name on the list of active commands.
+// running a command for the host with its name on the list of active commands. A name
+// that no module registered may be one of the host's own commands (the editor's).
 #include "ed/ZcEdCommandStack.h"
 
 #include <algorithm>
@@ -7,8 +8,10 @@
 #include <vector>
 
 #include "ed/zced.h"
+#include "editor/HostCommand.h"
 #include "headless/Host.h"
 #include "mfc/TextFold.h"
+#include "runtime/ActiveCommands.h"
 #include "runtime/Modules.h"
 
 namespace {
@@ -88,14 +91,20 @@ std::vector<CommandInfo> Commands() {
   return out;
 }
 
-CommandResult RunCommand(const std::wstring& name) {
+CommandResult RunCommand(const std::wstring& typed) {
+  // "_" asks for the global name and "." for the host's own command; both find either here.
+  std::wstring name = typed.substr(std::min(typed.find_first_not_of(L"_.'"), typed.size()));
   const Command* found = nullptr;
   for (const Command& c : ::Commands())
     if (Same(c.globalName, name.c_str()) || Same(c.localName, name.c_str())) {
       found = &c;
       break;
     }
-  if (!found) return CommandResult::Unknown;
+  if (!found) {
+    if (!editor::RunTypedHostCommand(name)) return CommandResult::Unknown;
+    if (Active().empty()) editor::RunQueuedCommands();
+    return CommandResult::Ran;
+  }
   ZcRxFunctionPtr fn = found->fn;  // the command may change the stack while it runs
   Active().push_back(platform::ToUpper(found->globalName));
   CommandResult result = CommandResult::Ran;
@@ -108,10 +117,20 @@ CommandResult RunCommand(const std::wstring& name) {
     zcutPrintf(L"\nCommand %s stopped by an unknown error.\n", name);
     result = CommandResult::Threw;
   }
+  editor::FinishWaitingCommand();
   Active().pop_back();
+  if (Active().empty()) editor::RunQueuedCommands();
   return result;
 }
 
 std::vector<std::wstring> ActiveCommands() { return Active(); }
 
 }  // namespace headless
+
+namespace platform {
+void PushActiveCommand(const std::wstring& name) { Active().push_back(name); }
+void PopActiveCommand() {
+  if (!Active().empty()) Active().pop_back();
+}
+std::size_t ActiveCommandCount() { return Active().size(); }
+}  // namespace platform

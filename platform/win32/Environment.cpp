@@ -37,8 +37,10 @@ DWORD ExpandEnvironmentStringsW(const wchar_t* source, wchar_t* dest, DWORD size
     }
     std::wstring name = in.substr(i + 1, close - i - 1);
     const char* env = nullptr;
-    if (platform::ToUpper(name) == L"APPDATA") {
+    if (platform::ToUpper(name) == L"APPDATA" && !AppData().empty()) {
       out += AppData();
+    } else if (platform::ToUpper(name) == L"APPDATA") {
+      out += in.substr(i, close - i + 1);  // no per-user folder: left as written, as unset
     } else if (!name.empty() && (env = std::getenv(platform::ToUtf8(name).c_str()))) {
       out += platform::FromUtf8(env);
     } else {
@@ -67,4 +69,7 @@ DWORD GetModuleFileNameW(HMODULE module, wchar_t* fileName, DWORD size) {
 
 namespace headless {
 void SetAppDataFolder(const std::wstring& folder) { AppData() = folder; }
+void SetModuleFileName(HINSTANCE module, const std::wstring& path) {
+  if (module) module->path = path;
+}
 }  // namespace headless

@@ -66,20 +66,43 @@ bool Exists(const std::string& path) {
   return ::stat(path.c_str(), &st) == 0;
 }
 
-// The entry of `folder` whose name equals `name` without regard to case, or "".
+// The entry of `folder` whose name equals `name` without regard to case, or "". When
+// several do ("a.ini" and "A.INI"), the ordinally smallest wins, whatever the order the
+// folder lists them in.
 std::string FindFolded(const std::string& folder, const std::string& name) {
   DIR* dir = ::opendir(folder.empty() ? "." : folder.c_str());
   if (!dir) return {};
   std::string found;
   std::wstring wanted = FromUtf8(name);
   while (dirent* e = ::readdir(dir)) {
-    if (CompareFolded(FromUtf8(e->d_name), wanted) == 0) {
+    if (CompareFolded(FromUtf8(e->d_name), wanted) == 0 && (found.empty() || e->d_name < found))
       found = e->d_name;
-      break;
-    }
   }
   ::closedir(dir);
   return found;
+}
+
+// The components of a Windows path, with "." dropped and ".." taking away the component
+// before it, as Windows resolves a name before it looks at the disk. A ".." above the root
+// of an absolute path is dropped; above a relative one it is kept.
+std::vector<std::wstring> Components(const std::wstring& path, bool absolute) {
+  std::vector<std::wstring> parts;
+  std::wstring part;
+  auto push = [&] {
+    if (part.empty() || part == L".") {
+    } else if (part == L".." && !parts.empty() && parts.back() != L"..") {
+      parts.pop_back();
+    } else if (part != L".." || !absolute) {
+      parts.push_back(part);
+    }
+    part.clear();
+  };
+  for (wchar_t c : path) {
+    if (c == L'\\' || c == L'/') push();
+    else part += c;
+  }
+  push();
+  return parts;
 }
 
 }  // namespace
@@ -89,24 +112,14 @@ std::string NativePath(const std::wstring& windowsPath) {
   if (p.size() >= 2 && p[1] == L':' && ((p[0] >= L'A' && p[0] <= L'Z') || (p[0] >= L'a' && p[0] <= L'z')))
     p = p.substr(2);
   bool absolute = !p.empty() && (p[0] == L'\\' || p[0] == L'/');
-  std::vector<std::wstring> parts;
-  std::wstring part;
-  for (wchar_t c : p) {
-    if (c == L'\\' || c == L'/') {
-      if (!part.empty()) parts.push_back(part);
-      part.clear();
-    } else {
-      part += c;
-    }
-  }
-  if (!part.empty()) parts.push_back(part);
+  std::vector<std::wstring> parts = Components(p, absolute);
 
   std::string out = absolute ? "/" : "";
   bool resolving = true;  // once a component is missing, the rest cannot exist either
   for (size_t i = 0; i < parts.size(); ++i) {
     std::string name = ToUtf8(parts[i]);
     std::string candidate = out + name;
-    if (resolving && !Exists(candidate) && name != "." && name != "..") {
+    if (resolving && name != ".." && !Exists(candidate)) {
       std::string folded = FindFolded(out, name);
       if (!folded.empty()) candidate = out + folded;
       else resolving = false;
@@ -114,13 +127,20 @@ std::string NativePath(const std::wstring& windowsPath) {
     out = candidate;
     if (i + 1 < parts.size()) out += "/";
   }
-  if (out.empty() && !absolute) out = ".";
+  if (out.empty()) out = ".";
   return out;
 }
 
 std::wstring PathFileName(const std::wstring& path) {
   size_t cut = path.find_last_of(L"\\/");
   return cut == std::wstring::npos ? path : path.substr(cut + 1);
+}
+
+std::wstring PathFileTitle(const std::wstring& path) {
+  std::wstring name = PathFileName(path);
+  if (name == L"." || name == L"..") return name;
+  size_t dot = name.rfind(L'.');
+  return dot == std::wstring::npos || dot == 0 ? name : name.substr(0, dot);
 }
 
 }  // namespace platform

@@ -15,7 +15,11 @@ struct HKEY__ {
 
 namespace {
 
-typedef std::map<std::wstring, std::wstring> Values;  // upper-cased name -> value
+struct Value {
+  std::wstring text;
+  bool terminated = true;  // false: stored without its terminator, as a careless writer may
+};
+typedef std::map<std::wstring, Value> Values;  // upper-cased name -> value
 
 std::map<std::wstring, Values>& Store() {
   static std::map<std::wstring, Values> store;
@@ -62,7 +66,8 @@ LSTATUS RegQueryValueExW(HKEY key, const wchar_t* valueName, DWORD*, DWORD* type
   auto v = k->second.find(platform::ToUpper(valueName ? valueName : L""));
   if (v == k->second.end()) return ERROR_FILE_NOT_FOUND;
   if (type) *type = REG_SZ;
-  DWORD needed = static_cast<DWORD>((v->second.size() + 1) * sizeof(wchar_t));
+  const Value& value = v->second;
+  DWORD needed = static_cast<DWORD>((value.text.size() + (value.terminated ? 1 : 0)) * sizeof(wchar_t));
   if (!data) {
     if (size) *size = needed;
     return ERROR_SUCCESS;
@@ -72,7 +77,7 @@ LSTATUS RegQueryValueExW(HKEY key, const wchar_t* valueName, DWORD*, DWORD* type
     *size = needed;
     return ERROR_MORE_DATA;
   }
-  std::memcpy(data, v->second.c_str(), needed);
+  std::memcpy(data, value.text.c_str(), needed);
   *size = needed;
   return ERROR_SUCCESS;
 }
@@ -85,8 +90,8 @@ LSTATUS RegCloseKey(HKEY key) {
 
 namespace headless {
 void SetMachineRegistryValue(const std::wstring& keyPath, const std::wstring& name,
-                             const std::wstring& value) {
-  Store()[KeyPath(L"HKLM", keyPath)][platform::ToUpper(name)] = value;
+                             const std::wstring& value, bool terminated) {
+  Store()[KeyPath(L"HKLM", keyPath)][platform::ToUpper(name)] = Value{value, terminated};
 }
 void ClearRegistry() { Store().clear(); }
 }  // namespace headless

@@ -67,7 +67,7 @@ TEST_F(UI_BlockTest, ASymbolDrawingIsDefinedAndInsertedWithAttributesFromItsDefi
   ref->close();
   NameValueList values;
   GetAttributeValues(ref, values);
-  ASSERT_EQ(3, values.GetSize());  // constant definitions become attributes too
+  ASSERT_EQ(3, values.GetCount());  // constant definitions become attributes too
   EXPECT_EQ(CString(L"NUM"), values[0].name);
   EXPECT_EQ(CString(L"1"), values[0].value);
 

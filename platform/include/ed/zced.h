@@ -1,5 +1,6 @@
 // The host's editor services that every module uses: the command-line output, the host
-// environment store, message filters and the identity of the calling module.
+// environment store, message filters and the identity of the calling module; and, through
+// the headers it includes, result buffers, user input, system variables and host commands.
 #ifndef PLATFORM_ED_ZCED_H
 #define PLATFORM_ED_ZCED_H
 
@@ -7,6 +8,10 @@
 #include <string>
 
 #include "ed/ErrorStatus.h"
+#include "ed/HostCommands.h"
+#include "ed/ResultBuffer.h"
+#include "ed/SystemVariables.h"
+#include "ed/UserInput.h"
 #include "mfc/FormatArg.h"
 #include "win/winuser.h"
 

@@ -49,16 +49,31 @@ CommandResult RunCommand(const std::wstring& name);
 std::vector<std::wstring> ActiveCommands();
 
 // --- Registry and folders ------------------------------------------------------------------
-/// Sets a string value under HKEY_LOCAL_MACHINE\`keyPath`.
+/// Sets a string value under HKEY_LOCAL_MACHINE\`keyPath`; `terminated` false stores it
+/// without its terminating zero, as some installers write values.
 void SetMachineRegistryValue(const std::wstring& keyPath, const std::wstring& name,
-                             const std::wstring& value);
+                             const std::wstring& value, bool terminated = true);
 void ClearRegistry();
 /// The folder that "%APPDATA%" expands to.
 void SetAppDataFolder(const std::wstring& folder);
 
+// --- Files ---------------------------------------------------------------------------------
+/// Marks a file as held open by another program that shares nothing: every open of it fails
+/// with a sharing violation, and it cannot be removed or replaced, until it is released.
+void HoldFile(const std::wstring& path, bool held = true);
+enum class FileFault { Write, Close, Replace };
+/// Makes the `nth` next file operation of that kind fail (1: the very next), as a full disk
+/// or a lost network share would: a write or close reports failure, a replace leaves both
+/// files as they were.
+void FailFileOperation(FileFault kind, int nth);
+/// Drops pending faults and releases held files.
+void ClearFileFaults();
+
 // --- Modules -------------------------------------------------------------------------------
 /// The module (shared object or program) that holds `address`.
 HINSTANCE InstanceContaining(const void* address);
+/// Renames a module as zcedGetAppName and GetModuleFileNameW report it (the file stays).
+void SetModuleFileName(HINSTANCE module, const std::wstring& path);
 /// File paths of the loaded modules, in the order their start-up finished.
 std::vector<std::wstring> LoadedModules();
 /// Unloads every module, the last started first, locked or not.
@@ -88,6 +103,45 @@ std::wstring FromUtf8(const std::string& bytes);
 
 // --- Environment store ---------------------------------------------------------------------
 void ClearHostEnvironment();
+
+// --- Editor --------------------------------------------------------------------------------
+/// Puts the editor back as a freshly started host has it: system variables, the UCS, the
+/// view and its named views, menus and toolbars, undo marks, waiting and queued commands.
+void ResetEditor();
+/// Called just before each interactive request takes its answer (a test reads the system
+/// variables there); null to stop.
+void SetPromptObserver(std::function<void()> observer);
+
+struct MenuItem {
+  std::wstring label, macro;
+};
+struct MenuInfo {
+  std::wstring name;
+  std::vector<MenuItem> items;
+};
+struct ToolbarInfo {
+  std::wstring name;
+  std::vector<MenuItem> buttons;
+  bool shown = false;
+};
+struct MenuGroupInfo {
+  std::wstring name, file;
+  std::vector<MenuInfo> menus;
+  std::vector<ToolbarInfo> toolbars;
+};
+/// The loaded menu groups, in load order.
+std::vector<MenuGroupInfo> MenuGroups();
+/// Every toolbar that "-TOOLBAR" showed, in order ("Fastrelle", "Corners", ...).
+std::vector<std::wstring> ToolbarLog();
+/// The named views, in the order they were saved.
+std::vector<std::wstring> NamedViews();
+struct UndoState {
+  int openGroups = 0;  // "_UNDO" "_BEGIN" not yet ended
+  int marks = 0;
+};
+UndoState Undo();
+/// How many times the drawing was regenerated.
+int Regenerations();
 
 }  // namespace headless
 

@@ -4,13 +4,23 @@
 
 #include "win/wintypes.h"
 
-/// Expands "%NAME%" references ("%APPDATA%" is the host's per-user folder; other names come
-/// from the process environment; unknown names stay as written). Returns the characters
+/// Expands "%NAME%" references ("%APPDATA%" is the host's per-user folder, left as written
+/// while the host has none; other names come from the process environment; unknown names
+/// stay as written). Returns the characters
 /// needed including the terminator; when that exceeds `size` nothing complete is written
 /// and the caller must treat the result as failed. 0 on error.
 DWORD ExpandEnvironmentStringsW(const wchar_t* source, wchar_t* dest, DWORD size);
 /// The file path of `module` (null: the program). Returns the length copied; when the
 /// buffer is too small the text is cut and terminated, as on Windows.
 DWORD GetModuleFileNameW(HMODULE module, wchar_t* fileName, DWORD size);
+
+#define MOVEFILE_REPLACE_EXISTING 0x00000001
+
+/// Renames a file; with MOVEFILE_REPLACE_EXISTING an existing `newName` is replaced in one
+/// step (readers see the old file or the new one, never a part), otherwise that fails.
+/// FALSE on failure; both files are then as they were.
+BOOL MoveFileExW(const wchar_t* existingName, const wchar_t* newName, DWORD flags);
+/// Removes a file (not a folder). FALSE when it is missing, a folder or held open.
+BOOL DeleteFileW(const wchar_t* fileName);
 
 #endif

@@ -1,0 +1,247 @@
+// Hot operations of the geometry kernel (closest point, intersection, length, offset) on lines,
+// arcs, 100-vertex polylines and 20-fit-point splines; for the analytic kinds the same question
+// is also put to OpenCASCADE's general algorithms, so one run shows the ratio.
+#include <benchmark/benchmark.h>
+
+#include <cmath>
+
+#include <GCPnts_AbscissaPoint.hxx>
+#include <Geom2dAPI_InterCurveCurve.hxx>
+#include <Geom2d_Circle.hxx>
+#include <Geom2d_Line.hxx>
+#include <Geom2d_TrimmedCurve.hxx>
+#include <GeomAPI_ProjectPointOnCurve.hxx>
+#include <GeomAdaptor_Curve.hxx>
+#include <Geom_Circle.hxx>
+#include <Geom_Line.hxx>
+#include <Geom_OffsetCurve.hxx>
+#include <Geom_TrimmedCurve.hxx>
+
+#include "ge/ZcGeBulgePolyline3d.h"
+#include "ge/ZcGeCircArc3d.h"
+#include "ge/ZcGeLineSeg3d.h"
+#include "ge/ZcGeNurbCurve3d.h"
+
+namespace {
+
+const ZcGePoint3d kProbe(3.3, 7.1, 0.0);
+
+ZcGeLineSeg3d line() { return {{0, 0, 0}, {10, 4, 0}}; }
+ZcGeLineSeg3d line2() { return {{0, 5, 0}, {9, -2, 0}}; }
+ZcGeCircArc3d arc() { return {{0, 0, 0}, ZcGeVector3d::kZAxis, ZcGeVector3d::kXAxis, 6.0, 0.2, 2.8}; }
+ZcGeCircArc3d arc2() { return {{4, 1, 0}, ZcGeVector3d::kZAxis, ZcGeVector3d::kXAxis, 5.0, 0.5, 3.5}; }
+
+ZcGeBulgePolyline3d zigzag(double phase) {
+  std::vector<ZcGePoint2d> pts;
+  std::vector<double> bulges;
+  for (int i = 0; i < 100; ++i) {
+    pts.emplace_back(i * 0.5, 3.0 * std::sin(0.3 * i + phase));
+    bulges.push_back(i % 3 == 0 ? 0.2 : 0.0);
+  }
+  return {pts, bulges};
+}
+
+ZcGeNurbCurve3d spline(double phase) {
+  std::vector<ZcGePoint3d> pts;
+  for (int i = 0; i < 20; ++i) pts.emplace_back(i * 1.0, 2.0 * std::sin(0.5 * i + phase), 0.0);
+  return ZcGeNurbCurve3d(pts);
+}
+
+Handle(Geom_Curve) occtLine(const ZcGeLineSeg3d& l) {
+  ZcGeVector3d d = l.direction();
+  return new Geom_TrimmedCurve(new Geom_Line(gp_Pnt(l.startPoint().x, l.startPoint().y, 0), gp_Dir(d.x, d.y, d.z)), 0,
+                               l.endParam());
+}
+Handle(Geom_Curve) occtArc(const ZcGeCircArc3d& a) {
+  gp_Ax2 ax(gp_Pnt(a.center().x, a.center().y, 0), gp::DZ(), gp::DX());
+  return new Geom_TrimmedCurve(new Geom_Circle(ax, a.radius()), a.startAngle(), a.startAngle() + a.sweep());
+}
+Handle(Geom2d_Curve) occt2d(const ZcGeCurve3d& c) {
+  if (c.kind() == ZcGeCurve3d::kLineSeg) {
+    ZcGeVector3d d = static_cast<const ZcGeLineSeg3d&>(c).direction();
+    return new Geom2d_TrimmedCurve(new Geom2d_Line(gp_Pnt2d(c.startPoint().x, c.startPoint().y), gp_Dir2d(d.x, d.y)), 0,
+                                   c.endParam());
+  }
+  const auto& a = static_cast<const ZcGeCircArc3d&>(c);
+  return new Geom2d_TrimmedCurve(new Geom2d_Circle(gp_Ax2d(gp_Pnt2d(a.center().x, a.center().y), gp::DX2d()), a.radius()),
+                                 a.startAngle(), a.startAngle() + a.sweep());
+}
+std::vector<Handle(Geom_Curve)> occtSegments(const ZcGeBulgePolyline3d& pl) {
+  std::vector<Handle(Geom_Curve)> out;
+  for (unsigned i = 0; i < pl.numSegments(); ++i) {
+    auto s = pl.segmentCurve(i);
+    if (s->kind() == ZcGeCurve3d::kLineSeg) out.push_back(occtLine(static_cast<ZcGeLineSeg3d&>(*s)));
+    else {
+      auto& a = static_cast<ZcGeCircArc3d&>(*s);
+      gp_Ax2 ax(gp_Pnt(a.center().x, a.center().y, 0), gp_Dir(a.normal().x, a.normal().y, a.normal().z),
+                gp_Dir(a.refVec().x, a.refVec().y, a.refVec().z));
+      out.push_back(new Geom_TrimmedCurve(new Geom_Circle(ax, a.radius()), a.startAngle(), a.startAngle() + a.sweep()));
+    }
+  }
+  return out;
+}
+std::vector<Handle(Geom2d_Curve)> occtSegments2d(const ZcGeBulgePolyline3d& pl) {
+  std::vector<Handle(Geom2d_Curve)> out;
+  for (unsigned i = 0; i < pl.numSegments(); ++i) {
+    auto s = pl.segmentCurve(i);
+    if (s->kind() == ZcGeCurve3d::kCircArc && static_cast<ZcGeCircArc3d&>(*s).normal().z < 0) s->reverse();
+    out.push_back(occt2d(*s));
+  }
+  return out;
+}
+
+double occtClosest(const Handle(Geom_Curve)& c, const gp_Pnt& p) {
+  GeomAPI_ProjectPointOnCurve proj(p, c);
+  double best = std::min(p.Distance(c->Value(c->FirstParameter())), p.Distance(c->Value(c->LastParameter())));
+  return proj.NbPoints() > 0 ? std::min(best, proj.LowerDistance()) : best;
+}
+
+// --- Closest point ---------------------------------------------------------------------------
+
+template <class MakeCurve>
+void closestOurs(benchmark::State& state, MakeCurve make) {
+  auto c = make();
+  for (auto _ : state) {
+    ZcGePoint3d p;
+    c.getClosestPointTo(kProbe, p);
+    benchmark::DoNotOptimize(p);
+  }
+}
+void BM_Closest_Line_Ours(benchmark::State& s) { closestOurs(s, line); }
+void BM_Closest_Line_Occt(benchmark::State& s) {
+  auto c = occtLine(line());
+  for (auto _ : s) benchmark::DoNotOptimize(occtClosest(c, gp_Pnt(kProbe.x, kProbe.y, 0)));
+}
+void BM_Closest_Arc_Ours(benchmark::State& s) { closestOurs(s, arc); }
+void BM_Closest_Arc_Occt(benchmark::State& s) {
+  auto c = occtArc(arc());
+  for (auto _ : s) benchmark::DoNotOptimize(occtClosest(c, gp_Pnt(kProbe.x, kProbe.y, 0)));
+}
+void BM_Closest_Polyline100_Ours(benchmark::State& s) { closestOurs(s, [] { return zigzag(0); }); }
+void BM_Closest_Polyline100_Occt(benchmark::State& s) {
+  auto segs = occtSegments(zigzag(0));
+  for (auto _ : s) {
+    double best = 1e300;
+    for (auto& c : segs) best = std::min(best, occtClosest(c, gp_Pnt(kProbe.x, kProbe.y, 0)));
+    benchmark::DoNotOptimize(best);
+  }
+}
+void BM_Closest_Spline20_Ours(benchmark::State& s) { closestOurs(s, [] { return spline(0); }); }
+
+// --- Intersection ----------------------------------------------------------------------------
+
+template <class A, class B>
+void intersectOurs(benchmark::State& state, const A& a, const B& b) {
+  for (auto _ : state) {
+    std::vector<ZcGePoint3d> pts;
+    a.intersectWith(b, ZcGeCurve3d::kExtendNone, pts);
+    benchmark::DoNotOptimize(pts);
+  }
+}
+void intersectOcct(benchmark::State& state, const std::vector<Handle(Geom2d_Curve)>& as,
+                   const std::vector<Handle(Geom2d_Curve)>& bs) {
+  for (auto _ : state) {
+    int n = 0;
+    for (auto& a : as)
+      for (auto& b : bs) {
+        Geom2dAPI_InterCurveCurve x(a, b, 1e-9);
+        n += x.NbPoints();
+      }
+    benchmark::DoNotOptimize(n);
+  }
+}
+void BM_Intersect_Line_Ours(benchmark::State& s) { intersectOurs(s, line(), line2()); }
+void BM_Intersect_Line_Occt(benchmark::State& s) { intersectOcct(s, {occt2d(line())}, {occt2d(line2())}); }
+void BM_Intersect_Arc_Ours(benchmark::State& s) { intersectOurs(s, arc(), arc2()); }
+void BM_Intersect_Arc_Occt(benchmark::State& s) { intersectOcct(s, {occt2d(arc())}, {occt2d(arc2())}); }
+void BM_Intersect_Polyline100_Ours(benchmark::State& s) { intersectOurs(s, zigzag(0), zigzag(1.5)); }
+void BM_Intersect_Polyline100_Occt(benchmark::State& s) {
+  intersectOcct(s, occtSegments2d(zigzag(0)), occtSegments2d(zigzag(1.5)));
+}
+void BM_Intersect_Spline20_Ours(benchmark::State& s) { intersectOurs(s, spline(0), spline(1.5)); }
+
+// --- Length ----------------------------------------------------------------------------------
+
+template <class MakeCurve>
+void lengthOurs(benchmark::State& state, MakeCurve make) {
+  auto c = make();
+  for (auto _ : state) benchmark::DoNotOptimize(c.length());
+}
+void lengthOcct(benchmark::State& state, const std::vector<Handle(Geom_Curve)>& cs) {
+  for (auto _ : state) {
+    double sum = 0.0;
+    for (auto& c : cs) {
+      GeomAdaptor_Curve a(c);
+      sum += GCPnts_AbscissaPoint::Length(a, 1e-12);
+    }
+    benchmark::DoNotOptimize(sum);
+  }
+}
+void BM_Length_Line_Ours(benchmark::State& s) { lengthOurs(s, line); }
+void BM_Length_Line_Occt(benchmark::State& s) { lengthOcct(s, {occtLine(line())}); }
+void BM_Length_Arc_Ours(benchmark::State& s) { lengthOurs(s, arc); }
+void BM_Length_Arc_Occt(benchmark::State& s) { lengthOcct(s, {occtArc(arc())}); }
+void BM_Length_Polyline100_Ours(benchmark::State& s) { lengthOurs(s, [] { return zigzag(0); }); }
+void BM_Length_Polyline100_Occt(benchmark::State& s) { lengthOcct(s, occtSegments(zigzag(0))); }
+void BM_Length_Spline20_Ours(benchmark::State& s) { lengthOurs(s, [] { return spline(0); }); }
+
+// --- Offset ----------------------------------------------------------------------------------
+
+template <class MakeCurve>
+void offsetOurs(benchmark::State& state, MakeCurve make) {
+  auto c = make();
+  for (auto _ : state) {
+    ZcGeCurve3dArray out;
+    c.getOffsetCurves(0.7, out);
+    benchmark::DoNotOptimize(out);
+  }
+}
+// OpenCASCADE's general offset: an offset curve per piece, evaluated at its two ends.
+void offsetOcct(benchmark::State& state, const std::vector<Handle(Geom_Curve)>& cs) {
+  for (auto _ : state) {
+    double sum = 0.0;
+    for (auto& c : cs) {
+      Handle(Geom_OffsetCurve) o = new Geom_OffsetCurve(c, 0.7, gp::DZ());
+      sum += o->Value(o->FirstParameter()).X() + o->Value(o->LastParameter()).X();
+    }
+    benchmark::DoNotOptimize(sum);
+  }
+}
+void BM_Offset_Line_Ours(benchmark::State& s) { offsetOurs(s, line); }
+void BM_Offset_Line_Occt(benchmark::State& s) { offsetOcct(s, {occtLine(line())}); }
+void BM_Offset_Arc_Ours(benchmark::State& s) { offsetOurs(s, arc); }
+void BM_Offset_Arc_Occt(benchmark::State& s) { offsetOcct(s, {occtArc(arc())}); }
+void BM_Offset_Polyline100_Ours(benchmark::State& s) { offsetOurs(s, [] { return zigzag(0); }); }
+void BM_Offset_Polyline100_Occt(benchmark::State& s) { offsetOcct(s, occtSegments(zigzag(0))); }
+void BM_Offset_Spline20_Ours(benchmark::State& s) { offsetOurs(s, [] { return spline(0); }); }
+
+}  // namespace
+
+BENCHMARK(BM_Closest_Line_Ours);
+BENCHMARK(BM_Closest_Line_Occt);
+BENCHMARK(BM_Closest_Arc_Ours);
+BENCHMARK(BM_Closest_Arc_Occt);
+BENCHMARK(BM_Closest_Polyline100_Ours);
+BENCHMARK(BM_Closest_Polyline100_Occt);
+BENCHMARK(BM_Closest_Spline20_Ours);
+BENCHMARK(BM_Intersect_Line_Ours);
+BENCHMARK(BM_Intersect_Line_Occt);
+BENCHMARK(BM_Intersect_Arc_Ours);
+BENCHMARK(BM_Intersect_Arc_Occt);
+BENCHMARK(BM_Intersect_Polyline100_Ours);
+BENCHMARK(BM_Intersect_Polyline100_Occt);
+BENCHMARK(BM_Intersect_Spline20_Ours);
+BENCHMARK(BM_Length_Line_Ours);
+BENCHMARK(BM_Length_Line_Occt);
+BENCHMARK(BM_Length_Arc_Ours);
+BENCHMARK(BM_Length_Arc_Occt);
+BENCHMARK(BM_Length_Polyline100_Ours);
+BENCHMARK(BM_Length_Polyline100_Occt);
+BENCHMARK(BM_Length_Spline20_Ours);
+BENCHMARK(BM_Offset_Line_Ours);
+BENCHMARK(BM_Offset_Line_Occt);
+BENCHMARK(BM_Offset_Arc_Ours);
+BENCHMARK(BM_Offset_Arc_Occt);
+BENCHMARK(BM_Offset_Polyline100_Ours);
+BENCHMARK(BM_Offset_Polyline100_Occt);
+BENCHMARK(BM_Offset_Spline20_Ours);

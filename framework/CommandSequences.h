@@ -1,0 +1,43 @@
+// Driving the host's own commands from the system's code: fire-and-forget command lines,
+// run-and-wait (feeding pauses until the driven command is done), and the fixed
+// sequences built on them: zoom, named views, undo marks, menus and toolbars.
+#ifndef FRAMEWORK_COMMANDSEQUENCES_H
+#define FRAMEWORK_COMMANDSEQUENCES_H
+
+#include "ge/ZcGePoint3d.h"
+#include "mfc/CString.h"
+
+class ResBuf;
+
+/// Queues one command line (with "cmdecho" off while it is handed over); nothing waits.
+void RunCommandString(const CString& text);
+/// Runs the list's command with "cmdecho" at 0, restored afterwards; see
+/// RunCommandAndWaitKeepEcho.
+int RunCommandAndWait(ResBuf& list);
+/// Runs the list's command and, while that command is still running inside the calling
+/// one (its name, the first item without its first "_", upper-cased, stands in
+/// "CMDNAMES" after the first name), sends pauses for the user to answer. The host's
+/// status of the run; RTCAN when the user cancelled one of the pauses (the waiting stops
+/// there). A command that ends at once gets no pause.
+int RunCommandAndWaitKeepEcho(ResBuf& list);
+/// One pause ("\\") for the running host command; the host's status.
+int SendPause();
+
+void ZoomWindow(const ZcGePoint3d& corner1, const ZcGePoint3d& corner2);
+/// Zooms to a box given by its world corners.
+void ZoomToExtents(const ZcGePoint3d& minPoint, const ZcGePoint3d& maxPoint);
+void ZoomAll();
+void SaveNamedView(const CString& name);
+/// Restores the named view, then deletes it.
+void RestoreNamedView(const CString& name);
+void UndoBegin();
+void UndoEnd();
+void UndoMark();
+void ShowToolbarCommand(const CString& name);
+void MenuUnload(const CString& group);
+/// Loads a menu file with "filedia" at 0 (restored afterwards, whatever happens). A file
+/// that does not exist is reported on the command line as "<path> is missing"; the load
+/// is still sent, and the host reports it too.
+void MenuLoad(const CString& path);
+
+#endif

@@ -1,0 +1,78 @@
+// Config: parsing, loading and safe saving of key=value settings files.
+#include "framework/Config.h"
+
+#include "ed/ErrorStatus.h"
+#include "framework/Printer.h"
+#include "framework/Strings.h"
+#include "framework/UI_TextFile.h"
+#include "mfc/CFileFind.h"
+#include "win/crt.h"
+#include "win/winbase.h"
+
+namespace {
+const wchar_t kTrimmed[] = L"\t\n ";
+}
+
+int Config::Load(const CString& path) {
+  CFileFind find;
+  if (!find.FindFile(path)) return Zcad::eFileNotFound;
+  CStringArray lines;
+  if (!UI_TextFile(path).ReadLines(lines)) {
+    ZWPrinter().Print(path);
+    PrintErrorStatus(Zcad::eFileAccessErr);
+    return Zcad::eFileAccessErr;
+  }
+  ParseLines(lines);
+  return Zcad::eOk;
+}
+
+int Config::Save(const CString& path) {
+  CStringArray lines;
+  WriteLines(lines);
+  // The old file is replaced only by a copy that was written and closed without error.
+  const CString temporary = path + L".tmp";
+  if (UI_TextFile(temporary).WriteLines(lines) == 1 && MoveFileExW(temporary, path, MOVEFILE_REPLACE_EXISTING))
+    return Zcad::eOk;
+  DeleteFileW(temporary);
+  return Zcad::eFileWriteError;
+}
+
+int Config::GetInt(const CString& key) {
+  CString value = GetString(key);
+  return StartsWithNumber(value) ? _wtoi(value) : 0;
+}
+
+bool Config::GetBool(const CString& key) {
+  CString value = GetString(key);
+  return value.CompareNoCase(L"T") == 0 || value.CompareNoCase(L"True") == 0 || value == L"+";
+}
+
+double Config::GetDouble(const CString& key) {
+  CString value = GetString(key);
+  double result = 0.0;
+  return ParseDouble(value, result) ? result : 0.0;
+}
+
+void Config::SetBool(const CString& key, bool value) { SetString(key, value ? L"T" : L"N"); }
+
+void Config::SetDouble(const CString& key, double value) { SetString(key, DoubleToString(value, 6)); }
+
+void Config::ParseLines(const CStringArray& lines) {
+  m_linesWithText = m_entries = 0;
+  for (const CString& line : lines) {
+    CString text = line;
+    if (!text.Trim(L"\t\n\r ").IsEmpty()) ++m_linesWithText;
+    CStringArray pieces;
+    SplitString(line, m_separator, pieces, true);  // no separator: one piece
+    if (pieces.GetSize() != 2 || pieces[0].IsEmpty()) continue;  // ' = x' names no key
+    SetString(pieces[0], pieces[1]);
+    ++m_entries;
+  }
+}
+
+bool Config::Storable(const CString& key, const CString& value) const {
+  CString trimmed = key;
+  if (trimmed.Trim(kTrimmed).IsEmpty()) return false;
+  CString forbidden = m_separator + L"\r\n";
+  return key.FindOneOf(forbidden) < 0 && value.FindOneOf(forbidden) < 0;
+}

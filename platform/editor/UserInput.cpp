@@ -1,0 +1,180 @@
+// The interactive input calls: each turns the pending zcedInitGet settings into a
+// request for the prompter and copies the answer out. Also the raw reader of drag loops.
+#include "ed/UserInput.h"
+
+#include <cwchar>
+#include <deque>
+
+#include "ed/zced.h"
+#include "editor/Editor.h"
+#include "editor/Prompter.h"
+
+namespace {
+
+constexpr std::size_t kMaxText = 132;
+
+struct InputState {
+  int flags = 0;
+  std::wstring keywords;
+  std::wstring lastKeyword;
+  std::deque<int> keys;  // typed characters not yet read by zcedGrRead
+};
+InputState& State() {
+  static InputState s;
+  return s;
+}
+
+// A request with the zcedInitGet settings, which hold for this one call only.
+editor::Request TakeRequest(const wchar_t* prompt, unsigned accept) {
+  editor::Request r;
+  r.prompt = prompt ? prompt : L"";
+  r.accept = accept;
+  r.flags = State().flags;
+  r.keywords = editor::Keywords(State().keywords);
+  State().flags = 0;
+  State().keywords.clear();
+  return r;
+}
+
+void CopyOut(const std::wstring& text, wchar_t* out) {
+  if (!out) return;
+  std::size_t n = std::min(text.size(), kMaxText);
+  std::wmemcpy(out, text.c_str(), n);
+  out[n] = L'\0';
+}
+
+void ToAds(const ZcGePoint3d& p, ads_point out) {
+  out[0] = p.x;
+  out[1] = p.y;
+  out[2] = p.z;
+}
+
+// Asks, keeping a keyword answer for zcedGetInput.
+int AskKeeping(const editor::Request& r, editor::Answer& a) {
+  int status = editor::Ask(r, a);
+  if (status == RTKWORD) State().lastKeyword = a.text;
+  return status;
+}
+
+}  // namespace
+
+int zcedInitGet(int flags, const wchar_t* keywords) {
+  State().flags = flags;
+  State().keywords = keywords ? keywords : L"";
+  return RTNORM;
+}
+
+int zcedGetKword(const wchar_t* prompt, wchar_t* result) {
+  editor::Request r = TakeRequest(prompt, 0);
+  editor::Answer a;
+  int status = AskKeeping(r, a);
+  if (status == RTKWORD) {
+    CopyOut(a.text, result);
+    return RTNORM;
+  }
+  if (result && status == RTNONE) result[0] = L'\0';
+  return status;
+}
+
+int zcedGetInput(wchar_t* result) {
+  CopyOut(State().lastKeyword, result);
+  return RTNORM;
+}
+
+int zcedGetPoint(const ads_point, const wchar_t* prompt, ads_point result) {
+  editor::Answer a;
+  int status = AskKeeping(TakeRequest(prompt, editor::kPoint), a);
+  if (status == RTNORM && result) ToAds(a.point, result);
+  return status;
+}
+
+int zcedGetDist(const ads_point base, const wchar_t* prompt, ads_real* result) {
+  editor::Request r = TakeRequest(prompt, editor::kPoint | editor::kNumber);
+  for (;;) {
+    editor::Answer a;
+    int status = AskKeeping(r, a);
+    if (status != RTNORM) return status;
+    double distance = a.number;
+    if (a.kind == editor::Answer::Point) {
+      ZcGePoint3d from = a.point;
+      if (base) {
+        from.set(base[0], base[1], base[2]);
+      } else {
+        editor::Request second;
+        second.prompt = L"\nSpecify second point: ";
+        second.accept = editor::kPoint;
+        second.flags = editor::kNoNull;
+        editor::Answer b;
+        if (editor::Ask(second, b) != RTNORM) return RTCAN;
+        a.point = b.point;
+      }
+      distance = from.distanceTo(a.point);
+      if ((r.flags & RSG_NOZERO) && distance == 0.0) {
+        zcutPrintText(L"\nThe value must not be zero.");
+        continue;
+      }
+    }
+    if (result) *result = distance;
+    return RTNORM;
+  }
+}
+
+int zcedGetString(int spaces, const wchar_t* prompt, wchar_t* result) {
+  editor::Request r = TakeRequest(prompt, editor::kText);
+  r.keywords = editor::Keywords();
+  r.textSpaces = spaces != 0;
+  r.maxText = kMaxText;
+  editor::Answer a;
+  int status = editor::Ask(r, a);
+  if (status == RTNORM) CopyOut(a.text, result);
+  return status;
+}
+
+int zcedGrRead(int track, int* type, resbuf* result) {
+  InputState& s = State();
+  auto key = [&](int code) {
+    *type = 2;
+    if (result) {
+      result->restype = RTSHORT;
+      result->resval.rint = static_cast<short>(code);
+    }
+    return RTNORM;
+  };
+  auto point = [&](int kind, const ZcGePoint3d& ucs) {
+    *type = kind;
+    if (result) {
+      result->restype = RT3DPOINT;
+      ToAds(ucs, result->resval.rpoint);
+    }
+    return RTNORM;
+  };
+  if (!type) return RTERROR;
+  for (;;) {
+    if (!s.keys.empty()) {
+      int code = s.keys.front();
+      s.keys.pop_front();
+      return key(code);
+    }
+    std::wstring line;
+    if (!editor::NextLine(line)) return RTCAN;
+    std::wstring text = editor::Trim(line);
+    ZcGePoint3d p;
+    if (text == L"@cancel") return RTCAN;
+    if (text.rfind(L"@move ", 0) == 0 && editor::ParsePoint(text.substr(6), p)) {
+      if (track) return point(5, p);
+      continue;  // motion is reported only while the caller tracks the cursor
+    }
+    if (text.rfind(L"@pick ", 0) == 0 && editor::ParsePoint(text.substr(6), p)) return point(3, p);
+    if (text.rfind(L"@text ", 0) == 0) text = line.substr(line.find(L"@text ") + 6);
+    else if (editor::ParsePoint(text, p)) return point(3, p);
+    for (wchar_t c : text) s.keys.push_back(static_cast<int>(c));
+    s.keys.push_back(13);
+  }
+}
+
+namespace editor {
+void ResetInput() {
+  State() = InputState();
+  ResetPrompter();
+}
+}  // namespace editor

@@ -1,0 +1,242 @@
+// The user coordinate system and the view: "UCS" (origin), zcedTrans, "ZOOM", "-VIEW"
+// (named views), "REGEN" and the graphics view's shade mode.
+#include <algorithm>
+#include <cmath>
+#include <vector>
+
+#include "ed/HostCommands.h"
+#include "ed/ZcGsView.h"
+#include "ed/zced.h"
+#include "editor/Editor.h"
+#include "editor/HostCommand.h"
+#include "headless/Host.h"
+
+namespace editor {
+
+namespace {
+
+struct NamedView {
+  std::wstring name;
+  View view;
+};
+
+struct ViewState {
+  ZcGePoint3d ucsOrigin;
+  std::vector<ZcGePoint3d> previousOrigins;
+  ZcGePoint3d lastPoint;
+  View view;
+  std::vector<View> previousViews;
+  std::vector<NamedView> named;
+  int regenerations = 0;
+};
+ViewState& State() {
+  static ViewState s;
+  return s;
+}
+
+void Regenerate() {
+  ++State().regenerations;
+  zcutPrintText(L"\nRegenerating model.");
+}
+
+void SetView(const View& v) {
+  State().previousViews.push_back(State().view);
+  State().view = v;
+}
+
+// Shows the box between two world corners, whole, in the screen's aspect.
+void ZoomToBox(const ZcGePoint3d& a, const ZcGePoint3d& b) {
+  View v = State().view;
+  v.center.set((a.x + b.x) / 2, (a.y + b.y) / 2, 0.0);
+  double w = std::abs(a.x - b.x), h = std::abs(a.y - b.y);
+  double height = std::max(h, w / kScreenAspect);
+  v.height = height > 1e-9 ? height : v.height;
+  SetView(v);
+}
+
+void Ucs(CommandLine& line) {
+  ZcGePoint3d p;
+  std::wstring keyword;
+  int status = line.Point(L"\nSpecify origin of UCS or [Origin/Previous/World] <World>: ", p,
+                          L"Origin Previous World", &keyword, true);
+  ViewState& s = State();
+  if (status == RTKWORD && keyword == L"Origin") {
+    line.Point(L"\nSpecify new origin point <0,0,0>: ", p, L"", nullptr, true);
+    status = RTNORM;
+  }
+  if (status == RTKWORD && keyword == L"Previous") {
+    if (s.previousOrigins.empty()) {
+      zcutPrintText(L"\nNo previous UCS.");
+      return;
+    }
+    s.ucsOrigin = s.previousOrigins.back();
+    s.previousOrigins.pop_back();
+    return;
+  }
+  s.previousOrigins.push_back(s.ucsOrigin);
+  s.ucsOrigin = status == RTNORM ? UcsToWcs(p) : ZcGePoint3d::kOrigin;
+}
+
+void Zoom(CommandLine& line) {
+  ZcGePoint3d first;
+  std::wstring keyword;
+  int status = line.Point(L"\nSpecify corner of window or [All/Center/Extents/Previous/Window] <Window>: ", first,
+                          L"All Center Extents Previous Window", &keyword, true);
+  ViewState& s = State();
+  if (status == RTKWORD && (keyword == L"All" || keyword == L"Extents")) {
+    ZcGePoint3d lo, hi;
+    if (!DrawingExtents(lo, hi)) {  // an empty drawing shows its limits
+      lo.set(0, 0, 0);
+      hi.set(420, 297, 0);
+    }
+    ZoomToBox(lo, hi);
+    return;
+  }
+  if (status == RTKWORD && keyword == L"Previous") {
+    if (s.previousViews.empty()) {
+      zcutPrintText(L"\nNo previous view saved.");
+      return;
+    }
+    s.view = s.previousViews.back();
+    s.previousViews.pop_back();
+    return;
+  }
+  if (status == RTKWORD && keyword == L"Center") {
+    ZcGePoint3d c;
+    line.Point(L"\nSpecify center point: ", c);
+    double height = s.view.height;
+    line.Number(L"\nEnter magnification or height <" + std::to_wstring(height) + L">: ", height, L"", nullptr, true);
+    if (height <= 0) throw CommandRejected{L"\nThe height must be positive."};
+    View v = s.view;
+    v.center = UcsToWcs(c);
+    v.height = height;
+    SetView(v);
+    return;
+  }
+  if (status != RTNORM) line.Point(L"\nSpecify first corner: ", first);
+  ZcGePoint3d second;
+  line.Point(L"\nSpecify opposite corner: ", second);
+  ZoomToBox(UcsToWcs(first), UcsToWcs(second));
+}
+
+NamedView* FindView(const std::wstring& name) {
+  for (NamedView& v : State().named)
+    if (SameName(v.name, name)) return &v;
+  return nullptr;
+}
+
+void ViewCommand(CommandLine& line) {
+  std::wstring option = line.Keyword(L"\nEnter an option [?/Delete/Restore/Save/Window]: ", L"? Delete Restore Save Window");
+  ViewState& s = State();
+  if (option == L"?") {
+    zcutPrintText(L"\nSaved views:");
+    for (const NamedView& v : s.named) zcutPrintf(L"\n  %s", v.name);
+    return;
+  }
+  std::wstring name = Trim(line.Text(option == L"Delete" ? L"\nEnter view name(s) to delete: "
+                                                         : L"\nEnter view name to " + Lower(option) + L": "));
+  if (name.empty()) return;
+  NamedView* found = FindView(name);
+  if (option == L"Save") {
+    if (found) found->view = s.view;
+    else s.named.push_back({name, s.view});
+  } else if (option == L"Window") {
+    ZcGePoint3d a, b;
+    line.Point(L"\nSpecify first corner: ", a);
+    line.Point(L"\nSpecify opposite corner: ", b);
+    View saved = s.view;
+    ZoomToBox(UcsToWcs(a), UcsToWcs(b));
+    View windowed = s.view;
+    s.view = saved;
+    s.previousViews.pop_back();
+    if (found) found->view = windowed;
+    else s.named.push_back({name, windowed});
+  } else if (!found) {
+    zcutPrintf(L"\nCannot find view \"%s\".", name);
+  } else if (option == L"Restore") {
+    SetView(found->view);
+  } else {
+    s.named.erase(s.named.begin() + (found - s.named.data()));
+  }
+}
+
+void Regen(CommandLine&) { Regenerate(); }
+
+}  // namespace
+
+ZcGePoint3d UcsOrigin() { return State().ucsOrigin; }
+void SetUcsOrigin(const ZcGePoint3d& wcs) { State().ucsOrigin = wcs; }
+ZcGePoint3d UcsToWcs(const ZcGePoint3d& ucs) { return ucs + State().ucsOrigin.asVector(); }
+ZcGePoint3d WcsToUcs(const ZcGePoint3d& wcs) { return wcs - State().ucsOrigin.asVector(); }
+ZcGePoint3d LastPoint() { return State().lastPoint; }
+void SetLastPoint(const ZcGePoint3d& wcs) { State().lastPoint = wcs; }
+View& CurrentView() { return State().view; }
+
+void AddViewCommands(std::vector<HostCommand>& table) {
+  table.push_back({L"UCS", &Ucs});
+  table.push_back({L"ZOOM", &Zoom});
+  table.push_back({L"-VIEW", &ViewCommand});
+  table.push_back({L"REGEN", &Regen});
+}
+
+void ResetState() {
+  State() = ViewState();
+  ResetVariables();
+  ResetInput();
+  ResetCommands();
+  ResetMenus();
+  ResetSession();
+}
+
+}  // namespace editor
+
+int zcedTrans(const ads_point point, const resbuf* from, const resbuf* to, int displacement, ads_point result) {
+  // The system of a code: true for user coordinates, false for world (and entity) ones.
+  auto user = [](const resbuf* rb, bool& isUser) {
+    if (!rb) return false;
+    if (rb->restype == RTENAME) {
+      isUser = false;
+      return true;
+    }
+    if (rb->restype != RTSHORT || rb->resval.rint < 0 || rb->resval.rint > 2) return false;
+    isUser = rb->resval.rint != 0;
+    return true;
+  };
+  bool fromUser, toUser;
+  if (!point || !result || !user(from, fromUser) || !user(to, toUser)) return RTERROR;
+  ZcGePoint3d p(point[0], point[1], point[2]);
+  if (!displacement) {
+    if (fromUser) p = editor::UcsToWcs(p);
+    if (toUser) p = editor::WcsToUcs(p);
+  }
+  result[0] = p.x;
+  result[1] = p.y;
+  result[2] = p.z;
+  return RTNORM;
+}
+
+ZcGsView::RenderMode ZcGsView::mode() const {
+  return static_cast<RenderMode>(editor::CurrentView().renderMode);
+}
+void ZcGsView::setMode(RenderMode mode) { editor::CurrentView().renderMode = mode; }
+
+ZcGsView* zcgsGetGsView(int viewport, bool) {
+  static ZcGsView view;
+  return viewport == 2 ? &view : nullptr;
+}
+
+bool zcgsSetViewParameters(int viewport, const ZcGsView* view, bool regen, bool, bool) {
+  if (viewport != 2 || view != zcgsGetGsView(2, false)) return false;
+  if (regen) editor::Regenerate();
+  return true;
+}
+
+namespace headless {
+std::vector<std::wstring> NamedViews() {
+  std::vector<std::wstring> names;
+  for (const auto& v : editor::State().named) names.push_back(v.name);
+  return names;
+}
+int Regenerations() { return editor::State().regenerations; }
+void ResetEditor() { editor::ResetState(); }
+}  // namespace headless

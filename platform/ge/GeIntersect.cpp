@@ -1,0 +1,384 @@
+// Intersections of curves. Lines, arcs and polyline segments meet in closed form; pairs with an
+// ellipse or a spline are sampled, seeded where the samples come close and polished by
+// Gauss–Newton on A(s) − B(t) = 0 to ~1e-12. Ends touching the other curve are checked
+// explicitly, so end-to-end tangential touches are never missed.
+#include <algorithm>
+#include <functional>
+#include <limits>
+
+#include "ge/GeIntersect.h"
+#include "ge/GeInternal.h"
+#include "ge/ZcGeCircArc3d.h"
+#include "ge/ZcGeEllipArc3d.h"
+#include "ge/ZcGeLineSeg3d.h"
+#include "ge/ZcGeNurbCurve3d.h"
+
+using Zcad::ErrorStatus;
+
+namespace ge {
+
+namespace {
+
+constexpr double kHitTol = 1e-9;  // a converged pair of points closer than this is a hit
+
+bool coplanarCircles(const PlineSeg& a, const PlineSeg& b) {
+  return a.n.crossProduct(b.n).length() <= 1e-12 && std::fabs((b.c - a.c).dotProduct(a.n)) <= kHitTol;
+}
+
+std::vector<ZcGePoint3d> lineLine(const PlineSeg& a, const PlineSeg& b) {
+  ZcGeVector3d d1 = a.p1 - a.p0, d2 = b.p1 - b.p0, w = a.p0 - b.p0;
+  double aa = d1.dotProduct(d1), bb = d1.dotProduct(d2), cc = d2.dotProduct(d2);
+  double dd = d1.dotProduct(w), ee = d2.dotProduct(w);
+  double den = aa * cc - bb * bb;
+  if (aa == 0.0 || cc == 0.0 || den <= 1e-24 * aa * cc) return {};  // parallel (overlaps apart)
+  double s = (bb * ee - cc * dd) / den, t = (aa * ee - bb * dd) / den;
+  ZcGePoint3d p = a.p0 + d1 * s, q = b.p0 + d2 * t;
+  if (p.distanceTo(q) > kHitTol) return {};
+  return {p + (q - p) * 0.5};
+}
+
+std::vector<ZcGePoint3d> lineCircle(const PlineSeg& l, const PlineSeg& c) {
+  ZcGeVector3d d = (l.p1 - l.p0).normal();
+  if (d.isZeroLength()) return {};
+  double along = d.dotProduct(c.n), off = (l.p0 - c.c).dotProduct(c.n);
+  if (std::fabs(along) > 1e-12) {  // the line pierces the circle's plane once
+    ZcGePoint3d q = l.p0 - d * (off / along);
+    return std::fabs(q.distanceTo(c.c) - c.r) <= kHitTol ? std::vector<ZcGePoint3d>{q} : std::vector<ZcGePoint3d>{};
+  }
+  if (std::fabs(off) > kHitTol) return {};
+  ZcGePoint3d foot = l.p0 + d * (c.c - l.p0).dotProduct(d);
+  double h = foot.distanceTo(c.c);
+  if (h > c.r + kHitTol * 0.1) return {};
+  double half2 = c.r * c.r - h * h;
+  if (half2 <= (c.r + h) * kHitTol * 0.1 * 2.0) return {foot};  // tangent
+  double half = std::sqrt(half2);
+  return {foot - d * half, foot + d * half};
+}
+
+std::vector<ZcGePoint3d> circleCircle(const PlineSeg& a, const PlineSeg& b) {
+  ZcGeVector3d cc = b.c - a.c;
+  cc -= a.n * cc.dotProduct(a.n);
+  double d = cc.length();
+  if (d <= kHitTol) return {};  // concentric
+  ZcGeVector3d e = cc / d, f = a.n.crossProduct(e);
+  double x = (a.r * a.r - b.r * b.r + d * d) / (2.0 * d);
+  double h2 = a.r * a.r - x * x;
+  bool outerTouch = std::fabs(d - (a.r + b.r)) <= kHitTol * 0.1;
+  bool innerTouch = std::fabs(d - std::fabs(a.r - b.r)) <= kHitTol * 0.1;
+  if (outerTouch || innerTouch) return {a.c + e * x};
+  if (h2 < 0.0) return {};
+  double h = std::sqrt(h2);
+  return {a.c + e * x - f * h, a.c + e * x + f * h};
+}
+
+}  // namespace
+
+std::vector<ZcGePoint3d> carrierIntersections(const PlineSeg& a, const PlineSeg& b) {
+  if (!a.arc && !b.arc) return lineLine(a, b);
+  if (!a.arc) return lineCircle(a, b);
+  if (!b.arc) return lineCircle(b, a);
+  if (!coplanarCircles(a, b)) return {};
+  return circleCircle(a, b);
+}
+
+namespace {
+
+/// A piece of a curve: an analytic segment or a numeric curve, with how it may extend.
+struct Piece {
+  bool analytic = true;
+  PlineSeg seg;
+  bool extStart = false, extEnd = false;  // analytic: a line extends as a ray, an arc to its circle
+  const ZcGeCurve3d* curve = nullptr;     // numeric
+  double lo = 0.0, hi = 0.0;              // numeric parameter interval
+  double base = 0.0, scale = 1.0;         // analytic: curve param = base + u · scale
+  int samples = 64;
+
+  ZcGePoint3d point(double u) const { return analytic ? seg.point(u) : curve->evalPoint(u); }
+  ZcGeVector3d deriv(double u) const { return analytic ? seg.deriv(u) : curve->evalDeriv(u); }
+  double param(double u) const { return analytic ? base + u * scale : u; }
+};
+
+PlineSeg segOfLine(const ZcGeLineSeg3d& l) { return PlineSeg::make(l.startPoint(), l.endPoint(), 0.0, ZcGeVector3d::kZAxis); }
+
+PlineSeg segOfArc(const ZcGeCircArc3d& a) {
+  PlineSeg s;
+  s.arc = true;
+  s.p0 = a.startPoint();
+  s.p1 = a.endPoint();
+  s.n = a.normal();
+  s.c = a.center();
+  s.r = a.radius();
+  s.theta = a.sweep();
+  s.v0 = s.p0 - s.c;
+  s.len = s.r * s.theta;
+  return s;
+}
+
+std::vector<Piece> piecesOf(const ZcGeCurve3d& c, bool ext) {
+  std::vector<Piece> out;
+  Piece p;
+  switch (c.kind()) {
+    case ZcGeCurve3d::kLineSeg:
+      p.seg = segOfLine(static_cast<const ZcGeLineSeg3d&>(c));
+      p.extStart = p.extEnd = ext;
+      p.scale = c.endParam();
+      if (p.seg.len > 0.0) out.push_back(p);  // a zero-length line is a point: its end touches
+      break;
+    case ZcGeCurve3d::kCircArc:
+      p.seg = segOfArc(static_cast<const ZcGeCircArc3d&>(c));
+      p.extStart = p.extEnd = ext && !c.isClosed();
+      p.scale = c.endParam();
+      if (p.seg.r > 0.0) out.push_back(p);
+      break;
+    case ZcGeCurve3d::kBulgePolyline: {
+      const auto& pl = static_cast<const ZcGeBulgePolyline3d&>(c);
+      unsigned n = pl.numSegments();
+      bool open = !pl.isClosed();
+      for (unsigned i = 0; i < n; ++i) {
+        Piece s;
+        s.seg = PlineSeg::make(pl.vertexAt(i), pl.vertexAt((i + 1) % pl.numVerts()), pl.bulgeAt(i), pl.normal());
+        if (s.seg.len == 0.0) continue;
+        s.base = i;
+        s.extStart = ext && open && i == 0;
+        s.extEnd = ext && open && i + 1 == n;
+        if (s.seg.arc && (s.extStart || s.extEnd)) s.extStart = s.extEnd = true;
+        out.push_back(s);
+      }
+      break;
+    }
+    case ZcGeCurve3d::kEllipArc:
+      p.analytic = false;
+      p.curve = &c;
+      p.hi = (ext && !c.isClosed()) ? kTwoPi : c.endParam();
+      p.samples = 128;
+      out.push_back(p);
+      break;
+    case ZcGeCurve3d::kNurbCurve: {
+      p.analytic = false;
+      p.curve = &c;
+      p.hi = c.endParam();
+      p.samples = std::max(128, 12 * static_cast<int>(static_cast<const ZcGeNurbCurve3d&>(c).numControlPoints()));
+      if (p.hi > 0.0) out.push_back(p);
+      break;
+    }
+  }
+  return out;
+}
+
+/// Whether the local parameter `u` of an analytic piece is on it (with its extensions), and
+/// the parameter snapped to the piece's ends when within tolerance.
+bool acceptOnSeg(const Piece& p, const ZcGePoint3d& pt, double& u) {
+  const PlineSeg& s = p.seg;
+  u = s.closest(pt, true);
+  double eps = kHitTol / std::max(s.len, 1e-300);
+  if (s.arc) {
+    double turns = kTwoPi / std::fabs(s.theta);
+    if (u > turns - eps) u -= turns;  // just before the start
+    if (u < 0.0 && u > -eps) u = 0.0;
+    if (u > 1.0 && u < 1.0 + eps) u = 1.0;
+    return (u >= 0.0 && u <= 1.0) || p.extStart || p.extEnd;
+  }
+  if (u < 0.0 && u > -eps) u = 0.0;
+  if (u > 1.0 && u < 1.0 + eps) u = 1.0;
+  return (u >= 0.0 || p.extStart) && (u <= 1.0 || p.extEnd);
+}
+
+/// Adds a hit unless one lies within `radius` of it already.
+void addHit(std::vector<CurveHit>& hits, const ZcGePoint3d& pt, double pa, double pb, double radius = kMergeTol) {
+  for (const CurveHit& h : hits)
+    if (h.point.distanceTo(pt) <= radius) return;
+  hits.push_back({pt, pa, pb});
+}
+
+void analyticPair(const Piece& a, const Piece& b, std::vector<CurveHit>& hits) {
+  std::vector<ZcGePoint3d> pts;
+  const PlineSeg &sa = a.seg, &sb = b.seg;
+  bool overlap = false;
+  if (!sa.arc && !sb.arc) {
+    ZcGeVector3d d1 = (sa.p1 - sa.p0).normal(), d2 = (sb.p1 - sb.p0).normal();
+    ZcGeVector3d w = sb.p0 - sa.p0;
+    overlap = d1.crossProduct(d2).length() <= 1e-12 && (w - d1 * w.dotProduct(d1)).length() <= kHitTol;
+  } else if (sa.arc && sb.arc) {
+    overlap = coplanarCircles(sa, sb) && sa.c.distanceTo(sb.c) <= kHitTol && std::fabs(sa.r - sb.r) <= kHitTol;
+  }
+  if (overlap) pts = {sa.p0, sa.p1, sb.p0, sb.p1};  // the overlap's ends are among the four ends
+  else pts = carrierIntersections(sa, sb);
+  for (const ZcGePoint3d& p : pts) {
+    double ua = 0.0, ub = 0.0;
+    if (acceptOnSeg(a, p, ua) && acceptOnSeg(b, p, ub)) addHit(hits, p, a.param(ua), b.param(ub));
+  }
+}
+
+/// The interval of a piece used for sampling: an analytic piece's extensions are cut to the
+/// region where the other piece lies.
+void sampleRange(const Piece& p, const ZcGePoint3d& lo, const ZcGePoint3d& hi, double& u0, double& u1, int& n) {
+  if (!p.analytic) { u0 = p.lo; u1 = p.hi; n = p.samples; return; }
+  u0 = 0.0;
+  u1 = 1.0;
+  n = p.seg.arc ? 64 : 1;
+  if (p.seg.arc && (p.extStart || p.extEnd)) { u1 = kTwoPi / std::fabs(p.seg.theta); n = 128; return; }
+  if (p.seg.arc || !(p.extStart || p.extEnd)) return;
+  for (int k = 0; k < 8; ++k) {
+    ZcGePoint3d corner((k & 1) ? hi.x : lo.x, (k & 2) ? hi.y : lo.y, (k & 4) ? hi.z : lo.z);
+    double u = p.seg.closest(corner, true);
+    if (p.extStart) u0 = std::min(u0, u - 0.01);
+    if (p.extEnd) u1 = std::max(u1, u + 0.01);
+  }
+}
+
+/// Gauss–Newton with damping on A(s) − B(t), keeping s and t inside their intervals.
+bool polishPair(const Piece& a, double a0, double a1, const Piece& b, double b0, double b1, double& s, double& t) {
+  double lambda = 0.0;
+  ZcGeVector3d f = a.point(s) - b.point(t);
+  for (int it = 0; it < 60 && f.length() > 1e-15; ++it) {
+    ZcGeVector3d da = a.deriv(s), db = -b.deriv(t);
+    double j11 = da.dotProduct(da) + lambda, j12 = da.dotProduct(db), j22 = db.dotProduct(db) + lambda;
+    double g1 = -da.dotProduct(f), g2 = -db.dotProduct(f);
+    double det = j11 * j22 - j12 * j12;
+    if (std::fabs(det) <= 1e-300) { lambda = lambda == 0.0 ? 1e-12 * (j11 + j22) : lambda * 10.0; continue; }
+    double ns = std::clamp(s + (g1 * j22 - g2 * j12) / det, a0, a1);
+    double nt = std::clamp(t + (j11 * g2 - j12 * g1) / det, b0, b1);
+    ZcGeVector3d nf = a.point(ns) - b.point(nt);
+    if (nf.length() < f.length()) {
+      bool tiny = std::fabs(ns - s) + std::fabs(nt - t) <= 1e-16 * (1.0 + std::fabs(s) + std::fabs(t));
+      s = ns; t = nt; f = nf;
+      lambda *= 0.1;
+      if (tiny) break;
+    } else {
+      lambda = lambda == 0.0 ? 1e-9 * (j11 + j22) : lambda * 10.0;
+      if (lambda > 1e12 * (1.0 + j11 + j22)) break;
+    }
+  }
+  return f.length() <= kHitTol;
+}
+
+/// The foot of `p` on `b` near `t` within [lo, hi] (Gauss–Newton; `p` is close to the curve).
+double footOn(const Piece& b, const ZcGePoint3d& p, double t, double lo, double hi) {
+  for (int it = 0; it < 30; ++it) {
+    ZcGeVector3d d = b.deriv(t);
+    double speed2 = d.lengthSqrd();
+    if (speed2 <= 0.0) break;
+    double nt = std::clamp(t + (p - b.point(t)).dotProduct(d) / speed2, lo, hi);
+    if (nt == t) break;
+    t = nt;
+  }
+  return t;
+}
+
+void numericPair(const Piece& a, const Piece& b, std::vector<CurveHit>& hits) {
+  auto box = [](const Piece& p, double u0, double u1, int n, ZcGePoint3d& lo, ZcGePoint3d& hi) {
+    lo = hi = p.point(u0);
+    for (int i = 1; i <= n; ++i) growBox(lo, hi, p.point(u0 + (u1 - u0) * i / n));
+  };
+  double a0, a1, b0, b1;
+  int na, nb;
+  ZcGePoint3d lo, hi;
+  if (a.analytic) { sampleRange(b, {}, {}, b0, b1, nb); box(b, b0, b1, nb, lo, hi); sampleRange(a, lo, hi, a0, a1, na); }
+  else { sampleRange(a, {}, {}, a0, a1, na); box(a, a0, a1, na, lo, hi); sampleRange(b, lo, hi, b0, b1, nb); }
+  std::vector<double> sa(na + 1), sb(nb + 1);
+  std::vector<ZcGePoint3d> pa(na + 1), pb(nb + 1);
+  for (int i = 0; i <= na; ++i) { sa[i] = a0 + (a1 - a0) * i / na; pa[i] = a.point(sa[i]); }
+  for (int j = 0; j <= nb; ++j) { sb[j] = b0 + (b1 - b0) * j / nb; pb[j] = b.point(sb[j]); }
+  std::vector<std::pair<double, double>> found;  // converged (s, t) on the two pieces
+  for (int i = 0; i < na; ++i) {
+    double la = pa[i].distanceTo(pa[i + 1]);
+    for (int j = 0; j < nb; ++j) {
+      double lb = pb[j].distanceTo(pb[j + 1]);
+      double margin = 0.25 * std::max(la, lb) + kHitTol;
+      bool apart = false;
+      for (unsigned k = 0; k < 3 && !apart; ++k)
+        apart = std::min(pa[i][k], pa[i + 1][k]) > std::max(pb[j][k], pb[j + 1][k]) + margin ||
+                std::min(pb[j][k], pb[j + 1][k]) > std::max(pa[i][k], pa[i + 1][k]) + margin;
+      if (apart) continue;
+      // Seed at the nearest points of the two chords.
+      ZcGeVector3d d1 = pa[i + 1] - pa[i], d2 = pb[j + 1] - pb[j], w = pa[i] - pb[j];
+      double aa = d1.dotProduct(d1), bb = d1.dotProduct(d2), cc = d2.dotProduct(d2);
+      double den = aa * cc - bb * bb;
+      double u = den > 1e-30 ? std::clamp((bb * d2.dotProduct(w) - cc * d1.dotProduct(w)) / den, 0.0, 1.0) : 0.5;
+      double v = cc > 0.0 ? std::clamp((d2.dotProduct(w) + bb * u) / cc, 0.0, 1.0) : 0.5;
+      double s = sa[i] + (sa[i + 1] - sa[i]) * u, t = sb[j] + (sb[j + 1] - sb[j]) * v;
+      if (polishPair(a, a0, a1, b, b0, b1, s, t)) found.emplace_back(s, t);
+    }
+  }
+  // A crossing draws every seed to one point. A tangential touch does not: its residual vanishes
+  // to second order, so seeds stop anywhere along a stretch of ~1e-7 where the curves are
+  // within the tolerance. Seeds between which the curves never part are one touch, reported
+  // at the middle of the stretch (on both curves to ~1e-14, its place along them ill-conditioned).
+  std::sort(found.begin(), found.end());
+  for (size_t i = 0; i < found.size();) {
+    size_t j = i + 1;
+    for (; j < found.size(); ++j) {
+      double sm = 0.5 * (found[j - 1].first + found[j].first), tm = 0.5 * (found[j - 1].second + found[j].second);
+      ZcGePoint3d p = a.point(sm);
+      if (p.distanceTo(b.point(footOn(b, p, tm, b0, b1))) > kHitTol) break;
+    }
+    double s = 0.5 * (found[i].first + found[j - 1].first), t = 0.5 * (found[i].second + found[j - 1].second);
+    double spread = a.point(found[i].first).distanceTo(a.point(found[j - 1].first));
+    i = j;
+    if (spread > 0.0) t = footOn(b, a.point(s), t, b0, b1);
+    ZcGePoint3d p = a.point(s), q = b.point(t);
+    if (p.distanceTo(q) > kHitTol) continue;
+    ZcGePoint3d mid = p + (q - p) * 0.5;
+    double ua = s, ub = t;
+    if (a.analytic && !acceptOnSeg(a, mid, ua)) continue;
+    if (b.analytic && !acceptOnSeg(b, mid, ub)) continue;
+    // A touch at an end is already there, as the end point itself.
+    addHit(hits, mid, a.param(a.analytic ? ua : s), b.param(b.analytic ? ub : t), kMergeTol + spread);
+  }
+}
+
+}  // namespace
+
+std::vector<CurveHit> intersectCurves(const ZcGeCurve3d& a, bool extA, const ZcGeCurve3d& b, bool extB) {
+  std::vector<CurveHit> hits;
+  // Ends first: a touch at an end is reported at the end point itself.
+  auto endTouch = [&](const ZcGeCurve3d& self, const ZcGeCurve3d& other, bool extOther, bool selfIsA) {
+    for (double t : {0.0, self.endParam()}) {
+      ZcGePoint3d p = self.evalPoint(t);
+      double u = other.closestParam(p, extOther);
+      if (other.evalPoint(u).distanceTo(p) <= kHitTol) {
+        if (selfIsA) addHit(hits, p, t, u);
+        else addHit(hits, p, u, t);
+      }
+    }
+  };
+  endTouch(a, b, extB, true);
+  endTouch(b, a, extA, false);
+  std::vector<Piece> pa = piecesOf(a, extA), pb = piecesOf(b, extB);
+  for (const Piece& x : pa)
+    for (const Piece& y : pb) {
+      if (x.analytic && y.analytic && (!x.seg.arc || !y.seg.arc || coplanarCircles(x.seg, y.seg))) analyticPair(x, y, hits);
+      else numericPair(x, y, hits);
+    }
+  return hits;
+}
+
+}  // namespace ge
+
+namespace {
+/// A total order on curves, so that a pair is always solved in the same operand order.
+bool canonicalFirst(const ZcGeCurve3d& a, const ZcGeCurve3d& b) {
+  double ka[8] = {static_cast<double>(a.kind()), a.startPoint().x, a.startPoint().y, a.startPoint().z,
+                  a.endPoint().x, a.endPoint().y, a.endPoint().z, a.endParam()};
+  double kb[8] = {static_cast<double>(b.kind()), b.startPoint().x, b.startPoint().y, b.startPoint().z,
+                  b.endPoint().x, b.endPoint().y, b.endPoint().z, b.endParam()};
+  return !std::lexicographical_compare(kb, kb + 8, ka, ka + 8);
+}
+}  // namespace
+
+ErrorStatus ZcGeCurve3d::intersectWith(const ZcGeCurve3d& other, ExtendMode mode, std::vector<ZcGePoint3d>& points) const {
+  points.clear();
+  if (mode < kExtendNone || mode > kExtendBoth) return Zcad::eInvalidInput;
+  bool extThis = mode == kExtendThis || mode == kExtendBoth;
+  bool extOther = mode == kExtendArg || mode == kExtendBoth;
+  bool swap = !canonicalFirst(*this, other);
+  std::vector<ge::CurveHit> hits = swap ? ge::intersectCurves(other, extOther, *this, extThis)
+                                        : ge::intersectCurves(*this, extThis, other, extOther);
+  if (swap)
+    for (ge::CurveHit& h : hits) std::swap(h.paramA, h.paramB);
+  std::stable_sort(hits.begin(), hits.end(), [](const ge::CurveHit& x, const ge::CurveHit& y) {
+    return x.paramA < y.paramA || (x.paramA == y.paramA && (x.point.x < y.point.x || (x.point.x == y.point.x && x.point.y < y.point.y)));
+  });
+  for (const ge::CurveHit& h : hits) points.push_back(h.point);
+  return Zcad::eOk;
+}

@@ -1,0 +1,41 @@
+// The bridge to OpenCASCADE, private to the geometry kernel: the spline's hidden state,
+// conversions of our curves to OpenCASCADE curves and back, and the offset approximation.
+#ifndef PLATFORM_GE_GEOCCT_H
+#define PLATFORM_GE_GEOCCT_H
+
+#include <Geom_BSplineCurve.hxx>
+#include <Geom_Curve.hxx>
+
+#include "ge/ZcGeNurbCurve3d.h"
+
+struct ZcGeNurbCurve3d::Impl {
+  Handle(Geom_BSplineCurve) curve;  // null for an empty spline; its range starts at 0
+  bool periodic = false;
+  bool hasFit = false;
+  std::vector<ZcGePoint3d> fitPoints;
+  ZcGeVector3d startTangent, endTangent;
+  double fitTolerance = 0.0;
+};
+
+namespace ge {
+
+inline gp_Pnt toPnt(const ZcGePoint3d& p) { return gp_Pnt(p.x, p.y, p.z); }
+inline ZcGePoint3d fromPnt(const gp_Pnt& p) { return {p.X(), p.Y(), p.Z()}; }
+inline ZcGeVector3d fromVec(const gp_XYZ& v) { return {v.X(), v.Y(), v.Z()}; }
+
+/// An OpenCASCADE curve of the same shape whose parameter equals ours plus `shift`
+/// (lines and arcs included, for booleans and the benchmarks).
+Handle(Geom_Curve) toOcct(const ZcGeCurve3d& c, double& shift);
+/// Our curve for an OpenCASCADE curve over [first, last]: lines, circles and ellipses become
+/// lines, arcs and elliptic arcs; everything else a spline.
+std::unique_ptr<ZcGeCurve3d> fromOcct(const Handle(Geom_Curve)& c, double first, double last);
+/// A spline from an OpenCASCADE B-spline over its own range (knots shifted to start at 0).
+std::unique_ptr<ZcGeNurbCurve3d> splineFromOcct(const Handle(Geom_BSplineCurve)& c);
+/// The offset of `base` (whose OpenCASCADE form is `c`, parameter = ours + shift) at `dist`,
+/// approximated by one spline to 1e-7, with the ends and end tangents made exact.
+Zcad::ErrorStatus offsetBySpline(const ZcGeCurve3d& base, const Handle(Geom_Curve)& c, double shift, double dist,
+                                 ZcGeCurve3dArray& out);
+
+}  // namespace ge
+
+#endif

@@ -1,0 +1,125 @@
+// The boundary tracer on overlapping rectangles: the lens (intersection) face, the L-shaped
+// face, islands inside, and the status when nothing encloses the seed.
+#include "ge/ZcGeBoundaryTracer.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "ge/ZcGeCircArc3d.h"
+#include "ge/ZcGeLineSeg3d.h"
+#include "ge/ZcGeNurbCurve3d.h"
+
+namespace {
+ZcGeBulgePolyline3d rect(double x0, double y0, double x1, double y1) {
+  return ZcGeBulgePolyline3d(std::vector<ZcGePoint2d>{{x0, y0}, {x1, y0}, {x1, y1}, {x0, y1}}, {}, true);
+}
+double loopArea(const ZcGeTracedLoop& l) {
+  if (l.polyline) return std::fabs(ZcGeRegion::signedLoopArea({l.polyline.get()}));
+  return l.region->area();
+}
+}  // namespace
+
+TEST(BoundaryTracer, SeedInTheOverlapOfTwoRectanglesFindsTheOverlap) {
+  ZcGeBulgePolyline3d a = rect(0, 0, 10, 10), b = rect(5, 5, 15, 15);
+  std::vector<ZcGeTracedLoop> loops;
+  ASSERT_EQ(ZcGeBoundaryTracer().trace({&a, &b}, {7, 7, 0}, true, loops), Zcad::eOk);
+  ASSERT_EQ(loops.size(), 1u);
+  ASSERT_TRUE(loops[0].polyline);
+  EXPECT_EQ(loops[0].polyline->numVerts(), 4u);
+  EXPECT_NEAR(loopArea(loops[0]), 25.0, 1e-9);
+  EXPECT_GT(ZcGeRegion::signedLoopArea({loops[0].polyline.get()}), 0.0);  // counter-clockwise
+}
+
+TEST(BoundaryTracer, SeedOutsideTheOverlapFindsTheLShapedFaceWithItsIsland) {
+  ZcGeBulgePolyline3d a = rect(0, 0, 10, 10), b = rect(5, 5, 15, 15);
+  ZcGeCircArc3d island({2, 2, 0}, ZcGeVector3d::kZAxis, 1.0);
+  std::vector<ZcGeTracedLoop> loops;
+  ASSERT_EQ(ZcGeBoundaryTracer().trace({&a, &b, &island}, {8, 2, 0}, true, loops), Zcad::eOk);
+  ASSERT_EQ(loops.size(), 2u);
+  EXPECT_NEAR(loopArea(loops[0]), 75.0, 1e-9);
+  EXPECT_EQ(loops[0].polyline->numVerts(), 6u);
+  EXPECT_TRUE(loops[1].isIsland);
+  ASSERT_TRUE(loops[1].polyline);  // a circle comes back as two half-circle arcs
+  EXPECT_NEAR(loopArea(loops[1]), M_PI, 1e-12);
+  std::vector<ZcGeTracedLoop> noIslands;
+  ASSERT_EQ(ZcGeBoundaryTracer().trace({&a, &b, &island}, {8, 2, 0}, false, noIslands), Zcad::eOk);
+  EXPECT_EQ(noIslands.size(), 1u);
+}
+
+TEST(BoundaryTracer, LensBetweenTwoCirclesIsTheirOverlap) {
+  ZcGeCircArc3d a({0, 0, 0}, ZcGeVector3d::kZAxis, 5.0), b({6, 0, 0}, ZcGeVector3d::kZAxis, 5.0);
+  std::vector<ZcGeTracedLoop> loops;
+  ASSERT_EQ(ZcGeBoundaryTracer().trace({&a, &b}, {3, 0, 0}, true, loops), Zcad::eOk);
+  ASSERT_EQ(loops.size(), 1u);
+  double r = 5.0, d = 6.0;  // lens area: 2 r² acos(d / 2r) − (d / 2) √(4r² − d²)
+  EXPECT_NEAR(loopArea(loops[0]), 2 * r * r * std::acos(d / (2 * r)) - d / 2 * std::sqrt(4 * r * r - d * d), 1e-9);
+}
+
+TEST(BoundaryTracer, LoopWithASplineEdgeComesBackAsARegion) {
+  ZcGeNurbCurve3d arch({{0, 0, 0}, {3, 4, 0}, {7, 4, 0}, {10, 0, 0}});
+  ZcGeBulgePolyline3d base(std::vector<ZcGePoint2d>{{-1, 0}, {11, 0}}, {});
+  std::vector<ZcGeTracedLoop> loops;
+  ASSERT_EQ(ZcGeBoundaryTracer().trace({&arch, &base}, {5, 1, 0}, true, loops), Zcad::eOk);
+  ASSERT_EQ(loops.size(), 1u);
+  ASSERT_TRUE(loops[0].region);
+  EXPECT_GT(loops[0].region->area(), 10.0);
+}
+
+TEST(BoundaryTracer, NothingAroundTheSeedIsStatus130) {
+  ZcGeBulgePolyline3d a = rect(0, 0, 10, 10);
+  std::vector<ZcGeTracedLoop> loops;
+  EXPECT_EQ(ZcGeBoundaryTracer().trace({&a}, {20, 20, 0}, true, loops), Zcad::eNoInputFiles);
+  EXPECT_TRUE(loops.empty());
+  EXPECT_EQ(ZcGeBoundaryTracer().trace({}, {0, 0, 0}, true, loops), Zcad::eInvalidInput);
+}
+
+TEST(BoundaryTracer, IslandInsideTheOverlapComesAfterItAndHoldsItsOwnSeed) {
+  // Rectangles [0, 10]² and [5, 15]² overlap in [5, 10]²; a circle of radius 1 about (7.5, 7.5)
+  // sits inside the overlap, and the square [7.3, 7.7]² inside that circle.
+  ZcGeBulgePolyline3d a = rect(0, 0, 10, 10), b = rect(5, 5, 15, 15);
+  ZcGeCircArc3d island({7.5, 7.5, 0}, ZcGeVector3d::kZAxis, 1.0);
+  ZcGeBulgePolyline3d inner = rect(7.3, 7.3, 7.7, 7.7);
+  std::vector<ZcGeTracedLoop> loops;
+  ASSERT_EQ(ZcGeBoundaryTracer().trace({&a, &b, &island, &inner}, {5.5, 9.5, 0}, true, loops), Zcad::eOk);
+  ASSERT_EQ(loops.size(), 2u);  // only the outermost island: the square inside the circle is not one
+  EXPECT_FALSE(loops[0].isIsland);
+  EXPECT_NEAR(loopArea(loops[0]), 25.0, 1e-9);
+  EXPECT_TRUE(loops[1].isIsland);
+  EXPECT_NEAR(loopArea(loops[1]), M_PI, 1e-12);
+  // A seed inside the circle (outside the small square) finds the circle, with the square as its island.
+  ASSERT_EQ(ZcGeBoundaryTracer().trace({&a, &b, &island, &inner}, {7.5, 8.3, 0}, true, loops), Zcad::eOk);
+  ASSERT_EQ(loops.size(), 2u);
+  EXPECT_NEAR(loopArea(loops[0]), M_PI, 1e-12);
+  EXPECT_NEAR(loopArea(loops[1]), 0.16, 1e-12);
+  // A seed in the L-shaped part of the first rectangle: the island is not inside it.
+  ASSERT_EQ(ZcGeBoundaryTracer().trace({&a, &b, &island, &inner}, {2, 8, 0}, true, loops), Zcad::eOk);
+  ASSERT_EQ(loops.size(), 1u);
+  EXPECT_NEAR(loopArea(loops[0]), 75.0, 1e-9);
+}
+
+TEST(BoundaryTracer, BoundaryVerticesAreTheRectangleCornersAndCrossings) {
+  ZcGeBulgePolyline3d a = rect(0, 0, 10, 10), b = rect(5, 5, 15, 15);
+  std::vector<ZcGeTracedLoop> loops;
+  ASSERT_EQ(ZcGeBoundaryTracer().trace({&a, &b}, {12, 12, 0}, true, loops), Zcad::eOk);
+  ASSERT_EQ(loops.size(), 1u);
+  ASSERT_TRUE(loops[0].polyline);
+  // The L of the second rectangle: its corners (15, 5), (15, 15), (5, 15) and the crossings
+  // (10, 5), (5, 10) and the first rectangle's corner (10, 10).
+  std::vector<ZcGePoint3d> want{{10, 5, 0}, {15, 5, 0}, {15, 15, 0}, {5, 15, 0}, {5, 10, 0}, {10, 10, 0}};
+  ASSERT_EQ(loops[0].polyline->numVerts(), want.size());
+  for (const ZcGePoint3d& w : want) {
+    bool found = false;
+    for (const ZcGePoint3d& v : loops[0].polyline->vertices()) found = found || v.distanceTo(w) <= 1e-12;
+    EXPECT_TRUE(found) << w.x << ", " << w.y;
+  }
+  EXPECT_NEAR(ZcGeRegion::signedLoopArea({loops[0].polyline.get()}), 75.0, 1e-9);  // counter-clockwise
+}
+
+TEST(BoundaryTracer, DegenerateCurvesAloneGiveStatus130) {
+  ZcGeLineSeg3d dot({1, 1, 0}, {1, 1, 0});
+  ZcGeBulgePolyline3d empty;
+  std::vector<ZcGeTracedLoop> loops;
+  EXPECT_EQ(ZcGeBoundaryTracer().trace({&dot, &empty}, {1, 1, 0}, true, loops), Zcad::eNoInputFiles);
+  EXPECT_TRUE(loops.empty());
+}

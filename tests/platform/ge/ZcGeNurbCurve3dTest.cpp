@@ -1,0 +1,92 @@
+// Splines: interpolation through fit points with end tangents, re-interpolation on edits,
+// validation of control data, parameters starting at 0, splits by knot insertion.
+#include "ge/ZcGeNurbCurve3d.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+namespace {
+const std::vector<ZcGePoint3d> kFit{{0, 0, 0}, {2, 3, 0}, {5, 1, 0}, {8, 4, 0}, {11, 0, 0}};
+
+/// True when the curve passes within `tol` of `p` (checked by its own closest point).
+bool passesThrough(const ZcGeCurve3d& c, const ZcGePoint3d& p, double tol = 1e-10) {
+  ZcGePoint3d q;
+  c.getClosestPointTo(p, q);
+  return q.distanceTo(p) <= tol;
+}
+}  // namespace
+
+TEST(NurbCurve, FitSplinePassesThroughItsFitPointsWithTheGivenEndTangents) {
+  ZcGeNurbCurve3d s(kFit, {0, 1, 0}, {1, -1, 0});
+  ASSERT_GT(s.endParam(), 0.0);
+  for (const ZcGePoint3d& p : kFit) EXPECT_TRUE(passesThrough(s, p));
+  EXPECT_LE(s.startPoint().distanceTo(kFit.front()), 1e-12);
+  EXPECT_LE(s.endPoint().distanceTo(kFit.back()), 1e-12);
+  EXPECT_TRUE(s.evalDeriv(0.0).isCodirectionalTo({0, 1, 0}, ZcGeTol()));
+  EXPECT_TRUE(s.evalDeriv(s.endParam()).isCodirectionalTo({1, -1, 0}, ZcGeTol()));
+  EXPECT_EQ(s.knots().front(), 0.0);
+}
+
+TEST(NurbCurve, SettingAFitPointReinterpolatesWithTheStoredTangents) {
+  ZcGeNurbCurve3d s(kFit, {0, 1, 0}, {1, -1, 0});
+  ASSERT_EQ(s.setFitPointAt(2, {5, -2, 0}), Zcad::eOk);
+  EXPECT_TRUE(passesThrough(s, {5, -2, 0}));
+  EXPECT_FALSE(passesThrough(s, {5, 1, 0}, 1e-3));
+  EXPECT_TRUE(s.evalDeriv(0.0).isCodirectionalTo({0, 1, 0}, ZcGeTol()));
+  EXPECT_EQ(s.setFitPointAt(9, {0, 0, 0}), Zcad::eInvalidIndex);
+}
+
+TEST(NurbCurve, ControlDataIsValidatedAndDropsFitData) {
+  ZcGeNurbCurve3d s(kFit);
+  std::vector<ZcGePoint3d> ctrl{{0, 0, 0}, {1, 2, 0}, {3, 2, 0}, {4, 0, 0}};
+  EXPECT_EQ(s.setNurbsData(3, {0, 0, 0, 1, 1, 1}, ctrl), Zcad::eInvalidInput);       // too few knots
+  EXPECT_EQ(s.setNurbsData(3, {0, 0, 0, 0, 1, 1, 0.5, 1}, ctrl), Zcad::eInvalidInput);  // decreasing
+  EXPECT_EQ(s.setNurbsData(3, {0, 0, 0, 0, 1, 1, 1, 1}, ctrl, {1, 1, 1}), Zcad::eInvalidInput);
+  EXPECT_TRUE(s.hasFitData());  // a refused call changes nothing
+  ASSERT_EQ(s.setNurbsData(3, {5, 5, 5, 5, 7, 7, 7, 7}, ctrl), Zcad::eOk);
+  EXPECT_FALSE(s.hasFitData());
+  EXPECT_EQ(s.endParam(), 2.0);  // the knot range shifted to start at 0
+  // A cubic Bézier's middle: (P0 + 3P1 + 3P2 + P3) / 8.
+  EXPECT_LE(s.evalPoint(1.0).distanceTo({2, 1.5, 0}), 1e-12);
+}
+
+TEST(NurbCurve, FitTangentsOnASplineWithoutFitDataChangeNothing) {
+  ZcGeNurbCurve3d s(3, {0, 0, 0, 0, 1, 1, 1, 1}, {{0, 0, 0}, {1, 2, 0}, {3, 2, 0}, {4, 0, 0}});
+  ZcGePoint3d before = s.evalPoint(0.3);
+  EXPECT_EQ(s.setFitTangents({1, 0, 0}, {1, 0, 0}), Zcad::eOk);
+  EXPECT_EQ(s.evalPoint(0.3).distanceTo(before), 0.0);
+  ZcGeVector3d a, b;
+  EXPECT_EQ(s.getFitTangents(a, b), Zcad::eNotApplicable);
+}
+
+TEST(NurbCurve, RationalQuarterCircleIsExact) {
+  double w = std::sqrt(0.5);
+  ZcGeNurbCurve3d q(2, {0, 0, 0, 1, 1, 1}, {{1, 0, 0}, {1, 1, 0}, {0, 1, 0}}, {1, w, 1});
+  for (double t : {0.1, 0.5, 0.9}) EXPECT_NEAR(q.evalPoint(t).asVector().length(), 1.0, 1e-14);
+  EXPECT_NEAR(q.length(), M_PI / 2, 1e-10);
+}
+
+TEST(NurbCurve, BadFitDataAndEmptySplinesGiveStatuses) {
+  ZcGeNurbCurve3d s;
+  EXPECT_EQ(s.setFitData({{1, 1, 0}, {1, 1, 0}, {2, 2, 0}}, {}, {}), Zcad::eInvalidInput);
+  EXPECT_EQ(s.setFitData({{1, 1, 0}}, {}, {}), Zcad::eInvalidInput);
+  ZcGeCurve3dArray out;
+  EXPECT_EQ(s.getSplitCurves(std::vector<double>{0.5}, out), Zcad::eInvalidInput);
+  EXPECT_EQ(s.getOffsetCurves(1.0, out), Zcad::eInvalidInput);
+  EXPECT_EQ(s.length(), 0.0);
+}
+
+TEST(NurbCurve, UnclampedKnotsGiveTheRangeFromKnotDegreeShiftedToZero) {
+  // A uniform cubic over knots 0..7 runs over [3, 4] only; it starts at (P0 + 4 P1 + P2) / 6 and
+  // ends at (P1 + 4 P2 + P3) / 6.
+  std::vector<ZcGePoint3d> ctrl{{0, 0, 0}, {6, 6, 0}, {12, 0, 0}, {18, 6, 0}};
+  ZcGeNurbCurve3d s(3, {0, 1, 2, 3, 4, 5, 6, 7}, ctrl);
+  EXPECT_EQ(s.endParam(), 1.0);
+  EXPECT_LE(s.startPoint().distanceTo({6, 4, 0}), 1e-12);
+  EXPECT_LE(s.endPoint().distanceTo({12, 2, 0}), 1e-12);
+  std::vector<double> k = s.knots();
+  ASSERT_EQ(k.size(), 8u);
+  EXPECT_EQ(k[0], -3.0);  // the knots a caller reads are shifted the same way
+  EXPECT_EQ(k[3], 0.0);
+}

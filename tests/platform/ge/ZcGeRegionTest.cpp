@@ -1,0 +1,152 @@
+// Regions: loops grouped from curves, union with shared edges vanishing, areas of known shapes.
+#include "ge/ZcGeRegion.h"
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <cmath>
+
+#include "ge/ZcGeBulgePolyline3d.h"
+#include "ge/ZcGeCircArc3d.h"
+#include "ge/ZcGeLineSeg3d.h"
+#include "ge/ZcGeNurbCurve3d.h"
+
+namespace {
+/// The four sides of an axis-aligned rectangle, deliberately out of order and one reversed.
+ZcGeCurve3dArray rectangle(double x0, double y0, double x1, double y1) {
+  ZcGeCurve3dArray out;
+  out.push_back(std::make_unique<ZcGeLineSeg3d>(ZcGePoint3d(x1, y0, 0), ZcGePoint3d(x1, y1, 0)));
+  out.push_back(std::make_unique<ZcGeLineSeg3d>(ZcGePoint3d(x0, y0, 0), ZcGePoint3d(x1, y0, 0)));
+  out.push_back(std::make_unique<ZcGeLineSeg3d>(ZcGePoint3d(x0, y0, 0), ZcGePoint3d(x0, y1, 0)));  // reversed
+  out.push_back(std::make_unique<ZcGeLineSeg3d>(ZcGePoint3d(x1, y1, 0), ZcGePoint3d(x0, y1, 0)));
+  return out;
+}
+ZcGeRegion regionOf(const ZcGeCurve3dArray& curves) {
+  std::vector<const ZcGeCurve3d*> ptrs;
+  for (auto& c : curves) ptrs.push_back(c.get());
+  std::vector<ZcGeRegion> regions;
+  EXPECT_EQ(ZcGeRegion::createFromCurves(ptrs, regions), Zcad::eOk);
+  EXPECT_EQ(regions.size(), 1u);
+  return regions.empty() ? ZcGeRegion() : std::move(regions.front());
+}
+}  // namespace
+
+TEST(Region, LoopsAreGroupedFromCurvesInAnyOrderAndDirection) {
+  auto sq = rectangle(0, 0, 4, 3);
+  ZcGeRegion r = regionOf(sq);
+  EXPECT_NEAR(r.area(), 12.0, 1e-12);
+  ZcGeCurve3dArray edges;
+  r.explode(edges);
+  ASSERT_EQ(edges.size(), 4u);
+  for (size_t i = 0; i < edges.size(); ++i)  // chain order: each edge ends where the next starts
+    EXPECT_LE(edges[i]->endPoint().distanceTo(edges[(i + 1) % 4]->startPoint()), 1e-12);
+}
+
+TEST(Region, NoClosedLoopIsStatus150) {
+  auto sq = rectangle(0, 0, 4, 3);
+  std::vector<const ZcGeCurve3d*> three{sq[0].get(), sq[1].get(), sq[2].get()};
+  std::vector<ZcGeRegion> regions;
+  EXPECT_EQ(ZcGeRegion::createFromCurves(three, regions), Zcad::eNonCoplanarGeometry);
+  EXPECT_TRUE(regions.empty());
+  EXPECT_EQ(ZcGeRegion::createFromCurves({}, regions), Zcad::eInvalidInput);
+}
+
+TEST(Region, CircleAreaIsExact) {
+  ZcGeCircArc3d c({3, 4, 0}, ZcGeVector3d::kZAxis, 2.0);
+  std::vector<ZcGeRegion> regions;
+  ASSERT_EQ(ZcGeRegion::createFromCurves({&c}, regions), Zcad::eOk);
+  EXPECT_NEAR(regions[0].area(), 4.0 * M_PI, 1e-12);
+}
+
+TEST(Region, TwoSquaresSharingAnEdgeUniteIntoOneFaceWithoutTheSharedEdge) {
+  ZcGeRegion a = regionOf(rectangle(0, 0, 2, 2)), b = regionOf(rectangle(2, 0, 4, 2));
+  ASSERT_EQ(a.unite(b), Zcad::eOk);
+  EXPECT_TRUE(b.isEmpty());
+  ASSERT_EQ(a.numFaces(), 1u);
+  EXPECT_NEAR(a.area(), 8.0, 1e-9);
+  ZcGeCurve3dArray edges;
+  a.explode(edges);
+  EXPECT_EQ(edges.size(), 4u);  // the bottom and top sides merged, the middle edge gone
+  for (auto& e : edges)  // no edge runs along x = 2
+    EXPECT_FALSE(std::fabs(e->startPoint().x - 2.0) < 1e-9 && std::fabs(e->endPoint().x - 2.0) < 1e-9);
+}
+
+TEST(Region, FrameOfFourBarsIsASquareWithAHole) {
+  ZcGeRegion r = regionOf(rectangle(0, 0, 10, 2));
+  for (auto [x0, y0, x1, y1] : {std::array<double, 4>{0, 8, 10, 10}, {0, 0, 2, 10}, {8, 0, 10, 10}}) {
+    ZcGeRegion other = regionOf(rectangle(x0, y0, x1, y1));
+    ASSERT_EQ(r.unite(other), Zcad::eOk);
+  }
+  ASSERT_EQ(r.numFaces(), 1u);
+  EXPECT_EQ(r.faces()[0].size(), 2u);  // outer loop and one hole
+  EXPECT_NEAR(r.area(), 100.0 - 36.0, 1e-9);
+}
+
+TEST(Region, DisjointAndNestedOperands) {
+  ZcGeRegion a = regionOf(rectangle(0, 0, 1, 1)), b = regionOf(rectangle(5, 5, 6, 7));
+  ASSERT_EQ(a.unite(b), Zcad::eOk);
+  EXPECT_EQ(a.numFaces(), 2u);
+  EXPECT_NEAR(a.area(), 3.0, 1e-9);
+  ZcGeRegion big = regionOf(rectangle(-10, -10, 10, 10)), small = regionOf(rectangle(0, 0, 1, 1));
+  ASSERT_EQ(big.unite(small), Zcad::eOk);
+  EXPECT_EQ(big.numFaces(), 1u);
+  EXPECT_NEAR(big.area(), 400.0, 1e-9);
+}
+
+TEST(Region, SplineBoundedAreaAgreesWithAFineChordPolygon) {
+  ZcGeNurbCurve3d top({{0, 0, 0}, {2, 3, 0}, {5, 2, 0}, {8, 0, 0}});
+  ZcGeLineSeg3d base({8, 0, 0}, {0, 0, 0});
+  std::vector<ZcGeRegion> regions;
+  ASSERT_EQ(ZcGeRegion::createFromCurves({&top, &base}, regions), Zcad::eOk);
+  double shoelace = 0.0;
+  const int n = 200000;
+  for (int i = 0; i < n; ++i) {
+    ZcGePoint3d p = top.evalPoint(top.endParam() * i / n), q = top.evalPoint(top.endParam() * (i + 1) / n);
+    shoelace += 0.5 * (p.x * q.y - q.x * p.y);
+  }
+  EXPECT_NEAR(regions[0].area(), std::fabs(shoelace), 1e-6);
+}
+
+TEST(Region, ACurveWhoseEndsMeetWithinTheToleranceIsALoopByItself) {
+  // A polyline drawn round a 4 × 4 square that stops 1e-7 short of its start.
+  ZcGeBulgePolyline3d almost(std::vector<ZcGePoint2d>{{0, 0}, {4, 0}, {4, 4}, {0, 4}, {0, 1e-7}}, {});
+  std::vector<ZcGeRegion> regions;
+  ASSERT_EQ(ZcGeRegion::createFromCurves({&almost}, regions), Zcad::eOk);
+  ASSERT_EQ(regions.size(), 1u);
+  EXPECT_NEAR(regions[0].area(), 16.0, 1e-6);
+  // Beyond the tolerance it is not.
+  ZcGeBulgePolyline3d open(std::vector<ZcGePoint2d>{{0, 0}, {4, 0}, {4, 4}, {0, 4}, {0, 1e-3}}, {});
+  regions.clear();
+  EXPECT_EQ(ZcGeRegion::createFromCurves({&open}, regions), Zcad::eNonCoplanarGeometry);
+}
+
+TEST(Region, AreaOfLoopsWithArcsEitherWayRoundIsExact) {
+  // A half disc of radius 3: its arc drawn counter-clockwise, then the same loop reversed
+  // (the arc turning about −Z).
+  ZcGeCircArc3d arc({0, 0, 0}, ZcGeVector3d::kZAxis, ZcGeVector3d::kXAxis, 3.0, 0.0, M_PI);
+  ZcGeLineSeg3d base({-3, 0, 0}, {3, 0, 0});
+  EXPECT_NEAR(ZcGeRegion::signedLoopArea({&arc, &base}), 4.5 * M_PI, 1e-13);
+  ZcGeCircArc3d back = arc;
+  ZcGeLineSeg3d baseBack({3, 0, 0}, {-3, 0, 0});
+  ASSERT_EQ(back.reverse(), Zcad::eOk);
+  EXPECT_NEAR(ZcGeRegion::signedLoopArea({&baseBack, &back}), -4.5 * M_PI, 1e-13);
+  std::vector<ZcGeRegion> regions;
+  ASSERT_EQ(ZcGeRegion::createFromCurves({&back, &baseBack}, regions), Zcad::eOk);
+  EXPECT_NEAR(regions[0].area(), 4.5 * M_PI, 1e-13);
+}
+
+TEST(Region, SquareWithASquareHoleUnitedWithARegionFillingTheHoleIsWhole) {
+  ZcGeRegion frame = regionOf(rectangle(0, 0, 10, 2));
+  for (auto [x0, y0, x1, y1] : {std::array<double, 4>{0, 8, 10, 10}, {0, 0, 2, 10}, {8, 0, 10, 10}}) {
+    ZcGeRegion bar = regionOf(rectangle(x0, y0, x1, y1));
+    ASSERT_EQ(frame.unite(bar), Zcad::eOk);
+  }
+  ZcGeRegion plug = regionOf(rectangle(2, 2, 8, 8));
+  ASSERT_EQ(frame.unite(plug), Zcad::eOk);
+  ASSERT_EQ(frame.numFaces(), 1u);
+  EXPECT_EQ(frame.faces()[0].size(), 1u);  // the hole's edges were all shared: gone
+  EXPECT_NEAR(frame.area(), 100.0, 1e-9);
+  ZcGeCurve3dArray edges;
+  frame.explode(edges);
+  EXPECT_EQ(edges.size(), 4u);
+}

@@ -1,0 +1,51 @@
+// The dynamic linker on the real modules of the install tree.
+#include "rx/ZcRxDynamicLinker.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+
+#include "HostFixture.h"
+
+namespace {
+std::wstring W(const std::filesystem::path& p) { return headless::FromUtf8(p.string()); }
+using DynamicLinkerTest = HostTest;
+}  // namespace
+
+TEST_F(DynamicLinkerTest, ModulesAreKnownByFileNameWithoutRegardToCase) {
+  auto install = FreshInstall();
+  ASSERT_TRUE(Linker()->loadModule(W(install / "Base.zrx").c_str(), true));
+  EXPECT_TRUE(zcrxAppIsLoaded(L"C:\\Somewhere\\BASE.ZRX"));
+  EXPECT_FALSE(zcrxAppIsLoaded(L"Fastrelle_Plot.zrx"));
+  EXPECT_TRUE(Linker()->loadModule(L"base.zrx", false));  // already loaded: no second start
+  int inits = 0;
+  for (const auto& line : headless::LinkerLog()) inits += line == L"init Base.zrx";
+  EXPECT_EQ(inits, 1);
+}
+
+TEST_F(DynamicLinkerTest, WindowsPathsWithMixedSeparatorsAreMapped) {
+  auto install = FreshInstall();
+  std::wstring path = W(install) + L"\\Fastrelle_Plot.zrx";
+  EXPECT_TRUE(Linker()->loadModule(path.c_str(), true));
+}
+
+TEST_F(DynamicLinkerTest, FailuresArePrintedOnlyWhenAskedAndLeaveNothingLoaded) {
+  auto install = FreshInstall();
+  EXPECT_FALSE(Linker()->loadModule(W(install / "Missing.zrx").c_str(), false));
+  EXPECT_EQ(headless::Transcript(), L"");
+  EXPECT_FALSE(Linker()->loadModule(W(install / "Missing.zrx").c_str(), true));
+  EXPECT_NE(headless::Transcript().find(L"Unable to load"), std::wstring::npos);
+  std::ofstream(install / "Bogus.zrx") << "not a shared object";
+  EXPECT_FALSE(Linker()->loadModule(W(install / "Bogus.zrx").c_str(), true));
+  EXPECT_TRUE(headless::LoadedModules().empty());
+}
+
+TEST_F(DynamicLinkerTest, UnloadingAModuleLeavesNoneOfItsCommandsBehind) {
+  auto install = FreshInstall();
+  ASSERT_TRUE(StartFastrelle(install));
+  ASSERT_EQ(headless::RunCommand(L"Fastrelle:About"), headless::CommandResult::Ran);
+  EXPECT_TRUE(Linker()->unloadModule(L"Module_Fastrelle.zrx"));
+  EXPECT_FALSE(zcrxAppIsLoaded(L"Module_Fastrelle.zrx"));
+  EXPECT_EQ(headless::RunCommand(L"Fastrelle:About"), headless::CommandResult::Unknown);
+  EXPECT_FALSE(Linker()->unloadModule(L"Module_Fastrelle.zrx"));
+}
