@@ -9,11 +9,15 @@
 namespace {
 
 const char kUsage[] =
-    "usage: cadhost [--install DIR] [--appdata DIR] [--script FILE]\n"
+    "usage: cadhost [--install DIR] [--appdata DIR] [--open DRAWING] [--script FILE]\n"
+    "               [--save DRAWING] [--svg FILE]\n"
     "  --install DIR   the install tree (default: the folder of cadhost)\n"
     "  --appdata DIR   the folder that %APPDATA% names (default: $APPDATA, else\n"
     "                  $XDG_CONFIG_HOME/fastrelle, else ~/.config/fastrelle)\n"
-    "  --script FILE   read commands and answers from FILE (default: standard input)\n";
+    "  --script FILE   read commands and answers from FILE (default: standard input)\n"
+    "  --open DRAWING  read the drawing (DXF, whatever its extension) before the script\n"
+    "  --save DRAWING  write the drawing as DXF after the script\n"
+    "  --svg FILE      render the drawing as SVG after the script\n";
 
 std::string ProgramFolder() {
   char buf[4096];
@@ -42,6 +46,9 @@ bool ParseOptions(int argc, char** argv, HostOptions& options) {
     std::string* target = arg == "--install" ? &options.install
                           : arg == "--appdata" ? &options.appdata
                           : arg == "--script"  ? &options.script
+                          : arg == "--open"    ? &options.open
+                          : arg == "--save"    ? &options.save
+                          : arg == "--svg"     ? &options.svg
                                                : nullptr;
     if (!target) {
       std::cerr << "cadhost: unknown option " << arg << "\n" << kUsage;

@@ -8,6 +8,9 @@ struct HostOptions {
   std::string install;  // the install folder; default: the folder of the program
   std::string appdata;  // the per-user folder that %APPDATA% names
   std::string script;   // commands and answers, one per line; default: standard input
+  std::string open;     // a drawing read before the script
+  std::string save;     // where the drawing is written (DXF) after the script
+  std::string svg;      // where the drawing is rendered (SVG) after the script
 };
 
 /// Reads argv. On a bad command line prints why and the usage to stderr and returns false.

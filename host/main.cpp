@@ -1,7 +1,9 @@
 // cadhost: starts the platform, seeds the registry with the install folder, loads
-// Module_Fastrelle (which loads its siblings), then runs commands typed by either of
-// their names, from a script file or an interactive prompt, printing the command line.
-// The modules are unloaded on exit. Exit status 0 when the input ran to its end.
+// Module_Fastrelle (which loads its siblings), opens a drawing when asked, then runs
+// commands typed by either of their names, from a script file or an interactive prompt,
+// printing the command line; then saves and renders the drawing when asked. The modules
+// are unloaded on exit. Exit status 0 when the input ran to its end (1 when a drawing
+// could not be opened, saved or rendered).
 #include <unistd.h>
 
 #include <filesystem>
@@ -9,6 +11,7 @@
 #include <iostream>
 
 #include "headless/Host.h"
+#include "host/DrawingFiles.h"
 #include "host/Options.h"
 #include "rx/ZcRxDynamicLinker.h"
 
@@ -94,8 +97,14 @@ int main(int argc, char** argv) {
     std::cerr << "\ncadhost: Module_Fastrelle.zrx could not be loaded from " << install.string() << "\n";
     return 1;
   }
+  if (!options.open.empty() && !OpenDrawing(options.open)) {
+    headless::UnloadAllModules();
+    return 1;
+  }
   RunCommands(interactive);
+  bool written = (options.save.empty() || SaveDrawing(options.save)) &&
+                 (options.svg.empty() || SaveSvg(options.svg));
   headless::UnloadAllModules();
   headless::SetTranscriptEcho(nullptr);
-  return 0;
+  return written ? 0 : 1;
 }

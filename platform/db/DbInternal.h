@@ -75,8 +75,12 @@ struct ZcDbDatabaseImpl {
   }
   template <class T>
   T* objectAs(ZcDbObjectId id) const { return static_cast<T*>(object(id.slot())); }
-  /// Builds the minimum drawing (tables, records, dictionaries) around what exists.
+  /// Builds the minimum drawing around what exists: completeTables (the tables with their
+  /// required records, model and paper space) then completeObjects (the named-objects and
+  /// group dictionaries, the current settings).
   void completeDrawing();
+  void completeTables();
+  void completeObjects();
 };
 
 namespace zcdb {

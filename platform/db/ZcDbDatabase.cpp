@@ -79,6 +79,11 @@ ZcDbObjectId EnsureDictionary(ZcDbDatabaseImpl& d, ZcDbObjectId parent, const wc
 }  // namespace
 
 void ZcDbDatabaseImpl::completeDrawing() {
+  completeTables();
+  completeObjects();
+}
+
+void ZcDbDatabaseImpl::completeTables() {
   MakeTable<ZcDbBlockTable>(*this, blockTable);
   MakeTable<ZcDbLayerTable>(*this, layerTable);
   MakeTable<ZcDbLinetypeTable>(*this, linetypeTable);
@@ -101,6 +106,9 @@ void ZcDbDatabaseImpl::completeDrawing() {
       });
   standardStyle = EnsureRecord<ZcDbTextStyleTableRecord>(*this, textStyleTable, L"Standard");
   EnsureRecord<ZcDbRegAppTableRecord>(*this, regAppTable, L"ACAD");
+}
+
+void ZcDbDatabaseImpl::completeObjects() {
   if (nod.isNull()) nod = adopt(new ZcDbDictionary, ZcDbObjectId());
   groupDict = EnsureDictionary(*this, nod, L"ACAD_GROUP");
   if (clayer.isNull() || !clayer.isValid()) clayer = layer0;

@@ -4,6 +4,7 @@
 
 #include "db/DbInternal.h"
 #include "db/ZcDbDxfFiler.h"
+#include "db/ZcDbSymbolTable.h"
 
 ZCRX_DEFINE_MEMBERS(ZcDbDictionary, ZcDbObject)
 
@@ -176,10 +177,13 @@ Zcad::ErrorStatus ZcDbDictionary::dxfInFields(ZcDbDxfFiler* f) {
       case 350:
       case 360: {
         ZcDbObjectId id = f->toObjectId(p);
-        // entries naming objects this database does not keep are left out
-        if (!key.empty() && !id.isNull()) {
+        ZcDbObject* o = zcdb::ObjectOf(id);
+        // entries naming objects this database does not keep, or objects that belong
+        // elsewhere (entities, tables and their records), are left out
+        if (!key.empty() && o && !o->isKindOf(ZcDbEntity::desc()) && !o->isKindOf(ZcDbSymbolTable::desc()) &&
+            !o->isKindOf(ZcDbSymbolTableRecord::desc()) && id != objectId()) {
           adoptEntry(key, id);
-          if (ZcDbObject* o = zcdb::ObjectOf(id)) o->state().owner = objectId();
+          o->state().owner = objectId();
         }
         key.clear();
         break;

@@ -183,8 +183,16 @@ Zcad::ErrorStatus ZcDbEntity::setLinetypeScale(double scale, bool) {
   return Zcad::eOk;
 }
 
+bool ZcDb::isValidLineWeight(long long v) {
+  static const int kValues[] = {-3, -2, -1, 0, 5, 9, 13, 15, 18, 20, 25, 30, 35, 40,
+                                50, 53, 60, 70, 80, 90, 100, 106, 120, 140, 158, 200, 211};
+  for (int k : kValues)
+    if (k == v) return true;
+  return false;
+}
+
 Zcad::ErrorStatus ZcDbEntity::setLineWeight(ZcDb::LineWeight w, bool) {
-  if (w < ZcDb::kLnWtByLwDefault || w > 211) return Zcad::eInvalidInput;
+  if (!ZcDb::isValidLineWeight(w)) return Zcad::eInvalidInput;
   if (Zcad::ErrorStatus es = assertWrite(); es != Zcad::eOk) return es;
   lineWeight_ = w;
   return Zcad::eOk;
@@ -286,7 +294,9 @@ Zcad::ErrorStatus ZcDbEntity::dxfInFields(ZcDbDxfFiler* f) {
       case 8: {
         std::wstring name = f->toString(p);
         layerId_ = zcdb::RecordByName(db, db->layerTableId(), name);
-        if (layerId_.isNull()) {  // a layer the table lacks is made, as a host does
+        if (layerId_.isNull() && !ZcDbSymbolTableRecord::isValidName(name.c_str())) {
+          layerId_ = db->layerZero();  // a name no layer can have: the entity goes to "0"
+        } else if (layerId_.isNull()) {  // a layer the table lacks is made, as a host does
           auto* r = new ZcDbLayerTableRecord;
           r->setName(name.c_str());
           layerId_ = db->impl().adopt(r, db->layerTableId());
@@ -305,7 +315,11 @@ Zcad::ErrorStatus ZcDbEntity::dxfInFields(ZcDbDxfFiler* f) {
         color_.setRGB(std::uint8_t(rgb >> 16), std::uint8_t(rgb >> 8), std::uint8_t(rgb));
         break;
       }
-      case 370: lineWeight_ = static_cast<ZcDb::LineWeight>(f->toInt(p)); break;
+      case 370: {
+        long long w = f->toInt(p);
+        lineWeight_ = ZcDb::isValidLineWeight(w) ? static_cast<ZcDb::LineWeight>(w) : ZcDb::kLnWtByLayer;
+        break;
+      }
       case 48: linetypeScale_ = f->toDouble(p); break;
       case 60: visibility_ = f->toInt(p) ? ZcDb::kInvisible : ZcDb::kVisible; break;
       default: break;

@@ -271,7 +271,11 @@ Zcad::ErrorStatus ZcDbLayerTableRecord::dxfInFields(ZcDbDxfFiler* f) {
       }
       case 6: linetype_ = zcdb::RecordByName(db, db->linetypeTableId(), f->toString(p)); break;
       case 290: plot_ = f->toInt(p) != 0; break;
-      case 370: lineWeight_ = static_cast<ZcDb::LineWeight>(f->toInt(p)); break;
+      case 370: {
+        long long w = f->toInt(p);
+        lineWeight_ = ZcDb::isValidLineWeight(w) ? static_cast<ZcDb::LineWeight>(w) : ZcDb::kLnWtByLwDefault;
+        break;
+      }
       default: break;
     }
   }

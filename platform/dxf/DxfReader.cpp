@@ -136,6 +136,21 @@ ZcDbObject* MakeTable(std::string_view name) {
 class DxfReader {
 public:
   DxfReader(const std::string& text, ZcDbDatabase& db) : text_(text), db_(db), d_(db.impl()) {}
+  DxfReader(const DxfReader&) = delete;
+  DxfReader& operator=(const DxfReader&) = delete;
+
+  // Objects made but not yet in the database when a read fails are freed here; the rest
+  // leave with the database.
+  ~DxfReader() {
+    auto drop = [](std::vector<Record>& list) {
+      for (Record& r : list)
+        if (r.obj && !r.obj->database()) delete r.obj;
+    };
+    for (auto& list : tableRecords_) drop(list);
+    for (auto& [name, list] : blockEntities_) drop(list);
+    for (auto& list : entityRecords_) drop(list);
+    drop(objectRecords_);
+  }
 
   void run() {
     groups_ = SplitGroups(text_);
@@ -210,7 +225,9 @@ private:
     headerVars_[std::string(var.value)] = values;
   }
 
-  void tables(std::vector<Record>& records) {
+  void tables(std::vector<Record>& given) {
+    tableRecords_.push_back(std::move(given));  // owned here before any object is made
+    std::vector<Record>& records = tableRecords_.back();
     Record* table = nullptr;
     for (Record& r : records) {
       if (r.type == "TABLE") {
@@ -230,14 +247,15 @@ private:
       if (!table) Fail(r.line, L"a table record outside a table");
       if (!table->obj) continue;  // a table the database does not keep
       r.obj = MakeObject(r.type);
-      if (!r.obj || !static_cast<ZcDbSymbolTable*>(table->obj)->accepts(static_cast<ZcDbSymbolTableRecord*>(r.obj))) {
+      auto* rec = dynamic_cast<ZcDbSymbolTableRecord*>(r.obj);
+      if (!rec || !static_cast<ZcDbSymbolTable*>(table->obj)->accepts(rec)) {
         delete r.obj;
+        r.obj = nullptr;
         Fail(r.line, L"a " + Wide(r.type) + L" record in the " + Wide(tableName_[table]) + L" table");
       }
       kept_.push_back(&r);
       recordOf_[&r] = table;
     }
-    tableRecords_.push_back(std::move(records));
   }
 
   void blocks(std::vector<Record>& records) {
@@ -295,11 +313,7 @@ private:
 
   void adopt(Record& r) {
     std::uint64_t h = HandleOf(r);
-    if (h && d_.byHandle.count(h)) {
-      delete r.obj;
-      r.obj = nullptr;
-      Fail(r.line, L"the handle " + ZcDbHandleText(h) + L" is used twice");
-    }
+    if (h && d_.byHandle.count(h)) Fail(r.line, L"the handle " + ZcDbHandleText(h) + L" is used twice");
     if (!h) {
       unhandled_.push_back(&r);
       return;
@@ -316,11 +330,14 @@ private:
   // Complex entities: INSERT + ATTRIB... + SEQEND, POLYLINE + VERTEX... + SEQEND.
   void entityList(std::vector<Record>& records, std::vector<Record*>& out) {
     Record* parent = nullptr;
+    bool skipping = false;  // the vertices of a polyline kind the database does not keep
     for (Record& r : records) {
       if (r.type == "SEQEND") {
         parent = nullptr;
+        skipping = false;
         continue;
       }
+      if (skipping && (r.type == "VERTEX" || r.type == "ATTRIB")) continue;
       if (r.type == "VERTEX" || r.type == "ATTRIB") {
         if (!parent || (r.type == "VERTEX") != (parent->type == "POLYLINE"))
           Fail(r.line, L"a " + Wide(r.type) + L" record without its " +
@@ -335,6 +352,7 @@ private:
         continue;
       }
       parent = nullptr;
+      skipping = false;
       if (r.type == "POLYLINE") {
         int flags = 0;
         for (auto& p : r.pairs)
@@ -343,7 +361,10 @@ private:
             flags = static_cast<int>(f.toInt(p));
             if (f.hasError()) Fail(f.errorLine(), f.error());
           }
-        if (flags & (16 | 64)) continue;  // meshes and face sets are not kept
+        if (flags & (16 | 64)) {  // meshes and face sets are not kept
+          skipping = true;
+          continue;
+        }
         r.obj = flags & 8 ? static_cast<ZcDbObject*>(new ZcDb3dPolyline) : new ZcDb2dPolyline;
         parent = &r;
       } else {
@@ -448,6 +469,7 @@ private:
     for (auto& list : tableRecords_)
       for (Record& r : list)
         if (r.obj && r.type != "TABLE") readRecord(r);
+    d_.completeTables();  // files without tables (or without their required records)
     // block origins, then the entities of each block
     auto* bt = d_.blockTable.isNull() ? nullptr : d_.objectAs<ZcDbSymbolTable>(d_.blockTable);
     if (bt)
@@ -558,7 +580,10 @@ private:
       long long c = f.toInt(*p);
       if (c >= 0 && c <= 256) d_.cecolor.setColorIndex(static_cast<std::uint16_t>(c));
     }
-    if (const ZcDbDxfPair* p = value("$CELWEIGHT", 370)) d_.celweight = static_cast<ZcDb::LineWeight>(f.toInt(*p));
+    if (const ZcDbDxfPair* p = value("$CELWEIGHT", 370)) {
+      long long w = f.toInt(*p);
+      if (ZcDb::isValidLineWeight(w)) d_.celweight = static_cast<ZcDb::LineWeight>(w);
+    }
     if (auto it = headerVars_.find("$INSBASE"); it != headerVars_.end() && !it->second.empty()) {
       std::vector<ZcDbDxfPair>& v = it->second;
       ZcDbDxfFiler g(v, &db_);

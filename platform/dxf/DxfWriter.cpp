@@ -28,7 +28,7 @@ namespace {
 
 class DxfWriter {
 public:
-  explicit DxfWriter(const ZcDbDatabase& db) : db_(db), d_(db.impl()), f_(out_) {
+  explicit DxfWriter(const ZcDbDatabase& db) : d_(db.impl()), f_(out_) {
     out_.reserve(1 << 16);
     next_ = d_.handseed;
   }
@@ -209,7 +209,6 @@ private:
     endsec();
   }
 
-  const ZcDbDatabase& db_;
   const ZcDbDatabaseImpl& d_;
   std::string out_;
   ZcDbDxfFiler f_;

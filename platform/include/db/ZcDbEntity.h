@@ -12,7 +12,15 @@
 namespace ZcDb {
 enum Visibility { kVisible = 0, kInvisible = 1 };
 /// Line weights in hundredths of a millimetre, plus the inherited values.
-enum LineWeight { kLnWtByLayer = -1, kLnWtByBlock = -2, kLnWtByLwDefault = -3, kLnWt000 = 0 };
+enum LineWeight {
+  kLnWtByLwDefault = -3, kLnWtByBlock = -2, kLnWtByLayer = -1,
+  kLnWt000 = 0, kLnWt005 = 5, kLnWt009 = 9, kLnWt013 = 13, kLnWt015 = 15, kLnWt018 = 18,
+  kLnWt020 = 20, kLnWt025 = 25, kLnWt030 = 30, kLnWt035 = 35, kLnWt040 = 40, kLnWt050 = 50,
+  kLnWt053 = 53, kLnWt060 = 60, kLnWt070 = 70, kLnWt080 = 80, kLnWt090 = 90, kLnWt100 = 100,
+  kLnWt106 = 106, kLnWt120 = 120, kLnWt140 = 140, kLnWt158 = 158, kLnWt200 = 200, kLnWt211 = 211
+};
+/// True for the values above.
+bool isValidLineWeight(long long value);
 /// How intersectWith extends its operands.
 enum Intersect { kOnBothOperands = 0, kExtendThis = 1, kExtendArg = 2, kExtendBoth = 3 };
 }  // namespace ZcDb

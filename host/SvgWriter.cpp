@@ -1,0 +1,303 @@
+// SVG rendering of model space. Drawing units become SVG user units; the Y axis is turned
+// over once for the whole picture, and texts are turned back so they read upright.
+#include "host/SvgWriter.h"
+
+#include <cmath>
+#include <cstdio>
+#include <fstream>
+#include <memory>
+#include <sstream>
+
+#include "db/ZcDb2dPolyline.h"
+#include "db/ZcDbArc.h"
+#include "db/ZcDbBlockReference.h"
+#include "db/ZcDbBlockTableRecord.h"
+#include "db/ZcDbDatabase.h"
+#include "db/ZcDbEllipse.h"
+#include "db/ZcDbLeader.h"
+#include "db/ZcDbLine.h"
+#include "db/ZcDbPoint.h"
+#include "db/ZcDbPolyline.h"
+#include "db/ZcDbRegion.h"
+#include "db/ZcDbSpline.h"
+#include "db/ZcDbTable.h"
+#include "db/ZcDbText.h"
+#include "headless/Host.h"
+
+namespace {
+
+constexpr double kPi = 3.141592653589793;
+
+std::string Num(double v) {
+  char buf[32];
+  std::snprintf(buf, sizeof buf, "%.6g", std::fabs(v) < 1e-12 ? 0.0 : v);
+  return buf;
+}
+
+std::string Xml(const std::wstring& text) {
+  std::string out;
+  for (char c : headless::ToUtf8(text)) {
+    if (c == '<') out += "&lt;";
+    else if (c == '>') out += "&gt;";
+    else if (c == '&') out += "&amp;";
+    else if (c == '"') out += "&quot;";
+    else out.push_back(c);
+  }
+  return out;
+}
+
+std::string Rgb(std::uint32_t rgb) {
+  char buf[8];
+  std::snprintf(buf, sizeof buf, "#%06X", rgb & 0xFFFFFF);
+  return buf;
+}
+
+class Renderer {
+public:
+  explicit Renderer(const ZcDbDatabase& db) : db_(db) {}
+
+  std::string run() {
+    ZcDbBlockTableRecord* ms = nullptr;
+    ZcDbExtents all;
+    std::vector<ZcDbObjectId> ids;
+    if (zcdbOpenObject(ms, db_.modelSpaceId(), ZcDb::kForRead) == Zcad::eOk) {
+      for (ZcDbObjectId id : ms->entityIds()) ids.push_back(id);
+      ms->close();
+    }
+    for (ZcDbObjectId id : ids) {
+      ZcDbEntity* e = nullptr;
+      if (zcdbOpenZcDbEntity(e, id, ZcDb::kForRead) != Zcad::eOk) continue;
+      ZcDbExtents box;
+      if (shown(e) && e->getGeomExtents(box) == Zcad::eOk) all.addExt(box);
+      draw(e, 0x000000);
+      e->close();
+    }
+    double x0 = 0, y0 = 0, w = 100, h = 100;
+    if (!all.isEmpty()) {
+      double m = 0.05 * std::max({all.maxPoint().x - all.minPoint().x, all.maxPoint().y - all.minPoint().y, 1.0});
+      x0 = all.minPoint().x - m;
+      y0 = all.minPoint().y - m;
+      w = all.maxPoint().x - all.minPoint().x + 2 * m;
+      h = all.maxPoint().y - all.minPoint().y + 2 * m;
+    }
+    std::ostringstream out;
+    out << "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+        << "<svg xmlns=\"http://www.w3.org/2000/svg\" viewBox=\"" << Num(x0) << ' ' << Num(-(y0 + h)) << ' '
+        << Num(w) << ' ' << Num(h) << "\" width=\"" << Num(std::min(w, 2000.0) * 1) << "\" height=\""
+        << Num(std::min(w, 2000.0) * h / w) << "\">\n"
+        << "<rect x=\"" << Num(x0) << "\" y=\"" << Num(-(y0 + h)) << "\" width=\"" << Num(w) << "\" height=\""
+        << Num(h) << "\" fill=\"white\"/>\n"
+        << "<g transform=\"scale(1,-1)\" fill=\"none\" stroke-width=\"" << Num(w / 1000) << "\">\n"
+        << body_.str() << "</g>\n</svg>\n";
+    return out.str();
+  }
+
+private:
+  // Layers that are off or frozen hide their entities.
+  bool shown(const ZcDbEntity* e) const {
+    if (e->visibility() == ZcDb::kInvisible) return false;
+    ZcDbLayerTableRecord* layer = nullptr;
+    if (zcdbOpenObject(layer, e->layerId(), ZcDb::kForRead) != Zcad::eOk) return true;
+    bool on = !layer->isOff() && !layer->isFrozen();
+    layer->close();
+    return on;
+  }
+
+  // The colour of an entity: its own, its layer's (ByLayer), or the reference's (ByBlock).
+  std::uint32_t colour(const ZcDbEntity* e, std::uint32_t byBlock) const {
+    ZcCmColor c = e->color();
+    if (c.isByBlock()) return byBlock;
+    if (!c.isByLayer()) return c.colorIndex() == 7 ? 0x000000 : c.rgb();
+    ZcDbLayerTableRecord* layer = nullptr;
+    std::uint32_t rgb = 0;
+    if (zcdbOpenObject(layer, e->layerId(), ZcDb::kForRead) == Zcad::eOk) {
+      rgb = layer->color().colorIndex() == 7 ? 0x000000 : layer->color().rgb();
+      layer->close();
+    }
+    return rgb;
+  }
+
+  void path(const std::string& d, std::uint32_t rgb) {
+    body_ << "<path d=\"" << d << "\" stroke=\"" << Rgb(rgb) << "\"/>\n";
+  }
+
+  static std::string At(const ZcGePoint3d& p) { return Num(p.x) + "," + Num(p.y); }
+
+  // A bulge segment from a to b as an SVG arc or line command.
+  static std::string Segment(const ZcGePoint3d& a, const ZcGePoint3d& b, double bulge) {
+    if (std::fabs(bulge) < 1e-12) return " L" + At(b);
+    double theta = 4 * std::atan(bulge), chord = std::hypot(b.x - a.x, b.y - a.y);
+    double r = chord / (2 * std::sin(std::fabs(theta) / 2));
+    // y is turned over in the picture, so a counter-clockwise arc sweeps with flag 1 here
+    return " A" + Num(r) + "," + Num(r) + " 0 " + (std::fabs(theta) > kPi ? "1" : "0") + " " +
+           (theta > 0 ? "1" : "0") + " " + At(b);
+  }
+
+  static std::string Chain(const std::vector<std::pair<ZcGePoint3d, double>>& v, bool closed) {
+    if (v.empty()) return "";
+    std::string d = "M" + At(v[0].first);
+    for (std::size_t i = 0; i + 1 < v.size(); ++i) d += Segment(v[i].first, v[i + 1].first, v[i].second);
+    if (closed && v.size() > 1) d += Segment(v.back().first, v[0].first, v.back().second) + " Z";
+    return d;
+  }
+
+  // A point of a NURBS curve by de Boor's algorithm (display only).
+  static ZcGePoint3d DeBoor(int p, const ZcGePoint3dArray& cps, const ZcGeDoubleArray& knots,
+                            const ZcGeDoubleArray& weights, double t) {
+    int n = cps.length();
+    int k = p;
+    while (k < n - 1 && knots[k + 1] <= t) ++k;
+    std::vector<double> x(p + 1), y(p + 1), z(p + 1), w(p + 1);
+    for (int j = 0; j <= p; ++j) {
+      int i = k - p + j;
+      double wi = weights.isEmpty() ? 1.0 : weights[i];
+      x[j] = cps[i].x * wi, y[j] = cps[i].y * wi, z[j] = cps[i].z * wi, w[j] = wi;
+    }
+    for (int r = 1; r <= p; ++r)
+      for (int j = p; j >= r; --j) {
+        int i = k - p + j;
+        double den = knots[i + p - r + 1] - knots[i];
+        double a = den > 0 ? (t - knots[i]) / den : 0.0;
+        x[j] = (1 - a) * x[j - 1] + a * x[j];
+        y[j] = (1 - a) * y[j - 1] + a * y[j];
+        z[j] = (1 - a) * z[j - 1] + a * z[j];
+        w[j] = (1 - a) * w[j - 1] + a * w[j];
+      }
+    return ZcGePoint3d(x[p] / w[p], y[p] / w[p], z[p] / w[p]);
+  }
+
+  void text(const ZcGePoint3d& at, double height, double rotation, const std::wstring& s, std::uint32_t rgb,
+            const char* anchor = "start") {
+    if (s.empty()) return;
+    body_ << "<text transform=\"translate(" << Num(at.x) << ',' << Num(at.y) << ") scale(1,-1) rotate("
+          << Num(-rotation * 180 / kPi) << ")\" font-size=\"" << Num(height) << "\" font-family=\"sans-serif\""
+          << " text-anchor=\"" << anchor << "\" fill=\"" << Rgb(rgb) << "\" stroke=\"none\">" << Xml(s) << "</text>\n";
+  }
+
+  void draw(const ZcDbEntity* e, std::uint32_t byBlock, int depth = 0) {
+    if (!shown(e) || depth > 16) return;
+    std::uint32_t rgb = colour(e, byBlock);
+    if (auto* l = dynamic_cast<const ZcDbLine*>(e)) {
+      path("M" + At(l->startPoint()) + " L" + At(l->endPoint()), rgb);
+    } else if (auto* c = dynamic_cast<const ZcDbCircle*>(e)) {
+      body_ << "<circle cx=\"" << Num(c->center().x) << "\" cy=\"" << Num(c->center().y) << "\" r=\""
+            << Num(c->radius()) << "\" stroke=\"" << Rgb(rgb) << "\"/>\n";
+    } else if (auto* a = dynamic_cast<const ZcDbArc*>(e)) {
+      ZcGePoint3d s, t;
+      a->getStartPoint(s);
+      a->getEndPoint(t);
+      path("M" + At(s) + " A" + Num(a->radius()) + "," + Num(a->radius()) + " 0 " + (a->sweep() > kPi ? "1" : "0") +
+               " 1 " + At(t),
+           rgb);
+    } else if (auto* el = dynamic_cast<const ZcDbEllipse*>(e)) {
+      double end;
+      el->getEndParam(end);
+      std::string d;
+      for (int i = 0; i <= 72; ++i) {
+        ZcGePoint3d p;
+        el->getPointAtParam(end * i / 72, p);
+        d += (i ? " L" : "M") + At(p);
+      }
+      path(d, rgb);
+    } else if (auto* pl = dynamic_cast<const ZcDbPolyline*>(e)) {
+      std::vector<std::pair<ZcGePoint3d, double>> v;
+      for (unsigned i = 0; i < pl->numVerts(); ++i) {
+        ZcGePoint3d p;
+        double b = 0;
+        pl->getPointAt(i, p);
+        pl->getBulgeAt(i, b);
+        v.emplace_back(p, b);
+      }
+      path(Chain(v, pl->isClosed()), rgb);
+    } else if (auto* hp = dynamic_cast<const ZcDbVertexPolyline*>(e)) {
+      std::vector<std::pair<ZcGePoint3d, double>> v;
+      for (unsigned i = 0; i < hp->numVerts(); ++i) v.emplace_back(hp->vertexAt(i).p, hp->vertexAt(i).bulge);
+      path(Chain(v, hp->isClosed()), rgb);
+    } else if (auto* sp = dynamic_cast<const ZcDbSpline*>(e)) {
+      int p;
+      bool rational, closed, periodic;
+      ZcGePoint3dArray cps;
+      ZcGeDoubleArray knots, weights;
+      sp->getNurbsData(p, rational, closed, periodic, cps, knots, weights);
+      std::string d;
+      if (cps.length() > p && knots.length() == cps.length() + p + 1) {
+        double t0 = knots[p], t1 = knots[cps.length()];
+        for (int i = 0; i <= 200; ++i) d += (i ? " L" : "M") + At(DeBoor(p, cps, knots, weights, t0 + (t1 - t0) * i / 200));
+      } else {
+        ZcGePoint3dArray fit;
+        int deg;
+        double tol;
+        ZcGeVector3d st, et;
+        if (sp->getFitData(fit, deg, tol, st, et) == Zcad::eOk)
+          for (int i = 0; i < fit.length(); ++i) d += (i ? " L" : "M") + At(fit[i]);
+      }
+      if (!d.empty()) path(d, rgb);
+    } else if (auto* ld = dynamic_cast<const ZcDbLeader*>(e)) {
+      std::string d;
+      for (int i = 0; i < ld->numVertices(); ++i) d += (i ? " L" : "M") + At(ld->vertexAt(i));
+      path(d, rgb);
+    } else if (auto* rg = dynamic_cast<const ZcDbRegion*>(e)) {
+      for (const auto& loop : rg->loops()) {
+        std::vector<std::pair<ZcGePoint3d, double>> v;
+        for (const auto& lv : loop) v.emplace_back(ZcGePoint3d(lv.p.x, lv.p.y, rg->elevation()), lv.bulge);
+        path(Chain(v, true), rgb);
+      }
+    } else if (auto* pt = dynamic_cast<const ZcDbPoint*>(e)) {
+      body_ << "<circle cx=\"" << Num(pt->position().x) << "\" cy=\"" << Num(pt->position().y)
+            << "\" r=\"0.5\" fill=\"" << Rgb(rgb) << "\" stroke=\"none\"/>\n";
+    } else if (auto* at = dynamic_cast<const ZcDbAttribute*>(e)) {
+      if (!at->isInvisible()) text(at->position(), at->height(), at->rotation(), at->textString(), rgb);
+    } else if (auto* tx = dynamic_cast<const ZcDbText*>(e)) {
+      if (!dynamic_cast<const ZcDbAttributeDefinition*>(e)) text(tx->position(), tx->height(), tx->rotation(), tx->textString(), rgb);
+    } else if (auto* mt = dynamic_cast<const ZcDbMText*>(e)) {
+      ZcDbExtents box;
+      mt->getGeomExtents(box);
+      std::wstring all = mt->text();
+      double y = box.maxPoint().y - mt->textHeight();
+      std::size_t start = 0;
+      while (start <= all.size()) {
+        std::size_t nl = all.find(L'\n', start);
+        std::wstring line = all.substr(start, nl == std::wstring::npos ? std::wstring::npos : nl - start);
+        text(ZcGePoint3d(box.minPoint().x, y, 0), mt->textHeight(), 0, line, rgb);
+        y -= mt->textHeight() * 5.0 / 3.0;
+        if (nl == std::wstring::npos) break;
+        start = nl + 1;
+      }
+    } else if (auto* tb = dynamic_cast<const ZcDbTable*>(e)) {
+      ZcGePoint3d p = tb->position();
+      double y = p.y;
+      for (unsigned r = 0; r < tb->numRows(); ++r) {
+        double x = p.x;
+        for (unsigned c = 0; c < tb->numColumns(); ++c) {
+          double w = tb->columnWidth(c), h = tb->rowHeight(r);
+          path("M" + Num(x) + "," + Num(y) + " h" + Num(w) + " v" + Num(-h) + " h" + Num(-w) + " Z", rgb);
+          text(ZcGePoint3d(x + 0.5, y - h + 0.5, 0), std::min(tb->textHeight(r, c), h), 0, tb->textString(r, c), rgb);
+          x += w;
+        }
+        y -= tb->rowHeight(r);
+      }
+    } else if (auto* ref = dynamic_cast<const ZcDbBlockReference*>(e)) {
+      for (auto& part : ref->transformedContents()) draw(part.get(), rgb, depth + 1);
+      for (ZcDbObjectId id : ref->attributeIds()) {
+        ZcDbEntity* a = nullptr;
+        if (zcdbOpenZcDbEntity(a, id, ZcDb::kForRead) != Zcad::eOk) continue;
+        draw(a, rgb, depth + 1);
+        a->close();
+      }
+    }
+  }
+
+  const ZcDbDatabase& db_;
+  std::ostringstream body_;
+};
+
+}  // namespace
+
+std::string RenderSvg(const ZcDbDatabase& db) { return Renderer(db).run(); }
+
+bool WriteSvg(const ZcDbDatabase& db, const std::string& path) {
+  std::ofstream out(path, std::ios::binary | std::ios::trunc);
+  if (!out) return false;
+  out << RenderSvg(db);
+  return static_cast<bool>(out);
+}
