@@ -22,6 +22,7 @@
 #include "db/ZcDbSpline.h"
 #include "db/ZcDbTable.h"
 #include "db/ZcDbText.h"
+#include "ge/ZcGeCurve3d.h"
 #include "headless/Host.h"
 
 namespace {
@@ -141,31 +142,6 @@ private:
     return d;
   }
 
-  // A point of a NURBS curve by de Boor's algorithm (display only).
-  static ZcGePoint3d DeBoor(int p, const ZcGePoint3dArray& cps, const ZcGeDoubleArray& knots,
-                            const ZcGeDoubleArray& weights, double t) {
-    int n = cps.length();
-    int k = p;
-    while (k < n - 1 && knots[k + 1] <= t) ++k;
-    std::vector<double> x(p + 1), y(p + 1), z(p + 1), w(p + 1);
-    for (int j = 0; j <= p; ++j) {
-      int i = k - p + j;
-      double wi = weights.isEmpty() ? 1.0 : weights[i];
-      x[j] = cps[i].x * wi, y[j] = cps[i].y * wi, z[j] = cps[i].z * wi, w[j] = wi;
-    }
-    for (int r = 1; r <= p; ++r)
-      for (int j = p; j >= r; --j) {
-        int i = k - p + j;
-        double den = knots[i + p - r + 1] - knots[i];
-        double a = den > 0 ? (t - knots[i]) / den : 0.0;
-        x[j] = (1 - a) * x[j - 1] + a * x[j];
-        y[j] = (1 - a) * y[j - 1] + a * y[j];
-        z[j] = (1 - a) * z[j - 1] + a * z[j];
-        w[j] = (1 - a) * w[j - 1] + a * w[j];
-      }
-    return ZcGePoint3d(x[p] / w[p], y[p] / w[p], z[p] / w[p]);
-  }
-
   void text(const ZcGePoint3d& at, double height, double rotation, const std::wstring& s, std::uint32_t rgb,
             const char* anchor = "start") {
     if (s.empty()) return;
@@ -214,24 +190,11 @@ private:
       for (unsigned i = 0; i < hp->numVerts(); ++i) v.emplace_back(hp->vertexAt(i).p, hp->vertexAt(i).bulge);
       path(Chain(v, hp->isClosed()), rgb);
     } else if (auto* sp = dynamic_cast<const ZcDbSpline*>(e)) {
-      int p;
-      bool rational, closed, periodic;
-      ZcGePoint3dArray cps;
-      ZcGeDoubleArray knots, weights;
-      sp->getNurbsData(p, rational, closed, periodic, cps, knots, weights);
-      std::string d;
-      if (cps.length() > p && knots.length() == cps.length() + p + 1) {
-        double t0 = knots[p], t1 = knots[cps.length()];
-        for (int i = 0; i <= 200; ++i) d += (i ? " L" : "M") + At(DeBoor(p, cps, knots, weights, t0 + (t1 - t0) * i / 200));
-      } else {
-        ZcGePoint3dArray fit;
-        int deg;
-        double tol;
-        ZcGeVector3d st, et;
-        if (sp->getFitData(fit, deg, tol, st, et) == Zcad::eOk)
-          for (int i = 0; i < fit.length(); ++i) d += (i ? " L" : "M") + At(fit[i]);
+      if (std::unique_ptr<ZcGeCurve3d> g = sp->toGeCurve()) {
+        std::string d;
+        for (int i = 0; i <= 200; ++i) d += (i ? " L" : "M") + At(g->evalPoint(g->endParam() * i / 200));
+        path(d, rgb);
       }
-      if (!d.empty()) path(d, rgb);
     } else if (auto* ld = dynamic_cast<const ZcDbLeader*>(e)) {
       std::string d;
       for (int i = 0; i < ld->numVertices(); ++i) d += (i ? " L" : "M") + At(ld->vertexAt(i));

@@ -3,6 +3,7 @@
 #include "db/ZcDb2dPolyline.h"
 
 #include "db/CurveMath.h"
+#include "ge/ZcGeBulgePolyline3d.h"
 #include "db/ZcDbDxfFiler.h"
 
 ZCRX_DEFINE_MEMBERS(ZcDbVertexPolyline, ZcDbCurve)
@@ -40,27 +41,6 @@ Zcad::ErrorStatus ZcDbVertexPolyline::setClosed(bool closed) {
   return Zcad::eOk;
 }
 
-Zcad::ErrorStatus ZcDbVertexPolyline::getStartParam(double& p) const {
-  if (verts_.empty()) return Zcad::eDegenerateGeometry;
-  p = 0;
-  return Zcad::eOk;
-}
-Zcad::ErrorStatus ZcDbVertexPolyline::getEndParam(double& p) const {
-  if (verts_.empty()) return Zcad::eDegenerateGeometry;
-  p = closed_ ? numVerts() : numVerts() - 1.0;
-  return Zcad::eOk;
-}
-Zcad::ErrorStatus ZcDbVertexPolyline::getStartPoint(ZcGePoint3d& p) const {
-  if (verts_.empty()) return Zcad::eDegenerateGeometry;
-  p = verts_.front().p;
-  return Zcad::eOk;
-}
-Zcad::ErrorStatus ZcDbVertexPolyline::getEndPoint(ZcGePoint3d& p) const {
-  if (verts_.empty()) return Zcad::eDegenerateGeometry;
-  p = closed_ ? verts_.front().p : verts_.back().p;
-  return Zcad::eOk;
-}
-
 Zcad::ErrorStatus ZcDbVertexPolyline::transformBy(const ZcGeMatrix3d& m) {
   if (Zcad::ErrorStatus es = assertWrite(); es != Zcad::eOk) return es;
   bool mirrored = m.det() < 0;
@@ -68,15 +48,6 @@ Zcad::ErrorStatus ZcDbVertexPolyline::transformBy(const ZcGeMatrix3d& m) {
     v.p.transformBy(m);
     if (mirrored) v.bulge = -v.bulge;
   }
-  return Zcad::eOk;
-}
-
-Zcad::ErrorStatus ZcDbVertexPolyline::getGeomExtents(ZcDbExtents& ext) const {
-  if (verts_.empty()) return Zcad::eInvalidExtents;
-  std::vector<std::pair<ZcGePoint3d, double>> pts;
-  for (const Vertex& v : verts_) pts.emplace_back(v.p, v.bulge);
-  ext = ZcDbExtents();
-  zcdb::AddBulgeChainExtents(ext, pts, closed_);
   return Zcad::eOk;
 }
 
@@ -160,4 +131,31 @@ Zcad::ErrorStatus ZcDbVertexPolyline::dxfInVertex(ZcDbDxfFiler* f) {
   }
   verts_.push_back(v);
   return f->hasError() ? Zcad::eBadDxfFile : Zcad::eOk;
+}
+
+// --- The kernel's curve ------------------------------------------------------------------------
+
+std::unique_ptr<ZcGeCurve3d> ZcDbVertexPolyline::toGeCurve() const {
+  if (verts_.empty()) return nullptr;
+  if (is3d_) {
+    std::vector<ZcGePoint3d> pts;
+    for (const Vertex& v : verts_) pts.push_back(v.p);
+    return std::make_unique<ZcGeBulgePolyline3d>(pts, closed_);
+  }
+  std::vector<ZcGePoint2d> pts;
+  std::vector<double> bulges;
+  for (const Vertex& v : verts_) pts.emplace_back(v.p.x, v.p.y), bulges.push_back(v.bulge);
+  return std::make_unique<ZcGeBulgePolyline3d>(pts, bulges, closed_, verts_.front().p.z);
+}
+
+Zcad::ErrorStatus ZcDbVertexPolyline::setFromGeCurve(const ZcGeCurve3d& curve) {
+  if (curve.kind() != ZcGeCurve3d::kBulgePolyline) return Zcad::eNotThatKindOfClass;
+  auto& pl = static_cast<const ZcGeBulgePolyline3d&>(curve);
+  if (pl.is3d() != is3d_) return Zcad::eNotThatKindOfClass;
+  if (Zcad::ErrorStatus es = assertWrite(); es != Zcad::eOk) return es;
+  std::vector<Vertex> verts;
+  for (unsigned i = 0; i < pl.numVerts(); ++i) verts.push_back({pl.vertexAt(i), pl.bulgeAt(i), 0.0, 0.0});
+  verts_ = std::move(verts);
+  closed_ = pl.closedFlag();
+  return Zcad::eOk;
 }

@@ -6,6 +6,7 @@
 #include <cmath>
 
 #include "db/CurveMath.h"
+#include "ge/ZcGeCircArc3d.h"
 #include "db/ZcDbDxfFiler.h"
 
 ZCRX_DEFINE_MEMBERS(ZcDbCircle, ZcDbCurve)
@@ -14,9 +15,6 @@ ZCRX_DEFINE_MEMBERS(ZcDbArc, ZcDbCurve)
 namespace {
 constexpr double kTwoPi = 6.283185307179586;
 
-ZcGePoint3d OnCircle(const ZcGePoint3d& c, double r, double a) {
-  return ZcGePoint3d(c.x + r * std::cos(a), c.y + r * std::sin(a), c.z);
-}
 }  // namespace
 
 // --- Circle --------------------------------------------------------------------------------
@@ -44,43 +42,6 @@ ZC_CIRCULAR_SETTERS(ZcDbCircle)
 ZC_CIRCULAR_SETTERS(ZcDbArc)
 #undef ZC_CIRCULAR_SETTERS
 
-Zcad::ErrorStatus ZcDbCircle::getStartParam(double& p) const { p = 0; return Zcad::eOk; }
-Zcad::ErrorStatus ZcDbCircle::getEndParam(double& p) const { p = kTwoPi; return Zcad::eOk; }
-Zcad::ErrorStatus ZcDbCircle::getStartPoint(ZcGePoint3d& p) const { p = OnCircle(center_, radius_, 0); return Zcad::eOk; }
-Zcad::ErrorStatus ZcDbCircle::getEndPoint(ZcGePoint3d& p) const { return getStartPoint(p); }
-Zcad::ErrorStatus ZcDbCircle::getPointAtParam(double param, ZcGePoint3d& p) const {
-  p = OnCircle(center_, radius_, param);
-  return Zcad::eOk;
-}
-Zcad::ErrorStatus ZcDbCircle::getParamAtPoint(const ZcGePoint3d& p, double& param) const {
-  if (std::fabs(std::hypot(p.x - center_.x, p.y - center_.y) - radius_) > 1e-6) return Zcad::eInvalidInput;
-  param = zcdb::NormalizeAngle(std::atan2(p.y - center_.y, p.x - center_.x));
-  return Zcad::eOk;
-}
-Zcad::ErrorStatus ZcDbCircle::getDistAtParam(double param, double& d) const {
-  if (param < -1e-9 || param > kTwoPi + 1e-9) return Zcad::eInvalidInput;
-  d = param * radius_;
-  return Zcad::eOk;
-}
-Zcad::ErrorStatus ZcDbCircle::getParamAtDist(double d, double& param) const {
-  if (d < -1e-9 || d > kTwoPi * radius_ + 1e-9 || radius_ <= 0) return Zcad::eInvalidInput;
-  param = d / radius_;
-  return Zcad::eOk;
-}
-Zcad::ErrorStatus ZcDbCircle::getFirstDeriv(double param, ZcGeVector3d& d) const {
-  d = ZcGeVector3d(-std::sin(param), std::cos(param), 0) * radius_;
-  return Zcad::eOk;
-}
-Zcad::ErrorStatus ZcDbCircle::getClosestPointTo(const ZcGePoint3d& given, ZcGePoint3d& closest, bool) const {
-  double a = std::atan2(given.y - center_.y, given.x - center_.x);
-  closest = OnCircle(center_, radius_, a);
-  return Zcad::eOk;
-}
-Zcad::ErrorStatus ZcDbCircle::getArea(double& area) const {
-  area = kTwoPi / 2 * radius_ * radius_;
-  return Zcad::eOk;
-}
-
 Zcad::ErrorStatus ZcDbCircle::transformBy(const ZcGeMatrix3d& m) {
   if (Zcad::ErrorStatus es = assertWrite(); es != Zcad::eOk) return es;
   double s;
@@ -88,12 +49,6 @@ Zcad::ErrorStatus ZcDbCircle::transformBy(const ZcGeMatrix3d& m) {
   if (!zcdb::PlaneScale(m, s, mirrored)) return Zcad::eCannotScaleNonUniformly;
   center_.transformBy(m);
   radius_ *= s;
-  return Zcad::eOk;
-}
-
-Zcad::ErrorStatus ZcDbCircle::getGeomExtents(ZcDbExtents& ext) const {
-  ZcGeVector3d r(radius_, radius_, 0);
-  ext = ZcDbExtents(center_ - r, center_ + r);
   return Zcad::eOk;
 }
 
@@ -157,41 +112,6 @@ double ZcDbArc::sweep() const {
   return s == 0 ? kTwoPi : s;
 }
 
-Zcad::ErrorStatus ZcDbArc::getStartParam(double& p) const { p = 0; return Zcad::eOk; }
-Zcad::ErrorStatus ZcDbArc::getEndParam(double& p) const { p = sweep(); return Zcad::eOk; }
-Zcad::ErrorStatus ZcDbArc::getStartPoint(ZcGePoint3d& p) const { p = OnCircle(center_, radius_, startAngle_); return Zcad::eOk; }
-Zcad::ErrorStatus ZcDbArc::getEndPoint(ZcGePoint3d& p) const { p = OnCircle(center_, radius_, endAngle_); return Zcad::eOk; }
-Zcad::ErrorStatus ZcDbArc::getPointAtParam(double param, ZcGePoint3d& p) const {
-  if (param < -1e-9 || param > sweep() + 1e-9) return Zcad::eInvalidInput;
-  p = OnCircle(center_, radius_, startAngle_ + param);
-  return Zcad::eOk;
-}
-Zcad::ErrorStatus ZcDbArc::getParamAtPoint(const ZcGePoint3d& p, double& param) const {
-  if (std::fabs(std::hypot(p.x - center_.x, p.y - center_.y) - radius_) > 1e-6) return Zcad::eInvalidInput;
-  double a = zcdb::NormalizeAngle(std::atan2(p.y - center_.y, p.x - center_.x) - startAngle_);
-  if (a > sweep() + 1e-9) {
-    if (a > kTwoPi - 1e-9) a = 0;
-    else return Zcad::eInvalidInput;
-  }
-  param = a;
-  return Zcad::eOk;
-}
-Zcad::ErrorStatus ZcDbArc::getDistAtParam(double param, double& d) const {
-  if (param < -1e-9 || param > sweep() + 1e-9) return Zcad::eInvalidInput;
-  d = param * radius_;
-  return Zcad::eOk;
-}
-Zcad::ErrorStatus ZcDbArc::getParamAtDist(double d, double& param) const {
-  if (radius_ <= 0 || d < -1e-9 || d > sweep() * radius_ + 1e-9) return Zcad::eInvalidInput;
-  param = d / radius_;
-  return Zcad::eOk;
-}
-Zcad::ErrorStatus ZcDbArc::getFirstDeriv(double param, ZcGeVector3d& d) const {
-  double a = startAngle_ + param;
-  d = ZcGeVector3d(-std::sin(a), std::cos(a), 0) * radius_;
-  return Zcad::eOk;
-}
-
 Zcad::ErrorStatus ZcDbArc::transformBy(const ZcGeMatrix3d& m) {
   if (Zcad::ErrorStatus es = assertWrite(); es != Zcad::eOk) return es;
   double s;
@@ -207,12 +127,6 @@ Zcad::ErrorStatus ZcDbArc::transformBy(const ZcGeMatrix3d& m) {
   if (mirrored) std::swap(a, b);
   startAngle_ = zcdb::NormalizeAngle(std::atan2(a.y - center_.y, a.x - center_.x));
   endAngle_ = zcdb::NormalizeAngle(std::atan2(b.y - center_.y, b.x - center_.x));
-  return Zcad::eOk;
-}
-
-Zcad::ErrorStatus ZcDbArc::getGeomExtents(ZcDbExtents& ext) const {
-  ext = ZcDbExtents();
-  zcdb::AddArcExtents(ext, center_, radius_, startAngle_, sweep());
   return Zcad::eOk;
 }
 
@@ -268,4 +182,40 @@ Zcad::ErrorStatus ZcDbArc::dxfInFields(ZcDbDxfFiler* f) {
     endAngle_ = zcdb::NormalizeAngle(kTwoPi / 2 - a);
   }
   return f->hasError() ? Zcad::eBadDxfFile : Zcad::eOk;
+}
+
+// --- The kernel's curve ------------------------------------------------------------------------
+
+std::unique_ptr<ZcGeCurve3d> ZcDbCircle::toGeCurve() const {
+  if (!(radius_ > 0)) return nullptr;
+  return std::make_unique<ZcGeCircArc3d>(center_, normal_, radius_);
+}
+
+Zcad::ErrorStatus ZcDbCircle::setFromGeCurve(const ZcGeCurve3d& curve) {
+  if (curve.kind() != ZcGeCurve3d::kCircArc) return Zcad::eNotThatKindOfClass;
+  auto& arc = static_cast<const ZcGeCircArc3d&>(curve);
+  if (!arc.isFullCircle()) return Zcad::eNotThatKindOfClass;
+  if (Zcad::ErrorStatus es = assertWrite(); es != Zcad::eOk) return es;
+  center_ = arc.center();
+  radius_ = arc.radius();
+  normal_ = arc.normal();
+  return Zcad::eOk;
+}
+
+std::unique_ptr<ZcGeCurve3d> ZcDbArc::toGeCurve() const {
+  if (!(radius_ > 0)) return nullptr;
+  return std::make_unique<ZcGeCircArc3d>(center_, normal_, ZcGeVector3d::kXAxis, radius_, startAngle_,
+                                         startAngle_ + sweep());
+}
+
+Zcad::ErrorStatus ZcDbArc::setFromGeCurve(const ZcGeCurve3d& curve) {
+  if (curve.kind() != ZcGeCurve3d::kCircArc) return Zcad::eNotThatKindOfClass;
+  if (Zcad::ErrorStatus es = assertWrite(); es != Zcad::eOk) return es;
+  auto& arc = static_cast<const ZcGeCircArc3d&>(curve);
+  center_ = arc.center();
+  radius_ = arc.radius();
+  normal_ = arc.normal();
+  startAngle_ = zcdb::NormalizeAngle(arc.startAngle());
+  endAngle_ = zcdb::NormalizeAngle(arc.startAngle() + arc.sweep());
+  return Zcad::eOk;
 }

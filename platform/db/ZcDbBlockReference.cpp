@@ -257,6 +257,7 @@ Zcad::ErrorStatus ZcDbBlockReference::dxfInFields(ZcDbDxfFiler* f) {
       default: break;
     }
   }
+  if (block_.isNull()) f->setError(0, L"a block reference without a block name");
   if (scale_.sx == 0 || scale_.sy == 0 || scale_.sz == 0) f->setError(0, L"a block reference with a zero scale");
   return f->hasError() ? Zcad::eBadDxfFile : Zcad::eOk;
 }

@@ -3,6 +3,7 @@
 
 #include <cmath>
 
+#include "ge/ZcGeEllipArc3d.h"
 #include "db/ZcDbDxfFiler.h"
 
 ZCRX_DEFINE_MEMBERS(ZcDbEllipse, ZcDbCurve)
@@ -33,26 +34,6 @@ Zcad::ErrorStatus ZcDbEllipse::set(const ZcGePoint3d& c, const ZcGeVector3d& n,
 
 ZcGeVector3d ZcDbEllipse::minorAxis() const { return normal_.crossProduct(majorAxis_) * ratio_; }
 
-bool ZcDbEllipse::isClosed() const { return std::fabs(endParam_ - startParam_ - kTwoPi) < 1e-12; }
-
-Zcad::ErrorStatus ZcDbEllipse::getStartParam(double& p) const { p = 0; return Zcad::eOk; }
-Zcad::ErrorStatus ZcDbEllipse::getEndParam(double& p) const {
-  p = endParam_ - startParam_;
-  if (p <= 0) p += kTwoPi;
-  return Zcad::eOk;
-}
-Zcad::ErrorStatus ZcDbEllipse::getPointAtParam(double param, ZcGePoint3d& p) const {
-  double a = startParam_ + param;
-  p = center_ + majorAxis_ * std::cos(a) + minorAxis() * std::sin(a);
-  return Zcad::eOk;
-}
-Zcad::ErrorStatus ZcDbEllipse::getStartPoint(ZcGePoint3d& p) const { return getPointAtParam(0, p); }
-Zcad::ErrorStatus ZcDbEllipse::getEndPoint(ZcGePoint3d& p) const {
-  double e;
-  getEndParam(e);
-  return getPointAtParam(e, p);
-}
-
 Zcad::ErrorStatus ZcDbEllipse::transformBy(const ZcGeMatrix3d& m) {
   if (Zcad::ErrorStatus es = assertWrite(); es != Zcad::eOk) return es;
   ZcGeVector3d major = majorAxis_, minor = minorAxis();
@@ -77,30 +58,6 @@ Zcad::ErrorStatus ZcDbEllipse::transformBy(const ZcGeMatrix3d& m) {
     ratio_ = 1 / ratio_;
     startParam_ -= turn;
     endParam_ -= turn;
-  }
-  return Zcad::eOk;
-}
-
-Zcad::ErrorStatus ZcDbEllipse::getGeomExtents(ZcDbExtents& ext) const {
-  // Each coordinate c + A cos t + B sin t is extreme where tan t = B / A.
-  ext = ZcDbExtents();
-  double e;
-  getEndParam(e);
-  ZcGePoint3d p;
-  getStartPoint(p);
-  ext.addPoint(p);
-  getEndPoint(p);
-  ext.addPoint(p);
-  ZcGeVector3d a = majorAxis_, b = minorAxis();
-  for (int k = 0; k < 3; ++k) {
-    double t0 = std::atan2(b[k], a[k]);
-    for (double t : {t0, t0 + kTwoPi / 2}) {
-      double rel = std::fmod(t - startParam_ + 2 * kTwoPi, kTwoPi);
-      if (rel <= e) {
-        getPointAtParam(rel, p);
-        ext.addPoint(p);
-      }
-    }
   }
   return Zcad::eOk;
 }
@@ -148,4 +105,25 @@ Zcad::ErrorStatus ZcDbEllipse::dxfInFields(ZcDbDxfFiler* f) {
   if (!(ratio_ > 0 && ratio_ <= 1) || majorAxis_.isZeroLength() || normal_.isZeroLength())
     f->setError(0, L"an ellipse with a zero axis or a ratio outside (0, 1]");
   return f->hasError() ? Zcad::eBadDxfFile : Zcad::eOk;
+}
+
+// --- The kernel's curve ------------------------------------------------------------------------
+
+std::unique_ptr<ZcGeCurve3d> ZcDbEllipse::toGeCurve() const {
+  auto e = std::make_unique<ZcGeEllipArc3d>();
+  if (e->set(center_, normal_, majorAxis_, ratio_, startParam_, endParam_) != Zcad::eOk) return nullptr;
+  return e;
+}
+
+Zcad::ErrorStatus ZcDbEllipse::setFromGeCurve(const ZcGeCurve3d& curve) {
+  if (curve.kind() != ZcGeCurve3d::kEllipArc) return Zcad::eNotThatKindOfClass;
+  if (Zcad::ErrorStatus es = assertWrite(); es != Zcad::eOk) return es;
+  auto& e = static_cast<const ZcGeEllipArc3d&>(curve);
+  center_ = e.center();
+  normal_ = e.normal();
+  majorAxis_ = e.majorAxis();
+  ratio_ = e.radiusRatio();
+  startParam_ = e.startAngle();
+  endParam_ = e.startAngle() + e.sweep();
+  return Zcad::eOk;
 }

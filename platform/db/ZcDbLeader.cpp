@@ -2,6 +2,7 @@
 #include "db/ZcDbLeader.h"
 
 #include "db/DbInternal.h"
+#include "ge/ZcGeBulgePolyline3d.h"
 #include "db/ZcDbDxfFiler.h"
 
 ZCRX_DEFINE_MEMBERS(ZcDbLeader, ZcDbCurve)
@@ -33,47 +34,9 @@ Zcad::ErrorStatus ZcDbLeader::setDimasz(double s) {
   return Zcad::eOk;
 }
 
-Zcad::ErrorStatus ZcDbLeader::getStartParam(double& p) const {
-  if (verts_.empty()) return Zcad::eDegenerateGeometry;
-  p = 0;
-  return Zcad::eOk;
-}
-Zcad::ErrorStatus ZcDbLeader::getEndParam(double& p) const {
-  if (verts_.empty()) return Zcad::eDegenerateGeometry;
-  p = numVertices() - 1.0;
-  return Zcad::eOk;
-}
-Zcad::ErrorStatus ZcDbLeader::getStartPoint(ZcGePoint3d& p) const {
-  if (verts_.empty()) return Zcad::eDegenerateGeometry;
-  p = verts_.front();
-  return Zcad::eOk;
-}
-Zcad::ErrorStatus ZcDbLeader::getEndPoint(ZcGePoint3d& p) const {
-  if (verts_.empty()) return Zcad::eDegenerateGeometry;
-  p = verts_.back();
-  return Zcad::eOk;
-}
-Zcad::ErrorStatus ZcDbLeader::getPointAtParam(double param, ZcGePoint3d& p) const {
-  if (verts_.empty() || param < 0 || param > numVertices() - 1.0) return Zcad::eInvalidInput;
-  auto i = static_cast<std::size_t>(param);
-  if (i + 1 >= verts_.size()) {
-    p = verts_.back();
-    return Zcad::eOk;
-  }
-  p = verts_[i] + (verts_[i + 1] - verts_[i]) * (param - i);
-  return Zcad::eOk;
-}
-
 Zcad::ErrorStatus ZcDbLeader::transformBy(const ZcGeMatrix3d& m) {
   if (Zcad::ErrorStatus es = assertWrite(); es != Zcad::eOk) return es;
   for (ZcGePoint3d& p : verts_) p.transformBy(m);
-  return Zcad::eOk;
-}
-
-Zcad::ErrorStatus ZcDbLeader::getGeomExtents(ZcDbExtents& ext) const {
-  if (verts_.empty()) return Zcad::eInvalidExtents;
-  ext = ZcDbExtents();
-  for (const ZcGePoint3d& p : verts_) ext.addPoint(p);
   return Zcad::eOk;
 }
 
@@ -118,4 +81,18 @@ Zcad::ErrorStatus ZcDbLeader::dxfInFields(ZcDbDxfFiler* f) {
     }
   }
   return f->hasError() ? Zcad::eBadDxfFile : Zcad::eOk;
+}
+
+// --- The kernel's curve ------------------------------------------------------------------------
+
+std::unique_ptr<ZcGeCurve3d> ZcDbLeader::toGeCurve() const {
+  if (verts_.empty()) return nullptr;
+  return std::make_unique<ZcGeBulgePolyline3d>(verts_, false);
+}
+
+Zcad::ErrorStatus ZcDbLeader::setFromGeCurve(const ZcGeCurve3d& curve) {
+  if (curve.kind() != ZcGeCurve3d::kBulgePolyline) return Zcad::eNotThatKindOfClass;
+  if (Zcad::ErrorStatus es = assertWrite(); es != Zcad::eOk) return es;
+  verts_ = static_cast<const ZcGeBulgePolyline3d&>(curve).vertices();
+  return Zcad::eOk;
 }

@@ -1,6 +1,7 @@
 // Lines: geometry and their DXF record.
 #include "db/ZcDbLine.h"
 
+#include "ge/ZcGeLineSeg3d.h"
 #include "db/ZcDbDxfFiler.h"
 
 ZCRX_DEFINE_MEMBERS(ZcDbLine, ZcDbCurve)
@@ -16,60 +17,10 @@ Zcad::ErrorStatus ZcDbLine::setEndPoint(const ZcGePoint3d& p) {
   return Zcad::eOk;
 }
 
-Zcad::ErrorStatus ZcDbLine::getStartParam(double& param) const { param = 0; return Zcad::eOk; }
-Zcad::ErrorStatus ZcDbLine::getEndParam(double& param) const { param = start_.distanceTo(end_); return Zcad::eOk; }
-Zcad::ErrorStatus ZcDbLine::getStartPoint(ZcGePoint3d& p) const { p = start_; return Zcad::eOk; }
-Zcad::ErrorStatus ZcDbLine::getEndPoint(ZcGePoint3d& p) const { p = end_; return Zcad::eOk; }
-
-Zcad::ErrorStatus ZcDbLine::getPointAtParam(double param, ZcGePoint3d& p) const {
-  double len = start_.distanceTo(end_);
-  if (param < -1e-9 || param > len + 1e-9) return Zcad::eInvalidInput;
-  p = len > 0 ? start_ + (end_ - start_) * (param / len) : start_;
-  return Zcad::eOk;
-}
-
-Zcad::ErrorStatus ZcDbLine::getParamAtPoint(const ZcGePoint3d& p, double& param) const {
-  ZcGePoint3d c;
-  getClosestPointTo(p, c);
-  if (c.distanceTo(p) > 1e-6) return Zcad::eInvalidInput;
-  param = start_.distanceTo(c);
-  return Zcad::eOk;
-}
-
-Zcad::ErrorStatus ZcDbLine::getDistAtParam(double param, double& dist) const {
-  if (param < -1e-9 || param > start_.distanceTo(end_) + 1e-9) return Zcad::eInvalidInput;
-  dist = param;
-  return Zcad::eOk;
-}
-
-Zcad::ErrorStatus ZcDbLine::getParamAtDist(double dist, double& param) const {
-  return getDistAtParam(dist, param);
-}
-
-Zcad::ErrorStatus ZcDbLine::getFirstDeriv(double, ZcGeVector3d& d) const {
-  d = (end_ - start_).normal();
-  return Zcad::eOk;
-}
-
-Zcad::ErrorStatus ZcDbLine::getClosestPointTo(const ZcGePoint3d& given, ZcGePoint3d& closest,
-                                              bool extend) const {
-  ZcGeVector3d d = end_ - start_;
-  double len2 = d.lengthSqrd();
-  double t = len2 > 0 ? (given - start_).dotProduct(d) / len2 : 0.0;
-  if (!extend) t = t < 0 ? 0 : t > 1 ? 1 : t;
-  closest = start_ + d * t;
-  return Zcad::eOk;
-}
-
 Zcad::ErrorStatus ZcDbLine::transformBy(const ZcGeMatrix3d& m) {
   if (Zcad::ErrorStatus es = assertWrite(); es != Zcad::eOk) return es;
   start_.transformBy(m);
   end_.transformBy(m);
-  return Zcad::eOk;
-}
-
-Zcad::ErrorStatus ZcDbLine::getGeomExtents(ZcDbExtents& ext) const {
-  ext = ZcDbExtents(start_, end_);
   return Zcad::eOk;
 }
 
@@ -106,4 +57,16 @@ Zcad::ErrorStatus ZcDbLine::dxfInFields(ZcDbDxfFiler* f) {
     }
   }
   return f->hasError() ? Zcad::eBadDxfFile : Zcad::eOk;
+}
+
+// --- The kernel's curve ------------------------------------------------------------------------
+
+std::unique_ptr<ZcGeCurve3d> ZcDbLine::toGeCurve() const { return std::make_unique<ZcGeLineSeg3d>(start_, end_); }
+
+Zcad::ErrorStatus ZcDbLine::setFromGeCurve(const ZcGeCurve3d& curve) {
+  if (curve.kind() != ZcGeCurve3d::kLineSeg) return Zcad::eNotThatKindOfClass;
+  if (Zcad::ErrorStatus es = assertWrite(); es != Zcad::eOk) return es;
+  start_ = curve.startPoint();
+  end_ = curve.endPoint();
+  return Zcad::eOk;
 }

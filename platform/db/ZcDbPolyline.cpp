@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "db/CurveMath.h"
+#include "ge/ZcGeBulgePolyline3d.h"
 #include "db/ZcDbDxfFiler.h"
 
 ZCRX_DEFINE_MEMBERS(ZcDbPolyline, ZcDbCurve)
@@ -83,58 +84,6 @@ Zcad::ErrorStatus ZcDbPolyline::setConstantWidth(double w) {
   return Zcad::eOk;
 }
 
-Zcad::ErrorStatus ZcDbPolyline::getStartParam(double& p) const {
-  if (verts_.empty()) return Zcad::eDegenerateGeometry;
-  p = 0;
-  return Zcad::eOk;
-}
-Zcad::ErrorStatus ZcDbPolyline::getEndParam(double& p) const {
-  if (verts_.empty()) return Zcad::eDegenerateGeometry;
-  p = closed_ ? numVerts() : numVerts() - 1.0;
-  return Zcad::eOk;
-}
-Zcad::ErrorStatus ZcDbPolyline::getStartPoint(ZcGePoint3d& p) const { return getPointAt(0, p); }
-Zcad::ErrorStatus ZcDbPolyline::getEndPoint(ZcGePoint3d& p) const {
-  if (verts_.empty()) return Zcad::eDegenerateGeometry;
-  return getPointAt(closed_ ? 0 : numVerts() - 1, p);
-}
-
-Zcad::ErrorStatus ZcDbPolyline::getPointAtParam(double param, ZcGePoint3d& p) const {
-  double end;
-  if (Zcad::ErrorStatus es = getEndParam(end); es != Zcad::eOk) return es;
-  if (param < -1e-9 || param > end + 1e-9) return Zcad::eInvalidInput;
-  unsigned i = param >= end ? (end > 0 ? static_cast<unsigned>(end) - 1 : 0) : static_cast<unsigned>(param);
-  double t = param - i;
-  ZcGePoint3d a, b;
-  getPointAt(i, a);
-  getPointAt((i + 1) % numVerts(), b);
-  zcdb::Piece s = zcdb::BulgePiece(a, b, verts_[i].bulge, i);
-  if (s.kind == zcdb::Piece::Line) {
-    p = a + (b - a) * t;
-  } else {
-    bool ccw = verts_[i].bulge > 0;
-    double ang = ccw ? s.a0 + t * s.sweep : s.a0 + (1 - t) * s.sweep;
-    p.set(s.c.x + s.r * std::cos(ang), s.c.y + s.r * std::sin(ang), elevation_);
-  }
-  return Zcad::eOk;
-}
-
-Zcad::ErrorStatus ZcDbPolyline::getDistAtParam(double param, double& dist) const {
-  double end;
-  if (Zcad::ErrorStatus es = getEndParam(end); es != Zcad::eOk) return es;
-  if (param < -1e-9 || param > end + 1e-9) return Zcad::eInvalidInput;
-  dist = 0;
-  for (unsigned i = 0; i < static_cast<unsigned>(end) && i < param; ++i) {
-    double t = std::min(1.0, param - i);
-    ZcGePoint3d a, b;
-    getPointAt(i, a);
-    getPointAt((i + 1) % numVerts(), b);
-    zcdb::Piece s = zcdb::BulgePiece(a, b, verts_[i].bulge, i);
-    dist += t * (s.kind == zcdb::Piece::Line ? a.distanceTo(b) : s.r * s.sweep);
-  }
-  return Zcad::eOk;
-}
-
 Zcad::ErrorStatus ZcDbPolyline::transformBy(const ZcGeMatrix3d& m) {
   if (Zcad::ErrorStatus es = assertWrite(); es != Zcad::eOk) return es;
   double scale = 1;
@@ -142,15 +91,6 @@ Zcad::ErrorStatus ZcDbPolyline::transformBy(const ZcGeMatrix3d& m) {
   if (es != Zcad::eOk) return es;
   for (Vertex& v : verts_) v.startWidth *= scale, v.endWidth *= scale;
   constantWidth_ *= scale;
-  return Zcad::eOk;
-}
-
-Zcad::ErrorStatus ZcDbPolyline::getGeomExtents(ZcDbExtents& ext) const {
-  if (verts_.empty()) return Zcad::eInvalidExtents;
-  std::vector<std::pair<ZcGePoint3d, double>> pts;
-  for (const Vertex& v : verts_) pts.emplace_back(ZcGePoint3d(v.p.x, v.p.y, elevation_), v.bulge);
-  ext = ZcDbExtents();
-  zcdb::AddBulgeChainExtents(ext, pts, closed_);
   return Zcad::eOk;
 }
 
@@ -215,4 +155,34 @@ Zcad::ErrorStatus ZcDbPolyline::dxfInFields(ZcDbDxfFiler* f) {
     elevation_ = -elevation_;
   }
   return f->hasError() ? Zcad::eBadDxfFile : Zcad::eOk;
+}
+
+// --- The kernel's curve ------------------------------------------------------------------------
+
+std::unique_ptr<ZcGeCurve3d> ZcDbPolyline::toGeCurve() const {
+  if (verts_.empty()) return nullptr;
+  std::vector<ZcGePoint2d> pts;
+  std::vector<double> bulges;
+  for (const Vertex& v : verts_) pts.push_back(v.p), bulges.push_back(v.bulge);
+  return std::make_unique<ZcGeBulgePolyline3d>(pts, bulges, closed_, elevation_, normal_);
+}
+
+Zcad::ErrorStatus ZcDbPolyline::setFromGeCurve(const ZcGeCurve3d& curve) {
+  if (curve.kind() != ZcGeCurve3d::kBulgePolyline) return Zcad::eNotThatKindOfClass;
+  auto& pl = static_cast<const ZcGeBulgePolyline3d&>(curve);
+  if (pl.is3d()) return Zcad::eNotThatKindOfClass;
+  if (Zcad::ErrorStatus es = assertWrite(); es != Zcad::eOk) return es;
+  std::vector<Vertex> verts;
+  for (unsigned i = 0; i < pl.numVerts(); ++i) {
+    ZcGePoint2d p;
+    pl.getPointAt(i, p);
+    Vertex v{p, pl.bulgeAt(i), constantWidth_, constantWidth_};
+    if (verts_.size() == pl.numVerts()) v.startWidth = verts_[i].startWidth, v.endWidth = verts_[i].endWidth;
+    verts.push_back(v);
+  }
+  verts_ = std::move(verts);
+  closed_ = pl.closedFlag();
+  elevation_ = pl.elevation();
+  normal_ = pl.normal();
+  return Zcad::eOk;
 }

@@ -6,6 +6,7 @@
 
 #include "db/CurveMath.h"
 #include "db/ZcDbDxfFiler.h"
+#include "ge/ZcGeBulgePolyline3d.h"
 
 ZCRX_DEFINE_MEMBERS(ZcDbRegion, ZcDbEntity)
 
@@ -37,11 +38,14 @@ Zcad::ErrorStatus ZcDbRegion::getGeomExtents(ZcDbExtents& ext) const {
   if (loops_.empty()) return Zcad::eInvalidExtents;
   ext = ZcDbExtents();
   for (const Loop& l : loops_) {
-    std::vector<std::pair<ZcGePoint3d, double>> pts;
-    for (const LoopVertex& v : l) pts.emplace_back(ZcGePoint3d(v.p.x, v.p.y, elevation_), v.bulge);
-    zcdb::AddBulgeChainExtents(ext, pts, true);
+    std::vector<ZcGePoint2d> pts;
+    std::vector<double> bulges;
+    for (const LoopVertex& v : l) pts.push_back(v.p), bulges.push_back(v.bulge);
+    ZcGePoint3d lo, hi;
+    if (ZcGeBulgePolyline3d(pts, bulges, true, elevation_).getGeomExtents(lo, hi) == Zcad::eOk)
+      ext.addExt(ZcDbExtents(lo, hi));
   }
-  return Zcad::eOk;
+  return ext.isEmpty() ? Zcad::eInvalidExtents : Zcad::eOk;
 }
 
 ZcDbObject* ZcDbRegion::cloneObject() const {

@@ -2,6 +2,7 @@
 // the geometry kernel; the ends of a clamped spline are its first and last control points.
 #include "db/ZcDbSpline.h"
 
+#include "ge/ZcGeNurbCurve3d.h"
 #include "db/ZcDbDxfFiler.h"
 
 ZCRX_DEFINE_MEMBERS(ZcDbSpline, ZcDbCurve)
@@ -71,12 +72,10 @@ Zcad::ErrorStatus ZcDbSpline::setFitData(const ZcGePoint3dArray& fit, int degree
                                          const ZcGeVector3d& st, const ZcGeVector3d& et) {
   if (fit.length() < 2 || degree < 1 || tol < 0) return Zcad::eInvalidInput;
   if (Zcad::ErrorStatus es = assertWrite(); es != Zcad::eOk) return es;
-  fitPoints_ = fit;
-  fitTolerance_ = tol;
-  startTangent_ = st;
-  endTangent_ = et;
-  if (controlPoints_.isEmpty()) degree_ = degree;
-  return Zcad::eOk;
+  ZcGeNurbCurve3d g;
+  std::vector<ZcGePoint3d> points(fit.begin(), fit.end());
+  if (Zcad::ErrorStatus es = g.setFitData(points, st, et, tol); es != Zcad::eOk) return es;
+  return setFromGeCurve(g);
 }
 
 Zcad::ErrorStatus ZcDbSpline::getFitData(ZcGePoint3dArray& fit, int& degree, double& tol,
@@ -90,45 +89,12 @@ Zcad::ErrorStatus ZcDbSpline::getFitData(ZcGePoint3dArray& fit, int& degree, dou
   return Zcad::eOk;
 }
 
-Zcad::ErrorStatus ZcDbSpline::getStartPoint(ZcGePoint3d& p) const {
-  if (hasFitData()) { p = fitPoints_.first(); return Zcad::eOk; }
-  if (controlPoints_.isEmpty() || periodic_) return Zcad::eNotImplementedYet;
-  p = controlPoints_.first();
-  return Zcad::eOk;
-}
-
-Zcad::ErrorStatus ZcDbSpline::getEndPoint(ZcGePoint3d& p) const {
-  if (hasFitData()) { p = closed_ ? fitPoints_.first() : fitPoints_.last(); return Zcad::eOk; }
-  if (controlPoints_.isEmpty() || periodic_) return Zcad::eNotImplementedYet;
-  p = closed_ ? controlPoints_.first() : controlPoints_.last();
-  return Zcad::eOk;
-}
-
-Zcad::ErrorStatus ZcDbSpline::getStartParam(double& p) const {
-  p = 0;
-  return knots_.isEmpty() ? Zcad::eNotImplementedYet : Zcad::eOk;
-}
-
-Zcad::ErrorStatus ZcDbSpline::getEndParam(double& p) const {
-  if (knots_.isEmpty()) return Zcad::eNotImplementedYet;
-  p = knots_[knots_.length() - degree_ - 1] - knots_[degree_];
-  return Zcad::eOk;
-}
-
 Zcad::ErrorStatus ZcDbSpline::transformBy(const ZcGeMatrix3d& m) {
   if (Zcad::ErrorStatus es = assertWrite(); es != Zcad::eOk) return es;
   for (ZcGePoint3d& p : controlPoints_) p.transformBy(m);
   for (ZcGePoint3d& p : fitPoints_) p.transformBy(m);
   startTangent_.transformBy(m);
   endTangent_.transformBy(m);
-  return Zcad::eOk;
-}
-
-Zcad::ErrorStatus ZcDbSpline::getGeomExtents(ZcDbExtents& ext) const {
-  if (controlPoints_.isEmpty() && fitPoints_.isEmpty()) return Zcad::eInvalidExtents;
-  ext = ZcDbExtents();
-  for (const ZcGePoint3d& p : controlPoints_) ext.addPoint(p);
-  for (const ZcGePoint3d& p : fitPoints_) ext.addPoint(p);
   return Zcad::eOk;
 }
 
@@ -203,4 +169,59 @@ Zcad::ErrorStatus ZcDbSpline::dxfInFields(ZcDbDxfFiler* f) {
        (!weights_.isEmpty() && weights_.length() != controlPoints_.length())))
     f->setError(0, L"a spline whose knots, weights and control points do not fit its degree");
   return f->hasError() ? Zcad::eBadDxfFile : Zcad::eOk;
+}
+
+// --- The kernel's curve ------------------------------------------------------------------------
+
+std::unique_ptr<ZcGeCurve3d> ZcDbSpline::toGeCurve() const {
+  std::unique_ptr<ZcGeNurbCurve3d> g;
+  if (!controlPoints_.isEmpty()) {
+    g = std::make_unique<ZcGeNurbCurve3d>();
+    std::vector<double> knots(knots_.begin(), knots_.end()), weights(weights_.begin(), weights_.end());
+    std::vector<ZcGePoint3d> cps(controlPoints_.begin(), controlPoints_.end());
+    if (g->setNurbsData(degree_, knots, cps, weights, periodic_) != Zcad::eOk) return nullptr;
+  } else if (fitPoints_.length() >= 2) {
+    g = std::make_unique<ZcGeNurbCurve3d>();
+    std::vector<ZcGePoint3d> fit(fitPoints_.begin(), fitPoints_.end());
+    if (g->setFitData(fit, startTangent_, endTangent_, fitTolerance_) != Zcad::eOk) return nullptr;
+  }
+  return g;
+}
+
+Zcad::ErrorStatus ZcDbSpline::setFromGeCurve(const ZcGeCurve3d& curve) {
+  if (curve.kind() != ZcGeCurve3d::kNurbCurve) return Zcad::eNotThatKindOfClass;
+  if (Zcad::ErrorStatus es = assertWrite(); es != Zcad::eOk) return es;
+  auto& g = static_cast<const ZcGeNurbCurve3d&>(curve);
+  std::vector<double> knots, weights;
+  std::vector<ZcGePoint3d> cps;
+  bool periodic = false;
+  g.getNurbsData(degree_, knots, cps, weights, periodic);
+  periodic_ = periodic;
+  closed_ = g.isClosed();
+  controlPoints_.removeAll();
+  knots_.removeAll();
+  weights_.removeAll();
+  for (const ZcGePoint3d& p : cps) controlPoints_.append(p);
+  for (double k : knots) knots_.append(k);
+  for (double w : weights) weights_.append(w);
+  fitPoints_.removeAll();
+  if (g.hasFitData()) {
+    for (const ZcGePoint3d& p : g.fitPoints()) fitPoints_.append(p);
+    g.getFitTangents(startTangent_, endTangent_);
+    fitTolerance_ = g.fitTolerance();
+  }
+  return Zcad::eOk;
+}
+
+Zcad::ErrorStatus ZcDbSpline::setFitPointAt(int index, const ZcGePoint3d& p) {
+  if (!hasFitData()) return Zcad::eNotApplicable;
+  if (index < 0 || index >= fitPoints_.length()) return Zcad::eInvalidIndex;
+  ZcGePoint3dArray fit = fitPoints_;
+  fit[index] = p;
+  return setFitData(fit, degree_, fitTolerance_, startTangent_, endTangent_);
+}
+
+Zcad::ErrorStatus ZcDbSpline::setFitTangents(const ZcGeVector3d& start, const ZcGeVector3d& end) {
+  if (!hasFitData()) return assertWrite();  // keeps its shape
+  return setFitData(fitPoints_, degree_, fitTolerance_, start, end);
 }

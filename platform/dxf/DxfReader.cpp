@@ -51,17 +51,21 @@ struct ReadError {
 
 std::wstring Wide(std::string_view s) { return ZcDbDxfFiler::decodeText(s, 65001); }
 
-// One record: its type, its groups after the type, the line of its type.
+// One record: its type, its groups after the type (a range of the file's groups), the line
+// of its type.
 struct Record {
   std::string_view type;
-  std::vector<ZcDbDxfPair> pairs;
+  const ZcDbDxfPair* first = nullptr;
+  std::size_t count = 0;
   int line = 0;
   ZcDbObject* obj = nullptr;
+  const ZcDbDxfPair* begin() const { return first; }
+  const ZcDbDxfPair* end() const { return first + count; }
 };
 
 std::vector<ZcDbDxfPair> SplitGroups(const std::string& text) {
   std::vector<ZcDbDxfPair> groups;
-  groups.reserve(text.size() / 12);
+  groups.reserve(static_cast<std::size_t>(std::count(text.begin(), text.end(), '\n')) / 2 + 1);
   std::size_t pos = 0, n = text.size();
   int line = 0;
   auto nextLine = [&](std::string_view& out) {
@@ -154,6 +158,8 @@ public:
 
   void run() {
     groups_ = SplitGroups(text_);
+    d_.slots.reserve(groups_.size() / 8);
+    d_.byHandle.reserve(groups_.size() / 8);
     sections();
     makeObjects();
     link();
@@ -177,6 +183,7 @@ private:
       int sectionLine = g.line;
       i += 2;
       std::vector<Record> records;
+      records.reserve(64);
       while (i < n && !(groups_[i].code == 0 && groups_[i].value == "ENDSEC")) {
         if (groups_[i].code == 0 && (groups_[i].value == "SECTION" || groups_[i].value == "EOF"))
           Fail(groups_[i].line, L"the section " + Wide(name) + L" begun at line " +
@@ -189,7 +196,10 @@ private:
         Record r;
         r.type = groups_[i].value;
         r.line = groups_[i].line;
-        for (++i; i < n && groups_[i].code != 0; ++i) r.pairs.push_back(groups_[i]);
+        std::size_t start = ++i;
+        while (i < n && groups_[i].code != 0) ++i;
+        r.first = groups_.data() + start;
+        r.count = i - start;
         records.push_back(std::move(r));
       }
       if (i >= n) Fail(groups_.empty() ? 1 : groups_.back().line,
@@ -232,7 +242,7 @@ private:
     for (Record& r : records) {
       if (r.type == "TABLE") {
         std::string_view name;
-        for (auto& p : r.pairs)
+        for (auto& p : r)
           if (p.code == 2) { name = p.value; break; }
         table = &r;
         r.obj = MakeTable(name);
@@ -269,10 +279,10 @@ private:
         if (open) Fail(r.line, L"a block begins inside another block");
         open = true;
         current.clear();
-        for (auto& p : r.pairs) {
+        for (auto& p : r) {
           if (p.code == 2) current = ZcDbDxfFiler::decodeText(p.value, d_.codePage);
           if (p.code == 10 || p.code == 20 || p.code == 30) {
-            ZcDbDxfFiler f(r.pairs, nullptr);
+            ZcDbDxfFiler f(r.first, r.count, nullptr);
             origin[(p.code - 10) / 10] = f.toDouble(p);
             if (f.hasError()) Fail(f.errorLine(), f.error());
           }
@@ -301,9 +311,9 @@ private:
 
   // --- Objects -------------------------------------------------------------------------------
   static std::uint64_t HandleOf(Record& r, int code = 5) {
-    for (auto& p : r.pairs)
+    for (auto& p : r)
       if (p.code == code) {
-        ZcDbDxfFiler f(r.pairs, nullptr);
+        ZcDbDxfFiler f(r.first, r.count, nullptr);
         std::uint64_t h = f.toHandle(p);
         if (f.hasError()) Fail(f.errorLine(), f.error());
         return h;
@@ -355,9 +365,9 @@ private:
       skipping = false;
       if (r.type == "POLYLINE") {
         int flags = 0;
-        for (auto& p : r.pairs)
+        for (auto& p : r)
           if (p.code == 70) {
-            ZcDbDxfFiler f(r.pairs, nullptr);
+            ZcDbDxfFiler f(r.first, r.count, nullptr);
             flags = static_cast<int>(f.toInt(p));
             if (f.hasError()) Fail(f.errorLine(), f.error());
           }
@@ -458,7 +468,7 @@ private:
   }
 
   void readRecord(Record& r) {
-    ZcDbDxfFiler f(r.pairs, &db_);
+    ZcDbDxfFiler f(r.first, r.count, &db_);
     Zcad::ErrorStatus es = r.obj->dxfInFields(&f);
     if (es != Zcad::eOk || f.hasError())
       Fail(f.errorLine() ? f.errorLine() : r.line,
@@ -489,7 +499,7 @@ private:
     d_.paperSpace = paper->objectId();
     for (Record* r : modelEntities_) {
       bool inPaper = false;
-      for (auto& p : r->pairs)
+      for (auto& p : *r)
         if (p.code == 67 && Trim(p.value) == "1") inPaper = true;
       placeEntity(*r, inPaper ? paper : model);
     }
@@ -519,7 +529,7 @@ private:
     if (auto it = vertices_.find(&r); it != vertices_.end()) {
       auto* pl = static_cast<ZcDbVertexPolyline*>(r.obj);
       for (Record* v : it->second) {
-        ZcDbDxfFiler f(v->pairs, &db_);
+        ZcDbDxfFiler f(v->first, v->count, &db_);
         if (pl->dxfInVertex(&f) != Zcad::eOk || f.hasError())
           Fail(f.errorLine() ? f.errorLine() : v->line, f.error());
       }
@@ -653,9 +663,10 @@ Zcad::ErrorStatus ZcDbDatabase::readDwgFile(const wchar_t* fileName, int, bool, 
     impl_->readError = L"cannot open " + std::wstring(fileName);
     return probe.good() ? Zcad::eFileAccessErr : Zcad::eFileNotFound;
   }
-  std::ostringstream buf;
-  buf << in.rdbuf();
-  std::string text = buf.str();
+  in.seekg(0, std::ios::end);
+  std::string text(static_cast<std::size_t>(std::max<std::streamoff>(in.tellg(), 0)), '\0');
+  in.seekg(0, std::ios::beg);
+  in.read(text.data(), static_cast<std::streamsize>(text.size()));
   if (text.compare(0, 4, "AC10") == 0) {
     impl_->readError = L"line 1: a binary drawing, not a DXF text file";
     return Zcad::eBadDxfFile;

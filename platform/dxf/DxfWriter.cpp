@@ -12,6 +12,7 @@
 // Each entity or object writes its own groups (see its dxfOutFields). Records the database
 // does not keep as objects (empty tables, BLOCK/ENDBLK, VERTEX, SEQEND) get handles above
 // the database's own, given afresh at each save.
+#include <algorithm>
 #include <cstdio>
 #include <fstream>
 
@@ -29,7 +30,7 @@ namespace {
 class DxfWriter {
 public:
   explicit DxfWriter(const ZcDbDatabase& db) : d_(db.impl()), f_(out_) {
-    out_.reserve(1 << 16);
+    out_.reserve(std::max<std::size_t>(1 << 16, d_.slots.size() * 256));
     next_ = d_.handseed;
   }
 

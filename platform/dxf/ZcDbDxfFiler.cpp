@@ -9,8 +9,8 @@
 #include "mfc/TextFold.h"
 
 ZcDbDxfFiler::ZcDbDxfFiler(std::string& out) : out_(&out) {}
-ZcDbDxfFiler::ZcDbDxfFiler(const std::vector<ZcDbDxfPair>& pairs, ZcDbDatabase* db)
-    : pairs_(&pairs), db_(db) {}
+ZcDbDxfFiler::ZcDbDxfFiler(const ZcDbDxfPair* pairs, std::size_t count, ZcDbDatabase* db)
+    : pairs_(pairs), count_(count), db_(db) {}
 
 namespace {
 void PutCode(std::string& out, int code) {
@@ -191,8 +191,8 @@ void ZcDbDxfFiler::writeObjectId(int code, ZcDbObjectId id) {
 // --- Reading --------------------------------------------------------------------------------
 
 bool ZcDbDxfFiler::seekMarker(const char* marker) {
-  for (std::size_t i = 0; i < pairs_->size(); ++i) {
-    const ZcDbDxfPair& p = (*pairs_)[i];
+  for (std::size_t i = 0; i < count_; ++i) {
+    const ZcDbDxfPair& p = pairs_[i];
     if (p.code == 100 && p.value == marker) {
       pos_ = i + 1;
       return true;
@@ -203,8 +203,8 @@ bool ZcDbDxfFiler::seekMarker(const char* marker) {
 }
 
 bool ZcDbDxfFiler::next(ZcDbDxfPair& pair) {
-  if (pos_ >= pairs_->size()) return false;
-  const ZcDbDxfPair& p = (*pairs_)[pos_];
+  if (pos_ >= count_) return false;
+  const ZcDbDxfPair& p = pairs_[pos_];
   if (p.code == 100 || p.code == 1001) return false;
   pair = p;
   ++pos_;
@@ -212,8 +212,8 @@ bool ZcDbDxfFiler::next(ZcDbDxfPair& pair) {
 }
 
 bool ZcDbDxfFiler::nextAny(ZcDbDxfPair& pair) {
-  if (pos_ >= pairs_->size()) return false;
-  pair = (*pairs_)[pos_++];
+  if (pos_ >= count_) return false;
+  pair = pairs_[pos_++];
   return true;
 }
 
@@ -283,8 +283,8 @@ ZcDbObjectId ZcDbDxfFiler::toObjectId(const ZcDbDxfPair& p) {
 
 ZcGePoint3d ZcDbDxfFiler::toPoint3d(const ZcDbDxfPair& x) {
   ZcGePoint3d pt(toDouble(x), 0.0, 0.0);
-  for (int k = 1; k <= 2 && pos_ < pairs_->size(); ++k) {
-    const ZcDbDxfPair& p = (*pairs_)[pos_];
+  for (int k = 1; k <= 2 && pos_ < count_; ++k) {
+    const ZcDbDxfPair& p = pairs_[pos_];
     if (p.code != x.code + 10 * k) break;
     pt[k] = toDouble(p);
     ++pos_;

@@ -25,13 +25,10 @@ public:
   Zcad::ErrorStatus setVertexAt(unsigned i, const ZcGePoint3d& p, double bulge);
   Zcad::ErrorStatus setClosed(bool closed);
   bool isClosed() const override { return closed_; }
-  Zcad::ErrorStatus getStartParam(double& param) const override;
-  Zcad::ErrorStatus getEndParam(double& param) const override;
-  Zcad::ErrorStatus getStartPoint(ZcGePoint3d& p) const override;
-  Zcad::ErrorStatus getEndPoint(ZcGePoint3d& p) const override;
 
+  std::unique_ptr<ZcGeCurve3d> toGeCurve() const override;
+  Zcad::ErrorStatus setFromGeCurve(const ZcGeCurve3d& curve) override;
   Zcad::ErrorStatus transformBy(const ZcGeMatrix3d& m) override;
-  Zcad::ErrorStatus getGeomExtents(ZcDbExtents& extents) const override;
   const char* dxfName() const override { return "POLYLINE"; }
   void dxfOutFields(ZcDbDxfFiler* filer) const override;
   Zcad::ErrorStatus dxfInFields(ZcDbDxfFiler* filer) override;

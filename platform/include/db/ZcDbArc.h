@@ -20,23 +20,10 @@ public:
   ZcGeVector3d normal() const { return normal_; }
   Zcad::ErrorStatus setNormal(const ZcGeVector3d& n);
 
-  bool isClosed() const override { return true; }
-  bool isPeriodic() const override { return true; }
-  Zcad::ErrorStatus getStartParam(double& param) const override;
-  Zcad::ErrorStatus getEndParam(double& param) const override;
-  Zcad::ErrorStatus getStartPoint(ZcGePoint3d& p) const override;
-  Zcad::ErrorStatus getEndPoint(ZcGePoint3d& p) const override;
-  Zcad::ErrorStatus getPointAtParam(double param, ZcGePoint3d& p) const override;
-  Zcad::ErrorStatus getParamAtPoint(const ZcGePoint3d& p, double& param) const override;
-  Zcad::ErrorStatus getDistAtParam(double param, double& dist) const override;
-  Zcad::ErrorStatus getParamAtDist(double dist, double& param) const override;
-  Zcad::ErrorStatus getFirstDeriv(double param, ZcGeVector3d& d) const override;
-  Zcad::ErrorStatus getClosestPointTo(const ZcGePoint3d& given, ZcGePoint3d& closest,
-                                      bool extend = false) const override;
-  Zcad::ErrorStatus getArea(double& area) const override;
 
+  std::unique_ptr<ZcGeCurve3d> toGeCurve() const override;
+  Zcad::ErrorStatus setFromGeCurve(const ZcGeCurve3d& curve) override;
   Zcad::ErrorStatus transformBy(const ZcGeMatrix3d& m) override;
-  Zcad::ErrorStatus getGeomExtents(ZcDbExtents& extents) const override;
   ZcDbObject* cloneObject() const override;
   const char* dxfName() const override { return "CIRCLE"; }
   void dxfOutFields(ZcDbDxfFiler* filer) const override;
@@ -72,18 +59,10 @@ public:
   /// The swept angle, in (0, 2π].
   double sweep() const;
 
-  Zcad::ErrorStatus getStartParam(double& param) const override;
-  Zcad::ErrorStatus getEndParam(double& param) const override;
-  Zcad::ErrorStatus getStartPoint(ZcGePoint3d& p) const override;
-  Zcad::ErrorStatus getEndPoint(ZcGePoint3d& p) const override;
-  Zcad::ErrorStatus getPointAtParam(double param, ZcGePoint3d& p) const override;
-  Zcad::ErrorStatus getParamAtPoint(const ZcGePoint3d& p, double& param) const override;
-  Zcad::ErrorStatus getDistAtParam(double param, double& dist) const override;
-  Zcad::ErrorStatus getParamAtDist(double dist, double& param) const override;
-  Zcad::ErrorStatus getFirstDeriv(double param, ZcGeVector3d& d) const override;
 
+  std::unique_ptr<ZcGeCurve3d> toGeCurve() const override;
+  Zcad::ErrorStatus setFromGeCurve(const ZcGeCurve3d& curve) override;
   Zcad::ErrorStatus transformBy(const ZcGeMatrix3d& m) override;
-  Zcad::ErrorStatus getGeomExtents(ZcDbExtents& extents) const override;
   ZcDbObject* cloneObject() const override;
   const char* dxfName() const override { return "ARC"; }
   void dxfOutFields(ZcDbDxfFiler* filer) const override;

@@ -34,9 +34,12 @@ public:
   /// A writer that appends to `out` (DXF text, one item per line).
   explicit ZcDbDxfFiler(std::string& out);
   /// A reader over `pairs` (kept by reference), resolving handles in `db`.
-  ZcDbDxfFiler(const std::vector<ZcDbDxfPair>& pairs, ZcDbDatabase* db);
+  ZcDbDxfFiler(const std::vector<ZcDbDxfPair>& pairs, ZcDbDatabase* db)
+      : ZcDbDxfFiler(pairs.data(), pairs.size(), db) {}
+  /// A reader over `count` groups from `pairs` (kept by reference).
+  ZcDbDxfFiler(const ZcDbDxfPair* pairs, std::size_t count, ZcDbDatabase* db);
 
-  bool isReading() const { return pairs_ != nullptr; }
+  bool isReading() const { return out_ == nullptr; }
 
   // --- Writing -----------------------------------------------------------------------------
   void writeString(int code, const wchar_t* text);
@@ -91,7 +94,8 @@ public:
 
 private:
   std::string* out_ = nullptr;
-  const std::vector<ZcDbDxfPair>* pairs_ = nullptr;
+  const ZcDbDxfPair* pairs_ = nullptr;
+  std::size_t count_ = 0;
   ZcDbDatabase* db_ = nullptr;
   std::size_t pos_ = 0;
   std::wstring error_;

@@ -27,15 +27,10 @@ public:
                         const ZcGeVector3d& majorAxis, double radiusRatio,
                         double startAngle = 0.0, double endAngle = 6.283185307179586);
 
-  bool isClosed() const override;
-  Zcad::ErrorStatus getStartParam(double& param) const override;
-  Zcad::ErrorStatus getEndParam(double& param) const override;
-  Zcad::ErrorStatus getStartPoint(ZcGePoint3d& p) const override;
-  Zcad::ErrorStatus getEndPoint(ZcGePoint3d& p) const override;
-  Zcad::ErrorStatus getPointAtParam(double param, ZcGePoint3d& p) const override;
 
+  std::unique_ptr<ZcGeCurve3d> toGeCurve() const override;
+  Zcad::ErrorStatus setFromGeCurve(const ZcGeCurve3d& curve) override;
   Zcad::ErrorStatus transformBy(const ZcGeMatrix3d& m) override;
-  Zcad::ErrorStatus getGeomExtents(ZcDbExtents& extents) const override;
   ZcDbObject* cloneObject() const override;
   const char* dxfName() const override { return "ELLIPSE"; }
   void dxfOutFields(ZcDbDxfFiler* filer) const override;

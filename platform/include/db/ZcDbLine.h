@@ -18,20 +18,10 @@ public:
   ZcGeVector3d normal() const { return normal_; }
   double thickness() const { return thickness_; }
 
-  Zcad::ErrorStatus getStartParam(double& param) const override;
-  Zcad::ErrorStatus getEndParam(double& param) const override;
-  Zcad::ErrorStatus getStartPoint(ZcGePoint3d& p) const override;
-  Zcad::ErrorStatus getEndPoint(ZcGePoint3d& p) const override;
-  Zcad::ErrorStatus getPointAtParam(double param, ZcGePoint3d& p) const override;
-  Zcad::ErrorStatus getParamAtPoint(const ZcGePoint3d& p, double& param) const override;
-  Zcad::ErrorStatus getDistAtParam(double param, double& dist) const override;
-  Zcad::ErrorStatus getParamAtDist(double dist, double& param) const override;
-  Zcad::ErrorStatus getFirstDeriv(double param, ZcGeVector3d& d) const override;
-  Zcad::ErrorStatus getClosestPointTo(const ZcGePoint3d& given, ZcGePoint3d& closest,
-                                      bool extend = false) const override;
 
+  std::unique_ptr<ZcGeCurve3d> toGeCurve() const override;
+  Zcad::ErrorStatus setFromGeCurve(const ZcGeCurve3d& curve) override;
   Zcad::ErrorStatus transformBy(const ZcGeMatrix3d& m) override;
-  Zcad::ErrorStatus getGeomExtents(ZcDbExtents& extents) const override;
   ZcDbObject* cloneObject() const override;
   const char* dxfName() const override { return "LINE"; }
   void dxfOutFields(ZcDbDxfFiler* filer) const override;

@@ -38,15 +38,10 @@ public:
   Zcad::ErrorStatus setConstantWidth(double w);
 
   bool isClosed() const override { return closed_; }
-  Zcad::ErrorStatus getStartParam(double& param) const override;
-  Zcad::ErrorStatus getEndParam(double& param) const override;
-  Zcad::ErrorStatus getStartPoint(ZcGePoint3d& p) const override;
-  Zcad::ErrorStatus getEndPoint(ZcGePoint3d& p) const override;
-  Zcad::ErrorStatus getPointAtParam(double param, ZcGePoint3d& p) const override;
-  Zcad::ErrorStatus getDistAtParam(double param, double& dist) const override;
 
+  std::unique_ptr<ZcGeCurve3d> toGeCurve() const override;
+  Zcad::ErrorStatus setFromGeCurve(const ZcGeCurve3d& curve) override;
   Zcad::ErrorStatus transformBy(const ZcGeMatrix3d& m) override;
-  Zcad::ErrorStatus getGeomExtents(ZcDbExtents& extents) const override;
   ZcDbObject* cloneObject() const override;
   const char* dxfName() const override { return "LWPOLYLINE"; }
   void dxfOutFields(ZcDbDxfFiler* filer) const override;

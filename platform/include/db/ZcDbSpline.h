@@ -8,7 +8,7 @@
 /// Control data: degree, knots (non-decreasing, count = control points + degree + 1),
 /// control points, weights (empty when not rational). Fit data, when present: fit points,
 /// start and end tangents (zero when free), fit tolerance. The curve's shape is the control
-/// data's; the evaluation and fitting come with the geometry kernel.
+/// data's; a spline given fit data only is interpolated through it by the geometry kernel.
 class ZcDbSpline : public ZcDbCurve {
 public:
   ZCRX_DECLARE_MEMBERS(ZcDbSpline)
@@ -34,20 +34,22 @@ public:
   Zcad::ErrorStatus getNurbsData(int& degree, bool& rational, bool& closed, bool& periodic,
                                  ZcGePoint3dArray& controlPoints, ZcGeDoubleArray& knots,
                                  ZcGeDoubleArray& weights) const;
-  /// Stores fit data beside the control data (what a drawing file carries).
+  /// Replaces the definition by fit data and interpolates the control data through it:
+  /// eInvalidInput for fewer than 2 points or two equal consecutive ones.
   Zcad::ErrorStatus setFitData(const ZcGePoint3dArray& fitPoints, int degree, double tolerance,
                                const ZcGeVector3d& startTangent, const ZcGeVector3d& endTangent);
+  /// Moves fit point `index` and interpolates again with the stored tangents: eNotApplicable
+  /// without fit data, eInvalidIndex beyond the last.
+  Zcad::ErrorStatus setFitPointAt(int index, const ZcGePoint3d& p);
+  /// Stores end tangents and interpolates again; a spline without fit data keeps its shape.
+  Zcad::ErrorStatus setFitTangents(const ZcGeVector3d& start, const ZcGeVector3d& end);
   Zcad::ErrorStatus getFitData(ZcGePoint3dArray& fitPoints, int& degree, double& tolerance,
                                ZcGeVector3d& startTangent, ZcGeVector3d& endTangent) const;
 
-  Zcad::ErrorStatus getStartPoint(ZcGePoint3d& p) const override;
-  Zcad::ErrorStatus getEndPoint(ZcGePoint3d& p) const override;
-  Zcad::ErrorStatus getStartParam(double& param) const override;
-  Zcad::ErrorStatus getEndParam(double& param) const override;
 
+  std::unique_ptr<ZcGeCurve3d> toGeCurve() const override;
+  Zcad::ErrorStatus setFromGeCurve(const ZcGeCurve3d& curve) override;
   Zcad::ErrorStatus transformBy(const ZcGeMatrix3d& m) override;
-  /// The box of the control points (it holds the curve) and of the fit points.
-  Zcad::ErrorStatus getGeomExtents(ZcDbExtents& extents) const override;
   ZcDbObject* cloneObject() const override;
   const char* dxfName() const override { return "SPLINE"; }
   void dxfOutFields(ZcDbDxfFiler* filer) const override;

@@ -1,0 +1,174 @@
+// Files of other writers: the forms this reader accepts beside its own, and what it leaves
+// out without failing.
+#include "db/ZcDbDatabase.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <cstring>
+#include <string>
+
+#include "db/ZcDb2dPolyline.h"
+#include "db/ZcDbArc.h"
+#include "db/ZcDbBlockReference.h"
+#include "db/ZcDbBlockTableRecord.h"
+#include "db/ZcDbText.h"
+
+namespace {
+
+// DXF text from "code value" lines written one pair per line with '|' between them.
+std::string Dxf(const std::string& pairs) {
+  std::string out;
+  for (char c : pairs) out.push_back(c == '|' ? '\n' : c);
+  return out + "\n";
+}
+
+ZcDbObjectIdArray ModelSpace(ZcDbDatabase& db) {
+  ZcDbBlockTableRecord* ms = nullptr;
+  zcdbOpenObject(ms, db.modelSpaceId(), ZcDb::kForRead);
+  ZcDbObjectIdArray ids = ms->entityIds();
+  ms->close();
+  return ids;
+}
+
+template <class T>
+T* Open(ZcDbObjectId id) {
+  T* obj = nullptr;
+  if (zcdbOpenObject(obj, id, ZcDb::kForRead) != Zcad::eOk) return nullptr;
+  obj->close();
+  return obj;
+}
+
+TEST(DxfCompatibility, HeavyPolylinesAndAttributesFollowTheirOwners) {
+  ZcDbDatabase db(false, true);
+  ASSERT_EQ(Zcad::eOk, db.readDxfText(Dxf(
+      "0|SECTION|2|BLOCKS|0|BLOCK|2|Mark|10|0|20|0|30|0|0|ENDBLK|0|ENDSEC|"
+      "0|SECTION|2|ENTITIES|"
+      "0|POLYLINE|66|1|70|1|0|VERTEX|10|0|20|0|42|1|0|VERTEX|10|10|20|0|0|SEQEND|"
+      "0|POLYLINE|66|1|70|16|0|VERTEX|10|0|20|0|0|SEQEND|"
+      "0|INSERT|66|1|2|Mark|10|5|20|5|0|ATTRIB|10|5|20|5|40|2|1|42|2|NUM|70|0|0|SEQEND|"
+      "0|HATCH|8|0|0|ENDSEC|0|EOF")))
+      << std::string(db.readError().begin(), db.readError().end());
+  ZcDbObjectIdArray ids = ModelSpace(db);
+  ASSERT_EQ(2, ids.length());  // the mesh and the hatch are not kept
+  auto* pl = Open<ZcDb2dPolyline>(ids[0]);
+  ASSERT_NE(nullptr, pl);
+  EXPECT_EQ(2u, pl->numVerts());
+  EXPECT_TRUE(pl->isClosed());
+  EXPECT_DOUBLE_EQ(1.0, pl->vertexAt(0).bulge);
+  auto* ref = Open<ZcDbBlockReference>(ids[1]);
+  ASSERT_NE(nullptr, ref);
+  ZcDbObjectIdArray attrs = ref->attributeIds();
+  ASSERT_EQ(1, attrs.length());
+  auto* a = Open<ZcDbAttribute>(attrs[0]);
+  EXPECT_EQ(L"NUM", a->tag());
+  EXPECT_EQ(L"42", a->textString());
+  EXPECT_EQ(ref->objectId(), a->ownerId());
+}
+
+TEST(DxfCompatibility, ArcsOfTheOtherSideAreTurnedToFaceUp) {
+  ZcDbDatabase db(false, true);
+  ASSERT_EQ(Zcad::eOk, db.readDxfText(Dxf(
+      "0|SECTION|2|ENTITIES|0|ARC|10|5|20|0|30|0|40|1|50|0|51|90|210|0|220|0|230|-1|0|ENDSEC|0|EOF")));
+  auto* arc = Open<ZcDbArc>(ModelSpace(db)[0]);
+  ASSERT_NE(nullptr, arc);
+  EXPECT_EQ(ZcGePoint3d(-5, 0, 0), arc->center());
+  ZcGePoint3d s, e;
+  arc->getStartPoint(s);
+  arc->getEndPoint(e);
+  EXPECT_LT(s.distanceTo(ZcGePoint3d(-5, 1, 0)), 1e-12);  // seen from +Z: from the top
+  EXPECT_LT(e.distanceTo(ZcGePoint3d(-6, 0, 0)), 1e-12);  // to the left
+}
+
+TEST(DxfCompatibility, TextIsDecodedByTheFilesCodePage) {
+  const std::string ansi1250 = "0|SECTION|2|HEADER|9|$ACADVER|1|AC1015|9|$DWGCODEPAGE|3|ANSI_1250|0|ENDSEC|"
+                               "0|SECTION|2|ENTITIES|0|TEXT|10|0|20|0|40|1|1|Prz\xF3" "d \xB3uk|0|ENDSEC|0|EOF";
+  const std::string utf8 = "0|SECTION|2|HEADER|9|$ACADVER|1|AC1021|0|ENDSEC|"
+                           "0|SECTION|2|ENTITIES|0|TEXT|10|0|20|0|40|1|1|Prz\xC3\xB3" "d \xC5\x82uk|0|ENDSEC|0|EOF";
+  const std::string escaped = "0|SECTION|2|ENTITIES|0|TEXT|10|0|20|0|40|1|1|Prz\\U+00F3d \\U+0142uk ^I^ |0|ENDSEC|0|EOF";
+  for (const std::string& file : {ansi1250, utf8}) {
+    ZcDbDatabase db(false, true);
+    ASSERT_EQ(Zcad::eOk, db.readDxfText(Dxf(file)));
+    EXPECT_EQ(L"Przód łuk", Open<ZcDbText>(ModelSpace(db)[0])->textString());
+  }
+  ZcDbDatabase db(false, true);
+  ASSERT_EQ(Zcad::eOk, db.readDxfText(Dxf(escaped)));
+  EXPECT_EQ(L"Przód łuk \t^", Open<ZcDbText>(ModelSpace(db)[0])->textString());
+}
+
+TEST(DxfCompatibility, CurrentSettingsComeFromTheHeader) {
+  ZcDbDatabase source;
+  ZcDbLayerTable* t = nullptr;
+  source.getLayerTable(t, ZcDb::kForWrite);
+  auto* layer = new ZcDbLayerTableRecord;
+  layer->setName(L"Szew");
+  ZcDbObjectId layerId;
+  t->add(layerId, layer);
+  layer->close();
+  t->close();
+  source.setClayer(layerId);
+  source.setTextsize(7.5);
+  ZcDbDatabase db(false, true);
+  ASSERT_EQ(Zcad::eOk, db.readDxfText(source.dxfText()));
+  ZcDbLayerTableRecord* current = Open<ZcDbLayerTableRecord>(db.clayer());
+  ASSERT_NE(nullptr, current);
+  EXPECT_EQ(L"Szew", current->name());
+  EXPECT_DOUBLE_EQ(7.5, db.textsize());
+}
+
+}  // namespace
+
+namespace {
+
+TEST(DxfCompatibility, EveryXDataItemKindReadsBackWithItsValue) {
+  ZcDbDatabase db;
+  ZcDbRegAppTable* apps = nullptr;
+  db.getRegAppTable(apps, ZcDb::kForWrite);
+  auto* app = new ZcDbRegAppTableRecord;
+  app->setName(L"App");
+  apps->add(app);
+  app->close();
+  apps->close();
+  ZcDbBlockTableRecord* ms = nullptr;
+  zcdbOpenObject(ms, db.modelSpaceId(), ZcDb::kForWrite);
+  auto* text = new ZcDbText(ZcGePoint3d(), L"x");
+  ms->appendZcDbEntity(text);
+  ms->close();
+  resbuf* list = zcutNewRb(1001);
+  list->resval.rstring = static_cast<wchar_t*>(malloc(sizeof(L"App")));
+  wcscpy(list->resval.rstring, L"App");
+  resbuf* tail = list;
+  auto add = [&](int code) { return tail = tail->rbnext = zcutNewRb(code); };
+  add(1040)->resval.rreal = 0.1;
+  resbuf* pt = add(1011);
+  pt->resval.rpoint[0] = 1, pt->resval.rpoint[1] = -2, pt->resval.rpoint[2] = 3;
+  add(1070)->resval.rint = -7;
+  add(1071)->resval.rlong = 123456789;
+  resbuf* bin = add(1004);
+  bin->resval.rbinary.clen = 3;
+  bin->resval.rbinary.buf = static_cast<char*>(malloc(3));
+  memcpy(bin->resval.rbinary.buf, "\x00\xFF\x10", 3);
+  ASSERT_EQ(Zcad::eOk, text->setXData(list));
+  text->close();
+  zcutRelRb(list);
+
+  ZcDbDatabase again(false, true);
+  ASSERT_EQ(Zcad::eOk, again.readDxfText(db.dxfText()));
+  auto* read = Open<ZcDbText>(ModelSpace(again)[0]);
+  resbuf* back = read->xData(L"App");
+  ASSERT_NE(nullptr, back);
+  resbuf* r = back->rbnext;
+  EXPECT_EQ(0.1, r->resval.rreal);
+  r = r->rbnext;
+  EXPECT_EQ(-2.0, r->resval.rpoint[1]);
+  r = r->rbnext;
+  EXPECT_EQ(-7, r->resval.rint);
+  r = r->rbnext;
+  EXPECT_EQ(123456789, r->resval.rlong);
+  r = r->rbnext;
+  ASSERT_EQ(3, r->resval.rbinary.clen);
+  EXPECT_EQ(0, memcmp(r->resval.rbinary.buf, "\x00\xFF\x10", 3));
+  zcutRelRb(back);
+}
+
+}  // namespace
