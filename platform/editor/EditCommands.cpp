@@ -171,6 +171,7 @@ void SplineEdit(CommandLine& line) {
     points.push_back(p);
   }
   spline->close();
+  if (points.empty()) throw CommandRejected{L"\nThe spline has no control points to move."};
   std::vector<VertexMove> moves;
   while (line.Keyword(L"\nEnter an option [Move vertex/eXit] <eXit>: ", L"Move eXit", L"eXit") == L"Move") {
     int current = 0;
