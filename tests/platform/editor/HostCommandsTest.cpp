@@ -193,6 +193,10 @@ TEST_F(HostCommands, TheShadeModeOfTheOneViewportIsKept) {
   EXPECT_TRUE(zcgsSetViewParameters(2, view, true, true));
   EXPECT_EQ(6, static_cast<int>(zcgsGetGsView(2, false)->mode()));
   EXPECT_EQ(1, headless::Regenerations());
+  EXPECT_EQ(L"", headless::Transcript());  // only the REGEN command speaks of it
+  zcedCmd(List().Text(L"_REGEN").Head());
+  EXPECT_EQ(2, headless::Regenerations());
+  EXPECT_EQ(L"\nRegenerating model.", headless::Transcript());
 }
 
 }  // namespace
