@@ -388,7 +388,7 @@ int zcedCommand(int type, ...) {
   std::vector<editor::Token> tokens;
   if (items.empty() || !editor::TokensFromList(items.data(), tokens)) return RTERROR;
   if (tokens.front().kind != editor::Token::Text || !editor::FindHostCommand(tokens.front().text)) {
-    zcutPrintf(L"\nUnknown command \"%s\".", tokens.front().text);
+    zcutPrintf(L"\nUnknown command \"%s\".", editor::TokenText(tokens.front()));
     return RTERROR;
   }
   // The line runs when the running command returns; outside any command, now.
