@@ -35,6 +35,12 @@ protected:
       zcdbGetAdsName(nodes.back().resval.rlname, id);
       return *this;
     }
+    List& Set(const ads_name ss) {
+      Node(RTPICKS);
+      nodes.back().resval.rlname[0] = ss[0];
+      nodes.back().resval.rlname[1] = ss[1];
+      return *this;
+    }
     List& Node(int type) {
       resbuf rb{};
       rb.restype = static_cast<short>(type);
@@ -138,6 +144,22 @@ TEST_F(DrawingCommands, DrivenMoveTakesEntitiesAndADisplacement) {
   EXPECT_TRUE(Start(line).isEqualTo({5, 2, 0}));
   EXPECT_EQ(RTNORM, List().Text(L"_MOVE").Entity(line).Text(L"").Point(5, 2).Point(6, 2).Run());
   EXPECT_TRUE(Start(line).isEqualTo({6, 2, 0}));
+}
+
+TEST_F(DrawingCommands, DrivenMoveTakesEveryEntityOfASelectionSetItem) {
+  ZcDbObjectId a = AddLine({0, 0, 0}, {10, 0, 0});
+  ZcDbObjectId b = AddLine({0, 5, 0}, {10, 5, 0});
+  ZcDbObjectId c = AddLine({0, 9, 0}, {10, 9, 0});
+  ads_name ss, name;
+  zcdbGetAdsName(name, a);
+  ASSERT_EQ(RTNORM, zcedSSAdd(name, nullptr, ss));
+  zcdbGetAdsName(name, b);
+  zcedSSAdd(name, ss, ss);
+  EXPECT_EQ(RTNORM, List().Text(L"_MOVE").Set(ss).Text(L"").Text(L"_D").Point(0, 100).Run());
+  zcedSSFree(ss);
+  EXPECT_TRUE(Start(a).isEqualTo({0, 100, 0}));
+  EXPECT_TRUE(Start(b).isEqualTo({0, 105, 0}));
+  EXPECT_TRUE(Start(c).isEqualTo({0, 9, 0}));
 }
 
 TEST_F(DrawingCommands, CancelledPauseLeavesTheEntitiesWhereTheyWere) {
