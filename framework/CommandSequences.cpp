@@ -34,16 +34,21 @@ int RunList(std::initializer_list<CString> items) {
   return RunCommandAndWait(list);
 }
 
-ZcGePoint3d WorldToUser(const ZcGePoint3d& p) {
-  resbuf from{}, to{};
-  from.restype = to.restype = RTSHORT;
-  to.resval.rint = 1;
+// The point converted between the host's coordinate systems (0 world, 1 user).
+ZcGePoint3d Trans(const ZcGePoint3d& p, short from, short to) {
+  resbuf f{}, t{};
+  f.restype = t.restype = RTSHORT;
+  f.resval.rint = from;
+  t.resval.rint = to;
   ads_point in = {p.x, p.y, p.z}, out;
-  if (zcedTrans(in, &from, &to, 0, out) != RTNORM) return p;
+  if (zcedTrans(in, &f, &t, 0, out) != RTNORM) return p;
   return {out[0], out[1], out[2]};
 }
 
 }  // namespace
+
+ZcGePoint3d WorldToUser(const ZcGePoint3d& p) { return Trans(p, 0, 1); }
+ZcGePoint3d UserToWorld(const ZcGePoint3d& p) { return Trans(p, 1, 0); }
 
 void RunCommandString(const CString& text) {
   ResBuf list;

@@ -10,6 +10,13 @@
 
 class ResBuf;
 
+/// A world point in the current user coordinate system, in which host commands take their
+/// points; the point unchanged when the host cannot convert it.
+ZcGePoint3d WorldToUser(const ZcGePoint3d& p);
+/// A point of the current user coordinate system ("LASTPOINT", a command's answer) in world
+/// coordinates; the point unchanged when the host cannot convert it.
+ZcGePoint3d UserToWorld(const ZcGePoint3d& p);
+
 /// Queues one command line (with "cmdecho" off while it is handed over); nothing waits.
 void RunCommandString(const CString& text);
 /// Runs the list's command with "cmdecho" at 0, restored afterwards; see

@@ -28,14 +28,9 @@ bool ZW_View::IsInside(const ZcGePoint3d& point) const {
   double height = 0.0;
   ZWVariable vc(L"VIEWCTR"), vs(L"SCREENSIZE");
   if (!vc.GetPoint(center) || !vs.GetPoint(screen) || !ZWVariable(L"VIEWSIZE").GetReal(height)) return false;
-  // VIEWCTR is in user coordinates; the point is a world point.
-  resbuf from{}, to{};
-  from.restype = to.restype = RTSHORT;
-  to.resval.rint = 1;
-  ads_point in = {point.x, point.y, point.z}, p;
-  if (zcedTrans(in, &from, &to, 0, p) != RTNORM) return false;
+  const ZcGePoint3d p = WorldToUser(point);  // VIEWCTR is in user coordinates
   double width = screen.y > 0 ? height * screen.x / screen.y : height;
-  return std::abs(p[0] - center.x) <= width / 2 && std::abs(p[1] - center.y) <= height / 2;
+  return std::abs(p.x - center.x) <= width / 2 && std::abs(p.y - center.y) <= height / 2;
 }
 
 void ZW_View::ZoomTo(const ZcGePoint3d& corner1, const ZcGePoint3d& corner2) { ZoomToExtents(corner1, corner2); }

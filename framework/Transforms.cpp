@@ -15,29 +15,13 @@
 #include "framework/ZWDrawer.h"
 #include "framework/ZWVariable.h"
 
-namespace {
-
-ZcGePoint3d Convert(const ZcGePoint3d& p, int from, int to) {
-  resbuf f{}, t{};
-  f.restype = t.restype = RTSHORT;
-  f.resval.rint = static_cast<short>(from);
-  t.resval.rint = static_cast<short>(to);
-  ads_point in = {p.x, p.y, p.z}, out;
-  if (zcedTrans(in, &f, &t, 0, out) != RTNORM) return p;
-  return {out[0], out[1], out[2]};
-}
-ZcGePoint3d ToUcs(const ZcGePoint3d& p) { return Convert(p, 0, 1); }
-ZcGePoint3d ToWcs(const ZcGePoint3d& p) { return Convert(p, 1, 0); }
-
-}  // namespace
-
 ActiveUCS::ActiveUCS() : m_db(zcdbHostApplicationServices()->workingDatabase()) {}
 
 int ActiveUCS::SetOrigin(const ZcGePoint3d& origin) {
   ResBuf list;
   list.AddString(L"_UCS");
   list.AddString(L"_O");
-  list.AddPoint(ToUcs(origin));
+  list.AddPoint(WorldToUser(origin));
   return RunCommandAndWait(list) == RTNORM ? 0 : Zcad::eIsWriteProtected;
 }
 
@@ -62,7 +46,7 @@ void Move::RestoreUcs() {
 int Move::Run() {
   ActiveUCS().SetOrigin(m_basePoint);
   ResBuf list;
-  MoveIds(m_ids, ToUcs(m_basePoint), list);
+  MoveIds(m_ids, WorldToUser(m_basePoint), list);
   int result = list.Head() ? RunCommandAndWait(list) : RTERROR;
   return result == RTNORM && GetLastPoint().distanceTo(m_basePoint) >= 1e-6 ? 0 : Zcad::eUserBreak;
 }
@@ -70,7 +54,7 @@ int Move::Run() {
 ZcGePoint3d Move::GetLastPoint() {
   ZcGePoint3d last;
   if (!ZWVariable(L"LASTPOINT").GetPoint(last)) return ZcGePoint3d::kOrigin;
-  return ToWcs(last);
+  return UserToWorld(last);
 }
 
 int Rotation_UserSelector::select() {
@@ -80,11 +64,11 @@ int Rotation_UserSelector::select() {
   list.AddString(L"_ROTATE");
   list.AddIds(m_ids);
   list.AddString(L"");
-  list.AddPoint(ToUcs(m_basePoint));
+  list.AddPoint(WorldToUser(m_basePoint));
   if (m_reference.length() > 1e-5) {
     list.AddString(L"_R");
-    list.AddPoint(ToUcs(m_basePoint));
-    list.AddPoint(ToUcs(m_basePoint + m_reference));
+    list.AddPoint(WorldToUser(m_basePoint));
+    list.AddPoint(WorldToUser(m_basePoint + m_reference));
   }
   list.AddString(L"\\");
   int result = RunCommandAndWait(list);

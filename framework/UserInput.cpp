@@ -5,31 +5,21 @@
 
 CString ZWUserInput::GetPrompt() { return L"\n" + m_message; }
 
-CString KWordSelector::Joined(const wchar_t* separator) const {
-  CString text;
-  for (int i = 0; i < m_keywords.GetSize(); ++i) {
-    if (i > 0) text += separator;
-    text += m_keywords[i];
-  }
-  return text;
-}
-
 CString KWordSelector::GetPrompt() {
   CString prompt = ZWUserInput::GetPrompt();
-  if (!m_keywords.IsEmpty()) prompt += L"[" + Joined(L"/") + L"]";
+  if (m_keywords.GetCount() > 0) prompt += L"[" + m_keywords.Join(L"/") + L"]";
   return prompt;
 }
 
 CString KWordSelector::GetDefaultText() const {
-  if (m_default < 0 || m_default >= m_keywords.GetSize()) return CString();
+  if (!HasDefault()) return CString();
   return L"<" + m_keywords[m_default] + L">";
 }
 
 CString KWordSelector::FullPrompt() { return GetPrompt() + GetDefaultText() + L":"; }
 
 void KWordSelector::InitGet() {
-  const bool hasDefault = m_default >= 0 && m_default < m_keywords.GetSize();
-  zcedInitGet(hasDefault ? 0 : RSG_NONULL, Joined(L" "));
+  zcedInitGet(HasDefault() ? 0 : RSG_NONULL, m_keywords.Join(L" "));
 }
 
 int KWordSelector::GetEntityOrKeyword(CString& text) {
@@ -46,8 +36,8 @@ int KWordSelector::GetEntityOrKeyword(CString& text) {
 }
 
 int KWordSelector::GetKeyword() {
-  if (m_keywords.IsEmpty()) return m_result = kNoKeywords;
-  const bool hasDefault = m_default >= 0 && m_default < m_keywords.GetSize();
+  if (m_keywords.GetCount() == 0) return m_result = kNoKeywords;
+  const bool hasDefault = HasDefault();
   const CString prompt = FullPrompt();
   for (;;) {
     InitGet();

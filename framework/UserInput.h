@@ -8,6 +8,7 @@
 #include <memory>
 
 #include "ed/ResultBuffer.h"
+#include "framework/KeywordList.h"
 #include "ge/ZcGePoint3d.h"
 #include "mfc/CString.h"
 
@@ -54,7 +55,7 @@ public:
   wchar_t m_buffer[133] = L"";
   ads_name m_entity = {0, 0};
   ads_point m_pickPoint = {0, 0, 0};
-  CStringArray m_keywords;
+  KeywordList m_keywords;
   int m_default = -1;
   CString m_chosen;
   ZcDbObjectId m_entityId;
@@ -62,10 +63,10 @@ public:
 protected:
   /// The prompt of both questions: GetPrompt + GetDefaultText + ":".
   CString FullPrompt();
+  /// True when the default index names one of the keywords.
+  bool HasDefault() const { return m_default >= 0 && m_default < m_keywords.GetCount(); }
   /// Sets up the keywords for the next host call (Enter refused without a default).
   void InitGet();
-  /// The keywords joined with `separator`.
-  CString Joined(const wchar_t* separator) const;
 };
 
 /// A distance with a default, asked as "\n<message>:<default with 6 decimals>".

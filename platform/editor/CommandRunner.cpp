@@ -206,6 +206,7 @@ bool TokensFromList(const resbuf* rb, std::vector<Token>& tokens) {
         break;
       case RTENAME: case RTPICKS:
         t.kind = Token::Name;
+        t.set = rb->restype == RTPICKS;
         t.name[0] = rb->resval.rlname[0];
         t.name[1] = rb->resval.rlname[1];
         break;
@@ -319,11 +320,20 @@ std::wstring CommandLine::Text(const std::wstring& prompt) {
   return a.text;
 }
 
-bool CommandLine::TakeName(std::int64_t name[2]) {
+bool CommandLine::TakeEntities(std::vector<ZcDbObjectId>& ids) {
   if (!tokens_ || pos_ >= tokens_->size() || (*tokens_)[pos_].kind != Token::Name) return false;
-  name[0] = (*tokens_)[pos_].name[0];
-  name[1] = (*tokens_)[pos_].name[1];
-  ++pos_;
+  const Token& t = (*tokens_)[pos_++];
+  ZcDbObjectId id;
+  if (!t.set) {
+    if (zcdbGetObjectId(id, t.name) == Zcad::eOk) ids.push_back(id);
+    return true;
+  }
+  std::int32_t length = 0;
+  zcedSSLength(t.name, &length);
+  for (std::int32_t i = 0; i < length; ++i) {
+    ads_name entity;
+    if (zcedSSName(t.name, i, entity) == RTNORM && zcdbGetObjectId(id, entity) == Zcad::eOk) ids.push_back(id);
+  }
   return true;
 }
 
@@ -388,7 +398,7 @@ int zcedCommand(int type, ...) {
   std::vector<editor::Token> tokens;
   if (items.empty() || !editor::TokensFromList(items.data(), tokens)) return RTERROR;
   if (tokens.front().kind != editor::Token::Text || !editor::FindHostCommand(tokens.front().text)) {
-    zcutPrintf(L"\nUnknown command \"%s\".", tokens.front().text);
+    zcutPrintf(L"\nUnknown command \"%s\".", editor::TokenText(tokens.front()));
     return RTERROR;
   }
   // The line runs when the running command returns; outside any command, now.

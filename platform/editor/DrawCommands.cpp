@@ -135,8 +135,10 @@ void Pline(CommandLine& line) {
       ZcGePoint3d mid, end, center;
       line.Point(L"\nSpecify second point on arc: ", mid);
       line.Point(L"\nSpecify end point of arc: ", end);
-      if (!CircleThrough(d.points.back(), mid, end, center)) throw CommandRejected{L"\nThe three points lie on one line."};
-      d.Add(end, std::tan(SweepThrough(d.points.back(), mid, end, center) / 4));
+      if (CircleThrough(d.points.back(), mid, end, center))
+        d.Add(end, std::tan(SweepThrough(d.points.back(), mid, end, center) / 4));
+      else  // the polyline drawn so far stays; the user gives the segment again
+        zcutPrintText(L"\nThe three points lie on one line: no arc passes through them.");
     } else if (option == L"Undo") {
       if (d.points.size() > 1) {
         d.points.pop_back();

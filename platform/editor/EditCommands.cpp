@@ -21,11 +21,11 @@ constexpr double kPi = 3.14159265358979323846;
 // until Enter. Ends the command when nothing is selected.
 std::vector<ZcDbObjectId> SelectObjects(CommandLine& line) {
   Selection s;
-  ads_name name;
-  while (line.TakeName(name)) {
-    ZcDbObjectId id;
-    if (zcdbGetObjectId(id, name) == Zcad::eOk && !id.isErased()) s.Add({id, 0, {}});
+  std::vector<ZcDbObjectId> named;
+  while (line.TakeEntities(named)) {  // the list's entity and set items, all of them
   }
+  for (ZcDbObjectId id : named)
+    if (!id.isErased()) s.Add({id, 0, {}});
   SelectSteps(s, false, nullptr, [&](const Request& r, Answer& a) { return line.Read(r, a); });
   if (s.members.empty()) throw CommandRejected{L"\nNothing selected."};
   std::vector<ZcDbObjectId> ids;
@@ -140,10 +140,10 @@ void Erase(CommandLine& line) {
 
 // The spline named by an entity item or picked by the user.
 ZcDbObjectId PickSpline(CommandLine& line) {
-  ads_name name;
+  std::vector<ZcDbObjectId> named;
   ZcDbObjectId id;
-  if (line.TakeName(name)) {
-    zcdbGetObjectId(id, name);
+  if (line.TakeEntities(named)) {
+    if (!named.empty()) id = named.front();
   } else {
     ZcGePoint3d p;
     line.Point(L"\nSelect spline: ", p);
@@ -171,6 +171,7 @@ void SplineEdit(CommandLine& line) {
     points.push_back(p);
   }
   spline->close();
+  if (points.empty()) throw CommandRejected{L"\nThe spline has no control points to move."};
   std::vector<VertexMove> moves;
   while (line.Keyword(L"\nEnter an option [Move vertex/eXit] <eXit>: ", L"Move eXit", L"eXit") == L"Move") {
     int current = 0;

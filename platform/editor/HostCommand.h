@@ -14,6 +14,7 @@
 #include <string>
 #include <vector>
 
+#include "db/ZcDbObjectId.h"
 #include "ed/ResultBuffer.h"
 #include "editor/Prompter.h"
 
@@ -25,7 +26,8 @@ struct Token {
   std::wstring text;
   ZcGePoint3d point;  // user coordinates
   double number = 0.0;
-  std::int64_t name[2] = {0, 0};
+  std::int64_t name[2] = {0, 0};  // an entity, or with `set` a selection set (RTPICKS)
+  bool set = false;
   bool answered = false;  // a pause the user has answered: `answer` holds it
   Answer answer;
 };
@@ -60,8 +62,10 @@ public:
                        const std::wstring& defaultKeyword = L"");
   /// A text (a name, a path); Enter gives the empty text.
   std::wstring Text(const std::wstring& prompt);
-  /// The next item when it is an entity name, taken; false (nothing taken) otherwise.
-  bool TakeName(std::int64_t name[2]);
+  /// The next item when it names entities, taken: the entity of an RTENAME item, each
+  /// entity of an RTPICKS item's selection set (none for a set that is not live). False,
+  /// nothing taken, for any other item.
+  bool TakeEntities(std::vector<ZcDbObjectId>& ids);
   /// Any request (a point or a number, ...): the answer's status; cancels throw as above.
   int Read(const Request& request, Answer& answer) { return Next(request, answer); }
   /// True when the next answer will come from the user.

@@ -31,10 +31,11 @@ std::vector<std::wstring> Split(const std::wstring& text, wchar_t sep) {
   }
 }
 
+// The shortcut of a keyword: its capital letters, with its digits ("3P" is typed as 3P, not P).
 std::wstring Capitals(const std::wstring& word) {
   std::wstring caps;
   for (wchar_t c : word)
-    if (std::iswupper(c)) caps += c;
+    if (std::iswupper(c) || std::iswdigit(c)) caps += c;
   return caps;
 }
 

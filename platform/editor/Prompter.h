@@ -15,7 +15,8 @@ namespace editor {
 enum : int { kNoNull = 1, kNoZero = 2, kNoNegative = 4, kArbitrary = 128 };
 
 /// A keyword list as the host's calls give it: words separated by blanks; the capital
-/// letters of a word are its shortcut ("poZiome" is answered by "z", "Z", "poziome").
+/// letters of a word, with its digits, are its shortcut ("poZiome" is answered by "z",
+/// "Z", "poziome"; "3P" by "3p", not by "p").
 class Keywords {
 public:
   Keywords() = default;

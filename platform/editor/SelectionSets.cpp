@@ -3,7 +3,9 @@
 //
 // Invariants:
 //  1. A set name is (serial, kSetTag); a serial is never given out twice, so a freed
-//     name stays invalid (zcedSSFree removes it; OpenSelectionSets counts the rest).
+//     name stays invalid (zcedSSFree removes it; OpenSelectionSets counts the rest). The
+//     tag is negative, which no entity name's second word is: a set name never names an
+//     entity, nor an entity name a set.
 //  2. A set holds each entity once, in the order selected, with how it was selected.
 #include "ed/SelectionSets.h"
 
@@ -23,7 +25,7 @@ namespace editor {
 
 namespace {
 
-constexpr std::int64_t kSetTag = 0x5353;  // the second word of every set name
+constexpr std::int64_t kSetTag = -0x5353;  // the second word of every set name
 
 struct SetState {
   std::map<std::int64_t, Selection> sets;

@@ -32,9 +32,11 @@ ViewState& State() {
   return s;
 }
 
-void Regenerate() {
+// Redraws the drawing from its database; the REGEN command says so on the command line,
+// a view update asked for by code does it silently.
+void Regenerate(bool announce) {
   ++State().regenerations;
-  zcutPrintText(L"\nRegenerating model.");
+  if (announce) zcutPrintText(L"\nRegenerating model.");
 }
 
 void SetView(const View& v) {
@@ -195,7 +197,7 @@ void ViewCommand(CommandLine& line) {
   table->close();
 }
 
-void Regen(CommandLine&) { Regenerate(); }
+void Regen(CommandLine&) { Regenerate(true); }
 
 }  // namespace
 
@@ -263,7 +265,7 @@ ZcGsView* zcgsGetGsView(int viewport, bool) {
 
 bool zcgsSetViewParameters(int viewport, const ZcGsView* view, bool regen, bool, bool) {
   if (viewport != 2 || view != zcgsGetGsView(2, false)) return false;
-  if (regen) editor::Regenerate();
+  if (regen) editor::Regenerate(false);
   return true;
 }
 

@@ -27,12 +27,18 @@ TEST_F(CommandSequences, WaitSendsExactlyThePausesTheNestedCommandNeedsWithEchoO
   std::vector<int> echoAtPrompts;
   headless::SetPromptObserver([&] { echoAtPrompts.push_back(Var(L"cmdecho")); });
   int result = 0;
+  std::vector<std::wstring> runningAfter;
   RunInsideCommand([&] {
     ResBuf list;
     result = RunCommandAndWait(*List(list, {L"_Zoom", L"_W"}));
+    runningAfter = headless::ActiveCommands();
   });
   EXPECT_EQ(RTNORM, result);
+  // Two pauses, each answered while the zoom waited (echo still off), and no third one
+  // after it had ended.
   EXPECT_EQ((std::vector<int>{0, 0}), echoAtPrompts);
+  EXPECT_EQ(std::vector<std::wstring>{L"TESTCMD"}, runningAfter);
+  EXPECT_EQ(std::wstring::npos, headless::Transcript().find(L"No command is waiting"));
   EXPECT_EQ(1u, headless::PendingInput());
   EXPECT_EQ(1, Var(L"cmdecho"));
 }

@@ -35,6 +35,12 @@ protected:
       zcdbGetAdsName(nodes.back().resval.rlname, id);
       return *this;
     }
+    List& Set(const ads_name ss) {
+      Node(RTPICKS);
+      nodes.back().resval.rlname[0] = ss[0];
+      nodes.back().resval.rlname[1] = ss[1];
+      return *this;
+    }
     List& Node(int type) {
       resbuf rb{};
       rb.restype = static_cast<short>(type);
@@ -50,6 +56,19 @@ protected:
       return zcedCmd(nodes.data());
     }
   };
+  // The bulges of the one polyline of model space (rounded to 1e-9); empty without one.
+  std::vector<double> OnlyPolylineBulges() {
+    std::vector<double> bulges;
+    std::vector<ZcDbObjectId> ids = ModelSpace();
+    if (ids.size() != 1) return bulges;
+    auto* pl = Read<ZcDbPolyline>(ids[0]);
+    for (unsigned i = 0; pl && i < pl->numVerts(); ++i) {
+      double b = 0;
+      pl->getBulgeAt(i, b);
+      bulges.push_back(std::round(b * 1e9) / 1e9);
+    }
+    return bulges;
+  }
   ZcGePoint3d Start(ZcDbObjectId id) {
     ZcGePoint3d p;
     Read<ZcDbCurve>(id)->getStartPoint(p);
@@ -66,18 +85,16 @@ TEST_F(DrawingCommands, LineDrawsOneLinePerSegmentAndCloseReturnsToTheStart) {
   EXPECT_EQ(3u, ModelSpace().size());  // a cancelled command draws nothing
 }
 
-TEST_F(DrawingCommands, PlineArcSegmentsContinueTangentially) {
-  // Up the left side, then a tangent arc over the top: a half circle to (20,10).
+TEST_F(DrawingCommands, PlineArcSegmentsContinueTangentiallyOrPassThroughASecondPoint) {
+  // Up the left side, then a tangent arc over the top: a clockwise half circle to (20,10).
   Type(L"PLINE", {L"0,0", L"0,10", L"A", L"20,10", L"L", L"20,0", L""});
-  std::vector<ZcDbObjectId> ids = ModelSpace();
-  ASSERT_EQ(1u, ids.size());
-  auto* pl = Read<ZcDbPolyline>(ids[0]);
-  ASSERT_EQ(4u, pl->numVerts());
-  double bulge = 0;
-  pl->getBulgeAt(1, bulge);
-  EXPECT_NEAR(-1.0, bulge, 1e-12);  // clockwise half circle
-  pl->getBulgeAt(2, bulge);
-  EXPECT_EQ(0.0, bulge);
+  EXPECT_EQ((std::vector<double>{0, -1, 0, 0}), OnlyPolylineBulges());
+  Erase(ModelSpace()[0]);
+  // A second point on the chord is refused and the polyline drawn so far stays.
+  Type(L"PLINE", {L"0,0", L"10,0", L"A", L"S", L"20,0", L"30,0", L"S", L"15,5", L"20,0", L"L", L"20,-10", L""});
+  EXPECT_NE(std::wstring::npos, headless::Transcript().find(L"The three points lie on one line"));
+  EXPECT_EQ((std::vector<double>{0, -1, 0, 0}), OnlyPolylineBulges());
+  EXPECT_EQ(0u, headless::PendingInput());
 }
 
 TEST_F(DrawingCommands, SplinePassesThroughItsFitPoints) {
@@ -129,6 +146,22 @@ TEST_F(DrawingCommands, DrivenMoveTakesEntitiesAndADisplacement) {
   EXPECT_TRUE(Start(line).isEqualTo({6, 2, 0}));
 }
 
+TEST_F(DrawingCommands, DrivenMoveTakesEveryEntityOfASelectionSetItem) {
+  ZcDbObjectId a = AddLine({0, 0, 0}, {10, 0, 0});
+  ZcDbObjectId b = AddLine({0, 5, 0}, {10, 5, 0});
+  ZcDbObjectId c = AddLine({0, 9, 0}, {10, 9, 0});
+  ads_name ss, name;
+  zcdbGetAdsName(name, a);
+  ASSERT_EQ(RTNORM, zcedSSAdd(name, nullptr, ss));
+  zcdbGetAdsName(name, b);
+  zcedSSAdd(name, ss, ss);
+  EXPECT_EQ(RTNORM, List().Text(L"_MOVE").Set(ss).Text(L"").Text(L"_D").Point(0, 100).Run());
+  zcedSSFree(ss);
+  EXPECT_TRUE(Start(a).isEqualTo({0, 100, 0}));
+  EXPECT_TRUE(Start(b).isEqualTo({0, 105, 0}));
+  EXPECT_TRUE(Start(c).isEqualTo({0, 9, 0}));
+}
+
 TEST_F(DrawingCommands, CancelledPauseLeavesTheEntitiesWhereTheyWere) {
   ZcDbObjectId line = AddLine({0, 0, 0}, {10, 0, 0});
   headless::PushInput(L"@cancel");
@@ -166,6 +199,9 @@ TEST_F(DrawingCommands, SplineditMovesTheSelectedControlVertex) {
   EXPECT_TRUE(end.isEqualTo({45, 12, 0}));
   ZcDbObjectId line = AddLine({0, 0, 0}, {1, 0, 0});
   EXPECT_EQ(RTERROR, List().Text(L"_SPLINEDIT").Entity(line).Run());
+  ZcDbObjectId empty = Add(new ZcDbSpline());  // a spline read from a file may hold no vertex
+  EXPECT_EQ(RTERROR, List().Text(L"_SPLINEDIT").Entity(empty).Text(L"_M").Text(L"_N").Text(L"_X").Text(L"_X").Run());
+  EXPECT_NE(std::wstring::npos, headless::Transcript().find(L"no control points"));
 }
 
 TEST_F(DrawingCommands, EraseRemovesThePickedEntities) {

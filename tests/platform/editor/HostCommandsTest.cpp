@@ -119,6 +119,10 @@ TEST_F(HostCommands, AQueuedCommandLineRunsWhenTheRunningCommandReturns) {
   EXPECT_EQ(0, regensInside);
   EXPECT_EQ(1, headless::Regenerations());
   EXPECT_EQ(RTERROR, zcedCommand(RTSTR, L"_NOSUCH", RTNONE));
+  EXPECT_EQ(RTERROR, zcedCommand(RTREAL, 1.5, RTNONE));
+  EXPECT_NE(std::wstring::npos, headless::Transcript().find(L"Unknown command \"1.5\"."));
+  EXPECT_EQ(RTERROR, zcedCommand(RTVOID, RTNONE));
+  EXPECT_EQ(1, headless::Regenerations());
 }
 
 TEST_F(HostCommands, CommandEchoShowsListItemsOnlyWhenOn) {
@@ -193,6 +197,10 @@ TEST_F(HostCommands, TheShadeModeOfTheOneViewportIsKept) {
   EXPECT_TRUE(zcgsSetViewParameters(2, view, true, true));
   EXPECT_EQ(6, static_cast<int>(zcgsGetGsView(2, false)->mode()));
   EXPECT_EQ(1, headless::Regenerations());
+  EXPECT_EQ(L"", headless::Transcript());  // only the REGEN command speaks of it
+  zcedCmd(List().Text(L"_REGEN").Head());
+  EXPECT_EQ(2, headless::Regenerations());
+  EXPECT_EQ(L"\nRegenerating model.", headless::Transcript());
 }
 
 }  // namespace

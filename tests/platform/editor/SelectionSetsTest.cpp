@@ -162,6 +162,9 @@ TEST_F(SelectionSets, SetsAreCountedUntilFreedAndAFreedNameIsDead) {
   zcedSSLength(empty, &n);
   EXPECT_EQ(1, n);
   EXPECT_EQ(2, headless::OpenSelectionSets());
+  ZcDbObjectId none;
+  EXPECT_NE(Zcad::eOk, zcdbGetObjectId(none, one));  // a set's name names no entity...
+  EXPECT_EQ(RTERROR, zcedSSLength(entity, &n));      // ...nor an entity's name a set
   EXPECT_EQ(RTNORM, zcedSSFree(empty));
   EXPECT_EQ(RTERROR, zcedSSFree(empty));
   EXPECT_EQ(RTERROR, zcedSSLength(empty, &n));

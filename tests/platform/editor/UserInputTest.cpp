@@ -17,6 +17,10 @@ TEST_F(UserInput, KeywordAnsweredByItsCapitalLetterOrAPrefixGivesTheKeywordAsLis
     ASSERT_EQ(RTNORM, zcedGetKword(L"\nKierunek[poZiome/Pionowe]:", buf));
     EXPECT_STREQ(expected, buf);
   }
+  headless::PushInputs({L"p", L"2p"});  // digits belong to the shortcut
+  zcedInitGet(0, L"3P 2P");
+  ASSERT_EQ(RTNORM, zcedGetKword(L"\nSpos [3P/2P]:", buf));
+  EXPECT_STREQ(L"2P", buf);
 }
 
 TEST_F(UserInput, EnterIsRefusedUnderNoNullAndAWrongAnswerIsAskedAgainWithAMessage) {
