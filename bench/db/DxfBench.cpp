@@ -1,0 +1,205 @@
+// Reading and writing a drawing of 100,000 entities (lines, arcs, polylines, splines, texts,
+// block references with attributes, groups and XData): our DXF reader and writer, and
+// python3-ezdxf on the same file, in one run. ezdxf's figures are its own wall-clock times,
+// measured inside the Python process and reported as manual time, so the ratio reads
+// straight off the table.
+#include <benchmark/benchmark.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <cwchar>
+#include <filesystem>
+#include <memory>
+#include <string>
+
+#include "db/ZcDbArc.h"
+#include "db/ZcDbBlockReference.h"
+#include "db/ZcDbBlockTableRecord.h"
+#include "db/ZcDbDatabase.h"
+#include "db/ZcDbDictionary.h"
+#include "db/ZcDbGroup.h"
+#include "db/ZcDbLine.h"
+#include "db/ZcDbPolyline.h"
+#include "db/ZcDbSpline.h"
+#include "db/ZcDbText.h"
+#include "headless/Host.h"
+
+namespace {
+
+constexpr int kEntities = 100000;
+
+wchar_t* Dup(const wchar_t* s) {
+  std::size_t n = std::wcslen(s) + 1;
+  auto* p = static_cast<wchar_t*>(std::malloc(n * sizeof(wchar_t)));
+  std::wmemcpy(p, s, n);
+  return p;
+}
+
+ZcDbObjectId Append(ZcDbBlockTableRecord* owner, ZcDbEntity* e) {
+  ZcDbObjectId id;
+  owner->appendZcDbEntity(id, e);
+  e->close();
+  return id;
+}
+
+void AddXData(ZcDbObjectId id, int n) {
+  resbuf* xd = zcutNewRb(1001);
+  xd->resval.rstring = Dup(L"Fastrelle");
+  xd->rbnext = zcutNewRb(1000);
+  xd->rbnext->resval.rstring = Dup(L"Przód");
+  xd->rbnext->rbnext = zcutNewRb(1071);
+  xd->rbnext->rbnext->resval.rlong = n;
+  ZcDbEntity* e = nullptr;
+  zcdbOpenObject(e, id, ZcDb::kForWrite);
+  e->setXData(xd);
+  e->close();
+  zcutRelRb(xd);
+}
+
+// The drawing: ten kinds in turn, every tenth entity with XData, groups of 100.
+std::unique_ptr<ZcDbDatabase> BuildDrawing() {
+  auto db = std::make_unique<ZcDbDatabase>();
+  ZcDbSymbolTable* apps = nullptr;
+  zcdbOpenObject(apps, db->regAppTableId(), ZcDb::kForWrite);
+  auto* app = new ZcDbRegAppTableRecord;
+  app->setName(L"Fastrelle");
+  ZcDbObjectId appId;
+  apps->add(appId, app);
+  app->close();
+  apps->close();
+
+  ZcDbSymbolTable* blocks = nullptr;
+  zcdbOpenObject(blocks, db->blockTableId(), ZcDb::kForWrite);
+  auto* label = new ZcDbBlockTableRecord;
+  label->setName(L"Label");
+  ZcDbObjectId labelId;
+  blocks->add(labelId, label);
+  label->appendZcDbEntity(appId, new ZcDbAttributeDefinition(ZcGePoint3d(0, 0, 0), L"1", L"NUM", L"Number?"));
+  label->close();
+  blocks->close();
+
+  ZcDbBlockTableRecord* ms = nullptr;
+  zcdbOpenObject(ms, db->modelSpaceId(), ZcDb::kForWrite);
+  ZcDbObjectIdArray members;
+  ZcDbDictionary* groups = nullptr;
+  db->getGroupDictionary(groups, ZcDb::kForWrite);
+  for (int i = 0; i < kEntities; ++i) {
+    double x = (i % 300) * 10.0, y = (i / 300) * 10.0;
+    ZcGePoint3d p(x, y, 0);
+    ZcDbObjectId id;
+    switch (i % 10) {
+      case 0: case 1: case 2:
+        id = Append(ms, new ZcDbLine(p, p + ZcGeVector3d(7, 3, 0)));
+        break;
+      case 3: case 4:
+        id = Append(ms, new ZcDbArc(p, 4.0, 0.3, 2.5));
+        break;
+      case 5: case 6: {
+        auto* pl = new ZcDbPolyline;
+        for (unsigned v = 0; v < 8; ++v) pl->addVertexAt(v, ZcGePoint2d(x + v, y + (v % 2)), v == 3 ? 0.4 : 0.0);
+        id = Append(ms, pl);
+        break;
+      }
+      case 7: {
+        auto* sp = new ZcDbSpline;
+        ZcGePoint3dArray fit;
+        for (int k = 0; k < 6; ++k) fit.append(ZcGePoint3d(x + k, y + (k % 3) * 0.7, 0));
+        sp->setFitData(fit, 3, 0.0, ZcGeVector3d(1, 0, 0), ZcGeVector3d(1, 0, 0));
+        id = Append(ms, sp);
+        break;
+      }
+      case 8:
+        id = Append(ms, new ZcDbText(p, L"Przód 38"));
+        break;
+      default: {
+        auto* ref = new ZcDbBlockReference(p, labelId);
+        auto* a = new ZcDbAttribute;
+        a->setTag(L"NUM");
+        a->setTextString(L"42");
+        a->setPosition(p);
+        ref->appendAttribute(a);
+        id = Append(ms, ref);
+        break;
+      }
+    }
+    if (i % 10 == 0) AddXData(id, i);
+    members.append(id);
+    if (members.length() == 100) {
+      auto* g = new ZcDbGroup(L"", true);
+      ZcDbObjectId gid;
+      groups->setAt((L"G" + std::to_wstring(i / 100)).c_str(), g, gid);
+      g->append(members);
+      g->close();
+      members.setLogicalLength(0);
+    }
+  }
+  groups->close();
+  ms->close();
+  return db;
+}
+
+const std::filesystem::path& SampleFile() {
+  static std::filesystem::path file = [] {
+    auto path = std::filesystem::temp_directory_path() / "fastrelle-bench-100k.dxf";
+    BuildDrawing()->saveAs(headless::FromUtf8(path.string()).c_str());
+    return path;
+  }();
+  return file;
+}
+
+// Runs ezdxf on the sample file and returns the seconds it reported, or a negative number.
+double EzdxfSeconds(const char* operation) {
+  std::string out = (std::filesystem::temp_directory_path() / "fastrelle-bench-ezdxf.dxf").string();
+  std::string script =
+      "import sys, time, ezdxf\n"
+      "op, src, dst = sys.argv[1:4]\n"
+      "doc = ezdxf.readfile(src) if op == 'write' else None\n"
+      "t = time.perf_counter()\n"
+      "doc = ezdxf.readfile(src) if op == 'read' else doc.saveas(dst)\n"
+      "print(time.perf_counter() - t)\n";
+  std::string command = "/usr/bin/python3 -c \"" + script + "\" " + operation + " '" + SampleFile().string() +
+                        "' '" + out + "' 2>/dev/null";
+  std::FILE* pipe = ::popen(command.c_str(), "r");
+  if (!pipe) return -1.0;
+  double seconds = -1.0;
+  if (std::fscanf(pipe, "%lf", &seconds) != 1) seconds = -1.0;
+  ::pclose(pipe);
+  return seconds;
+}
+
+void BM_WriteOurs(benchmark::State& state) {
+  auto db = BuildDrawing();
+  std::wstring out = headless::FromUtf8((std::filesystem::temp_directory_path() / "fastrelle-bench-out.dxf").string());
+  for (auto _ : state) benchmark::DoNotOptimize(db->saveAs(out.c_str()));
+  state.counters["entities"] = kEntities;
+}
+
+void BM_ReadOurs(benchmark::State& state) {
+  std::wstring in = headless::FromUtf8(SampleFile().string());
+  for (auto _ : state) {
+    ZcDbDatabase db;
+    if (db.readDwgFile(in.c_str()) != Zcad::eOk) state.SkipWithError("our reader refused the sample");
+  }
+  state.counters["entities"] = kEntities;
+}
+
+void Ezdxf(benchmark::State& state, const char* operation) {
+  for (auto _ : state) {
+    double seconds = EzdxfSeconds(operation);
+    if (seconds < 0) {
+      state.SkipWithError("python3-ezdxf is not available");
+      break;
+    }
+    state.SetIterationTime(seconds);
+  }
+  state.counters["entities"] = kEntities;
+}
+void BM_WriteEzdxf(benchmark::State& state) { Ezdxf(state, "write"); }
+void BM_ReadEzdxf(benchmark::State& state) { Ezdxf(state, "read"); }
+
+}  // namespace
+
+BENCHMARK(BM_WriteOurs)->Unit(benchmark::kMillisecond)->Iterations(3);
+BENCHMARK(BM_WriteEzdxf)->Unit(benchmark::kMillisecond)->UseManualTime()->Iterations(1);
+BENCHMARK(BM_ReadOurs)->Unit(benchmark::kMillisecond)->Iterations(3);
+BENCHMARK(BM_ReadEzdxf)->Unit(benchmark::kMillisecond)->UseManualTime()->Iterations(1);
