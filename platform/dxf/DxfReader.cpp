@@ -212,7 +212,9 @@ private:
       else if (name == "ENTITIES") entities(records, ZcDbObjectId());
       else if (name == "OBJECTS") objects(records);
     }
-    if (!sawEof && groups_.empty()) Fail(1, L"the file is empty");
+    if (groups_.empty()) Fail(1, L"the file is empty");
+    // A file cut short between two sections would otherwise read as a part of a drawing.
+    if (!sawEof) Fail(groups_.back().line + 1, L"the file ends without its EOF record");
   }
 
   // AC1021 and later files are UTF-8; older ones use $DWGCODEPAGE (Windows-1252 unless it
@@ -289,6 +291,7 @@ private:
         }
         if (current.empty()) Fail(r.line, L"a block without a name");
         blockOrigins_[zcdb::FoldKey(current)] = origin;
+        blockLines_[current] = r.line;
         origin = ZcGePoint3d();
         continue;
       }
@@ -480,7 +483,13 @@ private:
       for (Record& r : list)
         if (r.obj && r.type != "TABLE") readRecord(r);
     d_.completeTables();  // files without tables (or without their required records)
-    // block origins, then the entities of each block
+    // the entities of each block, then the block origins (blocks a file lists without
+    // block records are made on the way)
+    for (auto& [name, ents] : blockEntityPtrs_) {
+      ZcDbBlockTableRecord* btr = blockNamed(name, blockLines_[name]);
+      for (Record* r : ents) placeEntity(*r, btr);
+    }
+    for (auto& [name, line] : blockLines_) blockNamed(name, line);  // blocks without entities
     auto* bt = d_.blockTable.isNull() ? nullptr : d_.objectAs<ZcDbSymbolTable>(d_.blockTable);
     if (bt)
       for (ZcDbObjectId id : bt->recordIds()) {
@@ -488,11 +497,6 @@ private:
         auto it = blockOrigins_.find(zcdb::FoldKey(btr->name()));
         if (it != blockOrigins_.end()) btr->state().writer = true, btr->setOrigin(it->second), btr->state().writer = false;
       }
-    for (auto& [name, ents] : blockEntityPtrs_) {
-      ZcDbBlockTableRecord* btr = blockNamed(name, 0);
-      for (Record* r : ents) placeEntity(*r, btr);
-    }
-    for (auto& [name, origin] : blockOrigins_) blockNamed(name, 0);
     ZcDbBlockTableRecord* model = blockNamed(ZCDB_MODEL_SPACE, 0);
     ZcDbBlockTableRecord* paper = blockNamed(ZCDB_PAPER_SPACE, 0);
     d_.modelSpace = model->objectId();
@@ -617,6 +621,7 @@ private:
   std::vector<std::pair<std::wstring, std::vector<Record>>> blockEntities_;
   std::map<std::wstring, std::vector<Record*>> blockEntityPtrs_;
   std::map<std::wstring, ZcGePoint3d> blockOrigins_;
+  std::map<std::wstring, int> blockLines_;  // the line of each BLOCK record, by its name
   std::vector<std::vector<Record>> entityRecords_;
   std::vector<Record*> modelEntities_;
   std::vector<Record> objectRecords_;
