@@ -195,6 +195,19 @@ void Ezdxf(benchmark::State& state, const char* operation) {
   state.counters["entities"] = kEntities;
 }
 void BM_WriteEzdxf(benchmark::State& state) { Ezdxf(state, "write"); }
+
+// The same two jobs without the file: the DXF text alone, built and parsed in memory.
+void BM_TextOurs(benchmark::State& state) {
+  auto db = BuildDrawing();
+  for (auto _ : state) benchmark::DoNotOptimize(db->dxfText());
+}
+void BM_ParseOurs(benchmark::State& state) {
+  std::string text = BuildDrawing()->dxfText();
+  for (auto _ : state) {
+    ZcDbDatabase db;
+    benchmark::DoNotOptimize(db.readDxfText(text));
+  }
+}
 void BM_ReadEzdxf(benchmark::State& state) { Ezdxf(state, "read"); }
 
 }  // namespace
@@ -203,3 +216,5 @@ BENCHMARK(BM_WriteOurs)->Unit(benchmark::kMillisecond)->Iterations(3);
 BENCHMARK(BM_WriteEzdxf)->Unit(benchmark::kMillisecond)->UseManualTime()->Iterations(1);
 BENCHMARK(BM_ReadOurs)->Unit(benchmark::kMillisecond)->Iterations(3);
 BENCHMARK(BM_ReadEzdxf)->Unit(benchmark::kMillisecond)->UseManualTime()->Iterations(1);
+BENCHMARK(BM_TextOurs)->Unit(benchmark::kMillisecond)->Iterations(3);
+BENCHMARK(BM_ParseOurs)->Unit(benchmark::kMillisecond)->Iterations(3);
