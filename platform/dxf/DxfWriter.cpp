@@ -14,7 +14,6 @@
 // the database's own, given afresh at each save.
 #include <algorithm>
 #include <cstdio>
-#include <fstream>
 
 #include "db/DbInternal.h"
 #include "db/ZcDb2dPolyline.h"
@@ -29,12 +28,25 @@ namespace {
 
 class DxfWriter {
 public:
-  explicit DxfWriter(const ZcDbDatabase& db) : d_(db.impl()), f_(out_) {
-    out_.reserve(std::max<std::size_t>(1 << 16, d_.slots.size() * 256));
+  // The whole text in one string, or (given a file) written through a buffer of kChunk.
+  explicit DxfWriter(const ZcDbDatabase& db, std::FILE* file = nullptr) : d_(db.impl()), f_(out_), file_(file) {
+    out_.reserve(file ? kChunk + (1 << 16) : std::max<std::size_t>(1 << 16, d_.slots.size() * 256));
     next_ = d_.handseed;
   }
 
+  // Writes the text to the file; false when the file refused a part of it.
+  bool runToFile() {
+    write();
+    return drain();
+  }
+
   std::string run() {
+    write();
+    return std::move(out_);
+  }
+
+private:
+  void write() {
     header();
     section("CLASSES");
     endsec();
@@ -43,10 +55,20 @@ public:
     entities();
     objects();
     f_.writeRaw(0, "EOF");
-    return std::move(out_);
   }
 
-private:
+  static constexpr std::size_t kChunk = 1 << 20;
+
+  bool drain() {
+    if (!file_ || out_.empty()) return ok_;
+    if (std::fwrite(out_.data(), 1, out_.size(), file_) != out_.size()) ok_ = false;
+    out_.clear();
+    return ok_;
+  }
+  void spill() {
+    if (file_ && out_.size() >= kChunk) drain();
+  }
+
   void section(const char* name) {
     f_.writeRaw(0, "SECTION");
     f_.writeRaw(2, name);
@@ -121,6 +143,7 @@ private:
   }
 
   void record(const ZcDbObject* o) {
+    spill();
     f_.writeRaw(0, o->dxfName());
     o->dxfOutFields(&f_);
     o->dxfOutXData(&f_);
@@ -213,6 +236,8 @@ private:
   const ZcDbDatabaseImpl& d_;
   std::string out_;
   ZcDbDxfFiler f_;
+  std::FILE* file_;
+  bool ok_ = true;
   std::uint64_t next_;
 };
 
@@ -222,13 +247,12 @@ std::string ZcDbDatabase::dxfText() const { return DxfWriter(*this).run(); }
 
 Zcad::ErrorStatus ZcDbDatabase::saveAs(const wchar_t* fileName) {
   if (!fileName || !*fileName) return Zcad::eInvalidInput;
-  std::string text = dxfText();
   std::string path = platform::NativePath(fileName);
-  std::ofstream out(path, std::ios::binary | std::ios::trunc);
+  std::FILE* out = std::fopen(path.c_str(), "wb");
   if (!out) return Zcad::eFileWriteError;
-  out.write(text.data(), static_cast<std::streamsize>(text.size()));
-  out.close();
-  if (!out) return Zcad::eFileWriteError;
+  bool ok = DxfWriter(*this, out).runToFile();
+  if (std::fclose(out) != 0) ok = false;
+  if (!ok) return Zcad::eFileWriteError;
   impl_->fileName = fileName;
   return Zcad::eOk;
 }

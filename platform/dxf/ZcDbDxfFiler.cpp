@@ -13,13 +13,20 @@ ZcDbDxfFiler::ZcDbDxfFiler(const ZcDbDxfPair* pairs, std::size_t count, ZcDbData
     : pairs_(pairs), count_(count), db_(db) {}
 
 namespace {
+// group codes are right-aligned in three columns, as every DXF writer does
 void PutCode(std::string& out, int code) {
   char buf[16];
-  auto r = std::to_chars(buf, buf + sizeof buf, code);
-  // group codes are right-aligned in three columns, as every DXF writer does
-  for (long pad = 3 - (r.ptr - buf); pad > 0; --pad) out.push_back(' ');
-  out.append(buf, r.ptr);
-  out.push_back('\n');
+  char* end = buf + sizeof buf;
+  char* p = end;
+  *--p = '\n';
+  unsigned u = code < 0 ? 0u - static_cast<unsigned>(code) : static_cast<unsigned>(code);
+  do {
+    *--p = static_cast<char>('0' + u % 10);
+    u /= 10;
+  } while (u);
+  if (code < 0) *--p = '-';
+  while (end - p < 4) *--p = ' ';
+  out.append(p, end);
 }
 }  // namespace
 
