@@ -10,10 +10,14 @@
 // objects, so that names and owners resolve); then complete the drawing's minimum.
 #include <algorithm>
 #include <charconv>
+#include <cstdlib>
 #include <fstream>
 #include <functional>
 #include <map>
+#include <memory>
 #include <sstream>
+
+#include <sys/mman.h>
 
 #include "db/DbInternal.h"
 #include "db/ZcDb2dPolyline.h"
@@ -63,8 +67,36 @@ struct Record {
   const ZcDbDxfPair* end() const { return first + count; }
 };
 
-std::vector<ZcDbDxfPair> SplitGroups(const std::string& text) {
-  std::vector<ZcDbDxfPair> groups;
+// The group table of a large file runs to tens of megabytes, written once from start to
+// end: it is kept in huge pages, so that filling it does not fault page by page.
+template <class T>
+struct HugePages {
+  using value_type = T;
+  HugePages() = default;
+  template <class U>
+  HugePages(const HugePages<U>&) {}
+  static constexpr std::size_t kHuge = std::size_t(2) << 20;
+  T* allocate(std::size_t n) {
+    std::size_t bytes = n * sizeof(T);
+    if (bytes < 2 * kHuge) return std::allocator<T>().allocate(n);
+    void* p = std::aligned_alloc(kHuge, (bytes + kHuge - 1) / kHuge * kHuge);
+    if (!p) throw std::bad_alloc();
+    ::madvise(p, bytes, MADV_HUGEPAGE);
+    return static_cast<T*>(p);
+  }
+  void deallocate(T* p, std::size_t n) {
+    if (n * sizeof(T) < 2 * kHuge) std::allocator<T>().deallocate(p, n);
+    else std::free(p);
+  }
+  template <class U>
+  bool operator==(const HugePages<U>&) const { return true; }
+  template <class U>
+  bool operator!=(const HugePages<U>&) const { return false; }
+};
+using GroupTable = std::vector<ZcDbDxfPair, HugePages<ZcDbDxfPair>>;
+
+GroupTable SplitGroups(const std::string& text) {
+  GroupTable groups;
   groups.reserve(static_cast<std::size_t>(std::count(text.begin(), text.end(), '\n')) / 2 + 1);
   std::size_t pos = 0, n = text.size();
   int line = 0;
@@ -612,7 +644,7 @@ private:
   const std::string& text_;
   ZcDbDatabase& db_;
   ZcDbDatabaseImpl& d_;
-  std::vector<ZcDbDxfPair> groups_;
+  GroupTable groups_;
   std::map<std::string, std::vector<ZcDbDxfPair>> headerVars_;
   std::vector<std::vector<Record>> tableRecords_;
   std::vector<Record*> kept_;
