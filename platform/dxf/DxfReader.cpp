@@ -67,6 +67,14 @@ struct Record {
   const ZcDbDxfPair* end() const { return first + count; }
 };
 
+// Asks for huge pages over the whole pages of [p, p + bytes) (a hint; small ranges are left).
+void AdviseHugePages(void* p, std::size_t bytes) {
+  constexpr std::uintptr_t kPage = 4096;
+  auto from = (reinterpret_cast<std::uintptr_t>(p) + kPage - 1) & ~(kPage - 1);
+  auto to = (reinterpret_cast<std::uintptr_t>(p) + bytes) & ~(kPage - 1);
+  if (bytes >= (std::size_t(4) << 20) && to > from) ::madvise(reinterpret_cast<void*>(from), to - from, MADV_HUGEPAGE);
+}
+
 // The group table of a large file runs to tens of megabytes, written once from start to
 // end: it is kept in huge pages, so that filling it does not fault page by page.
 template <class T>
@@ -81,7 +89,7 @@ struct HugePages {
     if (bytes < 2 * kHuge) return std::allocator<T>().allocate(n);
     void* p = std::aligned_alloc(kHuge, (bytes + kHuge - 1) / kHuge * kHuge);
     if (!p) throw std::bad_alloc();
-    ::madvise(p, bytes, MADV_HUGEPAGE);
+    AdviseHugePages(p, bytes);
     return static_cast<T*>(p);
   }
   void deallocate(T* p, std::size_t n) {
@@ -701,7 +709,11 @@ Zcad::ErrorStatus ZcDbDatabase::readDwgFile(const wchar_t* fileName, int, bool, 
     return probe.good() ? Zcad::eFileAccessErr : Zcad::eFileNotFound;
   }
   in.seekg(0, std::ios::end);
-  std::string text(static_cast<std::size_t>(std::max<std::streamoff>(in.tellg(), 0)), '\0');
+  std::string text;
+  std::size_t size = static_cast<std::size_t>(std::max<std::streamoff>(in.tellg(), 0));
+  text.reserve(size);
+  AdviseHugePages(text.data(), size);  // before the first touch
+  text.resize(size);
   in.seekg(0, std::ios::beg);
   in.read(text.data(), static_cast<std::streamsize>(text.size()));
   if (text.compare(0, 4, "AC10") == 0) {
