@@ -14,6 +14,7 @@
 // the database's own, given afresh at each save.
 #include <algorithm>
 #include <cstdio>
+#include <vector>
 
 #include "db/DbInternal.h"
 #include "db/ZcDb2dPolyline.h"
@@ -111,14 +112,22 @@ private:
   }
 
   // VPORT, UCS, DIMSTYLE tables; BLOCK and ENDBLK per block; VERTEX and SEQEND records.
-  std::uint64_t syntheticCount() const {
+  // The same walk notes the objects of the OBJECTS section, in slot order.
+  std::uint64_t syntheticCount() {
     std::uint64_t n = 3;
     for (const auto& o : d_.slots) {
       if (o->isErased()) continue;
+      if (o->isKindOf(ZcDbEntity::desc())) {
+        if (auto* p = dynamic_cast<const ZcDbVertexPolyline*>(o.get())) n += p->numVerts() + 1;
+        if (auto* r = dynamic_cast<const ZcDbBlockReference*>(o.get()))
+          n += r->attributeIds().isEmpty() ? 0 : 1;
+        continue;
+      }
       if (o->isKindOf(ZcDbBlockTableRecord::desc())) n += 2;
-      if (auto* p = dynamic_cast<const ZcDbVertexPolyline*>(o.get())) n += p->numVerts() + 1;
-      if (auto* r = dynamic_cast<const ZcDbBlockReference*>(o.get()))
-        n += r->attributeIds().isEmpty() ? 0 : 1;
+      if (o->objectId() == d_.nod || o->isKindOf(ZcDbSymbolTable::desc()) ||
+          o->isKindOf(ZcDbSymbolTableRecord::desc()) || !*o->dxfName())
+        continue;
+      objects_.push_back(o.get());
     }
     return n;
   }
@@ -222,14 +231,7 @@ private:
   void objects() {
     section("OBJECTS");
     record(d_.object(d_.nod.slot()));
-    for (const auto& o : d_.slots) {
-      if (o->isErased() || o->objectId() == d_.nod) continue;
-      if (o->isKindOf(ZcDbEntity::desc()) || o->isKindOf(ZcDbSymbolTable::desc()) ||
-          o->isKindOf(ZcDbSymbolTableRecord::desc()))
-        continue;
-      if (!*o->dxfName()) continue;
-      record(o.get());
-    }
+    for (const ZcDbObject* o : objects_) record(o);
     endsec();
   }
 
@@ -238,6 +240,7 @@ private:
   ZcDbDxfFiler f_;
   std::FILE* file_;
   bool ok_ = true;
+  std::vector<const ZcDbObject*> objects_;  // of the OBJECTS section, but the root dictionary
   std::uint64_t next_;
 };
 
