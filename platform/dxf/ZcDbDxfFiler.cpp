@@ -1,6 +1,7 @@
 // The DXF filer: typed groups to DXF text and back, with the text escapes of AC1015 files.
 #include "db/ZcDbDxfFiler.h"
 
+#include <array>
 #include <charconv>
 #include <cmath>
 #include <cstring>
@@ -110,7 +111,12 @@ std::wstring ZcDbDxfFiler::decodeText(std::string_view s, int codePage) {
       continue;
     }
     if (codePage == 1250) {
-      out += platform::FromCp1250(std::string(1, static_cast<char>(c)));
+      static const std::array<std::wstring, 128> kUpper1250 = [] {  // the bytes 0x80..0xFF
+        std::array<std::wstring, 128> table;
+        for (int b = 0x80; b < 0x100; ++b) table[b - 0x80] = platform::FromCp1250(std::string(1, static_cast<char>(b)));
+        return table;
+      }();
+      out += kUpper1250[c - 0x80];
       ++i;
       continue;
     }
