@@ -118,7 +118,9 @@ TEST(DxfWithoutTables, EmptyBlocksKeepTheirNamesAsWritten) {
     ZcDbBlockTableRecord* rec = nullptr;
     zcdbOpenObject(rec, id, ZcDb::kForRead);
     names += rec->name() + L";";
-    if (rec->name() == L"Label") EXPECT_EQ(ZcGePoint3d(1, 2, 0), rec->origin());
+    if (rec->name() == L"Label") {
+      EXPECT_EQ(ZcGePoint3d(1, 2, 0), rec->origin());
+    }
     rec->close();
   }
   table->close();
