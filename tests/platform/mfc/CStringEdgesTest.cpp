@@ -1,0 +1,33 @@
+// CString operations at the edges of the text, as MFC answers them.
+#include "mfc/CString.h"
+
+#include <gtest/gtest.h>
+
+TEST(CStringEdges, DeleteFromANegativeIndexStartsAtTheFirstCharacter) {
+  CString s(L"abcdef");
+  EXPECT_EQ(s.Delete(-3, 2), 4);
+  EXPECT_EQ(s, L"cdef");
+  EXPECT_EQ(s.Delete(2, 99), 2);
+  EXPECT_EQ(s, L"cd");
+  EXPECT_EQ(s.Delete(5, 1), 2);
+  EXPECT_EQ(s.Delete(0, -1), 2);
+}
+
+TEST(CStringEdges, ReplacingACharacterByItselfCountsNothing) {
+  CString s(L"a.b.c");
+  EXPECT_EQ(s.Replace(L'.', L'.'), 0);
+  EXPECT_EQ(s.Replace(L'.', L','), 2);
+  EXPECT_EQ(s, L"a,b,c");
+}
+
+TEST(CStringEdges, FindAtAndPastTheEnd) {
+  CString s(L"abc");
+  EXPECT_EQ(s.Find(L"", 3), 3);
+  EXPECT_EQ(s.Find(L"c", 4), -1);
+  EXPECT_EQ(s.Find(L'a', -1), -1);
+  EXPECT_EQ(s.Mid(3, 1), L"");
+  EXPECT_EQ(s.Mid(1, -1), L"");
+  int pos = 3;
+  EXPECT_EQ(s.Tokenize(L",", pos), L"");
+  EXPECT_EQ(pos, -1);
+}
