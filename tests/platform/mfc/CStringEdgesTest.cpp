@@ -31,3 +31,17 @@ TEST(CStringEdges, FindAtAndPastTheEnd) {
   EXPECT_EQ(s.Tokenize(L",", pos), L"");
   EXPECT_EQ(pos, -1);
 }
+
+TEST(CStringEdges, CaseChangesOneCharacterForOneAsWindowsDoes) {
+  CString s(L"straße ŁÓDŹ");
+  EXPECT_EQ(CString(s).MakeUpper(), L"STRAßE ŁÓDŹ");
+  EXPECT_EQ(CString(L"İ").MakeLower().GetLength(), 1);
+  EXPECT_NE(CString(L"ß").CompareNoCase(L"ss"), 0);
+  EXPECT_EQ(CString(L"ŻÓŁW").CompareNoCase(L"żółw"), 0);
+  CString odd;
+  odd += static_cast<wchar_t>(0x110000);  // not a character: left as it is
+  odd += L'a';
+  odd.MakeUpper();
+  EXPECT_EQ(odd.GetAt(0), static_cast<wchar_t>(0x110000));
+  EXPECT_EQ(odd.GetAt(1), L'A');
+}
