@@ -3,6 +3,7 @@
 // never changes a decimal point.
 #include "mfc/FormatArg.h"
 
+#include <climits>
 #include <clocale>
 #include <cstdarg>
 #include <cstdio>
@@ -47,7 +48,11 @@ long long AsSigned(const FormatArg& a) {
   switch (a.kind) {
     case FormatArg::Signed: return a.i;
     case FormatArg::Unsigned: return static_cast<long long>(a.u);
-    case FormatArg::Real: return static_cast<long long>(a.d);
+    case FormatArg::Real:  // a real out of range (or not a number) must not be converted as it is
+      if (!(a.d == a.d)) return 0;
+      if (a.d >= 9223372036854775807.0) return LLONG_MAX;
+      if (a.d <= -9223372036854775808.0) return LLONG_MIN;
+      return static_cast<long long>(a.d);
     default: return 0;
   }
 }

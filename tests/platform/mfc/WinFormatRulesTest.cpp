@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
+
 TEST(WinFormatRules, IntegersAreReadAtTheSizeTheFormatNames) {
   CString s;
   s.Format(L"%u %x %X %o", -1, -1, -2, -1);
@@ -52,4 +54,12 @@ TEST(WinFormatRules, HugeWidthsNeitherOverflowNorHang) {
   EXPECT_EQ(s.Left(2), L"1 ");
   s.Format(L"%.99999999999999999999s|", L"abc");
   EXPECT_EQ(s, L"abc|");
+}
+
+TEST(WinFormatRules, RealsOutOfRangeForAnIntegerAreNotConvertedAsTheyStand) {
+  CString s;
+  s.Format(L"%I64d %I64d %d|", 1e300, -1e300, std::numeric_limits<double>::quiet_NaN());
+  EXPECT_EQ(s, L"9223372036854775807 -9223372036854775808 0|");
+  s.Format(L"%*d|", 1e30, 1);  // a width too large is held at the largest honoured
+  EXPECT_EQ(s.Right(2), L"1|");
 }
