@@ -233,12 +233,13 @@ void CStringArray::Copy(const CStringArray& other) {
 
 void CStringArray::InsertAt(int index, const CString& text, int count) {
   if (count <= 0) return;
-  index = Clamp(index, 0, GetSize());
+  if (index < 0) index = 0;
+  if (index > GetSize()) SetSize(index);  // as MFC: past the end, the array grows up to it
   items_.insert(items_.begin() + index, static_cast<size_t>(count), text);
 }
 
 void CStringArray::RemoveAt(int index, int count) {
   if (index < 0 || index >= GetSize() || count <= 0) return;
-  int end = std::min(GetSize(), index + count);
+  int end = count > GetSize() - index ? GetSize() : index + count;  // no overflow
   items_.erase(items_.begin() + index, items_.begin() + end);
 }

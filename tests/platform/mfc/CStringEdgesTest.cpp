@@ -45,3 +45,21 @@ TEST(CStringEdges, CaseChangesOneCharacterForOneAsWindowsDoes) {
   EXPECT_EQ(odd.GetAt(0), static_cast<wchar_t>(0x110000));
   EXPECT_EQ(odd.GetAt(1), L'A');
 }
+
+TEST(CStringArrayEdges, InsertPastTheEndGrowsTheArrayUpToIt) {
+  CStringArray a{L"x"};
+  a.InsertAt(3, L"y", 2);
+  ASSERT_EQ(a.GetSize(), 5);
+  EXPECT_EQ(a[0], L"x");
+  EXPECT_EQ(a[1], L"");
+  EXPECT_EQ(a[2], L"");
+  EXPECT_EQ(a[3], L"y");
+  EXPECT_EQ(a[4], L"y");
+}
+
+TEST(CStringArrayEdges, RemoveWithAHugeCountStopsAtTheEnd) {
+  CStringArray a{L"a", L"b", L"c"};
+  a.RemoveAt(1, 0x7fffffff);
+  ASSERT_EQ(a.GetSize(), 1);
+  EXPECT_EQ(a[0], L"a");
+}
