@@ -90,6 +90,7 @@ void Unmap(HINSTANCE m) {
   platform::DropModuleFilters(m);
   CallDllMain(m, DLL_PROCESS_DETACH);
   platform::DropModuleResources(m);
+  platform::DropModuleResourceHandles(m);
   dlclose(m->dl);
   auto& started = State().started;
   started.erase(std::remove(started.begin(), started.end(), m), started.end());
