@@ -9,3 +9,9 @@ int ResourceModuleEntryPoint(ZcRx::AppMsgCode message, void* packet) {
   }
   return ZcRx::kRetOK;
 }
+
+BOOL ResourceModuleDllMain(ExtensionModule& extension, HINSTANCE instance, DWORD reason) {
+  if (reason == DLL_PROCESS_ATTACH) return extension.Init(instance) ? TRUE : FALSE;
+  if (reason == DLL_PROCESS_DETACH) extension.Term();
+  return TRUE;
+}

@@ -11,4 +11,8 @@
 /// linker (skipped when the host has none). Other messages do nothing. Always 0.
 int ResourceModuleEntryPoint(ZcRx::AppMsgCode message, void* packet);
 
+/// The DLL entry of a resource module: joins the chain at attach and answers the join's
+/// result (a module whose resources cannot join refuses to load); leaves it at detach.
+BOOL ResourceModuleDllMain(ExtensionModule& extension, HINSTANCE instance, DWORD reason);
+
 #endif

@@ -112,6 +112,7 @@ BOOL FastrelleDllMain(HINSTANCE instance, DWORD reason) {
 int InitExtensionModule(HINSTANCE instance) { return g_extension.Init(instance); }
 
 int LoadModuleIfNeeded(const CString& path, ZcRxDynamicLinker* linker) {
+  if (!linker) return 3;  // no linker, nothing can load
   if (!zcrxAppIsLoaded(path) && !linker->loadModule(path, true, true)) return 3;
   if (!linker->loadModule(path, false, false)) return 3;
   return 0;

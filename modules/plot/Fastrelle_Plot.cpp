@@ -13,7 +13,5 @@ ZCRX_EXPORT int zcrxEntryPoint(ZcRx::AppMsgCode message, void* packet) {
 ZCRX_EXPORT int zcrxGetApiVersion() { return kZcrxApiVersion; }
 
 ZCRX_EXPORT BOOL DllMain(HINSTANCE instance, DWORD reason, LPVOID) {
-  if (reason == DLL_PROCESS_ATTACH) g_extension.Init(instance);
-  else if (reason == DLL_PROCESS_DETACH) g_extension.Term();
-  return TRUE;
+  return ResourceModuleDllMain(g_extension, instance, reason);
 }

@@ -154,6 +154,7 @@ CString& CString::TrimRight(const wchar_t* chars) {
 
 int CString::Replace(wchar_t from, wchar_t to) {
   int n = 0;
+  if (from == to) return 0;  // nothing changes, so nothing is counted
   for (auto& c : s_)
     if (c == from) { c = to; ++n; }
   return n;
@@ -187,7 +188,8 @@ int CString::Insert(int index, const wchar_t* text) {
 }
 
 int CString::Delete(int index, int count) {
-  if (index >= 0 && index < GetLength() && count > 0)
+  if (index < 0) index = 0;  // a negative start deletes from the first character
+  if (index < GetLength() && count > 0)
     s_.erase(static_cast<size_t>(index), static_cast<size_t>(count));
   return GetLength();
 }
@@ -231,12 +233,13 @@ void CStringArray::Copy(const CStringArray& other) {
 
 void CStringArray::InsertAt(int index, const CString& text, int count) {
   if (count <= 0) return;
-  index = Clamp(index, 0, GetSize());
+  if (index < 0) index = 0;
+  if (index > GetSize()) SetSize(index);  // as MFC: past the end, the array grows up to it
   items_.insert(items_.begin() + index, static_cast<size_t>(count), text);
 }
 
 void CStringArray::RemoveAt(int index, int count) {
   if (index < 0 || index >= GetSize() || count <= 0) return;
-  int end = std::min(GetSize(), index + count);
+  int end = count > GetSize() - index ? GetSize() : index + count;  // no overflow
   items_.erase(items_.begin() + index, items_.begin() + end);
 }

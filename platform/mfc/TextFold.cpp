@@ -19,17 +19,6 @@ icu::UnicodeString ToIcu(const std::wstring& s) {
                                        static_cast<int32_t>(s.size()));
 }
 
-std::wstring FromIcu(const icu::UnicodeString& u) {
-  std::wstring out;
-  out.reserve(u.length());
-  for (int32_t i = 0; i < u.length();) {
-    UChar32 c = u.char32At(i);
-    out.push_back(static_cast<wchar_t>(c));
-    i += U16_LENGTH(c);
-  }
-  return out;
-}
-
 icu::Collator* PolishCollator(bool ignoreCase) {
   static std::once_flag once;
   static std::unique_ptr<icu::Collator> exact, folded;
@@ -62,23 +51,41 @@ const char16_t kCp1250High[128] = {
 
 }  // namespace
 
-std::wstring ToUpper(const std::wstring& s) { return FromIcu(ToIcu(s).toUpper(icu::Locale::getRoot())); }
-std::wstring ToLower(const std::wstring& s) { return FromIcu(ToIcu(s).toLower(icu::Locale::getRoot())); }
+// Case is mapped and folded one character at a time, with the simple (one-to-one) Unicode
+// mappings, as Windows does: the length never changes ("ß" stays, "İ" becomes "i"), and a
+// value that is no character is left as it is.
+namespace {
+template <class Map>
+std::wstring MapEach(const std::wstring& s, Map map) {
+  std::wstring out(s);
+  for (wchar_t& c : out) {
+    auto cp = static_cast<UChar32>(c);
+    if (cp >= 0 && cp <= 0x10FFFF) c = static_cast<wchar_t>(map(cp));
+  }
+  return out;
+}
+UChar32 Fold(UChar32 c) { return u_foldCase(c, U_FOLD_CASE_DEFAULT); }
+}  // namespace
+
+std::wstring ToUpper(const std::wstring& s) { return MapEach(s, [](UChar32 c) { return u_toupper(c); }); }
+std::wstring ToLower(const std::wstring& s) { return MapEach(s, [](UChar32 c) { return u_tolower(c); }); }
 
 int CompareFolded(const std::wstring& a, const std::wstring& b) {
-  icu::UnicodeString fa = ToIcu(a), fb = ToIcu(b);
-  fa.foldCase();
-  fb.foldCase();
-  int r = fa.compareCodePointOrder(fb);
+  std::wstring fa = MapEach(a, Fold), fb = MapEach(b, Fold);
+  int r = fa.compare(fb);
   return r < 0 ? -1 : (r > 0 ? 1 : 0);
 }
 
 int CollatePolish(const std::wstring& a, const std::wstring& b, bool ignoreCase) {
   icu::Collator* c = PolishCollator(ignoreCase);
-  if (!c) return ignoreCase ? CompareFolded(a, b) : a.compare(b);
+  auto plain = [&] {
+    int r = ignoreCase ? CompareFolded(a, b) : a.compare(b);
+    return r < 0 ? -1 : (r > 0 ? 1 : 0);
+  };
+  if (!c) return plain();
   UErrorCode err = U_ZERO_ERROR;
   UCollationResult r = c->compare(ToIcu(a), ToIcu(b), err);
-  if (U_FAILURE(err)) return a.compare(b) < 0 ? -1 : (a == b ? 0 : 1);
+  if (U_FAILURE(err)) return plain();
   return r == UCOL_LESS ? -1 : (r == UCOL_GREATER ? 1 : 0);
 }
 

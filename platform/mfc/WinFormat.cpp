@@ -3,10 +3,14 @@
 // never changes a decimal point.
 #include "mfc/FormatArg.h"
 
+#include <climits>
 #include <clocale>
+#include <cstdarg>
 #include <cstdio>
 #include <locale.h>
 #include <string>
+#include <algorithm>
+#include <cstdint>
 
 #include "mfc/TextFold.h"
 
@@ -25,6 +29,7 @@ struct Spec {
   int precision = -1;
   bool narrow = false;  // "h" or "S"/"C": 8-bit text
   bool wideMod = false; // "l" or "w"
+  int bits = 32;         // integer size: "hh" 8, "h" 16, none or "l" 32, "ll"/"I64"/"I"/"z" 64
   char conv = 0;
 };
 
@@ -43,7 +48,11 @@ long long AsSigned(const FormatArg& a) {
   switch (a.kind) {
     case FormatArg::Signed: return a.i;
     case FormatArg::Unsigned: return static_cast<long long>(a.u);
-    case FormatArg::Real: return static_cast<long long>(a.d);
+    case FormatArg::Real:  // a real out of range (or not a number) must not be converted as it is
+      if (!(a.d == a.d)) return 0;
+      if (a.d >= 9223372036854775807.0) return LLONG_MAX;
+      if (a.d <= -9223372036854775808.0) return LLONG_MIN;
+      return static_cast<long long>(a.d);
     default: return 0;
   }
 }
@@ -57,43 +66,97 @@ double AsReal(const FormatArg& a) {
   }
 }
 
+// Width and precision beyond this are not honoured (and never overflow while read).
+constexpr int kMaxField = 1 << 16;
+
+int AddDigit(int value, wchar_t digit) {
+  int v = (value < 0 ? 0 : value) * 10 + (digit - L'0');
+  return v > kMaxField ? kMaxField : v;
+}
+
+int FieldFromArg(const FormatArg* a) {
+  long long v = a ? AsSigned(*a) : 0;
+  if (v > kMaxField) return kMaxField;
+  if (v < -kMaxField) return -kMaxField;
+  return static_cast<int>(v);
+}
+
+// Text and characters are padded as numbers are: "-" pads on the right, "0" with zeros.
 std::wstring Pad(std::wstring body, const Spec& s) {
   if (s.width > 0 && static_cast<int>(body.size()) < s.width) {
-    std::wstring fill(static_cast<size_t>(s.width) - body.size(), L' ');
-    body = s.flags.find('-') != std::string::npos ? body + fill : fill + body;
+    bool left = s.flags.find('-') != std::string::npos;
+    bool zero = !left && s.flags.find('0') != std::string::npos;
+    std::wstring fill(static_cast<size_t>(s.width) - body.size(), zero ? L'0' : L' ');
+    body = left ? body + fill : fill + body;
   }
   return body;
+}
+
+// An integer is read at the size its format names, as the Windows runtime reads it.
+long long TruncateSigned(long long v, int bits) {
+  switch (bits) {
+    case 8: return static_cast<signed char>(v);
+    case 16: return static_cast<short>(v);
+    case 32: return static_cast<int>(v);
+    default: return v;
+  }
+}
+
+unsigned long long TruncateUnsigned(unsigned long long v, int bits) {
+  return bits >= 64 ? v : v & ((1ULL << bits) - 1);
+}
+
+std::string Snprintf(const char* fmt, ...) {
+  va_list args;
+  va_start(args, fmt);
+  va_list again;
+  va_copy(again, args);
+  int n = vsnprintf(nullptr, 0, fmt, args);
+  va_end(args);
+  std::string out(n > 0 ? static_cast<size_t>(n) : 0, '\0');
+  if (n > 0) vsnprintf(out.data(), out.size() + 1, fmt, again);
+  va_end(again);
+  return out;
 }
 
 std::wstring FormatNumber(const Spec& s, const FormatArg& a) {
   std::string fmt = "%" + s.flags;
   if (s.width >= 0) fmt += std::to_string(s.width);
   if (s.precision >= 0) fmt += "." + std::to_string(s.precision);
-  char buf[512];
+  std::string text;
   locale_t old = uselocale(CLocale());
   switch (s.conv) {
     case 'd': case 'i':
-      snprintf(buf, sizeof buf, (fmt + "lld").c_str(), AsSigned(a));
+      text = Snprintf((fmt + "lld").c_str(), TruncateSigned(AsSigned(a), s.bits));
       break;
     case 'u': case 'x': case 'X': case 'o':
-      snprintf(buf, sizeof buf, (fmt + "ll" + s.conv).c_str(),
-               a.kind == FormatArg::Unsigned ? a.u : static_cast<unsigned long long>(AsSigned(a)));
+      text = Snprintf((fmt + "ll" + s.conv).c_str(),
+                      TruncateUnsigned(a.kind == FormatArg::Unsigned
+                                           ? a.u
+                                           : static_cast<unsigned long long>(AsSigned(a)),
+                                       s.bits));
       break;
-    case 'p':
-      snprintf(buf, sizeof buf, "%p", a.kind == FormatArg::Pointer ? a.p : nullptr);
-      break;
+    case 'p': {  // sixteen upper-case hex digits, no prefix
+      Spec padOnly = s;
+      padOnly.flags.erase(std::remove(padOnly.flags.begin(), padOnly.flags.end(), '0'),
+                          padOnly.flags.end());
+      text = Snprintf("%016llX", static_cast<unsigned long long>(reinterpret_cast<std::uintptr_t>(
+                                     a.kind == FormatArg::Pointer ? a.p : nullptr)));
+      uselocale(old);
+      return Pad(Widen(text), padOnly);
+    }
     default:
-      snprintf(buf, sizeof buf, (fmt + s.conv).c_str(), AsReal(a));
+      text = Snprintf((fmt + s.conv).c_str(), AsReal(a));
       break;
   }
   uselocale(old);
-  return Widen(buf);
+  return Widen(text);
 }
 
 std::wstring FormatText(const Spec& s, const FormatArg* a) {
   std::wstring text;
-  if (a && a->kind == FormatArg::Wide && a->ws) text = a->ws;
-  else if (a && a->kind == FormatArg::Narrow && a->ns) text = platform::FromCp1250(a->ns);
+  if (a && a->kind == FormatArg::Wide) text = a->ws ? a->ws : L"(null)";
+  else if (a && a->kind == FormatArg::Narrow) text = a->ns ? platform::FromCp1250(a->ns) : L"(null)";
   if (s.precision >= 0 && static_cast<int>(text.size()) > s.precision)
     text.resize(static_cast<size_t>(s.precision));
   return Pad(text, s);
@@ -119,33 +182,36 @@ std::wstring WinFormat(const wchar_t* format, const FormatArg* args, std::size_t
     while (*p && std::wstring(L"-+ #0").find(*p) != std::wstring::npos) s.flags += static_cast<char>(*p++);
     if (*p == L'*') {
       const FormatArg* w = reader.Next();
-      s.width = w ? static_cast<int>(AsSigned(*w)) : 0;
+      s.width = FieldFromArg(w);
       if (s.width < 0) { s.flags += '-'; s.width = -s.width; }
       ++p;
     } else {
-      while (*p >= L'0' && *p <= L'9') s.width = (s.width < 0 ? 0 : s.width * 10) + (*p++ - L'0');
+      while (*p >= L'0' && *p <= L'9') s.width = AddDigit(s.width, *p++);
     }
     if (*p == L'.') {
       ++p;
       s.precision = 0;
       if (*p == L'*') {
         const FormatArg* w = reader.Next();
-        s.precision = w ? static_cast<int>(AsSigned(*w)) : 0;
+        s.precision = FieldFromArg(w);
         if (s.precision < 0) s.precision = -1;
         ++p;
       } else {
-        while (*p >= L'0' && *p <= L'9') s.precision = s.precision * 10 + (*p++ - L'0');
+        while (*p >= L'0' && *p <= L'9') s.precision = AddDigit(s.precision, *p++);
       }
     }
-    // Length modifiers: only the text width matters; numbers are carried at full width.
+    // Length modifiers: the text width, and the size an integer is read at ("l" is 32 bits,
+    // as a Windows long is).
     for (bool more = true; more && *p;) {
       switch (*p) {
-        case L'h': s.narrow = true; ++p; break;
-        case L'l': case L'w': s.wideMod = true; ++p; break;
-        case L'L': case L'z': case L'j': case L't': case L'q': ++p; break;
+        case L'h': s.narrow = true; s.bits = s.bits == 16 ? 8 : 16; ++p; break;
+        case L'l': s.wideMod = true; s.bits = s.bits == 32 && p > start + 1 && p[-1] == L'l' ? 64 : 32; ++p; break;
+        case L'w': s.wideMod = true; ++p; break;
+        case L'L': case L'z': case L'j': case L't': case L'q': s.bits = 64; ++p; break;
         case L'I':
-          if ((p[1] == L'6' && p[2] == L'4') || (p[1] == L'3' && p[2] == L'2')) p += 3;
-          else ++p;
+          if (p[1] == L'6' && p[2] == L'4') { s.bits = 64; p += 3; }
+          else if (p[1] == L'3' && p[2] == L'2') { s.bits = 32; p += 3; }
+          else { s.bits = 64; ++p; }
           break;
         default: more = false;
       }

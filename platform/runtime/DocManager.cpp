@@ -1,7 +1,9 @@
 // The document manager's resource-handle stack.
+#include <algorithm>
 #include <vector>
 
 #include "ed/ZcApDocManager.h"
+#include "runtime/Modules.h"
 
 namespace {
 std::vector<HINSTANCE>& Stack() {
@@ -21,3 +23,12 @@ ZcApDocManager* zcDocManagerPtr() {
   static ZcApDocManager manager;
   return &manager;
 }
+
+namespace platform {
+// A module unmapped while its handle is still pushed must not leave the stack pointing at
+// its freed record.
+void DropModuleResourceHandles(HINSTANCE module) {
+  auto& stack = Stack();
+  stack.erase(std::remove(stack.begin(), stack.end(), module), stack.end());
+}
+}  // namespace platform

@@ -2,7 +2,8 @@
 // the code it links, as a DLL would), runs their DLL entry and entry point, and unmaps them.
 //
 // A module record goes through these states:
-//   1. mapped      loadModule: dlopen, record created, DllMain(attach) called.
+//   1. mapped      loadModule: dlopen, record created, DllMain(attach) called; FALSE
+//                  from it takes the module to 4.
 //   2. started     loadModule: zcrxEntryPoint(kInitAppMsg) returned kRetOK; `started` set.
 //   3. unlocked    the module called unlockApplication with its packet; it may be unloaded.
 //   4. gone        unloadModule / UnloadAllModules: kUnloadAppMsg, its commands, filters and
@@ -72,12 +73,14 @@ int CallEntry(HINSTANCE m, ZcRx::AppMsgCode msg) {
   }
 }
 
-void CallDllMain(HINSTANCE m, DWORD reason) {
+// Calls the module's DLL entry; FALSE (or an exception) at attach refuses the load.
+BOOL CallDllMain(HINSTANCE m, DWORD reason) {
   auto dllMain = reinterpret_cast<DllMainFn>(dlsym(m->dl, "DllMain"));
-  if (!dllMain) return;
+  if (!dllMain) return TRUE;
   try {
-    dllMain(m, reason, nullptr);
+    return dllMain(m, reason, nullptr);
   } catch (...) {
+    return FALSE;
   }
 }
 
@@ -87,6 +90,7 @@ void Unmap(HINSTANCE m) {
   platform::DropModuleFilters(m);
   CallDllMain(m, DLL_PROCESS_DETACH);
   platform::DropModuleResources(m);
+  platform::DropModuleResourceHandles(m);
   dlclose(m->dl);
   auto& started = State().started;
   started.erase(std::remove(started.begin(), started.end(), m), started.end());
@@ -138,7 +142,10 @@ bool ZcRxDynamicLinker::loadModule(const wchar_t* fileName, bool printit, bool a
   HINSTANCE m = record.get();
   State().modules.push_back(std::move(record));
 
-  CallDllMain(m, DLL_PROCESS_ATTACH);
+  if (!CallDllMain(m, DLL_PROCESS_ATTACH)) {
+    Unmap(m);  // as Windows does, the refused module is detached and unmapped
+    return fail(L"the module's DLL entry refused to attach.");
+  }
   Log(L"init " + name);
   if (CallEntry(m, ZcRx::kInitAppMsg) != ZcRx::kRetOK) {
     Unmap(m);

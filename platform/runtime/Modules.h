@@ -32,6 +32,8 @@ void DropModuleResources(HINSTANCE module);
 /// Drops commands and message filters whose code lies in the module being unmapped.
 void DropModuleCommands(HINSTANCE module);
 void DropModuleFilters(HINSTANCE module);
+/// Takes the module off the document manager's resource-handle stack, wherever it stands.
+void DropModuleResourceHandles(HINSTANCE module);
 /// True when `address` lies in the module's mapped image.
 bool AddressInModule(const void* address, HINSTANCE module);
 }  // namespace platform

@@ -3,6 +3,7 @@
 #include "tools/ResourceScript.h"
 
 #include <cctype>
+#include <cerrno>
 #include <cstdio>
 #include <cstdlib>
 #include <map>
@@ -26,6 +27,21 @@ struct ScriptError {
   throw ScriptError{file + ":" + std::to_string(line) + ": error: " + why};
 }
 
+// A whole number in decimal or "0x" hexadecimal (an "L" or "U" suffix allowed, as rc does);
+// false for anything else, so "0x10" never reads as 0 nor "12ab" as 12.
+bool ParseNumber(const std::string& text, long& value) {
+  std::string digits = text;
+  while (!digits.empty() && (digits.back() == 'L' || digits.back() == 'l' || digits.back() == 'U' ||
+                             digits.back() == 'u'))
+    digits.pop_back();
+  if (digits.empty() || !std::isdigit(static_cast<unsigned char>(digits[0]))) return false;
+  bool hex = digits.size() > 2 && digits[0] == '0' && (digits[1] == 'x' || digits[1] == 'X');
+  errno = 0;
+  char* end = nullptr;
+  value = std::strtol(digits.c_str(), &end, hex ? 16 : 10);
+  return errno == 0 && end && *end == '\0';
+}
+
 class Lexer {
 public:
   Lexer(std::string text, std::string file) : s_(std::move(text)), file_(std::move(file)) {}
@@ -41,7 +57,7 @@ public:
       while (i_ < s_.size() && std::isalnum(static_cast<unsigned char>(s_[i_]))) ++i_;
       t.kind = Token::Number;
       t.text = s_.substr(start, i_ - start);
-      t.value = std::strtol(t.text.c_str(), nullptr, 0);
+      if (!ParseNumber(t.text, t.value)) Fail(file_, line_, "not a number: '" + t.text + "'");
       return t;
     }
     if (std::isalpha(static_cast<unsigned char>(c)) || c == '_') {
@@ -81,9 +97,10 @@ private:
         size_t end = s_.find('\n', i_);
         std::string directive = s_.substr(i_, end == std::string::npos ? std::string::npos : end - i_);
         std::istringstream in(directive);
-        std::string hash, name;
+        std::string hash, name, number;
         long value;
-        if (in >> hash >> name && hash == "#define" && in >> value) defines[name] = value;
+        if (in >> hash >> name >> number && hash == "#define" && ParseNumber(number, value))
+          defines[name] = value;
         i_ = end == std::string::npos ? s_.size() : end;
       } else {
         atLineStart_ = false;
@@ -143,6 +160,9 @@ std::u32string Decode(const std::string& utf8, const std::string& file, int line
       if ((n & 0xC0) != 0x80) Fail(file, line, "text is not UTF-8");
       c = (c << 6) | (n & 0x3F);
     }
+    static const char32_t kLeast[] = {0, 0x80, 0x800, 0x10000};
+    if (c < kLeast[extra] || c > 0x10FFFF || (c >= 0xD800 && c <= 0xDFFF))
+      Fail(file, line, "text is not UTF-8");  // over-long, beyond Unicode or a surrogate
     out.push_back(c);
     i += extra + 1;
   }

@@ -174,3 +174,10 @@ TEST_F(ModuleShellTest, WithoutAnInstallFolderNoSiblingIsLookedForAtTheRoot) {
   EXPECT_EQ(text.find(L"brak folderu instalacji", first + 1), std::wstring::npos);
   EXPECT_EQ(Env(L"Fastrelle_Construction_Path"), L"");
 }
+
+TEST_F(ModuleShellTest, LoadingASiblingWithoutALinkerFailsWithoutACrash) {
+  auto install = FreshInstall();
+  std::wstring plot = headless::FromUtf8((install / "Fastrelle_Plot.zrx").string());
+  EXPECT_EQ(LoadModuleIfNeeded(plot.c_str(), nullptr), 3);
+  EXPECT_FALSE(zcrxAppIsLoaded(plot.c_str()));
+}

@@ -3,9 +3,13 @@
 
 #include <gtest/gtest.h>
 
+#include <dlfcn.h>
+
 #include <fstream>
 
 #include "HostFixture.h"
+#include "ed/ZcApDocManager.h"
+#include "mfc/CString.h"
 
 namespace {
 std::wstring W(const std::filesystem::path& p) { return headless::FromUtf8(p.string()); }
@@ -48,4 +52,20 @@ TEST_F(DynamicLinkerTest, UnloadingAModuleLeavesNoneOfItsCommandsBehind) {
   EXPECT_FALSE(zcrxAppIsLoaded(L"Module_Fastrelle.zrx"));
   EXPECT_EQ(headless::RunCommand(L"Fastrelle:About"), headless::CommandResult::Unknown);
   EXPECT_FALSE(Linker()->unloadModule(L"Module_Fastrelle.zrx"));
+}
+
+TEST_F(DynamicLinkerTest, AnUnloadedModuleLeavesNoResourceHandleBehind) {
+  auto install = FreshInstall();
+  ASSERT_TRUE(Linker()->loadModule(W(install / "Fastrelle_Plot.zrx").c_str(), true));
+  void* dl = dlopen((install / "Fastrelle_Plot.zrx").c_str(), RTLD_NOW | RTLD_NOLOAD);
+  ASSERT_NE(dl, nullptr);
+  HINSTANCE plot = headless::InstanceContaining(dlsym(dl, "zcrxEntryPoint"));
+  dlclose(dl);
+  int depth = zcDocManagerPtr()->resourceHandleDepth();
+  zcDocManagerPtr()->pushResourceHandle(plot);
+  EXPECT_TRUE(Linker()->unloadModule(L"Fastrelle_Plot.zrx"));
+  EXPECT_EQ(zcDocManagerPtr()->resourceHandleDepth(), depth);
+  EXPECT_NE(zcDocManagerPtr()->curResourceHandle(), plot);
+  CString text;
+  EXPECT_FALSE(text.LoadString(43120));  // its strings went with it, and nothing freed is read
 }
