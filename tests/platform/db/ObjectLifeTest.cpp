@@ -2,6 +2,8 @@
 // handles, XData limits, dictionaries, Xrecords and groups.
 #include <gtest/gtest.h>
 
+#include "DrawingHelpers.h"
+
 #include <cstdlib>
 #include <cstring>
 #include <memory>
@@ -19,34 +21,10 @@
 namespace {
 
 ZcDbObjectId AddPoint(ZcDbDatabase& db, double x = 0) {
-  ZcDbBlockTableRecord* ms = nullptr;
-  zcdbOpenObject(ms, db.modelSpaceId(), ZcDb::kForWrite);
-  auto* p = new ZcDbPoint(ZcGePoint3d(x, 0, 0));
-  ZcDbObjectId id;
-  ms->appendZcDbEntity(id, p);
-  p->close();
-  ms->close();
-  return id;
+  return AppendEntity(db, new ZcDbPoint(ZcGePoint3d(x, 0, 0)));
 }
 
-resbuf* Text(int code, const wchar_t* s, resbuf* next = nullptr) {
-  resbuf* rb = zcutNewRb(code);
-  std::size_t n = std::wcslen(s) + 1;
-  rb->resval.rstring = static_cast<wchar_t*>(std::malloc(n * sizeof(wchar_t)));
-  std::wmemcpy(rb->resval.rstring, s, n);
-  rb->rbnext = next;
-  return rb;
-}
 
-void Register(ZcDbDatabase& db, const wchar_t* app) {
-  ZcDbRegAppTable* t = nullptr;
-  db.getRegAppTable(t, ZcDb::kForWrite);
-  auto* r = new ZcDbRegAppTableRecord;
-  r->setName(app);
-  if (t->add(r) == Zcad::eOk) r->close();
-  else delete r;
-  t->close();
-}
 
 std::wstring Str(const ZcDbObjectId& id) { return std::to_wstring(id.databaseSerial()) + L":" + std::to_wstring(id.slot()); }
 
@@ -255,18 +233,18 @@ TEST(SideDatabases, EveryIdOfADeletedDatabaseIsInvalidAndItsEntityNamesDoNotReso
 
 TEST(XDataLimits, TheLimitIsTheLastSizeAcceptedAndAllApplicationsCountTogether) {
   ZcDbDatabase* db = headless::NewDrawing();
-  Register(*db, L"A");
-  Register(*db, L"B");
+  RegisterApp(*db, L"A");
+  RegisterApp(*db, L"B");
   ZcDbObjectId id = AddPoint(*db);
   ZcDbObject* o = nullptr;
   zcdbOpenObject(o, id, ZcDb::kForWrite);
   // One application item costs 10 bytes, a string item 4 plus its UTF-8 bytes.
   int room = kZcDbMaxXDataBytes - 10 - 4;
   std::wstring exact(room, L'x');
-  resbuf* fits = Text(1001, L"A", Text(1000, exact.c_str()));
+  resbuf* fits = TextItem(1001, L"A", TextItem(1000, exact.c_str()));
   EXPECT_EQ(Zcad::eOk, o->setXData(fits));
   EXPECT_EQ(kZcDbMaxXDataBytes, o->xDataSize());
-  resbuf* more = Text(1001, L"B");
+  resbuf* more = TextItem(1001, L"B");
   more->rbnext = zcutNewRb(1070);
   EXPECT_EQ(Zcad::eXdataSizeExceeded, o->setXData(more));
   EXPECT_EQ(nullptr, o->xData(L"B"));
@@ -279,13 +257,13 @@ TEST(XDataLimits, TheLimitIsTheLastSizeAcceptedAndAllApplicationsCountTogether) 
 
 TEST(XDataLimits, ListsNotStartingWithAnApplicationOrHoldingForeignCodesAreRefused) {
   ZcDbDatabase* db = headless::NewDrawing();
-  Register(*db, L"A");
+  RegisterApp(*db, L"A");
   ZcDbObjectId id = AddPoint(*db);
   ZcDbObject* o = nullptr;
   zcdbOpenObject(o, id, ZcDb::kForWrite);
-  resbuf* noApp = Text(1000, L"x");
-  resbuf* foreign = Text(1001, L"A", Text(8, L"layer"));
-  resbuf* good = Text(1001, L"A", Text(1000, L"kept"));
+  resbuf* noApp = TextItem(1000, L"x");
+  resbuf* foreign = TextItem(1001, L"A", TextItem(8, L"layer"));
+  resbuf* good = TextItem(1001, L"A", TextItem(1000, L"kept"));
   EXPECT_EQ(Zcad::eOk, o->setXData(good));
   EXPECT_EQ(Zcad::eInvalidInput, o->setXData(noApp));
   EXPECT_EQ(Zcad::eInvalidInput, o->setXData(foreign));
@@ -301,12 +279,12 @@ TEST(XDataLimits, ListsNotStartingWithAnApplicationOrHoldingForeignCodesAreRefus
 
 TEST(XDataLimits, ClonesCarryXDataAndAllApplicationsComeInTheOrderFirstGiven) {
   ZcDbDatabase* db = headless::NewDrawing();
-  Register(*db, L"Second");
-  Register(*db, L"First");
+  RegisterApp(*db, L"Second");
+  RegisterApp(*db, L"First");
   ZcDbObjectId id = AddPoint(*db);
   ZcDbObject* o = nullptr;
   zcdbOpenObject(o, id, ZcDb::kForWrite);
-  resbuf* list = Text(1001, L"First", Text(1000, L"1", Text(1001, L"Second", Text(1000, L"2"))));
+  resbuf* list = TextItem(1001, L"First", TextItem(1000, L"1", TextItem(1001, L"Second", TextItem(1000, L"2"))));
   ASSERT_EQ(Zcad::eOk, o->setXData(list));
   std::unique_ptr<ZcDbObject> copy(o->cloneObject());
   o->close();
@@ -371,7 +349,7 @@ TEST(DictionaryEntries, WritingToAClosedDictionaryFailsAndAddsNothing) {
 TEST(DictionaryEntries, XrecordsKeepEveryKindOfItem) {
   ZcDbDatabase db;
   auto* x = new ZcDbXrecord;
-  resbuf* list = Text(1, L"Przód");
+  resbuf* list = TextItem(1, L"Przód");
   resbuf* r = list->rbnext = zcutNewRb(40);
   r->resval.rreal = 2.5;
   r = r->rbnext = zcutNewRb(10);

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include "DrawingHelpers.h"
+
 #include <filesystem>
 #include <fstream>
 
@@ -17,15 +19,6 @@
 
 namespace {
 
-ZcDbObjectId Append(ZcDbDatabase& db, ZcDbEntity* e, ZcDbObjectId owner = ZcDbObjectId()) {
-  ZcDbBlockTableRecord* btr = nullptr;
-  zcdbOpenObject(btr, owner.isNull() ? db.modelSpaceId() : owner, ZcDb::kForWrite);
-  ZcDbObjectId id;
-  btr->appendZcDbEntity(id, e);
-  e->close();
-  btr->close();
-  return id;
-}
 
 ZcDbObjectId AddLayer(ZcDbDatabase& db, const wchar_t* name) {
   ZcDbLayerTable* t = nullptr;
@@ -73,7 +66,7 @@ TEST(SymbolTables, LayerInUseIsTheOneEntitiesLieOn) {
   ZcDbObjectId used = AddLayer(db, L"used"), unused = AddLayer(db, L"unused");
   auto* line = new ZcDbLine(ZcGePoint3d(0, 0, 0), ZcGePoint3d(1, 0, 0));
   line->setLayer(used);
-  Append(db, line);
+  AppendEntity(db, line);
   ZcDbLayerTableRecord *u = nullptr, *n = nullptr;
   zcdbOpenObject(u, used, ZcDb::kForRead);
   zcdbOpenObject(n, unused, ZcDb::kForRead);
@@ -105,8 +98,8 @@ TEST(Dictionaries, MissingKeyGives22AndSetAtReplacesAndErasesTheOldEntry) {
 
 TEST(Groups, MembersNameTheirGroupInTheirDataListAndErasedMembersDrop) {
   ZcDbDatabase* db = headless::NewDrawing();
-  ZcDbObjectId a = Append(*db, new ZcDbLine(ZcGePoint3d(0, 0, 0), ZcGePoint3d(1, 0, 0)));
-  ZcDbObjectId b = Append(*db, new ZcDbLine(ZcGePoint3d(0, 1, 0), ZcGePoint3d(1, 1, 0)));
+  ZcDbObjectId a = AppendEntity(*db, new ZcDbLine(ZcGePoint3d(0, 0, 0), ZcGePoint3d(1, 0, 0)));
+  ZcDbObjectId b = AppendEntity(*db, new ZcDbLine(ZcGePoint3d(0, 1, 0), ZcGePoint3d(1, 1, 0)));
   ZcDbDictionary* groups = nullptr;
   db->getGroupDictionary(groups, ZcDb::kForWrite);
   auto* g = new ZcDbGroup(L"Przód|38");
@@ -157,9 +150,9 @@ TEST(Cloning, InsertingADrawingAsABlockBringsItsLayersAndBlocks) {
   ZcDbObjectId layer = AddLayer(source, L"Notch");
   auto* line = new ZcDbLine(ZcGePoint3d(0, 0, 0), ZcGePoint3d(1, 0, 0));
   line->setLayer(layer);
-  Append(source, line);
+  AppendEntity(source, line);
   auto* def = new ZcDbAttributeDefinition(ZcGePoint3d(0, 0, 0), L"1", L"NUM");
-  Append(source, def);
+  AppendEntity(source, def);
 
   ZcDbDatabase target;
   ZcDbObjectId blockId;
@@ -187,7 +180,7 @@ TEST(Cloning, WblockCloneMapsIdsAndIgnoresRecordsTheTargetHas) {
   ZcDbObjectId targetLayer = AddLayer(target, L"SHARED");
   auto* line = new ZcDbLine(ZcGePoint3d(0, 0, 0), ZcGePoint3d(1, 0, 0));
   line->setLayer(sourceLayer);
-  ZcDbObjectId src = Append(source, line);
+  ZcDbObjectId src = AppendEntity(source, line);
   ZcDbObjectIdArray ids;
   ids.append(src);
   ZcDbIdMapping map;

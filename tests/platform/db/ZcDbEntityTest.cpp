@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include "DrawingHelpers.h"
+
 #include <cmath>
 
 #include "db/ZcDbArc.h"
@@ -20,15 +22,6 @@
 namespace {
 constexpr double kPi = 3.141592653589793;
 
-ZcDbObjectId Append(ZcDbDatabase& db, ZcDbEntity* e, ZcDbObjectId owner = ZcDbObjectId()) {
-  ZcDbBlockTableRecord* btr = nullptr;
-  zcdbOpenObject(btr, owner.isNull() ? db.modelSpaceId() : owner, ZcDb::kForWrite);
-  ZcDbObjectId id;
-  btr->appendZcDbEntity(id, e);
-  e->close();
-  btr->close();
-  return id;
-}
 
 ZcDbObjectId Block(ZcDbDatabase& db, const wchar_t* name) {
   ZcDbBlockTable* bt = nullptr;
@@ -93,7 +86,7 @@ TEST(Extents, TablesSpanTheirColumnsAndRowsDownFromThePosition) {
 TEST(BlockReferences, ExtentsAndTransformsCarryTheBlockAndTheAttributes) {
   ZcDbDatabase db;
   ZcDbObjectId block = Block(db, L"Mark");
-  Append(db, new ZcDbLine(ZcGePoint3d(0, 0, 0), ZcGePoint3d(10, 0, 0)), block);
+  AppendEntity(db, new ZcDbLine(ZcGePoint3d(0, 0, 0), ZcGePoint3d(10, 0, 0)), block);
   auto* ref = new ZcDbBlockReference(ZcGePoint3d(100, 0, 0), block);
   ref->setRotation(kPi / 2);
   auto* attr = new ZcDbAttribute;
@@ -101,7 +94,7 @@ TEST(BlockReferences, ExtentsAndTransformsCarryTheBlockAndTheAttributes) {
   attr->setTextString(L"1");
   attr->setPosition(ZcGePoint3d(100, 0, 0));
   ref->appendAttribute(attr);
-  ZcDbObjectId refId = Append(db, ref);
+  ZcDbObjectId refId = AppendEntity(db, ref);
 
   ZcDbBlockReference* r = nullptr;
   zcdbOpenObject(r, refId, ZcDb::kForWrite);
@@ -127,12 +120,12 @@ TEST(BlockReferences, ACloneKeepsItsAttributesAndTheyBecomeResidentWithIt) {
   attr->setTag(L"NUM");
   attr->setTextString(L"7");
   ref->appendAttribute(attr);
-  ZcDbObjectId refId = Append(db, ref);
+  ZcDbObjectId refId = AppendEntity(db, ref);
   ZcDbBlockReference* r = nullptr;
   zcdbOpenObject(r, refId, ZcDb::kForRead);
   auto* copy = static_cast<ZcDbBlockReference*>(r->cloneObject());
   r->close();
-  ZcDbObjectId copyId = Append(db, copy);
+  ZcDbObjectId copyId = AppendEntity(db, copy);
   zcdbOpenObject(r, copyId, ZcDb::kForRead);
   ZcDbObjectIdArray attrs = r->attributeIds();
   r->close();
@@ -148,7 +141,7 @@ TEST(BlockReferences, ACloneKeepsItsAttributesAndTheyBecomeResidentWithIt) {
 TEST(BlockReferences, ABlockWithReferencesCannotBeErased) {
   ZcDbDatabase db;
   ZcDbObjectId block = Block(db, L"Used");
-  ZcDbObjectId refId = Append(db, new ZcDbBlockReference(ZcGePoint3d(0, 0, 0), block));
+  ZcDbObjectId refId = AppendEntity(db, new ZcDbBlockReference(ZcGePoint3d(0, 0, 0), block));
   ZcDbBlockTableRecord* btr = nullptr;
   zcdbOpenObject(btr, block, ZcDb::kForWrite);
   EXPECT_EQ(Zcad::eObjectInUse, btr->eraseBlock());
@@ -184,7 +177,7 @@ TEST(Intersections, ExtendModesLengthenLinesAndCloseArcs) {
 TEST(Intersections, BlockReferencesAreIntersectedThroughTheirContents) {
   ZcDbDatabase db;
   ZcDbObjectId block = Block(db, L"Bar");
-  Append(db, new ZcDbLine(ZcGePoint3d(0, -1, 0), ZcGePoint3d(0, 1, 0)), block);
+  AppendEntity(db, new ZcDbLine(ZcGePoint3d(0, -1, 0), ZcGePoint3d(0, 1, 0)), block);
   ZcDbBlockReference ref(ZcGePoint3d(3, 0, 0), block);
   ZcDbLine line(ZcGePoint3d(0, 0, 0), ZcGePoint3d(10, 0, 0));
   ZcGePoint3dArray pts;
@@ -195,8 +188,8 @@ TEST(Intersections, BlockReferencesAreIntersectedThroughTheirContents) {
 
 TEST(DrawOrder, MovingToTheBottomDrawsFirst) {
   ZcDbDatabase db;
-  ZcDbObjectId a = Append(db, new ZcDbLine(ZcGePoint3d(0, 0, 0), ZcGePoint3d(1, 0, 0)));
-  ZcDbObjectId b = Append(db, new ZcDbLine(ZcGePoint3d(0, 1, 0), ZcGePoint3d(1, 1, 0)));
+  ZcDbObjectId a = AppendEntity(db, new ZcDbLine(ZcGePoint3d(0, 0, 0), ZcGePoint3d(1, 0, 0)));
+  ZcDbObjectId b = AppendEntity(db, new ZcDbLine(ZcGePoint3d(0, 1, 0), ZcGePoint3d(1, 1, 0)));
   ZcDbBlockTableRecord* ms = nullptr;
   zcdbOpenObject(ms, db.modelSpaceId(), ZcDb::kForWrite);
   ZcDbSortentsTable* sort = nullptr;

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include "DrawingHelpers.h"
+
 #include <cstdlib>
 #include <cstring>
 #include <memory>
@@ -25,24 +27,7 @@ ZcDbObjectId AddLine(ZcDbDatabase& db) {
   return id;
 }
 
-resbuf* Str(int code, const wchar_t* s, resbuf* next = nullptr) {
-  resbuf* rb = zcutNewRb(code);
-  std::size_t n = std::wcslen(s) + 1;
-  rb->resval.rstring = static_cast<wchar_t*>(std::malloc(n * sizeof(wchar_t)));
-  std::wmemcpy(rb->resval.rstring, s, n);
-  rb->rbnext = next;
-  return rb;
-}
 
-void Register(ZcDbDatabase& db, const wchar_t* app) {
-  ZcDbRegAppTable* t = nullptr;
-  db.getRegAppTable(t, ZcDb::kForWrite);
-  auto* r = new ZcDbRegAppTableRecord;
-  r->setName(app);
-  t->add(r);
-  r->close();
-  t->close();
-}
 
 TEST(OpenRules, SeveralReadersThenOneCloseEachLeavesNothingOpen) {
   ZcDbDatabase db;
@@ -140,21 +125,21 @@ TEST(ObjectIds, HandlesAndEntityNamesLeadBackToTheObject) {
 
 TEST(XData, WritingOneApplicationReplacesOnlyItsPart) {
   ZcDbDatabase* db = headless::NewDrawing();
-  Register(*db, L"A");
-  Register(*db, L"B");
+  RegisterApp(*db, L"A");
+  RegisterApp(*db, L"B");
   ZcDbObjectId id = AddLine(*db);
   ZcDbObject* o = nullptr;
   zcdbOpenObject(o, id, ZcDb::kForWrite);
-  resbuf* both = Str(1001, L"A", Str(1000, L"a1", Str(1001, L"B", Str(1000, L"b1"))));
+  resbuf* both = TextItem(1001, L"A", TextItem(1000, L"a1", TextItem(1001, L"B", TextItem(1000, L"b1"))));
   ASSERT_EQ(Zcad::eOk, o->setXData(both));
-  resbuf* onlyA = Str(1001, L"A", Str(1000, L"a2"));
+  resbuf* onlyA = TextItem(1001, L"A", TextItem(1000, L"a2"));
   ASSERT_EQ(Zcad::eOk, o->setXData(onlyA));
   resbuf* b = o->xData(L"b");  // names compare without case
   ASSERT_NE(nullptr, b);
   EXPECT_STREQ(L"b1", b->rbnext->resval.rstring);
   resbuf* a = o->xData(L"A");
   EXPECT_STREQ(L"a2", a->rbnext->resval.rstring);
-  resbuf* dropA = Str(1001, L"A");
+  resbuf* dropA = TextItem(1001, L"A");
   ASSERT_EQ(Zcad::eOk, o->setXData(dropA));
   EXPECT_EQ(nullptr, o->xData(L"A"));
   o->close();
@@ -163,16 +148,16 @@ TEST(XData, WritingOneApplicationReplacesOnlyItsPart) {
 
 TEST(XData, UnregisteredApplicationAndOversizedDataAreRefusedWithoutChange) {
   ZcDbDatabase* db = headless::NewDrawing();
-  Register(*db, L"A");
+  RegisterApp(*db, L"A");
   ZcDbObjectId id = AddLine(*db);
   ZcDbObject* o = nullptr;
   zcdbOpenObject(o, id, ZcDb::kForWrite);
-  resbuf* unknown = Str(1001, L"Nobody", Str(1000, L"x"));
+  resbuf* unknown = TextItem(1001, L"Nobody", TextItem(1000, L"x"));
   EXPECT_EQ(Zcad::eRegappIdNotFound, o->setXData(unknown));
   std::wstring big(300, L'x');
-  resbuf* huge = Str(1001, L"A");
+  resbuf* huge = TextItem(1001, L"A");
   resbuf* tail = huge;
-  for (int i = 0; i < 60; ++i) tail = tail->rbnext = Str(1000, big.c_str());
+  for (int i = 0; i < 60; ++i) tail = tail->rbnext = TextItem(1000, big.c_str());
   EXPECT_EQ(Zcad::eXdataSizeExceeded, o->setXData(huge));
   EXPECT_EQ(nullptr, o->xData());
   o->close();
@@ -182,11 +167,11 @@ TEST(XData, UnregisteredApplicationAndOversizedDataAreRefusedWithoutChange) {
 
 TEST(XData, IntegerItemsKeepTheBitsTheyWereWrittenWith) {
   ZcDbDatabase* db = headless::NewDrawing();
-  Register(*db, L"A");
+  RegisterApp(*db, L"A");
   ZcDbObjectId id = AddLine(*db);
   ZcDbObject* o = nullptr;
   zcdbOpenObject(o, id, ZcDb::kForWrite);
-  resbuf* list = Str(1001, L"A");
+  resbuf* list = TextItem(1001, L"A");
   list->rbnext = zcutNewRb(1071);
   list->rbnext->resval.rint = -2;  // a 32-bit item written through the 16-bit member
   ASSERT_EQ(Zcad::eOk, o->setXData(list));
