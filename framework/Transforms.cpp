@@ -26,7 +26,8 @@ int ActiveUCS::SetOrigin(const ZcGePoint3d& origin) {
 }
 
 int ActiveUCS::GetOrigin(ZcGePoint3d& origin) {
-  if (!IsActive() || !ZWVariable(L"UCSORG").GetPoint(origin)) return Zcad::eWrongObjectType;
+  if (!IsActive()) return Zcad::eWrongObjectType;
+  origin = m_db->ucsorg();
   return 0;
 }
 

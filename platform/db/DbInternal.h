@@ -63,6 +63,7 @@ struct ZcDbDatabaseImpl {
   double celtscale = 1.0, textsize = 2.5, dimasz = 2.5, dimscale = 1.0, ltscale = 1.0;
   ZcDb::LineWeight celweight = ZcDb::kLnWtByLayer;
   ZcGePoint3d insbase;
+  ZcGePoint3d ucsorg;  // the user coordinate system's origin, in world coordinates
 
   std::wstring fileName, readError;
   int codePage = 1250;  // of the file being read

@@ -189,6 +189,8 @@ double ZcDbDatabase::dimscale() const { return impl_->dimscale; }
 double ZcDbDatabase::ltscale() const { return impl_->ltscale; }
 ZcGePoint3d ZcDbDatabase::insbase() const { return impl_->insbase; }
 Zcad::ErrorStatus ZcDbDatabase::setInsbase(const ZcGePoint3d& p) { impl_->insbase = p; return Zcad::eOk; }
+ZcGePoint3d ZcDbDatabase::ucsorg() const { return impl_->ucsorg; }
+Zcad::ErrorStatus ZcDbDatabase::setUcsorg(const ZcGePoint3d& origin) { impl_->ucsorg = origin; return Zcad::eOk; }
 
 namespace {
 Zcad::ErrorStatus SetPositive(double& slot, double v) {

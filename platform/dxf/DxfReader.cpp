@@ -638,13 +638,16 @@ private:
       long long w = f.toInt(*p);
       if (ZcDb::isValidLineWeight(w)) d_.celweight = static_cast<ZcDb::LineWeight>(w);
     }
-    if (auto it = headerVars_.find("$INSBASE"); it != headerVars_.end() && !it->second.empty()) {
-      std::vector<ZcDbDxfPair>& v = it->second;
-      ZcDbDxfFiler g(v, &db_);
+    auto point = [&](const char* name, ZcGePoint3d& into) {
+      auto it = headerVars_.find(name);
+      if (it == headerVars_.end() || it->second.empty()) return;
+      ZcDbDxfFiler g(it->second, &db_);
       ZcDbDxfPair p;
-      if (g.nextAny(p) && p.code == 10) d_.insbase = g.toPoint3d(p);
+      if (g.nextAny(p) && p.code == 10) into = g.toPoint3d(p);
       if (g.hasError()) Fail(g.errorLine(), g.error());
-    }
+    };
+    point("$INSBASE", d_.insbase);
+    point("$UCSORG", d_.ucsorg);
     if (f.hasError()) Fail(f.errorLine(), f.error());
     d_.codePage = 1250;  // later reads (data lists) see text as this database writes it
   }

@@ -1,6 +1,6 @@
 // Writes a database as a DXF file (AC1015, ASCII): the layout a reader of this format
 // expects, in this order -
-//   HEADER   $ACADVER AC1015, $DWGCODEPAGE ANSI_1250, $INSBASE, $CLAYER, $CELTYPE, $CECOLOR,
+//   HEADER   $ACADVER AC1015, $DWGCODEPAGE ANSI_1250, $INSBASE, $UCSORG, $CLAYER, $CELTYPE, $CECOLOR,
 //            $CELTSCALE, $CELWEIGHT, $TEXTSTYLE, $TEXTSIZE, $DIMASZ, $DIMSCALE, $LTSCALE,
 //            $HANDSEED (above every handle of the file)
 //   CLASSES  empty
@@ -85,6 +85,8 @@ private:
     f_.writeRaw(3, "ANSI_1250");
     var("$INSBASE");
     f_.writePoint3d(10, d_.insbase);
+    var("$UCSORG");
+    f_.writePoint3d(10, d_.ucsorg);
     var("$CLAYER");
     f_.writeString(8, zcdb::RecordName(d_.clayer));
     var("$CELTYPE");

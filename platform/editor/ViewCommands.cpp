@@ -20,7 +20,6 @@ namespace editor {
 namespace {
 
 struct ViewState {
-  ZcGePoint3d ucsOrigin;
   std::vector<ZcGePoint3d> previousOrigins;
   ZcGePoint3d lastPoint;
   View view;
@@ -69,12 +68,12 @@ void Ucs(CommandLine& line) {
       zcutPrintText(L"\nNo previous UCS.");
       return;
     }
-    s.ucsOrigin = s.previousOrigins.back();
+    SetUcsOrigin(s.previousOrigins.back());
     s.previousOrigins.pop_back();
     return;
   }
-  s.previousOrigins.push_back(s.ucsOrigin);
-  s.ucsOrigin = status == RTNORM ? UcsToWcs(p) : ZcGePoint3d::kOrigin;
+  s.previousOrigins.push_back(UcsOrigin());
+  SetUcsOrigin(status == RTNORM ? UcsToWcs(p) : ZcGePoint3d::kOrigin);
 }
 
 void Zoom(CommandLine& line) {
@@ -201,10 +200,16 @@ void Regen(CommandLine&) { Regenerate(true); }
 
 }  // namespace
 
-ZcGePoint3d UcsOrigin() { return State().ucsOrigin; }
-void SetUcsOrigin(const ZcGePoint3d& wcs) { State().ucsOrigin = wcs; }
-ZcGePoint3d UcsToWcs(const ZcGePoint3d& ucs) { return ucs + State().ucsOrigin.asVector(); }
-ZcGePoint3d WcsToUcs(const ZcGePoint3d& wcs) { return wcs - State().ucsOrigin.asVector(); }
+// The UCS origin is the working drawing's; without a drawing the UCS is the world.
+ZcGePoint3d UcsOrigin() {
+  ZcDbDatabase* db = zcdbHostApplicationServices()->workingDatabase();
+  return db ? db->ucsorg() : ZcGePoint3d::kOrigin;
+}
+void SetUcsOrigin(const ZcGePoint3d& wcs) {
+  if (ZcDbDatabase* db = zcdbHostApplicationServices()->workingDatabase()) db->setUcsorg(wcs);
+}
+ZcGePoint3d UcsToWcs(const ZcGePoint3d& ucs) { return ucs + UcsOrigin().asVector(); }
+ZcGePoint3d WcsToUcs(const ZcGePoint3d& wcs) { return wcs - UcsOrigin().asVector(); }
 ZcGePoint3d LastPoint() { return State().lastPoint; }
 void SetLastPoint(const ZcGePoint3d& wcs) { State().lastPoint = wcs; }
 View& CurrentView() { return State().view; }

@@ -141,3 +141,19 @@ TEST_F(Transforms, CurvesBecomePolylinesExactlyOrByUnitSteps) {
 }
 
 }  // namespace
+
+TEST_F(Transforms, TheUcsOriginBelongsToTheDrawing) {
+  ZcGePoint3d origin;
+  ASSERT_EQ(0, ActiveUCS().GetOrigin(origin));
+  EXPECT_TRUE(origin.isEqualTo(ZcGePoint3d::kOrigin));  // a new drawing starts at the world
+  SetUcsOrigin({3, 4, 0});
+  ZcDbDatabase* drawing = zcdbHostApplicationServices()->workingDatabase();
+  EXPECT_TRUE(drawing->ucsorg().isEqualTo({3, 4, 0}));
+  ASSERT_EQ(0, ActiveUCS().GetOrigin(origin));
+  EXPECT_TRUE(origin.isEqualTo({3, 4, 0}));
+  EXPECT_TRUE(UcsOrigin().isEqualTo({3, 4, 0}));
+
+  ZcDbDatabase reread;  // the origin is saved with the drawing
+  ASSERT_EQ(Zcad::eOk, reread.readDxfText(drawing->dxfText()));
+  EXPECT_TRUE(reread.ucsorg().isEqualTo({3, 4, 0}));
+}

@@ -99,6 +99,10 @@ public:
   double ltscale() const;
   ZcGePoint3d insbase() const;
   Zcad::ErrorStatus setInsbase(const ZcGePoint3d& p);
+  /// The origin of the current user coordinate system, in world coordinates (saved with the
+  /// drawing; the world origin in a new one).
+  ZcGePoint3d ucsorg() const;
+  Zcad::ErrorStatus setUcsorg(const ZcGePoint3d& origin);
   /// Well-known linetype records.
   ZcDbObjectId byLayerLinetype() const;
   ZcDbObjectId byBlockLinetype() const;
