@@ -15,6 +15,27 @@ ZCRX_DEFINE_MEMBERS(ZcDbArc, ZcDbCurve)
 namespace {
 constexpr double kTwoPi = 6.283185307179586;
 
+// The groups a circle and an arc share, under 100 AcDbCircle: 39 thickness (when not 0),
+// 10/20/30 centre, 40 radius.
+void WriteCircleGroups(ZcDbDxfFiler* f, double thickness, const ZcGePoint3d& center, double radius) {
+  f->writeRaw(100, "AcDbCircle");
+  if (thickness != 0) f->writeDouble(39, thickness);
+  f->writePoint3d(10, center);
+  f->writeDouble(40, radius);
+}
+
+// Takes one of those groups (or 210, the normal); false for any other code.
+bool ReadCircleGroup(ZcDbDxfFiler* f, const ZcDbDxfPair& p, ZcGePoint3d& center, double& radius,
+                     double& thickness, ZcGeVector3d& normal) {
+  switch (p.code) {
+    case 10: center = f->toPoint3d(p); return true;
+    case 40: radius = f->toDouble(p); return true;
+    case 39: thickness = f->toDouble(p); return true;
+    case 210: normal = f->toVector3d(p); return true;
+    default: return false;
+  }
+}
+
 }  // namespace
 
 // --- Circle --------------------------------------------------------------------------------
@@ -62,10 +83,7 @@ ZcDbObject* ZcDbCircle::cloneObject() const {
 // CIRCLE: 100 AcDbCircle, 39 thickness, 10/20/30 centre, 40 radius, 210 normal (not +Z).
 void ZcDbCircle::dxfOutFields(ZcDbDxfFiler* f) const {
   ZcDbEntity::dxfOutFields(f);
-  f->writeRaw(100, "AcDbCircle");
-  if (thickness_ != 0) f->writeDouble(39, thickness_);
-  f->writePoint3d(10, center_);
-  f->writeDouble(40, radius_);
+  WriteCircleGroups(f, thickness_, center_, radius_);
 }
 
 Zcad::ErrorStatus ZcDbCircle::dxfInFields(ZcDbDxfFiler* f) {
@@ -73,15 +91,7 @@ Zcad::ErrorStatus ZcDbCircle::dxfInFields(ZcDbDxfFiler* f) {
   f->seekMarker("AcDbCircle");
   ZcDbDxfPair p;
   ZcGeVector3d n = ZcGeVector3d::kZAxis;
-  while (f->next(p)) {
-    switch (p.code) {
-      case 10: center_ = f->toPoint3d(p); break;
-      case 40: radius_ = f->toDouble(p); break;
-      case 39: thickness_ = f->toDouble(p); break;
-      case 210: n = f->toVector3d(p); break;
-      default: break;
-    }
-  }
+  while (f->next(p)) ReadCircleGroup(f, p, center_, radius_, thickness_, n);
   if (n.z < 0) center_.x = -center_.x, center_.z = -center_.z;  // the -Z plane: X and Z turned over
   return f->hasError() ? Zcad::eBadDxfFile : Zcad::eOk;
 }
@@ -141,10 +151,7 @@ ZcDbObject* ZcDbArc::cloneObject() const {
 // in degrees.
 void ZcDbArc::dxfOutFields(ZcDbDxfFiler* f) const {
   ZcDbEntity::dxfOutFields(f);
-  f->writeRaw(100, "AcDbCircle");
-  if (thickness_ != 0) f->writeDouble(39, thickness_);
-  f->writePoint3d(10, center_);
-  f->writeDouble(40, radius_);
+  WriteCircleGroups(f, thickness_, center_, radius_);
   f->writeRaw(100, "AcDbArc");
   f->writeDouble(50, startAngle_ * 360 / kTwoPi);
   f->writeDouble(51, endAngle_ * 360 / kTwoPi);
@@ -152,7 +159,6 @@ void ZcDbArc::dxfOutFields(ZcDbDxfFiler* f) const {
 
 Zcad::ErrorStatus ZcDbArc::dxfInFields(ZcDbDxfFiler* f) {
   if (Zcad::ErrorStatus es = ZcDbEntity::dxfInFields(f); es != Zcad::eOk) return es;
-  f->seekMarker("AcDbCircle");
   ZcDbDxfPair p;
   ZcGeVector3d n = ZcGeVector3d::kZAxis;
   double s = 0, e = 360;
@@ -161,15 +167,9 @@ Zcad::ErrorStatus ZcDbArc::dxfInFields(ZcDbDxfFiler* f) {
   for (int pass = 0; pass < (hasArcMarker ? 2 : 1); ++pass) {
     if (pass == 1) f->seekMarker("AcDbArc");
     while (f->next(p)) {
-      switch (p.code) {
-        case 10: center_ = f->toPoint3d(p); break;
-        case 40: radius_ = f->toDouble(p); break;
-        case 39: thickness_ = f->toDouble(p); break;
-        case 210: n = f->toVector3d(p); break;
-        case 50: s = f->toDouble(p); break;
-        case 51: e = f->toDouble(p); break;
-        default: break;
-      }
+      if (ReadCircleGroup(f, p, center_, radius_, thickness_, n)) continue;
+      if (p.code == 50) s = f->toDouble(p);
+      if (p.code == 51) e = f->toDouble(p);
     }
   }
   startAngle_ = zcdb::NormalizeAngle(s * kTwoPi / 360);
