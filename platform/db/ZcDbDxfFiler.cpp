@@ -1,4 +1,6 @@
 // The DXF filer: typed groups to DXF text and back, with the text escapes of AC1015 files.
+// It belongs to the database: each object reads and writes its own fields through it, and
+// the file reader and writer in dxf/ only drive it.
 #include "db/ZcDbDxfFiler.h"
 
 #include <array>
