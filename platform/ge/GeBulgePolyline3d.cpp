@@ -19,37 +19,73 @@ PlineSeg PlineSeg::make(const ZcGePoint3d& p0, const ZcGePoint3d& p1, double bul
   s.n = n;
   ZcGeVector3d chord = p1 - p0;
   double len = chord.length();
-  if (bulge == 0.0 || len <= ZcGeContext::gTol.equalPoint()) {
-    s.len = len;
-    return s;
-  }
+  s.len = len;
+  if (len > 0.0) s.t0 = chord / len;
+  // The sagitta is |bulge| · len / 2: below the point tolerance the segment is its chord.
+  if (std::fabs(bulge) * len * 0.5 <= ZcGeContext::gTol.equalPoint()) return s;
   s.arc = true;
   s.theta = 4.0 * std::atan(bulge);
-  // Centre: the chord's midpoint moved left by L(1 − b²)/(4b) (right for negative values).
-  ZcGeVector3d left = n.crossProduct(chord / len);
-  s.c = p0 + chord * 0.5 + left * (len * (1.0 - bulge * bulge) / (4.0 * bulge));
+  // The start tangent is the chord turned back by half the sweep; the centre lies r along the
+  // inward normal, r = L(1 + b²)/(4|b|).
+  ZcGeVector3d u = chord / len, left = n.crossProduct(u);
+  double half = 0.5 * s.theta;
+  s.t0 = u * std::cos(half) - left * std::sin(half);
+  s.m0 = n.crossProduct(s.t0) * (bulge > 0.0 ? 1.0 : -1.0);
   s.r = len * (1.0 + bulge * bulge) / (4.0 * std::fabs(bulge));
-  s.v0 = p0 - s.c;
+  s.c = p0 + s.m0 * s.r;
+  s.v0 = -s.m0 * s.r;
   s.len = s.r * std::fabs(s.theta);
+  return s;
+}
+
+PlineSeg PlineSeg::circular(const ZcGePoint3d& centre, const ZcGeVector3d& n, const ZcGePoint3d& p0, double theta) {
+  PlineSeg s;
+  s.arc = true;
+  s.n = n;
+  s.c = centre;
+  s.p0 = p0;
+  s.v0 = p0 - centre;
+  s.r = s.v0.length();
+  s.theta = theta;
+  s.m0 = -s.v0 / s.r;
+  s.t0 = n.crossProduct(s.v0 / s.r) * (theta > 0.0 ? 1.0 : -1.0);
+  s.len = s.r * std::fabs(theta);
+  s.p1 = s.onArc(1.0);
   return s;
 }
 
 ZcGePoint3d PlineSeg::point(double u) const {
   if (!arc) return u == 1.0 ? p1 : p0 + (p1 - p0) * u;
-  if (u == 1.0) return p1;
-  double phi = theta * u;
-  return c + v0 * std::cos(phi) + n.crossProduct(v0) * std::sin(phi);
+  return u == 1.0 ? p1 : onArc(u);
+}
+
+ZcGePoint3d PlineSeg::onArc(double u) const {
+  // p(φ) − p0 = 2r·sin(|θ|u/2) along the start tangent turned by θu/2.
+  double half = 0.5 * theta * u;
+  ZcGeVector3d dir = t0 * std::cos(half) + n.crossProduct(t0) * std::sin(half);
+  return p0 + dir * (2.0 * r * std::sin(0.5 * std::fabs(theta) * u));
 }
 
 ZcGeVector3d PlineSeg::deriv(double u) const {
   if (!arc) return p1 - p0;
   double phi = theta * u;
-  return (v0 * -std::sin(phi) + n.crossProduct(v0) * std::cos(phi)) * theta;
+  return (t0 * std::cos(phi) + n.crossProduct(t0) * std::sin(phi)) * (r * std::fabs(theta));
 }
 
 ZcGeVector3d PlineSeg::deriv2(double u) const {
   if (!arc) return {};
-  return -(point(u) - c) * (theta * theta);
+  return inward(u) * (r * theta * theta);
+}
+
+ZcGeVector3d PlineSeg::inward(double u) const {
+  double phi = theta * u;
+  return m0 * std::cos(phi) - t0 * (std::sin(phi) * (theta > 0.0 ? 1.0 : -1.0));
+}
+
+double PlineSeg::offCircle(const ZcGePoint3d& p) const {
+  ZcGeVector3d d = p - p0;
+  d -= n * d.dotProduct(n);
+  return 0.5 * d.lengthSqrd() / r - d.dotProduct(m0);
 }
 
 double PlineSeg::closest(const ZcGePoint3d& p, bool extend) const {
@@ -59,12 +95,12 @@ double PlineSeg::closest(const ZcGePoint3d& p, bool extend) const {
     double u = (p - p0).dotProduct(p1 - p0) / l2;
     return extend ? u : std::clamp(u, 0.0, 1.0);
   }
-  ZcGeVector3d w = p - c;
-  w -= n * w.dotProduct(n);
-  if (w.isZeroLength()) return 0.0;
-  double phi = std::atan2(n.dotProduct(v0.crossProduct(w)), v0.dotProduct(w));
+  // In the frame (t0, m0) at p0 the centre is (0, r) and p(φ) = (r sin φ, r − r cos φ).
+  ZcGeVector3d d = p - p0;
+  double x = d.dotProduct(t0), y = d.dotProduct(m0);
+  if (x == 0.0 && y == r) return 0.0;  // the centre: every point is nearest
   double sweep = std::fabs(theta);
-  double along = normAngle(theta > 0.0 ? phi : -phi);
+  double along = normAngle(std::atan2(x, r - y));
   if (along <= sweep || extend) return along / sweep;
   return p.distanceTo(p0) <= p.distanceTo(p1) ? 0.0 : 1.0;
 }
@@ -370,9 +406,8 @@ ErrorStatus ZcGeBulgePolyline3d::extend(bool atStart, const ZcGePoint3d& point) 
   ZcGePoint3d p = is3d_ ? point : fromPlane(toPlane(point));
   if (s.arc) {
     // The new sweep runs the same way round the circle from the new end to the kept one.
-    ZcGeVector3d from = (atStart ? p : s.p0) - s.c, to = (atStart ? s.p1 : p) - s.c;
-    double phi = std::atan2(s.n.dotProduct(from.crossProduct(to)), from.dotProduct(to));
-    double sweep = ge::normAngle(s.theta > 0.0 ? phi : -phi);
+    double along = e * std::fabs(s.theta);  // from p0 to the new end, in the run's sense
+    double sweep = ge::normAngle(atStart ? std::fabs(s.theta) - along : along);
     if (sweep <= 1e-12) return Zcad::eInvalidInput;
     bulges_[i] = std::tan((s.theta > 0.0 ? sweep : -sweep) / 4.0);
   } else if (double tol = ZcGeContext::gTol.equalPoint() / s.len; atStart ? e >= 1.0 - tol : e <= tol) {

@@ -10,35 +10,20 @@ using ge::PlineSeg;
 
 namespace {
 
-/// An offset segment: its ends and, for an arc, its circle and turning sense.
+/// An offset segment: its ends and, for an arc, the offset circle as a segment of its own
+/// (the base arc's sweep from the offset start), which the ends may later leave.
 struct Piece {
   ZcGePoint3d p0, p1;
   bool arc = false;
-  ZcGePoint3d c;
-  double r = 0.0;
-  double sign = 1.0;
+  PlineSeg circle;
   ZcGePoint3d baseEnd;  // the base vertex this piece ends at (picks among crossings)
 
-  PlineSeg carrier(const ZcGeVector3d& n) const {
-    if (!arc) return PlineSeg::make(p0, p1, 0.0, n);
-    PlineSeg s;
-    s.arc = true;
-    s.p0 = p0;
-    s.p1 = p1;
-    s.n = n;
-    s.c = c;
-    s.r = r;
-    s.theta = sign * ge::kPi;
-    s.v0 = p0 - c;
-    s.len = r * ge::kPi;
-    return s;
-  }
-  double bulge(const ZcGeVector3d& n) const {
+  PlineSeg carrier(const ZcGeVector3d& n) const { return arc ? circle : PlineSeg::make(p0, p1, 0.0, n); }
+  double bulge() const {
     if (!arc) return 0.0;
-    ZcGeVector3d a = p0 - c, b = p1 - c;
-    double phi = std::atan2(n.dotProduct(a.crossProduct(b)), a.dotProduct(b));
-    double sweep = ge::normAngle(sign * phi);
-    return std::tan(sign * sweep / 4.0);
+    double sweep = std::fabs(circle.theta);
+    double a0 = circle.closest(p0, true) * sweep, a1 = circle.closest(p1, true) * sweep;
+    return std::tan((circle.theta > 0.0 ? 1.0 : -1.0) * ge::normAngle(a1 - a0) / 4.0);
   }
 };
 
@@ -64,12 +49,13 @@ ErrorStatus ZcGeBulgePolyline3d::getOffsetCurves(double dist, ZcGeCurve3dArray& 
       p.p1 = s.p1 + shift;
     } else {
       p.arc = true;
-      p.sign = s.theta > 0.0 ? 1.0 : -1.0;
-      p.c = s.c;
-      p.r = s.r + p.sign * dist;  // right of a counter-clockwise arc is outwards
-      if (p.r <= ZcGeContext::gTol.equalPoint()) continue;  // the arc collapses: drop it
-      p.p0 = s.c + (s.p0 - s.c) * (p.r / s.r);
-      p.p1 = s.c + (s.p1 - s.c) * (p.r / s.r);
+      double grow = (s.theta > 0.0 ? 1.0 : -1.0) * dist;  // right of a counter-clockwise arc is outwards
+      if (s.r + grow <= ZcGeContext::gTol.equalPoint()) continue;  // the arc collapses: drop it
+      // The ends move along their radii, relative to the base ends (the centre may be far).
+      p.p0 = s.p0 - s.m0 * grow;
+      p.p1 = s.p1 - s.inward(1.0) * grow;
+      p.circle = PlineSeg::make(p.p0, p.p1, bulges_[i], n);
+      if (!p.circle.arc) p.arc = false;
     }
     pieces.push_back(p);
   }
@@ -102,7 +88,7 @@ ErrorStatus ZcGeBulgePolyline3d::getOffsetCurves(double dist, ZcGeCurve3dArray& 
   out->bulges_.clear();
   for (const Piece& p : joined) {
     out->points_.push_back(p.p0);
-    out->bulges_.push_back(p.bulge(n));
+    out->bulges_.push_back(p.bulge());
   }
   if (!closed) {
     out->points_.push_back(joined.back().p1);

@@ -22,53 +22,66 @@ namespace {
 constexpr double kHitTol = 1e-9;  // a converged pair of points closer than this is a hit
 
 bool coplanarCircles(const PlineSeg& a, const PlineSeg& b) {
-  return a.n.crossProduct(b.n).length() <= 1e-12 && std::fabs((b.c - a.c).dotProduct(a.n)) <= kHitTol;
+  return a.n.crossProduct(b.n).length() <= 1e-12 && std::fabs((b.p0 - a.p0).dotProduct(a.n)) <= kHitTol;
 }
 
+/// Where two lines cross. Near-parallel lines are solved through cross products, which keep
+/// their precision down to the smallest angles (the Gram determinant a·c − b² does not: at a
+/// sine of 1e-11 it is pure rounding). Parallel lines give nothing; collinear ones are the
+/// caller's overlap case.
 std::vector<ZcGePoint3d> lineLine(const PlineSeg& a, const PlineSeg& b) {
-  ZcGeVector3d d1 = a.p1 - a.p0, d2 = b.p1 - b.p0, w = a.p0 - b.p0;
-  double aa = d1.dotProduct(d1), bb = d1.dotProduct(d2), cc = d2.dotProduct(d2);
-  double dd = d1.dotProduct(w), ee = d2.dotProduct(w);
-  double den = aa * cc - bb * bb;
-  if (aa == 0.0 || cc == 0.0 || den <= 1e-24 * aa * cc) return {};  // parallel (overlaps apart)
-  double s = (bb * ee - cc * dd) / den, t = (aa * ee - bb * dd) / den;
+  ZcGeVector3d d1 = a.p1 - a.p0, d2 = b.p1 - b.p0, w = b.p0 - a.p0;
+  ZcGeVector3d x = d1.crossProduct(d2);
+  double den = x.lengthSqrd();
+  if (den == 0.0) return {};
+  double s = w.crossProduct(d2).dotProduct(x) / den, t = w.crossProduct(d1).dotProduct(x) / den;
   ZcGePoint3d p = a.p0 + d1 * s, q = b.p0 + d2 * t;
   if (p.distanceTo(q) > kHitTol) return {};
   return {p + (q - p) * 0.5};
 }
 
+/// Where the line through `q0` along the unit `d` meets the circle of `c` (in its plane), from
+/// the circle's equation at its start point: |x − p0|²/(2r) − (x − p0)·m0 = 0, which holds its
+/// precision for any radius. A line within a tenth of the tolerance of touching touches.
+std::vector<ZcGePoint3d> lineMeetsCircle(const ZcGePoint3d& q0, const ZcGeVector3d& d, const PlineSeg& c) {
+  ZcGePoint3d q = q0 + d * (c.p0 - q0).dotProduct(d);  // the foot of p0 on the line
+  ZcGeVector3d e = q - c.p0;
+  double k = 1.0 / c.r;
+  // k/2·s² + b·s + cc = 0 for the points q + s·d.
+  double b = -d.dotProduct(c.m0), cc = 0.5 * k * e.lengthSqrd() - e.dotProduct(c.m0);
+  double disc = b * b - 2.0 * k * cc;  // (half chord / r)²
+  double touch = 0.2 * k * kHitTol;
+  if (disc < -0.1 * touch) return {};
+  if (disc <= touch) return {q - d * (b / k)};
+  double root = -(b + std::copysign(std::sqrt(disc), b));
+  return {q + d * (root / k), q + d * (2.0 * cc / root)};
+}
+
 std::vector<ZcGePoint3d> lineCircle(const PlineSeg& l, const PlineSeg& c) {
   ZcGeVector3d d = (l.p1 - l.p0).normal();
   if (d.isZeroLength()) return {};
-  double along = d.dotProduct(c.n), off = (l.p0 - c.c).dotProduct(c.n);
+  double along = d.dotProduct(c.n), off = (l.p0 - c.p0).dotProduct(c.n);
   if (std::fabs(along) > 1e-12) {  // the line pierces the circle's plane once
     ZcGePoint3d q = l.p0 - d * (off / along);
-    return std::fabs(q.distanceTo(c.c) - c.r) <= kHitTol ? std::vector<ZcGePoint3d>{q} : std::vector<ZcGePoint3d>{};
+    return std::fabs(c.offCircle(q)) <= kHitTol ? std::vector<ZcGePoint3d>{q} : std::vector<ZcGePoint3d>{};
   }
   if (std::fabs(off) > kHitTol) return {};
-  ZcGePoint3d foot = l.p0 + d * (c.c - l.p0).dotProduct(d);
-  double h = foot.distanceTo(c.c);
-  if (h > c.r + kHitTol * 0.1) return {};
-  double half2 = c.r * c.r - h * h;
-  if (half2 <= (c.r + h) * kHitTol * 0.1 * 2.0) return {foot};  // tangent
-  double half = std::sqrt(half2);
-  return {foot - d * half, foot + d * half};
+  return lineMeetsCircle(l.p0, d, c);
 }
 
+/// Two coplanar circles meet where their radical line meets either. In b's frame (y = x − b.p0)
+/// the line is y·g = h with g = (a.centre − b.centre)/r_b and h from a's start point and
+/// inward normal, both without forming a centre, so nearly straight arcs keep their precision.
 std::vector<ZcGePoint3d> circleCircle(const PlineSeg& a, const PlineSeg& b) {
-  ZcGeVector3d cc = b.c - a.c;
-  cc -= a.n * cc.dotProduct(a.n);
-  double d = cc.length();
-  if (d <= kHitTol) return {};  // concentric
-  ZcGeVector3d e = cc / d, f = a.n.crossProduct(e);
-  double x = (a.r * a.r - b.r * b.r + d * d) / (2.0 * d);
-  double h2 = a.r * a.r - x * x;
-  bool outerTouch = std::fabs(d - (a.r + b.r)) <= kHitTol * 0.1;
-  bool innerTouch = std::fabs(d - std::fabs(a.r - b.r)) <= kHitTol * 0.1;
-  if (outerTouch || innerTouch) return {a.c + e * x};
-  if (h2 < 0.0) return {};
-  double h = std::sqrt(h2);
-  return {a.c + e * x - f * h, a.c + e * x + f * h};
+  ZcGeVector3d delta = a.p0 - b.p0;
+  double k = 1.0 / b.r, ratio = a.r / b.r;
+  ZcGeVector3d g = delta * k + a.m0 * ratio - b.m0;
+  g -= a.n * g.dotProduct(a.n);
+  double gl = g.length();
+  if (gl <= kHitTol * k) return {};  // concentric
+  double h = 0.5 * k * delta.lengthSqrd() + ratio * delta.dotProduct(a.m0);
+  ZcGeVector3d unit = g / gl;
+  return lineMeetsCircle(b.p0 + unit * (h / gl), a.n.crossProduct(unit), b);
 }
 
 }  // namespace
@@ -101,16 +114,8 @@ struct Piece {
 PlineSeg segOfLine(const ZcGeLineSeg3d& l) { return PlineSeg::make(l.startPoint(), l.endPoint(), 0.0, ZcGeVector3d::kZAxis); }
 
 PlineSeg segOfArc(const ZcGeCircArc3d& a) {
-  PlineSeg s;
-  s.arc = true;
-  s.p0 = a.startPoint();
+  PlineSeg s = PlineSeg::circular(a.center(), a.normal(), a.startPoint(), a.sweep());
   s.p1 = a.endPoint();
-  s.n = a.normal();
-  s.c = a.center();
-  s.r = a.radius();
-  s.theta = a.sweep();
-  s.v0 = s.p0 - s.c;
-  s.len = s.r * s.theta;
   return s;
 }
 
@@ -174,6 +179,7 @@ bool acceptOnSeg(const Piece& p, const ZcGePoint3d& pt, double& u) {
   if (s.arc) {
     double turns = kTwoPi / std::fabs(s.theta);
     if (u > turns - eps) u -= turns;  // just before the start
+    if (turns > 64.0 && u > 0.5 * turns) u -= turns;  // a nearly straight arc's extension backwards
     if (u < 0.0 && u > -eps) u = 0.0;
     if (u > 1.0 && u < 1.0 + eps) u = 1.0;
     return (u >= 0.0 && u <= 1.0) || p.extStart || p.extEnd;
@@ -195,14 +201,22 @@ void analyticPair(const Piece& a, const Piece& b, std::vector<CurveHit>& hits) {
   const PlineSeg &sa = a.seg, &sb = b.seg;
   bool overlap = false;
   if (!sa.arc && !sb.arc) {
-    ZcGeVector3d d1 = (sa.p1 - sa.p0).normal(), d2 = (sb.p1 - sb.p0).normal();
-    ZcGeVector3d w = sb.p0 - sa.p0;
-    overlap = d1.crossProduct(d2).length() <= 1e-12 && (w - d1 * w.dotProduct(d1)).length() <= kHitTol;
+    // Collinear within the tolerance: one lies along the other's line, both its ends within
+    // kHitTol of it. The overlap is reported as its ends: the ends of either that lie within
+    // kHitTol of the other's line and within its reach (the segment, or its extension).
+    auto offLine = [](const PlineSeg& l, const ZcGePoint3d& p) { return (p - l.p0).crossProduct(l.t0).length(); };
+    overlap = (offLine(sa, sb.p0) <= kHitTol && offLine(sa, sb.p1) <= kHitTol) ||
+              (offLine(sb, sa.p0) <= kHitTol && offLine(sb, sa.p1) <= kHitTol);
+    if (overlap) {
+      for (const ZcGePoint3d& p : {sa.p0, sa.p1, sb.p0, sb.p1})
+        if (offLine(sa, p) <= kHitTol && offLine(sb, p) <= kHitTol) pts.push_back(p);
+    }
   } else if (sa.arc && sb.arc) {
-    overlap = coplanarCircles(sa, sb) && sa.c.distanceTo(sb.c) <= kHitTol && std::fabs(sa.r - sb.r) <= kHitTol;
+    overlap = coplanarCircles(sa, sb) && std::fabs(sa.r - sb.r) <= kHitTol && std::fabs(sa.offCircle(sb.p0)) <= kHitTol &&
+              std::fabs(sa.offCircle(sb.onArc(0.5))) <= kHitTol && std::fabs(sa.offCircle(sb.p1)) <= kHitTol;
   }
-  if (overlap) pts = {sa.p0, sa.p1, sb.p0, sb.p1};  // the overlap's ends are among the four ends
-  else pts = carrierIntersections(sa, sb);
+  if (overlap && sa.arc) pts = {sa.p0, sa.p1, sb.p0, sb.p1};  // the overlap's ends are among the four ends
+  else if (!overlap) pts = carrierIntersections(sa, sb);
   for (const ZcGePoint3d& p : pts) {
     double ua = 0.0, ub = 0.0;
     if (acceptOnSeg(a, p, ua) && acceptOnSeg(b, p, ub)) addHit(hits, p, a.param(ua), b.param(ub));
@@ -216,11 +230,16 @@ void sampleRange(const Piece& p, const ZcGePoint3d& lo, const ZcGePoint3d& hi, d
   u0 = 0.0;
   u1 = 1.0;
   n = p.seg.arc ? 64 : 1;
-  if (p.seg.arc && (p.extStart || p.extEnd)) { u1 = kTwoPi / std::fabs(p.seg.theta); n = 128; return; }
-  if (p.seg.arc || !(p.extStart || p.extEnd)) return;
+  double turns = p.seg.arc ? kTwoPi / std::fabs(p.seg.theta) : 0.0;
+  // A nearly straight arc extends like a line, over the reach of the other piece's box only.
+  bool flat = p.seg.arc && turns > 64.0;
+  if (p.seg.arc && !flat && (p.extStart || p.extEnd)) { u1 = turns; n = 128; return; }
+  if (!(p.extStart || p.extEnd)) return;
+  if (flat) n = 64;
   for (int k = 0; k < 8; ++k) {
     ZcGePoint3d corner((k & 1) ? hi.x : lo.x, (k & 2) ? hi.y : lo.y, (k & 4) ? hi.z : lo.z);
     double u = p.seg.closest(corner, true);
+    if (flat && u > 0.5 * turns) u -= turns;
     if (p.extStart) u0 = std::min(u0, u - 0.01);
     if (p.extEnd) u1 = std::max(u1, u + 0.01);
   }

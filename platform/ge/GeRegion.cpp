@@ -20,7 +20,10 @@
 #include "ge/GeInternal.h"
 #include "ge/GeOcct.h"
 #include "ge/ZcGeBulgePolyline3d.h"
+#include "ge/GeBulgePolylineSeg.h"
 #include "ge/ZcGeCircArc3d.h"
+#include "ge/ZcGeEllipArc3d.h"
+#include "ge/ZcGeNurbCurve3d.h"
 #include "ge/ZcGeRegion.h"
 
 using Zcad::ErrorStatus;
@@ -43,7 +46,56 @@ void appendEdges(const ZcGeCurve3d& c, ZcGeRegion::Loop& loop) {
   }
 }
 
-/// ∮ (x dy − y dx) / 2 along one curve: closed forms for lines and XY arcs, quadrature otherwise.
+/// θ − sin θ, by its series where the difference would cancel.
+double thetaMinusSin(double t) {
+  if (std::fabs(t) > 0.1) return t - std::sin(t);
+  double t2 = t * t;
+  return t * t2 / 6.0 * (1.0 - t2 / 20.0 * (1.0 - t2 / 42.0 * (1.0 - t2 / 72.0 * (1.0 - t2 / 110.0))));
+}
+
+/// ∮ (x dy − y dx) / 2 along a circular arc of radius r and sweep θ (positive about its normal
+/// n) from a to b: the triangle (origin, a, b) plus the circular segment r²(θ − sin θ)/2, both
+/// projected onto XY. No centre is formed, so nearly straight arcs keep their precision.
+double arcTerm(const ZcGePoint3d& a, const ZcGePoint3d& b, double r, double theta, double nz) {
+  return 0.5 * (a.x * b.y - b.x * a.y) + 0.5 * r * r * thetaMinusSin(theta) * nz;
+}
+
+/// Gauss–Legendre rule of 10 points on [a, b]: exact for polynomials up to degree 19.
+double gauss10(const std::function<double(double)>& f, double a, double b) {
+  static const double kNodes[5] = {0.1488743389816312108848260, 0.4333953941292471907992659,
+                                   0.6794095682990244062343274, 0.8650633666889845107320967,
+                                   0.9739065285171717200779640};
+  static const double kWeights[5] = {0.2955242247147528701738930, 0.2692667193099963550912269,
+                                     0.2190863625159820439955349, 0.1494513491505805931457763,
+                                     0.0666713443086881375935688};
+  double m = 0.5 * (a + b), h = 0.5 * (b - a), sum = 0.0;
+  for (int i = 0; i < 5; ++i) sum += kWeights[i] * (f(m - h * kNodes[i]) + f(m + h * kNodes[i]));
+  return sum * h;
+}
+
+/// The Green term of a spline, span by span between its knots: on a polynomial span x·y' − y·x'
+/// is a polynomial of degree 2p − 1, integrated exactly by the 10-point rule up to degree 10;
+/// rational and higher-degree spans are integrated adaptively.
+double splineTerm(const ZcGeNurbCurve3d& c) {
+  auto f = [&c](double t) {
+    ZcGePoint3d p = c.evalPoint(t);
+    ZcGeVector3d d = c.evalDeriv(t);
+    return p.x * d.y - p.y * d.x;
+  };
+  double end = c.endParam();
+  std::vector<double> breaks{0.0};
+  for (double k : c.knots())
+    if (k > breaks.back() && k < end) breaks.push_back(k);
+  breaks.push_back(end);
+  bool exact = !c.isRational() && c.degree() <= 10;
+  double sum = 0.0;
+  for (size_t i = 0; i + 1 < breaks.size(); ++i)
+    sum += exact ? gauss10(f, breaks[i], breaks[i + 1]) : ge::integrate(f, breaks[i], breaks[i + 1]);
+  return 0.5 * sum;
+}
+
+/// ∮ (x dy − y dx) / 2 along one curve: closed forms for lines, arcs, polyline segments and
+/// elliptic arcs, span-wise quadrature for splines.
 double greenTerm(const ZcGeCurve3d& c) {
   switch (c.kind()) {
     case ZcGeCurve3d::kLineSeg: {
@@ -52,22 +104,26 @@ double greenTerm(const ZcGeCurve3d& c) {
     }
     case ZcGeCurve3d::kCircArc: {
       const auto& arc = static_cast<const ZcGeCircArc3d&>(c);
-      ZcGeVector3d n = arc.normal();
-      if (std::fabs(std::fabs(n.z) - 1.0) > 1e-12) break;
-      ZcGePoint3d ctr = arc.center();
-      ZcGeVector3d v = arc.startPoint() - ctr;
-      double r = arc.radius(), a0 = std::atan2(v.y, v.x), a1 = a0 + (n.z > 0 ? 1.0 : -1.0) * arc.sweep();
-      return 0.5 * (r * ctr.x * (std::sin(a1) - std::sin(a0)) - r * ctr.y * (std::cos(a1) - std::cos(a0)) +
-                    r * r * (a1 - a0));
+      return arcTerm(arc.startPoint(), arc.endPoint(), arc.radius(), arc.sweep(), arc.normal().z);
     }
     case ZcGeCurve3d::kBulgePolyline: {
       const auto& pl = static_cast<const ZcGeBulgePolyline3d&>(c);
       double sum = 0.0;
-      for (unsigned i = 0; i < pl.numSegments(); ++i) sum += greenTerm(*pl.segmentCurve(i));
+      for (unsigned i = 0; i < pl.numSegments(); ++i) {
+        ge::PlineSeg s = ge::PlineSeg::make(pl.vertexAt(i), pl.vertexAt((i + 1) % pl.numVerts()), pl.bulgeAt(i), pl.normal());
+        sum += s.arc ? arcTerm(s.p0, s.p1, s.r, s.theta, s.n.z) : 0.5 * (s.p0.x * s.p1.y - s.p1.x * s.p0.y);
+      }
       return sum;
     }
-    default:
-      break;
+    case ZcGeCurve3d::kEllipArc: {
+      // x(u) = c + A cos u + B sin u: x × x' = c × x'(u) + A × B, integrated in closed form.
+      const auto& e = static_cast<const ZcGeEllipArc3d&>(c);
+      ZcGePoint3d o = e.center();
+      ZcGeVector3d chord = e.endPoint() - e.startPoint(), a = e.majorAxis(), b = e.minorAxis();
+      return 0.5 * ((o.x * chord.y - o.y * chord.x) + (a.x * b.y - a.y * b.x) * e.sweep());
+    }
+    case ZcGeCurve3d::kNurbCurve:
+      return splineTerm(static_cast<const ZcGeNurbCurve3d&>(c));
   }
   return 0.5 * ge::integrate(
                    [&c](double t) {
