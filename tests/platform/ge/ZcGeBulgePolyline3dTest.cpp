@@ -85,6 +85,19 @@ TEST(BulgePolyline, SplitPiecesKeepTheArcShape) {
   EXPECT_LE(pieces[0]->evalPoint(0.5).distanceTo(pl.evalPoint(1.75)), 1e-12);
 }
 
+TEST(BulgePolyline, ReversingAClosedPolylineWithArcsKeepsEveryPoint) {
+  ZcGeBulgePolyline3d pl(std::vector<ZcGePoint2d>{{0, 0}, {10, 0}, {10, 10}, {4, 12}, {0, 10}},
+                         std::vector<double>{0.3, 1.0, -0.5, 0.0, 2.0}, true);
+  ZcGeBulgePolyline3d rev = pl;
+  ASSERT_EQ(rev.reverse(), Zcad::eOk);
+  EXPECT_NEAR(rev.length(), pl.length(), 1e-10);
+  EXPECT_NEAR(areaOf(rev), -areaOf(pl), 1e-10);
+  for (int i = 0; i <= 500; ++i) {
+    double t = pl.endParam() * i / 500;
+    EXPECT_LE(rev.evalPoint(rev.endParam() - t).distanceTo(pl.evalPoint(t)), 1e-10) << t;
+  }
+}
+
 TEST(BulgePolyline, DegenerateInputGivesStatusesNotCrashes) {
   ZcGeBulgePolyline3d empty;
   ZcGePoint3d p;

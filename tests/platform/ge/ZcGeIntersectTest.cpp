@@ -165,6 +165,50 @@ TEST(Intersect, InternallyTangentCirclesTouchOnceAndNestedOnesNever) {
   EXPECT_TRUE(meet(big, far).empty());
 }
 
+TEST(Intersect, InternallyTangentCirclesTouchOnceAtEveryAngle) {
+  for (int deg = 0; deg < 360; deg += 7) {
+    double a = deg * M_PI / 180.0;
+    ZcGeVector3d dir(std::cos(a), std::sin(a), 0.0);
+    // Start points anywhere on either circle: the touch must not depend on them.
+    ZcGeCircArc3d big({0, 0, 0}, ZcGeVector3d::kZAxis, ZcGeVector3d(std::cos(3 * a), std::sin(3 * a), 0), 5.0, 0.0, 2 * M_PI);
+    ZcGeCircArc3d inner(ZcGePoint3d::kOrigin + dir * 2.0, ZcGeVector3d::kZAxis, ZcGeVector3d::kYAxis, 3.0, 0.0, 2 * M_PI);
+    for (auto pts : {meet(big, inner), meet(inner, big)}) {
+      ASSERT_EQ(pts.size(), 1u) << deg;
+      EXPECT_LE(pts[0].distanceTo(ZcGePoint3d::kOrigin + dir * 5.0), 1e-9) << deg;
+    }
+  }
+}
+
+// Nearly parallel lines. The rule: two line pieces overlap when one lies along the other's
+// line (both its ends within 1e-9 of it); the overlap is reported as its ends. Otherwise they
+// cross at one point however small the angle, found through cross products.
+TEST(Intersect, NearlyParallelLinesOverlapWithinTheToleranceAndCrossBeyondIt) {
+  ZcGeLineSeg3d a({0, 0, 0}, {100, 0, 0});
+  ZcGeLineSeg3d within({0, -5e-10, 0}, {100, 5e-10, 0});  // sine 1e-11, ends 5e-10 off: one line
+  auto pts = meet(a, within);
+  ASSERT_EQ(pts.size(), 2u);
+  EXPECT_NEAR(pts[0].x, 0.0, 1e-12);
+  EXPECT_NEAR(pts[1].x, 100.0, 1e-12);
+  EXPECT_EQ(meet(within, a).size(), 2u);
+  ZcGeLineSeg3d longA({0, 0, 0}, {1000, 0, 0});
+  ZcGeLineSeg3d beyond({0, -5e-9, 0}, {1000, 5e-9, 0});  // sine 1e-11, ends 5e-9 off: a crossing
+  for (auto p : {meet(longA, beyond), meet(beyond, longA)}) {
+    ASSERT_EQ(p.size(), 1u);
+    EXPECT_NEAR(p[0].x, 500.0, 1e-3);  // along the lines a crossing this flat is ill-conditioned
+    expectOnBoth(p, longA, beyond);
+  }
+  ZcGeLineSeg3d steeper({0, -5e-8, 0}, {100, 5e-8, 0});  // sine 1e-9
+  auto one = meet(a, steeper);
+  ASSERT_EQ(one.size(), 1u);
+  EXPECT_NEAR(one[0].x, 50.0, 1e-6);
+  ZcGeLineSeg3d parallel({0, 1e-8, 0}, {100, 1e-8, 0});
+  EXPECT_TRUE(meet(a, parallel, ZcGeCurve3d::kExtendBoth).empty());
+  // A short piece along the line, reached only by extension.
+  ZcGeLineSeg3d ahead({150, 2e-10, 0}, {160, -2e-10, 0});
+  EXPECT_TRUE(meet(a, ahead).empty());
+  EXPECT_EQ(meet(a, ahead, ZcGeCurve3d::kExtendThis).size(), 2u);
+}
+
 TEST(Intersect, ArcsOfCirclesCrossingAtAClosedFormPoint) {
   // Circles of radius 5 about (0, 0) and (6, 0) cross at (3, ±4); the arcs keep only (3, 4).
   ZcGeCircArc3d a({0, 0, 0}, ZcGeVector3d::kZAxis, ZcGeVector3d::kXAxis, 5.0, 0.0, M_PI / 2);
