@@ -6,7 +6,6 @@
 #include <GeomAPI_Interpolate.hxx>
 #include <GeomAPI_ProjectPointOnCurve.hxx>
 #include <GeomAdaptor_Curve.hxx>
-#include <GeomConvert_CompCurveToBSplineCurve.hxx>
 #include <Standard_Failure.hxx>
 #include <TColStd_HArray1OfBoolean.hxx>
 #include <TColgp_Array1OfVec.hxx>
@@ -79,6 +78,35 @@ Handle(Geom_BSplineCurve) interpolate(const std::vector<ZcGePoint3d>& pts, const
     interp.Perform();
     if (!interp.IsDone()) return nullptr;
     return interp.Curve();
+  } catch (const Standard_Failure&) {
+    return nullptr;
+  }
+}
+
+/// `tail` followed by `head` (clamped pieces of one curve, degree p, tail's end on head's start)
+/// as one spline: head's knots follow tail's, the seam knot of multiplicity p keeps both exact,
+/// head's weights scaled to agree at the seam. The result starts where `tail` starts, however
+/// short either piece is (a general curve joiner may attach a tiny piece at the other end).
+Handle(Geom_BSplineCurve) joinAtSeam(const Handle(Geom_BSplineCurve)& tail, const Handle(Geom_BSplineCurve)& head) {
+  int p = tail->Degree();
+  if (head->Degree() != p) return nullptr;
+  int nt = tail->NbPoles(), nh = head->NbPoles(), kt = tail->NbKnots(), kh = head->NbKnots();
+  bool rational = tail->IsRational() || head->IsRational();
+  TColgp_Array1OfPnt poles(1, nt + nh - 1);
+  TColStd_Array1OfReal weights(1, nt + nh - 1);
+  double scale = tail->Weight(nt) / head->Weight(1);
+  for (int i = 1; i <= nt; ++i) { poles(i) = tail->Pole(i); weights(i) = tail->Weight(i); }
+  for (int i = 2; i <= nh; ++i) { poles(nt + i - 1) = head->Pole(i); weights(nt + i - 1) = head->Weight(i) * scale; }
+  TColStd_Array1OfReal knots(1, kt + kh - 1);
+  TColStd_Array1OfInteger mults(1, kt + kh - 1);
+  for (int i = 1; i <= kt; ++i) { knots(i) = tail->Knot(i); mults(i) = tail->Multiplicity(i); }
+  mults(kt) = p;
+  double shift = tail->Knot(kt) - head->Knot(1);
+  for (int i = 2; i <= kh; ++i) { knots(kt + i - 1) = head->Knot(i) + shift; mults(kt + i - 1) = head->Multiplicity(i); }
+  if (tail->Multiplicity(kt) != p + 1 || head->Multiplicity(1) != p + 1) return nullptr;
+  try {
+    if (rational) return new Geom_BSplineCurve(poles, weights, knots, mults, p);
+    return new Geom_BSplineCurve(poles, knots, mults, p);
   } catch (const Standard_Failure&) {
     return nullptr;
   }
@@ -298,10 +326,10 @@ ErrorStatus ZcGeNurbCurve3d::getSplitCurves(const std::vector<double>& params, Z
     if (!wrap) {
       pieces.push_back(ge::splineFromOcct(segment(cuts.back(), end)));
     } else {
-      // The last piece runs over the seam: join the tail and the head.
-      GeomConvert_CompCurveToBSplineCurve join(segment(cuts.back(), end));
-      if (!join.Add(segment(0.0, cuts.front()), 1e-7)) return Zcad::eInvalidInput;
-      pieces.push_back(ge::splineFromOcct(join.BSplineCurve()));
+      // The last piece runs over the seam: the tail, then the head.
+      Handle(Geom_BSplineCurve) joined = joinAtSeam(segment(cuts.back(), end), segment(0.0, cuts.front()));
+      if (joined.IsNull()) return Zcad::eInvalidInput;
+      pieces.push_back(ge::splineFromOcct(joined));
     }
   } catch (const Standard_Failure&) {
     return Zcad::eInvalidInput;

@@ -90,3 +90,32 @@ TEST(NurbCurve, UnclampedKnotsGiveTheRangeFromKnotDegreeShiftedToZero) {
   EXPECT_EQ(k[0], -3.0);  // the knots a caller reads are shifted the same way
   EXPECT_EQ(k[3], 0.0);
 }
+
+TEST(NurbCurve, ClosedSplinePiecesStartAndEndAtTheirCuts) {
+  // A closed cubic (first and last control points equal) and a closed fit spline.
+  ZcGeNurbCurve3d byControl(3, {0, 0, 0, 0, 1, 2, 3, 4, 4, 4, 4},
+                            {{0, 0, 0}, {100, -40, 0}, {220, 60, 0}, {150, 200, 0}, {-30, 160, 0}, {-80, 40, 0}, {0, 0, 0}});
+  ZcGeNurbCurve3d byFit({{0, 0, 0}, {100, -20, 0}, {160, 90, 0}, {40, 150, 0}, {-50, 70, 0}, {0, 0, 0}});
+  // Periodic: unclamped uniform knots, the first three control points repeated at the end.
+  std::vector<ZcGePoint3d> ring{{0, 0, 0}, {200, 0, 0}, {200, 150, 0}, {0, 150, 0}};
+  ring.insert(ring.end(), {ring[0], ring[1], ring[2]});
+  ZcGeNurbCurve3d periodic(3, {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10}, ring, {}, true);
+  for (const ZcGeNurbCurve3d* c : {&byControl, &byFit, &periodic}) {
+    ASSERT_TRUE(c->isClosed());
+    double end = c->endParam();
+    for (std::vector<double> cuts : {std::vector<double>{0.3 * end, end - 1e-6 * end}, std::vector<double>{1e-6 * end},
+                                     std::vector<double>{end - 1e-7, 0.5 * end, 0.25 * end}}) {
+      ZcGeCurve3dArray pieces;
+      ASSERT_EQ(c->getSplitCurves(cuts, pieces), Zcad::eOk);
+      std::sort(cuts.begin(), cuts.end());
+      ASSERT_EQ(pieces.size(), cuts.size());
+      double total = 0.0;
+      for (size_t k = 0; k < cuts.size(); ++k) {
+        EXPECT_LE(pieces[k]->startPoint().distanceTo(c->evalPoint(cuts[k])), 1e-9) << k;
+        EXPECT_LE(pieces[k]->endPoint().distanceTo(c->evalPoint(cuts[(k + 1) % cuts.size()])), 1e-9) << k;
+        total += pieces[k]->length();
+      }
+      EXPECT_NEAR(total, c->length(), 1e-7);
+    }
+  }
+}
