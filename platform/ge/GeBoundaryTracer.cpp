@@ -4,11 +4,13 @@
 // Steps, all in trace():
 //   1. edges: the curves (polylines as their segments) cut at every mutual intersection;
 //   2. vertices: edge ends merged within the tolerance; edges that close no loop are pruned;
-//   3. faces: at each vertex the outgoing half-edges are sorted counter-clockwise (by tangent
-//      angle, then curvature); following "next = the half-edge clockwise from the twin" walks
-//      every face with its interior on the left: bounded faces have positive area;
-//   4. the boundary is the smallest positive face containing the seed; islands are the
-//      outlines (negative faces) of other connected groups lying inside it.
+//   3. faces: at each vertex the outgoing half-edges are sorted counter-clockwise by tangent
+//      angle; angles within a tolerance are one direction, ordered by signed curvature, then
+//      by where each edge goes next; following "next = the half-edge clockwise from the twin"
+//      walks every face with its interior on the left: bounded faces have positive area;
+//   4. the boundary is the smallest positive face containing the seed (by the winding number
+//      on the exact edges); islands are the outlines (negative faces) of other connected groups
+//      lying inside it.
 #include <algorithm>
 #include <numeric>
 
@@ -20,38 +22,84 @@ using Zcad::ErrorStatus;
 
 namespace {
 
+/// Tangent angles closer than this (radians) are one direction at a vertex.
+constexpr double kAngleTol = 1e-8;
+
 struct HalfEdge {
   int from = 0, to = 0;
   const ZcGeCurve3d* curve = nullptr;  // the edge's curve, run backwards when `reversed`
   bool reversed = false;
-  double angle = 0.0, curvature = 0.0;
+  double angle = 0.0, curvature = 0.0, length = 0.0;
+
+  /// The point `dist` along the half-edge from its start.
+  ZcGePoint3d pointAt(double dist) const {
+    ZcGePoint3d p;
+    curve->getPointAtDist(reversed ? length - dist : dist, p);
+    return p;
+  }
 };
 
-/// Samples a loop of half-edges into a closed polygon (XY).
-std::vector<ZcGePoint2d> polygonOf(const std::vector<int>& loop, const std::vector<HalfEdge>& halves) {
-  std::vector<ZcGePoint2d> poly;
-  for (int h : loop) {
-    const HalfEdge& he = halves[h];
-    int n = he.curve->kind() == ZcGeCurve3d::kLineSeg ? 1 : 32;
-    double end = he.curve->endParam();
-    for (int i = 0; i < n; ++i) {
-      double t = end * i / n;
-      poly.push_back(he.curve->evalPoint(he.reversed ? end - t : t).convert2d());
-    }
-  }
-  return poly;
+/// Whether half-edge `a` leaves their common vertex before `b` counter-clockwise, for two
+/// edges leaving along one tangent: the one turning less to the left comes first, and where
+/// the curvatures agree, the one whose next point lies less to the left.
+bool leavesBefore(const HalfEdge& a, const HalfEdge& b, const ZcGePoint3d& vertex) {
+  double scale = std::max({1e-12, std::fabs(a.curvature), std::fabs(b.curvature)});
+  if (std::fabs(a.curvature - b.curvature) > 1e-9 * scale) return a.curvature < b.curvature;
+  double dist = 0.05 * std::min(a.length, b.length);
+  ZcGeVector3d da = a.pointAt(dist) - vertex, db = b.pointAt(dist) - vertex;
+  return std::atan2(da.x * db.y - da.y * db.x, da.x * db.x + da.y * db.y) > 0.0;
 }
 
-/// Winding number of `p` about a closed polygon: non-zero inside.
-int winding(const std::vector<ZcGePoint2d>& poly, const ZcGePoint2d& p) {
-  int w = 0;
-  for (size_t i = 0; i < poly.size(); ++i) {
-    const ZcGePoint2d &a = poly[i], &b = poly[(i + 1) % poly.size()];
-    double cross = (b.x - a.x) * (p.y - a.y) - (p.x - a.x) * (b.y - a.y);
-    if (a.y <= p.y) { if (b.y > p.y && cross > 0) ++w; }
-    else if (b.y <= p.y && cross < 0) --w;
+/// Orders the half-edges leaving one vertex counter-clockwise (see leavesBefore).
+void sortAround(std::vector<int>& list, const std::vector<HalfEdge>& halves, const ZcGePoint3d& vertex) {
+  std::sort(list.begin(), list.end(), [&](int a, int b) { return halves[a].angle < halves[b].angle; });
+  size_t m = list.size();
+  if (m < 2) return;
+  // Start after the widest gap, so that no run of equal directions straddles ±π.
+  size_t first = 0;
+  double widest = -1.0;
+  for (size_t i = 0; i < m; ++i) {
+    double gap = i + 1 < m ? halves[list[i + 1]].angle - halves[list[i]].angle
+                           : halves[list[0]].angle + ge::kTwoPi - halves[list[m - 1]].angle;
+    if (gap > widest) { widest = gap; first = (i + 1) % m; }
   }
-  return w;
+  std::rotate(list.begin(), list.begin() + first, list.end());
+  for (size_t i = 0; i < m;) {
+    size_t j = i + 1;
+    while (j < m && ge::normAngle(halves[list[j]].angle - halves[list[j - 1]].angle) <= kAngleTol) ++j;
+    for (size_t k = i + 1; k < j; ++k)  // insertion sort of the run
+      for (size_t q = k; q > i && leavesBefore(halves[list[q]], halves[list[q - 1]], vertex); --q)
+        std::swap(list[q], list[q - 1]);
+    i = j;
+  }
+}
+
+/// The angle that the ray from `p` to c(t) turns through as t runs from t0 to t1. A piece that
+/// keeps farther from `p` than from its own chord cannot pass round `p` otherwise than the
+/// chord does (both lie in the chord's convex neighbourhood), so it turns as its chord; nearer
+/// pieces are halved until that holds.
+double sweptAngle(const ZcGeCurve3d& c, double t0, double t1, const ZcGePoint2d& p, int depth) {
+  ZcGePoint2d a = c.evalPoint(t0).convert2d(), b = c.evalPoint(t1).convert2d();
+  ZcGeVector2d u = a - p, v = b - p;
+  double chordAngle = std::atan2(u.x * v.y - u.y * v.x, u.x * v.x + u.y * v.y);
+  if (c.kind() == ZcGeCurve3d::kLineSeg || depth == 0) return chordAngle;
+  auto offChord = [&](const ZcGePoint2d& q) {  // distance from q to the chord segment a–b
+    ZcGeVector2d ab = b - a, aq = q - a;
+    double l2 = ab.dotProduct(ab), f = l2 > 0.0 ? std::clamp(aq.dotProduct(ab) / l2, 0.0, 1.0) : 0.0;
+    return (aq - ab * f).length();
+  };
+  double deviation = 0.0;
+  for (double f : {0.25, 0.5, 0.75}) deviation = std::max(deviation, offChord(c.evalPoint(t0 + (t1 - t0) * f).convert2d()));
+  if (offChord(p) > 2.0 * deviation + 1e-15) return chordAngle;
+  double m = 0.5 * (t0 + t1);
+  return sweptAngle(c, t0, m, p, depth - 1) + sweptAngle(c, m, t1, p, depth - 1);
+}
+
+/// Winding number of the closed chain `loop` about `p`, on the exact curves: non-zero inside.
+int winding(const std::vector<std::unique_ptr<ZcGeCurve3d>>& loop, const ZcGePoint2d& p) {
+  double turn = 0.0;
+  for (const auto& c : loop) turn += sweptAngle(*c, 0.0, c->endParam(), p, 60);
+  return static_cast<int>(std::lround(turn / ge::kTwoPi));
 }
 
 std::unique_ptr<ZcGeCurve3d> orientedCopy(const HalfEdge& he) {
@@ -160,6 +208,7 @@ ErrorStatus ZcGeBoundaryTracer::trace(const std::vector<const ZcGeCurve3d*>& cur
       HalfEdge h;
       h.curve = c;
       h.reversed = rev;
+      h.length = c->length();
       h.from = rev ? ends[e].second : ends[e].first;
       h.to = rev ? ends[e].first : ends[e].second;
       double t = rev ? c->endParam() : 0.0;
@@ -175,11 +224,9 @@ ErrorStatus ZcGeBoundaryTracer::trace(const std::vector<const ZcGeCurve3d*>& cur
   std::vector<std::vector<int>> around(verts.size());
   for (size_t h = 0; h < halves.size(); ++h) around[halves[h].from].push_back(static_cast<int>(h));
   std::vector<int> slot(halves.size());
-  for (auto& list : around) {
-    std::sort(list.begin(), list.end(), [&](int a, int b) {
-      return halves[a].angle < halves[b].angle || (halves[a].angle == halves[b].angle && halves[a].curvature < halves[b].curvature);
-    });
-    for (size_t i = 0; i < list.size(); ++i) slot[list[i]] = static_cast<int>(i);
+  for (size_t v = 0; v < around.size(); ++v) {
+    sortAround(around[v], halves, verts[v]);
+    for (size_t i = 0; i < around[v].size(); ++i) slot[around[v][i]] = static_cast<int>(i);
   }
   auto next = [&](int h) {
     int twin = h ^ 1;  // halves come in pairs: forward 2e, backward 2e + 1
@@ -187,35 +234,40 @@ ErrorStatus ZcGeBoundaryTracer::trace(const std::vector<const ZcGeCurve3d*>& cur
     return list[(slot[twin] + list.size() - 1) % list.size()];
   };
   std::vector<bool> seen(halves.size(), false);
-  struct FaceLoop { std::vector<int> halves; double area; int comp; std::vector<ZcGePoint2d> poly; };
+  struct FaceLoop {
+    std::vector<int> halves;
+    double area;
+    int comp;
+    std::vector<std::unique_ptr<ZcGeCurve3d>> curves;  // the half-edges' curves in their run
+    ZcGePoint2d onIt;                                  // a point of the loop
+  };
   std::vector<FaceLoop> faces;
   for (size_t start = 0; start < halves.size(); ++start) {
     if (seen[start]) continue;
     FaceLoop f;
     for (int h = static_cast<int>(start); !seen[h]; h = next(h)) { seen[h] = true; f.halves.push_back(h); }
-    std::vector<std::unique_ptr<ZcGeCurve3d>> owned;
     std::vector<const ZcGeCurve3d*> ptrs;
-    for (int h : f.halves) { owned.push_back(orientedCopy(halves[h])); ptrs.push_back(owned.back().get()); }
+    for (int h : f.halves) { f.curves.push_back(orientedCopy(halves[h])); ptrs.push_back(f.curves.back().get()); }
     f.area = ZcGeRegion::signedLoopArea(ptrs);
     f.comp = find(halves[f.halves.front()].from);
-    f.poly = polygonOf(f.halves, halves);
+    f.onIt = verts[halves[f.halves.front()].from].convert2d();
     faces.push_back(std::move(f));
   }
   // 4. The boundary and its islands.
   ZcGePoint2d p = seed.convert2d();
   const FaceLoop* outer = nullptr;
   for (const FaceLoop& f : faces)
-    if (f.area > 0.0 && winding(f.poly, p) != 0 && (!outer || f.area < outer->area)) outer = &f;
+    if (f.area > 0.0 && (!outer || f.area < outer->area) && winding(f.curves, p) != 0) outer = &f;
   if (!outer) return Zcad::eNoInputFiles;
   loops.push_back(makeLoop(outer->halves, halves, false, false));
   if (!detectIslands) return Zcad::eOk;
   std::vector<const FaceLoop*> candidates;
   for (const FaceLoop& f : faces)
-    if (f.area < 0.0 && f.comp != outer->comp && winding(outer->poly, f.poly.front()) != 0 && winding(f.poly, p) == 0)
+    if (f.area < 0.0 && f.comp != outer->comp && winding(outer->curves, f.onIt) != 0 && winding(f.curves, p) == 0)
       candidates.push_back(&f);
   for (const FaceLoop* f : candidates) {
     bool nested = std::any_of(candidates.begin(), candidates.end(),
-                              [&](const FaceLoop* g) { return g != f && winding(g->poly, f->poly.front()) != 0; });
+                              [&](const FaceLoop* g) { return g != f && winding(g->curves, f->onIt) != 0; });
     if (!nested) loops.push_back(makeLoop(f->halves, halves, true, true));
   }
   return Zcad::eOk;

@@ -123,3 +123,70 @@ TEST(BoundaryTracer, DegenerateCurvesAloneGiveStatus130) {
   EXPECT_EQ(ZcGeBoundaryTracer().trace({&dot, &empty}, {1, 1, 0}, true, loops), Zcad::eNoInputFiles);
   EXPECT_TRUE(loops.empty());
 }
+
+namespace {
+/// Twice the signed area of a closed chain by Green's theorem with a fine composite
+/// Gauss rule that knows nothing of the curves' spans: the independent reference.
+double fineArea(const std::vector<const ZcGeCurve3d*>& loop) {
+  const double x[3] = {-0.7745966692414834, 0.0, 0.7745966692414834}, w[3] = {5.0 / 9.0, 8.0 / 9.0, 5.0 / 9.0};
+  double sum = 0.0;
+  for (const ZcGeCurve3d* c : loop) {
+    const int n = 4000;
+    double h = c->endParam() / n;
+    for (int i = 0; i < n; ++i)
+      for (int k = 0; k < 3; ++k) {
+        double t = h * (i + 0.5 + 0.5 * x[k]);
+        ZcGePoint3d p = c->evalPoint(t);
+        ZcGeVector3d d = c->evalDeriv(t);
+        sum += w[k] * 0.5 * h * (p.x * d.y - p.y * d.x);
+      }
+  }
+  return 0.5 * sum;
+}
+}  // namespace
+
+TEST(BoundaryTracer, BranchesLeavingAVertexTangentiallyAreOrderedByTheirCurvature) {
+  // The square with a quarter circle about (0, 100) tangent to its bottom and right sides.
+  ZcGeBulgePolyline3d square = rect(0, 0, 100, 100);
+  ZcGeCircArc3d arc({0, 100, 0}, ZcGeVector3d::kZAxis, ZcGeVector3d(0, -1, 0), 100.0, 0.0, M_PI / 2);
+  std::vector<ZcGeTracedLoop> loops;
+  ASSERT_EQ(ZcGeBoundaryTracer().trace({&square, &arc}, {90, 10, 0}, true, loops), Zcad::eOk);
+  ASSERT_EQ(loops.size(), 1u);
+  EXPECT_NEAR(loopArea(loops[0]), 10000.0 - M_PI * 2500.0, 1e-9);
+  // The same with a spline leaving (0, 0) along +X and arriving at (100, 100) along +Y.
+  ZcGeNurbCurve3d spline({{0, 0, 0}, {70, 25, 0}, {100, 100, 0}}, ZcGeVector3d(1, 0, 0), ZcGeVector3d(0, 1, 0));
+  ZcGeBulgePolyline3d bottom(std::vector<ZcGePoint2d>{{0, 0}, {100, 0}, {100, 100}}, {});
+  ASSERT_EQ(ZcGeBoundaryTracer().trace({&square, &spline}, {95, 5, 0}, true, loops), Zcad::eOk);
+  ASSERT_EQ(loops.size(), 1u);
+  ZcGeNurbCurve3d back(spline);
+  back.reverse();
+  EXPECT_NEAR(loopArea(loops[0]), fineArea({&bottom, &back}), 1e-9);
+  // And the rest of the square above the spline.
+  ASSERT_EQ(ZcGeBoundaryTracer().trace({&square, &spline}, {5, 95, 0}, true, loops), Zcad::eOk);
+  EXPECT_NEAR(loopArea(loops[0]), 10000.0 - fineArea({&bottom, &back}), 1e-9);
+}
+
+TEST(BoundaryTracer, SeedsJustInsideACurvedEdgeAreInside) {
+  ZcGeCircArc3d circle({0, 0, 0}, ZcGeVector3d::kZAxis, 100.0);
+  ZcGeLineSeg3d chord({-120, -80, 0}, {120, -80, 0});
+  double segment = 100.0 * 100.0 * std::acos(-0.8) - (-80.0) * 60.0;  // the part above y = −80
+  for (double y : {99.7, 99.9, 99.99, 99.999}) {
+    std::vector<ZcGeTracedLoop> loops;
+    ASSERT_EQ(ZcGeBoundaryTracer().trace({&circle, &chord}, {0, y, 0}, true, loops), Zcad::eOk) << y;
+    EXPECT_NEAR(loopArea(loops[0]), segment, 1e-9) << y;
+  }
+  std::vector<ZcGeTracedLoop> loops;
+  EXPECT_EQ(ZcGeBoundaryTracer().trace({&circle, &chord}, {0, 100.001, 0}, true, loops), Zcad::eNoInputFiles);
+}
+
+TEST(BoundaryTracer, ASpurDrawnIntoTheFaceIsNotPartOfTheBoundary) {
+  ZcGeBulgePolyline3d frame = rect(0, 0, 40, 30);
+  ZcGeLineSeg3d spur({0, 10, 0}, {25, 15, 0});  // from the left side, ending inside
+  std::vector<ZcGeTracedLoop> loops;
+  ASSERT_EQ(ZcGeBoundaryTracer().trace({&frame, &spur}, {30, 25, 0}, true, loops), Zcad::eOk);
+  ASSERT_EQ(loops.size(), 1u);
+  ASSERT_TRUE(loops[0].polyline);
+  EXPECT_NEAR(loopArea(loops[0]), 1200.0, 1e-9);
+  EXPECT_NEAR(loops[0].polyline->length(), 140.0, 1e-9);
+  for (const ZcGePoint3d& v : loops[0].polyline->vertices()) EXPECT_GT(v.distanceTo({25, 15, 0}), 1.0);
+}
