@@ -89,9 +89,11 @@ public:
   ZcGeVector3d evalDeriv(double param) const override;
   ZcGeVector3d evalDeriv2(double param) const override;
   double closestParam(const ZcGePoint3d& point, bool extend = false) const override;
-  /// Each segment is offset and neighbours are joined: trimmed where they cross, bridged by
-  /// an extension of both (lines along their line, arcs along a tangent line) where they part.
-  /// Arc segments that would collapse are dropped. 3-D form: eNotApplicable unless planar.
+  /// Each segment is offset and neighbours are joined: trimmed or extended to where their
+  /// carriers cross (lines along their line, arcs round their circle), nearest the base vertex
+  /// and within four offset distances of it; where the carriers do not cross there, bridged by a
+  /// straight line between the offset ends. Arc segments that would collapse are dropped.
+  /// 3-D form: eNotApplicable unless planar.
   Zcad::ErrorStatus getOffsetCurves(double dist, ZcGeCurve3dArray& offsetCurves) const override;
   Zcad::ErrorStatus getSplitCurves(const std::vector<double>& params,
                                    ZcGeCurve3dArray& pieces) const override;

@@ -11,8 +11,9 @@
 /// A region made from one loop has one face without holes. Union rests on OpenCASCADE's
 /// boolean operations, with edges shared by both operands removed and edges on one line or
 /// circle merged; the result's curves are read back as lines, arcs, elliptic arcs and splines.
-/// The area is Green's theorem over the boundary: exact for lines and arcs, Gauss quadrature
-/// (to ~1e-12 relative) for the others.
+/// The area is Green's theorem over the boundary: closed forms for lines, arcs and elliptic
+/// arcs; splines span by span between their knots, with a Gauss rule exact for the span's
+/// polynomial degree (adaptive on rational spans), to ~1e-12 relative.
 class ZcGeRegion {
 public:
   /// A loop: curves in chain order, each one's end meeting the next one's start.

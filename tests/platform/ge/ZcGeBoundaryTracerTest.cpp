@@ -9,6 +9,7 @@
 #include "ge/ZcGeCircArc3d.h"
 #include "ge/ZcGeLineSeg3d.h"
 #include "ge/ZcGeNurbCurve3d.h"
+#include "tests/platform/ge/FineArea.h"
 
 namespace {
 ZcGeBulgePolyline3d rect(double x0, double y0, double x1, double y1) {
@@ -124,26 +125,6 @@ TEST(BoundaryTracer, DegenerateCurvesAloneGiveStatus130) {
   EXPECT_TRUE(loops.empty());
 }
 
-namespace {
-/// Twice the signed area of a closed chain by Green's theorem with a fine composite
-/// Gauss rule that knows nothing of the curves' spans: the independent reference.
-double fineArea(const std::vector<const ZcGeCurve3d*>& loop) {
-  const double x[3] = {-0.7745966692414834, 0.0, 0.7745966692414834}, w[3] = {5.0 / 9.0, 8.0 / 9.0, 5.0 / 9.0};
-  double sum = 0.0;
-  for (const ZcGeCurve3d* c : loop) {
-    const int n = 4000;
-    double h = c->endParam() / n;
-    for (int i = 0; i < n; ++i)
-      for (int k = 0; k < 3; ++k) {
-        double t = h * (i + 0.5 + 0.5 * x[k]);
-        ZcGePoint3d p = c->evalPoint(t);
-        ZcGeVector3d d = c->evalDeriv(t);
-        sum += w[k] * 0.5 * h * (p.x * d.y - p.y * d.x);
-      }
-  }
-  return 0.5 * sum;
-}
-}  // namespace
 
 TEST(BoundaryTracer, BranchesLeavingAVertexTangentiallyAreOrderedByTheirCurvature) {
   // The square with a quarter circle about (0, 100) tangent to its bottom and right sides.

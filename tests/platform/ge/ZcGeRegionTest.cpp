@@ -8,8 +8,10 @@
 
 #include "ge/ZcGeBulgePolyline3d.h"
 #include "ge/ZcGeCircArc3d.h"
+#include "ge/ZcGeEllipArc3d.h"
 #include "ge/ZcGeLineSeg3d.h"
 #include "ge/ZcGeNurbCurve3d.h"
+#include "tests/platform/ge/FineArea.h"
 
 namespace {
 /// The four sides of an axis-aligned rectangle, deliberately out of order and one reversed.
@@ -149,4 +151,39 @@ TEST(Region, SquareWithASquareHoleUnitedWithARegionFillingTheHoleIsWhole) {
   ZcGeCurve3dArray edges;
   frame.explode(edges);
   EXPECT_EQ(edges.size(), 4u);
+}
+
+TEST(Region, AreasOfLoopsWithSplineAndEllipseEdgesHoldTo1e12) {
+  // A fit spline (non-uniform knots), a rational spline and an elliptic arc, closed by lines.
+  ZcGeNurbCurve3d fit({{0, 0, 0}, {13, 31, 0}, {37, 42, 0}, {52, 17, 0}, {81, 29, 0}, {97, 61, 0}, {120, 50, 0}});
+  ZcGeEllipArc3d ellipse({120, 0, 0}, ZcGeVector3d::kZAxis, ZcGeVector3d(0, 50, 0), 0.35, 0.0, M_PI);
+  ZcGeNurbCurve3d rational(2, {0, 0, 0, 1, 1, 1}, {{120, -50, 0}, {60, -90, 0}, {0, -40, 0}}, {1.0, 0.4, 1.0});
+  ZcGeLineSeg3d close({0, -40, 0}, {0, 0, 0});
+  std::vector<const ZcGeCurve3d*> loop{&fit, &ellipse, &rational, &close};
+  ASSERT_LE(fit.endPoint().distanceTo(ellipse.startPoint()), 1e-9);
+  ASSERT_LE(ellipse.endPoint().distanceTo(rational.startPoint()), 1e-9);
+  double want = fineArea(loop);
+  EXPECT_NEAR(ZcGeRegion::signedLoopArea(loop), want, 1e-12 * std::fabs(want));
+  // A full ellipse and a circle as a rational quadratic spline of four arcs.
+  ZcGeEllipArc3d full({3, 4, 0}, ZcGeVector3d::kZAxis, ZcGeVector3d(30, 40, 0), 0.2);
+  EXPECT_NEAR(ZcGeRegion::signedLoopArea({&full}), M_PI * 50.0 * 10.0, 1e-12 * M_PI * 500.0);
+  // A spline of many spans with a kink (an interior knot of full multiplicity), closed by a line.
+  std::vector<ZcGePoint3d> wave;
+  std::vector<double> knots{0, 0, 0, 0};
+  for (int i = 0; i <= 21; ++i) wave.push_back({i * 10.0, 30.0 + 25.0 * std::sin(i * 1.3) + (i == 11 ? 40.0 : 0.0), 0});
+  for (int k = 1; k <= 18; ++k) knots.push_back(k == 9 || k == 10 ? 9 : k * 0.7 + (k % 3) * 0.45);
+  std::sort(knots.begin(), knots.end());
+  knots.insert(knots.end(), {20, 20, 20, 20});
+  for (ZcGePoint3d& p : wave) p += ZcGeVector3d(3000, 2000, 0);  // far from the origin, as drawings are
+  ZcGeNurbCurve3d kinked(3, knots, wave);
+  ASSERT_GT(kinked.endParam(), 0.0);
+  ZcGeLineSeg3d under(kinked.endPoint(), kinked.startPoint());
+  double wantKinked = fineArea({&kinked, &under}, 200000);
+  EXPECT_NEAR(ZcGeRegion::signedLoopArea({&kinked, &under}), wantKinked, 1e-12 * std::fabs(wantKinked));
+  double h = std::sqrt(0.5);
+  ZcGeNurbCurve3d circle(2, {0, 0, 0, 1, 1, 2, 2, 3, 3, 4, 4, 4},
+                         {{10, 0, 0}, {10, 10, 0}, {0, 10, 0}, {-10, 10, 0}, {-10, 0, 0}, {-10, -10, 0}, {0, -10, 0},
+                          {10, -10, 0}, {10, 0, 0}},
+                         {1, h, 1, h, 1, h, 1, h, 1});
+  EXPECT_NEAR(ZcGeRegion::signedLoopArea({&circle}), M_PI * 100.0, 1e-12 * M_PI * 100.0);
 }
