@@ -5,9 +5,11 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <random>
 
 #include "ge/ZcGeCircArc3d.h"
 #include "ge/ZcGeLineSeg3d.h"
+#include "ge/ZcGeMatrix3d.h"
 #include "ge/ZcGeNurbCurve3d.h"
 #include "tests/platform/ge/FineArea.h"
 
@@ -170,4 +172,139 @@ TEST(BoundaryTracer, ASpurDrawnIntoTheFaceIsNotPartOfTheBoundary) {
   EXPECT_NEAR(loopArea(loops[0]), 1200.0, 1e-9);
   EXPECT_NEAR(loops[0].polyline->length(), 140.0, 1e-9);
   for (const ZcGePoint3d& v : loops[0].polyline->vertices()) EXPECT_GT(v.distanceTo({25, 15, 0}), 1.0);
+}
+
+// A randomized differential check: scenes of rectangles, lines, circles, arcs and splines
+// whose face around the seed has an area known independently (closed forms, or a fine
+// quadrature of the same curves), each turned and moved at random so that tangents and
+// crossings are never bit-exact.
+namespace {
+struct Scene {
+  ZcGeCurve3dArray curves;
+  ZcGePoint3d seed;
+  double area = 0.0;
+};
+
+double uniform(std::mt19937& rng, double lo, double hi) { return std::uniform_real_distribution<double>(lo, hi)(rng); }
+
+void addRect(Scene& s, double x0, double y0, double x1, double y1) {
+  s.curves.push_back(std::make_unique<ZcGeBulgePolyline3d>(rect(x0, y0, x1, y1)));
+}
+
+Scene randomScene(std::mt19937& rng, int kind) {
+  Scene s;
+  double w = uniform(rng, 20, 400), h = uniform(rng, 20, 400);
+  switch (kind) {
+    case 0: {  // a rectangle cut by a line crossing it, with spurs drawn in from its sides
+      double a = uniform(rng, 0.1, 0.9) * w;
+      addRect(s, 0, 0, w, h);
+      s.curves.push_back(std::make_unique<ZcGeLineSeg3d>(ZcGePoint3d(a, -5, 0), ZcGePoint3d(a, h + 5, 0)));
+      s.curves.push_back(std::make_unique<ZcGeLineSeg3d>(ZcGePoint3d(0, 0.3 * h, 0), ZcGePoint3d(0.5 * a, 0.5 * h, 0)));
+      s.curves.push_back(std::make_unique<ZcGeLineSeg3d>(ZcGePoint3d(w, 0.7 * h, 0), ZcGePoint3d(a + 0.5 * (w - a), 0.6 * h, 0)));
+      bool left = rng() % 2;
+      s.seed = left ? ZcGePoint3d(0.5 * a, 0.9 * h, 0) : ZcGePoint3d(a + 0.5 * (w - a), 0.1 * h, 0);
+      s.area = (left ? a : w - a) * h;
+      break;
+    }
+    case 1: {  // two overlapping rectangles, the seed in their overlap
+      double x = uniform(rng, 0.2, 0.8) * w, y = uniform(rng, 0.2, 0.8) * h;
+      addRect(s, 0, 0, w, h);
+      addRect(s, x, y, x + w, y + h);
+      s.seed = {x + 0.5 * (w - x), y + 0.5 * (h - y), 0};
+      s.area = (w - x) * (h - y);
+      break;
+    }
+    case 2: {  // a circle cut by a chord, the seed just inside the circle's far side
+      double r = uniform(rng, 5, 300), c = uniform(rng, -0.9, 0.9) * r;
+      s.curves.push_back(std::make_unique<ZcGeCircArc3d>(ZcGePoint3d::kOrigin, ZcGeVector3d::kZAxis, r));
+      s.curves.push_back(std::make_unique<ZcGeLineSeg3d>(ZcGePoint3d(-2 * r, c, 0), ZcGePoint3d(2 * r, c, 0)));
+      double gap = std::pow(10.0, uniform(rng, -6, -1)), x = uniform(rng, -0.5, 0.5) * std::sqrt(r * r - c * c);
+      s.seed = {x, std::sqrt(r * r - x * x) - gap, 0};
+      s.area = r * r * std::acos(c / r) - c * std::sqrt(r * r - c * c);
+      break;
+    }
+    case 3: {  // a square with a quarter circle tangent to two sides, either face
+      addRect(s, 0, 0, w, w);
+      s.curves.push_back(std::make_unique<ZcGeCircArc3d>(ZcGePoint3d(0, w, 0), ZcGeVector3d::kZAxis, ZcGeVector3d(0, -1, 0), w, 0.0, M_PI / 2));
+      bool below = rng() % 2;
+      s.seed = below ? ZcGePoint3d(0.95 * w, 0.05 * w, 0) : ZcGePoint3d(0.3 * w, 0.7 * w, 0);
+      s.area = below ? w * w * (1.0 - M_PI / 4.0) : w * w * M_PI / 4.0;
+      break;
+    }
+    case 4: {  // a rectangle with a circle inside it: the seed in the ring or in the circle
+      double r = uniform(rng, 0.05, 0.45) * std::min(w, h);
+      ZcGePoint3d c(uniform(rng, r * 1.01, w - r * 1.01), uniform(rng, r * 1.01, h - r * 1.01), 0);
+      addRect(s, 0, 0, w, h);
+      s.curves.push_back(std::make_unique<ZcGeCircArc3d>(c, ZcGeVector3d::kZAxis, r));
+      bool ring = rng() % 2;
+      double gap = std::pow(10.0, uniform(rng, -6, -2)) * r;
+      s.seed = c + ZcGeVector3d(0, ring ? r + gap : r - gap, 0);
+      if (ring && s.seed.y >= h) s.seed = c - ZcGeVector3d(0, r + gap, 0);
+      s.area = ring ? w * h : M_PI * r * r;  // the ring's boundary is the rectangle; the circle an island
+      break;
+    }
+    case 5: {  // two circles overlapping: the lens
+      double r = uniform(rng, 5, 200), d = uniform(rng, 0.2, 1.8) * r;
+      s.curves.push_back(std::make_unique<ZcGeCircArc3d>(ZcGePoint3d::kOrigin, ZcGeVector3d::kZAxis, r));
+      s.curves.push_back(std::make_unique<ZcGeCircArc3d>(ZcGePoint3d(d, 0, 0), ZcGeVector3d::kZAxis, r));
+      s.seed = {0.5 * d, 0, 0};
+      s.area = 2 * r * r * std::acos(d / (2 * r)) - 0.5 * d * std::sqrt(4 * r * r - d * d);
+      break;
+    }
+    case 6: {  // a square with a spline leaving one corner along a side and reaching the opposite corner tangent to the other
+      ZcGePoint3d mid(uniform(rng, 0.55, 0.8) * w, uniform(rng, 0.15, 0.4) * w, 0);
+      auto spline = std::make_unique<ZcGeNurbCurve3d>(std::vector<ZcGePoint3d>{{0, 0, 0}, mid, {w, w, 0}},
+                                                      ZcGeVector3d(1, 0, 0), ZcGeVector3d(0, 1, 0));
+      ZcGeBulgePolyline3d corner(std::vector<ZcGePoint2d>{{0, 0}, {w, 0}, {w, w}}, {});
+      ZcGeNurbCurve3d back(*spline);
+      back.reverse();
+      double below = fineArea({&corner, &back}, 4000);
+      bool under = rng() % 2;
+      s.seed = under ? ZcGePoint3d(0.97 * w, 0.03 * w, 0) : ZcGePoint3d(0.1 * w, 0.9 * w, 0);
+      s.area = under ? below : w * w - below;
+      addRect(s, 0, 0, w, w);
+      s.curves.push_back(std::move(spline));
+      break;
+    }
+    default: {  // a rectangle cut by a spline from its bottom side to its top side
+      std::vector<ZcGePoint3d> fit{{uniform(rng, 0.3, 0.7) * w, 0, 0}};
+      for (int i = 1; i < 4; ++i) fit.push_back({uniform(rng, 0.2, 0.8) * w, h * i / 4.0, 0});
+      fit.push_back({uniform(rng, 0.3, 0.7) * w, h, 0});
+      auto spline = std::make_unique<ZcGeNurbCurve3d>(fit, ZcGeVector3d(0, 1, 0), ZcGeVector3d(0, 1, 0));
+      ZcGeLineSeg3d bottom({fit.front().x, 0, 0}, {w, 0, 0}), right({w, 0, 0}, {w, h, 0}), top({w, h, 0}, {fit.back().x, h, 0});
+      ZcGeNurbCurve3d back(*spline);
+      back.reverse();
+      s.area = fineArea({&bottom, &right, &top, &back}, 4000);
+      s.seed = {0.5 * (fit[2].x + w), 0.5 * h, 0};
+      addRect(s, 0, 0, w, h);
+      s.curves.push_back(std::move(spline));
+    }
+  }
+  // Turn and move the whole scene.
+  ZcGeMatrix3d m = ZcGeMatrix3d::translation({uniform(rng, -5000, 5000), uniform(rng, -5000, 5000), 0}) *
+                   ZcGeMatrix3d::rotation(uniform(rng, 0, 2 * M_PI), ZcGeVector3d::kZAxis);
+  for (auto& c : s.curves) EXPECT_EQ(c->transformBy(m), Zcad::eOk);
+  s.seed.transformBy(m);
+  return s;
+}
+}  // namespace
+
+TEST(BoundaryTracer, RandomScenesTraceTheFaceOfTheKnownArea) {
+  std::mt19937 rng(20261209);
+  int passed = 0, cases = 0;
+  for (int kind = 0; kind < 8; ++kind)
+    for (int i = 0; i < (kind >= 6 ? 40 : 90); ++i) {
+      Scene s = randomScene(rng, kind);
+      std::vector<const ZcGeCurve3d*> curves;
+      for (auto& c : s.curves) curves.push_back(c.get());
+      std::vector<ZcGeTracedLoop> loops;
+      ++cases;
+      Zcad::ErrorStatus es = ZcGeBoundaryTracer().trace(curves, s.seed, true, loops);
+      EXPECT_EQ(es, Zcad::eOk) << "kind " << kind << " case " << i;
+      if (es != Zcad::eOk) continue;
+      double got = loopArea(loops[0]);
+      EXPECT_NEAR(got, s.area, 1e-9 * std::max(1.0, s.area)) << "kind " << kind << " case " << i;
+      passed += std::fabs(got - s.area) <= 1e-9 * std::max(1.0, s.area);
+    }
+  EXPECT_EQ(passed, cases);
 }
