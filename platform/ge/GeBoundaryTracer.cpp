@@ -17,6 +17,7 @@
 #include "ge/GeIntersect.h"
 #include "ge/GeInternal.h"
 #include "ge/ZcGeBoundaryTracer.h"
+#include "ge/ZcGeLineSeg3d.h"
 
 using Zcad::ErrorStatus;
 
@@ -102,6 +103,19 @@ int winding(const std::vector<std::unique_ptr<ZcGeCurve3d>>& loop, const ZcGePoi
   return static_cast<int>(std::lround(turn / ge::kTwoPi));
 }
 
+/// Segment `i` of a polyline as an edge: a line, or an arc kept as a polyline of one segment,
+/// exact however nearly straight (a circular arc's centre form is not: its centre lies as far
+/// away as the radius, 5e10 for a bulge of 1e-9 on a chord of 200, and rounds by 1e-5).
+std::unique_ptr<ZcGeCurve3d> segmentOf(const ZcGeBulgePolyline3d& pl, unsigned i) {
+  ZcGeLineSeg3d line;
+  if (pl.getLineSegAt(i, line) == Zcad::eOk) return line.copy();
+  ZcGePoint2d a, b;
+  pl.getPointAt(i, a);
+  pl.getPointAt((i + 1) % pl.numVerts(), b);
+  return std::make_unique<ZcGeBulgePolyline3d>(std::vector<ZcGePoint2d>{a, b}, std::vector<double>{pl.bulgeAt(i), 0.0},
+                                               false, pl.elevation(), pl.normal());
+}
+
 std::unique_ptr<ZcGeCurve3d> orientedCopy(const HalfEdge& he) {
   std::unique_ptr<ZcGeCurve3d> c = he.curve->copy();
   if (he.reversed) c->reverse();
@@ -119,7 +133,7 @@ ZcGeTracedLoop makeLoop(const std::vector<int>& loop, const std::vector<HalfEdge
   ZcGeTracedLoop out;
   out.isIsland = island;
   bool simple = std::all_of(curves.begin(), curves.end(), [](const auto& c) {
-    return c->kind() == ZcGeCurve3d::kLineSeg || c->kind() == ZcGeCurve3d::kCircArc;
+    return c->kind() == ZcGeCurve3d::kLineSeg || c->kind() == ZcGeCurve3d::kCircArc || c->kind() == ZcGeCurve3d::kBulgePolyline;
   });
   if (simple) {
     auto pl = std::make_unique<ZcGeBulgePolyline3d>(std::vector<ZcGePoint2d>{}, std::vector<double>{}, false,
@@ -133,6 +147,8 @@ ZcGeTracedLoop makeLoop(const std::vector<int>& loop, const std::vector<HalfEdge
       return out;
     }
   }
+  for (auto& c : curves)  // a region's edges are lines, arcs, elliptic arcs and splines
+    if (c->kind() == ZcGeCurve3d::kBulgePolyline) c = static_cast<const ZcGeBulgePolyline3d&>(*c).segmentCurve(0);
   out.region = std::make_unique<ZcGeRegion>();
   ZcGeRegion::fromLoop(std::move(curves), *out.region);
   return out;
@@ -151,7 +167,7 @@ ErrorStatus ZcGeBoundaryTracer::trace(const std::vector<const ZcGeCurve3d*>& cur
     if (c->kind() == ZcGeCurve3d::kBulgePolyline) {
       const auto& pl = static_cast<const ZcGeBulgePolyline3d&>(*c);
       for (unsigned i = 0; i < pl.numSegments(); ++i)
-        if (auto s = pl.segmentCurve(i); s && !s->isDegenerate()) base.push_back(std::move(s));
+        if (auto s = segmentOf(pl, i); s && !s->isDegenerate()) base.push_back(std::move(s));
     } else {
       base.push_back(c->copy());
     }

@@ -174,6 +174,20 @@ TEST(BoundaryTracer, ASpurDrawnIntoTheFaceIsNotPartOfTheBoundary) {
   for (const ZcGePoint3d& v : loops[0].polyline->vertices()) EXPECT_GT(v.distanceTo({25, 15, 0}), 1.0);
 }
 
+TEST(BoundaryTracer, PolylinesWithNearlyStraightArcsTraceAsTheyAre) {
+  for (double b : {1e-11, 1e-9, 1e-8}) {
+    // A triangle whose bottom side bulges outwards by b, cut in two by a line.
+    ZcGeBulgePolyline3d tri(std::vector<ZcGePoint2d>{{0, 0}, {200, 0}, {80, 175}}, {b, 0.0, 0.0}, true);
+    ZcGeLineSeg3d cut({100, -10, 0}, {100, 200, 0});
+    std::vector<ZcGeTracedLoop> loops;
+    ASSERT_EQ(ZcGeBoundaryTracer().trace({&tri, &cut}, {150, 5, 0}, true, loops), Zcad::eOk) << b;
+    ASSERT_TRUE(loops[0].polyline) << b;
+    // Right of x = 100: the triangle part plus half the flat segment (parabola: b·L²/3 whole).
+    double y = 175.0 * (200.0 - 100.0) / 120.0;
+    EXPECT_NEAR(loopArea(loops[0]), 0.5 * 100.0 * y + b * 40000.0 / 6.0, 1e-9) << b;
+  }
+}
+
 // A randomized differential check: scenes of rectangles, lines, circles, arcs and splines
 // whose face around the seed has an area known independently (closed forms, or a fine
 // quadrature of the same curves), each turned and moved at random so that tangents and
