@@ -149,8 +149,10 @@ public:
   /// The points where this curve meets `other`, extended as `mode` says, ordered by their
   /// parameter on this curve. Each point lies within ~1e-10 of both curves; points closer than
   /// 1e-9 are merged; tangential touches and end-to-end touches are reported once; for a
-  /// collinear or co-circular overlap the ends of the overlap are reported. The same set of
-  /// points, bit for bit, whichever curve is `this`.
+  /// collinear or co-circular overlap the ends of the overlap are reported. Two lines are
+  /// collinear when one lies along the other's line (both its ends within 1e-9 of it), however
+  /// they are turned; otherwise they cross at one point at any angle, however small. The same
+  /// set of points, bit for bit, whichever curve is `this`.
   Zcad::ErrorStatus intersectWith(const ZcGeCurve3d& other, ExtendMode mode,
                                   std::vector<ZcGePoint3d>& points) const;
 
