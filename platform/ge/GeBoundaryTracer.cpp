@@ -90,7 +90,7 @@ double sweptAngle(const ZcGeCurve3d& c, double t0, double t1, const ZcGePoint2d&
     return (aq - ab * f).length();
   };
   double deviation = 0.0;
-  for (double f : {0.25, 0.5, 0.75}) deviation = std::max(deviation, offChord(c.evalPoint(t0 + (t1 - t0) * f).convert2d()));
+  for (int i = 1; i < 8; ++i) deviation = std::max(deviation, offChord(c.evalPoint(t0 + (t1 - t0) * i / 8.0).convert2d()));
   if (offChord(p) > 2.0 * deviation + 1e-15) return chordAngle;
   double m = 0.5 * (t0 + t1);
   return sweptAngle(c, t0, m, p, depth - 1) + sweptAngle(c, m, t1, p, depth - 1);
