@@ -462,10 +462,20 @@ ErrorStatus ZcGeBulgePolyline3d::getGeomExtents(ZcGePoint3d& minPoint, ZcGePoint
   if (points_.empty()) return Zcad::eInvalidExtents;
   minPoint = maxPoint = points_.front();
   for (unsigned i = 0; i < numSegments(); ++i) {
-    ZcGePoint3d lo, hi;
-    segmentCurve(i)->getGeomExtents(lo, hi);
-    ge::growBox(minPoint, maxPoint, lo);
-    ge::growBox(minPoint, maxPoint, hi);
+    PlineSeg s = seg(i);
+    ge::growBox(minPoint, maxPoint, s.p0);
+    ge::growBox(minPoint, maxPoint, s.p1);
+    if (!s.arc) continue;
+    // Coordinate k is extreme where the tangent t0·cos φ + (n × t0)·sin φ has no k part.
+    ZcGeVector3d w = s.n.crossProduct(s.t0);
+    for (unsigned k = 0; k < 3; ++k) {
+      if (s.t0[k] == 0.0 && w[k] == 0.0) continue;
+      double phi = std::atan2(-s.t0[k], w[k]);
+      for (double e : {phi, phi + ge::kPi}) {
+        double along = ge::normAngle(s.theta > 0.0 ? e : -e);
+        if (along <= std::fabs(s.theta)) ge::growBox(minPoint, maxPoint, s.onArc(along / std::fabs(s.theta)));
+      }
+    }
   }
   return Zcad::eOk;
 }

@@ -159,6 +159,10 @@ TEST(BulgePolylineNearlyStraight, PointsAndClosestPointsLieOnTheArc) {
   for (double b : kTinyBulges) {
     ZcGeBulgePolyline3d pl = flatTriangle(b);
     for (double t = 0.0; t < 3.0; t += 0.0625) EXPECT_LE(offFlatTriangle(b, pl.evalPoint(t)), 1e-10) << b << " " << t;
+    ZcGePoint3d lo, hi;
+    ASSERT_EQ(pl.getGeomExtents(lo, hi), Zcad::eOk);  // the bottom side sags below y = 0 by its sagitta
+    EXPECT_NEAR(lo.y, b * 200.0 / 2.0 > 1e-10 ? -b * 100.0 : 0.0, 1e-10) << b;
+    EXPECT_NEAR(hi.y, 175.11, 1e-10) << b;
     // Probes half a unit off the bottom side, inside: the nearest point is on the arc, 0.5 away.
     for (double x = 5.0; x < 200.0; x += 10.0) {
       ZcGePoint3d probe(x, 0.5 - 4.0 * (b * 100.0) * x * (200.0 - x) / 40000.0, 0.0);
