@@ -267,6 +267,13 @@ ErrorStatus ZcGeBulgePolyline3d::joinCurve(const ZcGeCurve3d& curve) {
       const auto& pl = static_cast<const ZcGeBulgePolyline3d&>(*c);
       pts = pl.points_;
       bulges = pl.bulges_;
+      if (std::any_of(bulges.begin(), bulges.end(), [](double b) { return b != 0.0; })) {
+        // Bulges turn about their own polyline's normal: opposite normals turn them round.
+        double along = pl.normal_.dotProduct(normal_);
+        if (std::fabs(std::fabs(along) - 1.0) > 1e-9 || is3d_) return Zcad::eInvalidInput;
+        if (along < 0.0)
+          for (double& b : bulges) b = -b;
+      }
       if (pl.closed_ && !pts.empty()) { pts.push_back(pts.front()); bulges.push_back(0.0); }
       break;
     }

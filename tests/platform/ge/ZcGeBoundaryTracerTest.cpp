@@ -188,6 +188,21 @@ TEST(BoundaryTracer, PolylinesWithNearlyStraightArcsTraceAsTheyAre) {
   }
 }
 
+TEST(BoundaryTracer, PolylineWithItsNormalDownTracesItsArcsTheRightWayRound) {
+  // Drawn in the plane seen from below (normal −Z): the arc still bulges away from the square.
+  ZcGeBulgePolyline3d up(std::vector<ZcGePoint2d>{{0, 0}, {10, 0}, {10, 10}, {0, 10}}, {0.0, 1.0, 0.0, 0.0}, true);
+  ZcGeBulgePolyline3d down(std::vector<ZcGePoint2d>{{0, 0}, {10, 0}, {10, 10}, {0, 10}}, {0.0, 1.0, 0.0, 0.0}, true, 0.0,
+                           -ZcGeVector3d::kZAxis);
+  for (const ZcGeBulgePolyline3d* pl : {&up, &down}) {
+    ZcGePoint3d inside = pl->evalPoint(1.5) + (pl->evalPoint(3.5) - pl->evalPoint(1.5)) * 0.01;
+    std::vector<ZcGeTracedLoop> loops;
+    ASSERT_EQ(ZcGeBoundaryTracer().trace({pl}, inside, true, loops), Zcad::eOk);
+    ASSERT_TRUE(loops[0].polyline);
+    EXPECT_NEAR(loopArea(loops[0]), 100.0 + 12.5 * M_PI, 1e-9);
+    EXPECT_NEAR(loopArea(loops[0]), std::fabs(ZcGeRegion::signedLoopArea({pl})), 1e-9);
+  }
+}
+
 // A randomized differential check: scenes of rectangles, lines, circles, arcs and splines
 // whose face around the seed has an area known independently (closed forms, or a fine
 // quadrature of the same curves), each turned and moved at random so that tangents and
