@@ -372,6 +372,8 @@ bool RemoveFile(const std::wstring& path, int& error) {
   return error == 0;
 }
 
+bool FaultFires(headless::FileFault kind) { return Fails(kind); }
+
 }  // namespace platform
 
 namespace headless {
