@@ -4,8 +4,8 @@
 #include "ed/ErrorStatus.h"
 #include "framework/Printer.h"
 #include "framework/Strings.h"
+#include "framework/UI_File.h"
 #include "framework/UI_TextFile.h"
-#include "mfc/CFileFind.h"
 #include "win/crt.h"
 #include "win/winbase.h"
 
@@ -14,14 +14,11 @@ const wchar_t kTrimmed[] = L"\t\n ";
 }
 
 int Config::Load(const CString& path) {
-  CFileFind find;
-  bool found = find.FindFile(path);
-  // Only a folder that says it has no such file makes the file missing; one that cannot
-  // be listed may well hold the user's copy.
-  DWORD why = found ? ERROR_SUCCESS : GetLastError();
-  if (why == ERROR_FILE_NOT_FOUND || why == ERROR_PATH_NOT_FOUND) return Zcad::eFileNotFound;
+  // A folder that cannot be listed may well hold the user's copy: that is no missing file.
+  FileLookup lookup = LookUpFile(path);
+  if (lookup == FileLookup::Missing) return Zcad::eFileNotFound;
   CStringArray lines;
-  if (!found || !UI_TextFile(path).ReadLines(lines)) {
+  if (lookup == FileLookup::Unknown || !UI_TextFile(path).ReadLines(lines)) {
     ZWPrinter().Print(path);
     PrintErrorStatus(Zcad::eFileAccessErr);
     return Zcad::eFileAccessErr;
