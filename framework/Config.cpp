@@ -4,8 +4,8 @@
 #include "ed/ErrorStatus.h"
 #include "framework/Printer.h"
 #include "framework/Strings.h"
+#include "framework/UI_File.h"
 #include "framework/UI_TextFile.h"
-#include "mfc/CFileFind.h"
 #include "win/crt.h"
 #include "win/winbase.h"
 
@@ -14,10 +14,11 @@ const wchar_t kTrimmed[] = L"\t\n ";
 }
 
 int Config::Load(const CString& path) {
-  CFileFind find;
-  if (!find.FindFile(path)) return Zcad::eFileNotFound;
+  // A folder that cannot be listed may well hold the user's copy: that is no missing file.
+  FileLookup lookup = LookUpFile(path);
+  if (lookup == FileLookup::Missing) return Zcad::eFileNotFound;
   CStringArray lines;
-  if (!UI_TextFile(path).ReadLines(lines)) {
+  if (lookup == FileLookup::Unknown || !UI_TextFile(path).ReadLines(lines)) {
     ZWPrinter().Print(path);
     PrintErrorStatus(Zcad::eFileAccessErr);
     return Zcad::eFileAccessErr;
@@ -59,7 +60,11 @@ void Config::SetDouble(const CString& key, double value) { SetString(key, Double
 
 void Config::ParseLines(const CStringArray& lines) {
   m_linesWithText = m_entries = 0;
-  for (const CString& line : lines) {
+  for (const CString& whole : lines) {
+    // A NUL (written by another program) ends the line's text there: it never joins the
+    // line to the next, and what follows it on that line is dropped.
+    const std::size_t nul = whole.str().find(L'\0');
+    const CString line = nul == std::wstring::npos ? whole : CString(whole.str().substr(0, nul));
     CString text = line;
     if (!text.Trim(L"\t\n\r ").IsEmpty()) ++m_linesWithText;
     CStringArray pieces;
@@ -74,5 +79,6 @@ bool Config::Storable(const CString& key, const CString& value) const {
   CString trimmed = key;
   if (trimmed.Trim(kTrimmed).IsEmpty()) return false;
   CString forbidden = m_separator + L"\r\n";
-  return key.FindOneOf(forbidden) < 0 && value.FindOneOf(forbidden) < 0;
+  auto hasNul = [](const CString& text) { return text.str().find(L'\0') != std::wstring::npos; };
+  return key.FindOneOf(forbidden) < 0 && value.FindOneOf(forbidden) < 0 && !hasNul(key) && !hasNul(value);
 }

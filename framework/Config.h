@@ -21,8 +21,9 @@ class Config {
 public:
   virtual ~Config() = default;
   /// Reads a settings file over the values held (keys in the file replace theirs, others
-  /// stay). 0; 76 when the file does not exist (nothing printed); 72 when it exists but
-  /// cannot be opened (the path and the status are printed).
+  /// stay). 0; 76 when the file does not exist (nothing printed); 72 when it exists, or its
+  /// folder cannot be listed to tell, but it cannot be read (the path and the status are
+  /// printed).
   virtual int Load(const CString& path);
   /// Replaces the file by the values held, safely: the lines go to a temporary file beside
   /// it, every write and the close are checked, and only then does it replace the old
@@ -45,15 +46,15 @@ public:
   /// Appends one "key=value" line per entry, in key order.
   virtual void WriteLines(CStringArray& lines) = 0;
   /// Applies every entry line (see the format above) through SetString; a line whose key
-  /// trims to nothing is no entry.
+  /// trims to nothing is no entry; a NUL ends a line's text ('a=x<NUL>y' is a -> x).
   virtual void ParseLines(const CStringArray& lines);
 
 protected:
   /// The lines last parsed held text but not one entry: not a settings file as this system
   /// writes it (8-bit or UTF-8 text without a mark reads as UTF-16 nonsense, for one).
   bool LastParseFoundNoEntry() const { return m_linesWithText > 0 && m_entries == 0; }
-  /// True when key and value can be written and read back as one entry: no line break in
-  /// either, no separator character in either, a key not empty after trimming.
+  /// True when key and value can be written and read back as one entry: no line break, NUL
+  /// or separator character in either, a key not empty after trimming.
   bool Storable(const CString& key, const CString& value) const;
 
   CString m_separator = L"=";

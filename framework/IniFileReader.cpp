@@ -4,20 +4,20 @@
 #include "ed/ErrorStatus.h"
 #include "framework/Printer.h"
 #include "framework/Strings.h"
+#include "framework/UI_File.h"
 #include "framework/UI_Path.h"
 #include "framework/UI_TextFile.h"
-#include "mfc/CFileFind.h"
 
 void IniFileReader::Load(const CString& path) {
   CString normalized = NormalizePath(path);
-  CFileFind find;
-  if (!find.FindFile(normalized)) {
+  FileLookup lookup = LookUpFile(normalized);
+  if (lookup == FileLookup::Missing) {
     ZWPrinter().Print(normalized + L"! ");
     PrintErrorStatus(Zcad::eFileNotFound);
     return;
   }
   CStringArray lines;
-  if (!UI_TextFile(normalized).ReadLines(lines)) {
+  if (lookup == FileLookup::Unknown || !UI_TextFile(normalized).ReadLines(lines)) {
     ZWPrinter().Print(normalized);
     PrintErrorStatus(Zcad::eFileAccessErr);
     return;

@@ -14,8 +14,9 @@
 ///   1. install copy: a missing install folder or file prints 76, an unreadable one its
 ///      path and 72; either way the map stays empty and the next construction retries.
 ///   2. per-user copy over it, unless there is no per-user folder; a missing copy is
-///      normal; an unreadable one (72, path printed) is not overwritten in step 3, and
-///      neither is one that holds text but not one entry (reported the same way).
+///      normal; an unreadable one, or one in a folder that cannot be listed (72, path
+///      printed), is not overwritten in step 3, and neither is one that holds text but not
+///      one entry (reported the same way).
 ///   3. the merged set is saved to the per-user copy; a failure prints 433.
 /// Once the map holds an entry, construction does nothing more.
 class SettingsFile : public Config {
@@ -26,7 +27,7 @@ public:
   /// The value; an absent key prints the key and status 22 and gives "".
   CString GetString(const CString& key) override;
   /// Sets the value in memory (shared by every object of the class) until the next Save.
-  /// A key or value that could not be read back (line break, "=", empty key) is refused:
+  /// A key or value that could not be read back (line break, NUL, "=", empty key) is refused:
   /// the key and status 3 are printed and nothing changes.
   void SetString(const CString& key, const CString& value) override;
   void WriteLines(CStringArray& lines) override;

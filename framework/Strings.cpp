@@ -25,8 +25,7 @@ void SplitToKeywordList(const CString& text, const CString& separators, KeywordL
   out.Clear();
   CStringArray pieces;
   SplitString(text, separators, pieces, true);
-  for (const CString& piece : pieces)
-    if (!piece.IsEmpty() || separators.IsEmpty()) out.Add(piece);
+  for (const CString& piece : pieces) out.Add(piece);
 }
 
 bool StartsWithNumber(const CString& text) {

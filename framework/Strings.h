@@ -17,8 +17,8 @@ class KeywordList;
 ///   (" x ; y ", ";", false) => " x ", " y "
 void SplitString(const CString& text, const CString& separators, CStringArray& out, bool trim);
 /// The same, always trimmed, into a keyword list that is emptied first (also when
-/// `separators` is empty; the whole text is then the one item). Empty trimmed pieces are
-/// dropped.
+/// `separators` is empty; the whole text is then the one item). Pieces that trim to
+/// nothing stay, as empty items: "A; ;B" => "A", "", "B".
 void SplitToKeywordList(const CString& text, const CString& separators, KeywordList& out);
 /// True when `text` is empty or starts with one of "0123456789.,-".
 bool StartsWithNumber(const CString& text);

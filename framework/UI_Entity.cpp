@@ -82,9 +82,11 @@ void UI_Entity::OpenGroup(ZcDbGroup*& group) {
 
 int UI_Entity::MatchProperties(ZcDbObjectId sourceId) {
   if (!sourceId.isValid()) return Zcad::eWrongObjectType;
+  if (m_entity && sourceId == m_entity->objectId()) return Zcad::eOk;  // it has them already
   ZcDbEntity* source = nullptr;
-  int es = zcdbOpenZcDbEntity(source, sourceId, ZcDb::kForRead);
-  if (es != Zcad::eOk) return es;
+  // An erased source, or one that does not open, has no properties to give.
+  if (zcdbOpenZcDbEntity(source, sourceId, ZcDb::kForRead) != Zcad::eOk) return Zcad::eWrongObjectType;
+  int es = Zcad::eOk;
   if (!m_entity || (es = Reopen(1)) != Zcad::eOk) {
     source->close();
     return m_entity ? es : static_cast<int>(Zcad::eWrongObjectType);
@@ -106,6 +108,12 @@ int UI_Entity::Erase() {
 int UI_Entity::Copy(ZcDbObjectId& copyId) {
   copyId.setNull();
   if (!m_entity) return Zcad::eWrongObjectType;
+  if (m_entity->isErased()) {
+    if (m_entity->openMode() != ZcDb::kNotOpen) m_entity->close();
+    return Zcad::eWasErased;
+  }
+  ZcDbDatabase* working = zcdbHostApplicationServices()->workingDatabase();
+  if (m_entity->database() && working && m_entity->database() != working) return CopyFromOtherDatabase(copyId);
   ZcDbObject* clone = m_entity->cloneObject();
   if (m_entity->openMode() != ZcDb::kNotOpen) m_entity->close();
   if (!clone || !clone->isKindOf(ZcDbEntity::desc())) {
@@ -122,6 +130,28 @@ int UI_Entity::Copy(ZcDbObjectId& copyId) {
   }
   copyId = copy->objectId();
   copy->close();
+  return Zcad::eOk;
+}
+
+int UI_Entity::CopyFromOtherDatabase(ZcDbObjectId& copyId) {
+  // A plain clone would keep ids of the other drawing (its block, layer, linetype, style),
+  // which mean nothing here and dangle once that drawing closes: copy them along with it.
+  ZcDbObjectId sourceId = m_entity->objectId();
+  if (m_entity->openMode() != ZcDb::kNotOpen) m_entity->close();
+  ZcDbObjectId modelSpace = GetModelSpaceId();
+  if (modelSpace.isNull()) return 221;
+  ZcDbObjectIdArray ids;
+  ids.append(sourceId);
+  ZcDbIdMapping mapping;
+  if (int es = m_entity->database()->wblockCloneObjects(ids, modelSpace, mapping, ZcDb::kDrcIgnore)) return es;
+  ZcDbObjectId id;
+  ZcDbEntity* copy = nullptr;
+  if (!mapping.compute(sourceId, id) || zcdbOpenZcDbEntity(copy, id, ZcDb::kForWrite) != Zcad::eOk)
+    return Zcad::eNullObjectId;
+  copy->setDatabaseDefaults();
+  copy->setColor(m_entity->color());
+  copy->close();
+  copyId = id;
   return Zcad::eOk;
 }
 

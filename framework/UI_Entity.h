@@ -44,12 +44,16 @@ public:
   /// The handle as hex text; empty without entity.
   CString GetHandle() const;
   /// Colour, layer, linetype, linetype scale and line weight of `source`: 374 when it is
-  /// invalid or does not open; the target's open failure after closing the source; else
-  /// the source's close status.
+  /// invalid, erased or does not open; 0 and nothing opened when it is this entity; the
+  /// target's open failure after closing the source; else the source's close status.
   int MatchProperties(ZcDbObjectId source);
   int Erase();
   /// A copy in model space on the current layer, linetype and weight with the source's
   /// colour. `copyId` is its id, or null when the copy fails (nothing is left behind).
+  /// An erased entity is not copied (eWasErased). An entity of another drawing (a side
+  /// database) is deep-cloned with what it refers to: its block with the block's content,
+  /// layer, linetype, text style (records of a name the working drawing has are used as
+  /// they are); a clone that cannot be made gives its status.
   int Copy(ZcDbObjectId& copyId);
   int setLayer(const CString& layerName);
   int SetLinetype(ZcDbObjectId linetypeId);
@@ -78,6 +82,9 @@ protected:
 
   ZcDbEntity* m_entity = nullptr;
   unsigned char m_opened = 0;
+
+private:
+  int CopyFromOtherDatabase(ZcDbObjectId& copyId);
 };
 
 template <class F>

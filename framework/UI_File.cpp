@@ -4,6 +4,7 @@
 #include "framework/UI_Path.h"
 #include "mfc/CFileFind.h"
 #include "mfc/CStdioFile.h"
+#include "win/winbase.h"
 #include "win/winuser.h"
 
 UI_File::UI_File(const CString& path) : m_path(NormalizePath(path)) { m_file.SetFilePath(path); }
@@ -21,6 +22,13 @@ CString UI_File::GetExtension() const {
   CString name = m_file.GetFileName();
   int dot = name.ReverseFind(L'.');
   return dot < 0 ? CString() : name.Mid(dot + 1);
+}
+
+FileLookup LookUpFile(const CString& path) {
+  CFileFind find;
+  if (find.FindFile(path)) return FileLookup::Found;
+  DWORD why = GetLastError();
+  return why == ERROR_FILE_NOT_FOUND || why == ERROR_PATH_NOT_FOUND ? FileLookup::Missing : FileLookup::Unknown;
 }
 
 bool UI_File::Exists() const {

@@ -6,6 +6,12 @@
 
 #include "mfc/CFile.h"
 
+/// What CFileFind can tell of a path: Found; Missing (its folder has no such name, or
+/// there is no such folder); Unknown (the folder cannot be listed: the file may be there,
+/// and must not be taken for missing and written over).
+enum class FileLookup { Found, Missing, Unknown };
+FileLookup LookUpFile(const CString& path);
+
 /// A path, kept normalised (NormalizePath), and a CFile that names it.
 class UI_File {
 public:

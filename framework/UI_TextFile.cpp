@@ -10,7 +10,12 @@ int UI_TextFile::WriteLines(const CStringArray& lines) {
   bool written = true;
   try {
     CStdioFile file(stream);
-    for (const CString& line : lines) file.WriteString(line + L"\n");
+    // The line end is written on its own: a NUL in a line ends its text there but never
+    // takes the line end with it, which would join the line to the next.
+    for (const CString& line : lines) {
+      file.WriteString(line);
+      file.WriteString(L"\n");
+    }
   } catch (CFileException* e) {
     e->Delete();
     written = false;

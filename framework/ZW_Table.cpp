@@ -3,8 +3,11 @@
 
 #include "framework/ZWDrawer.h"
 
+// Runs `work` on the table: on the one the caller holds open (Open ... Close), which is
+// neither opened again nor closed here, or else opened in `mode` for this one operation.
 template <class F>
 int ZW_Table::WithTable(int mode, F work) {
+  if (m_table) return work(m_table);
   if (int es = Open(mode)) return es;
   int es = work(m_table);
   Close();
@@ -45,9 +48,11 @@ int ZW_Table::Close() {
 }
 
 int ZW_Table::GetColumnCount() {
-  if (Open(0) != Zcad::eOk) return -1;
-  int n = static_cast<int>(m_table->numColumns());
-  Close();
+  int n = -1;
+  WithTable(0, [&](ZcDbTable* t) {
+    n = static_cast<int>(t->numColumns());
+    return static_cast<int>(Zcad::eOk);
+  });
   return n;
 }
 

@@ -5,7 +5,9 @@
 #include "db/ZcDbTable.h"
 #include "mfc/CString.h"
 
-/// Holds the table by id; every operation opens it and closes it again.
+/// Holds the table by id. While the caller holds it open (Open, then Close), every
+/// operation works on that open table; otherwise each opens it and closes it again. An
+/// operation that writes to a table held open for read gets the host's refusal.
 class ZW_Table {
 public:
   virtual ~ZW_Table() = default;

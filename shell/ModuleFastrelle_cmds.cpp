@@ -14,6 +14,12 @@ const wchar_t kModuleReleaseDate[] = L"Mar  5 2018";
 CString GetMenuFilePath() { return GetRegisteredInstallPath() + L"\\Menu\\" + kProductWord + L".mnu"; }
 
 void Fastrelle_Menu_cmd::Run() {
+  if (GetRegisteredInstallPath().IsEmpty()) {
+    // Without an install folder the menu would be looked for at the file-system root.
+    ZWPrinter().Print(L"\nFastrelle: brak folderu instalacji w rejestrze; menu Menu\\Fastrelle.mnu "
+                      L"nie zostało wczytane.\n");
+    return;
+  }
   const CString group = kProductWord + L"_" + kProductWord;
   if (zcedIsMenuGroupLoaded(group) == 1) MenuUnload(group);
   MenuLoad(GetMenuFilePath());

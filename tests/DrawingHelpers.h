@@ -1,5 +1,6 @@
 // Small builders of drawing content for the database and drawing-file tests: appending an
-// entity to model space or a block, a text result-buffer item, a registered application.
+// entity to model space or a block, a text result-buffer item, a registered application,
+// a table record.
 #ifndef TESTS_DRAWINGHELPERS_H
 #define TESTS_DRAWINGHELPERS_H
 
@@ -8,6 +9,7 @@
 
 #include "db/ZcDbBlockTableRecord.h"
 #include "db/ZcDbDatabase.h"
+#include "db/ZcDbSymbolTable.h"
 #include "db/ZcResBuf.h"
 
 /// Appends `e` to `owner` (model space when null) and closes both; the new entity's id.
@@ -40,6 +42,22 @@ inline void RegisterApp(ZcDbDatabase& db, const wchar_t* app) {
   if (t->add(r) == Zcad::eOk) r->close();
   else delete r;
   t->close();
+}
+
+/// Adds a new `Record` named `name` to the table of `db` that `getTable` opens
+/// (&ZcDbDatabase::getLayerTable, ...); the record's id.
+template <class Record, class Table>
+ZcDbObjectId AddRecord(ZcDbDatabase& db, Zcad::ErrorStatus (ZcDbDatabase::*getTable)(Table*&, ZcDb::OpenMode) const,
+                       const wchar_t* name) {
+  Table* table = nullptr;
+  (db.*getTable)(table, ZcDb::kForWrite);
+  auto* record = new Record;
+  record->setName(name);
+  ZcDbObjectId id;
+  table->add(id, record);
+  record->close();
+  table->close();
+  return id;
 }
 
 #endif

@@ -10,6 +10,7 @@
 
 #include "db/DbInternal.h"
 #include "mfc/TextFold.h"
+#include "win32/FilePaths.h"
 
 ZcDbDxfFiler::ZcDbDxfFiler(std::string& out) : out_(&out) {}
 ZcDbDxfFiler::ZcDbDxfFiler(const ZcDbDxfPair* pairs, std::size_t count, ZcDbDatabase* db)
@@ -122,18 +123,14 @@ std::wstring ZcDbDxfFiler::decodeText(std::string_view s, int codePage) {
       ++i;
       continue;
     }
-    // UTF-8 files, and 1252 ones (where text that is valid UTF-8 is taken as such)
-    int len = (c & 0xE0) == 0xC0 ? 2 : (c & 0xF0) == 0xE0 ? 3 : (c & 0xF8) == 0xF0 ? 4 : 0;
-    bool ok = len && i + len <= s.size();
-    unsigned v = len == 2 ? c & 0x1F : len == 3 ? c & 0x0F : c & 0x07;
-    for (int k = 1; ok && k < len; ++k) {
-      unsigned char cc = static_cast<unsigned char>(s[i + k]);
-      if ((cc & 0xC0) != 0x80) ok = false;
-      v = (v << 6) | (cc & 0x3F);
-    }
-    if (ok) {
-      out.push_back(static_cast<wchar_t>(v));
-      i += len;
+    // UTF-8 files, and 1252 ones (where text that is well-formed UTF-8 is taken as such).
+    // A malformed sequence is U+FFFD in a UTF-8 file and its bytes' 1252 characters in a
+    // 1252 one; never the character an overlong form would spell.
+    char32_t decoded;
+    std::size_t used;
+    if (platform::DecodeUtf8(s.data() + i, s.size() - i, decoded, used) || codePage == 65001) {
+      out.push_back(static_cast<wchar_t>(decoded));
+      i += used;
     } else {
       out.push_back(c < 0xA0 ? kCp1252[c - 0x80] : static_cast<wchar_t>(c));
       ++i;

@@ -5,9 +5,12 @@
 #include <sys/stat.h>
 
 #include <algorithm>
+#include <cerrno>
 
 #include "mfc/TextFold.h"
+#include "win/winbase.h"
 #include "win32/FilePaths.h"
+#include "win32/NativeFile.h"
 
 namespace {
 
@@ -50,12 +53,19 @@ BOOL CFileFind::FindFile(const wchar_t* pattern, DWORD) {
   std::wstring full = pattern ? pattern : L"*.*";
   size_t cut = full.find_last_of(L"\\/");
   std::wstring name = cut == std::wstring::npos ? full : full.substr(cut + 1);
-  if (name.empty()) return FALSE;
+  if (name.empty()) {
+    SetLastError(ERROR_FILE_NOT_FOUND);
+    return FALSE;
+  }
   m_root = CString(cut == std::wstring::npos ? std::wstring() : full.substr(0, cut + 1));
 
   std::string folder = platform::NativePath(m_root.IsEmpty() ? L"." : m_root.str());
-  DIR* dir = ::opendir(folder.c_str());
-  if (!dir) return FALSE;
+  // Windows tells a missing folder or name from one it may not list: so must the caller.
+  DIR* dir = platform::FaultFires(headless::FileFault::List) ? (errno = EACCES, nullptr) : ::opendir(folder.c_str());
+  if (!dir) {
+    SetLastError(errno == ENOENT || errno == ENOTDIR ? ERROR_PATH_NOT_FOUND : ERROR_ACCESS_DENIED);
+    return FALSE;
+  }
   while (dirent* e = ::readdir(dir)) {
     std::wstring entry = platform::FromUtf8(e->d_name);
     if (!MatchesName(name, entry)) continue;
@@ -70,6 +80,7 @@ BOOL CFileFind::FindFile(const wchar_t* pattern, DWORD) {
     if (IsDotName(a.name) != IsDotName(b.name)) return IsDotName(a.name);
     return a.name < b.name;
   });
+  SetLastError(m_entries.empty() ? ERROR_FILE_NOT_FOUND : ERROR_SUCCESS);
   return m_entries.empty() ? FALSE : TRUE;
 }
 

@@ -34,27 +34,53 @@ std::string ToUtf8(const std::wstring& text) {
   return out;
 }
 
+bool DecodeUtf8(const char* bytes, std::size_t size, char32_t& c, std::size_t& used) {
+  auto b = static_cast<unsigned char>(bytes[0]);
+  used = 1;
+  c = 0xFFFD;
+  if (b < 0x80) {
+    c = b;
+    return true;
+  }
+  // The lead byte fixes the length and the range of the first continuation byte, which is
+  // what rules out overlong forms, surrogates and values above U+10FFFF.
+  std::size_t extra;
+  char32_t value;
+  unsigned char low = 0x80, high = 0xBF;
+  if (b >= 0xC2 && b <= 0xDF) {
+    extra = 1, value = b & 0x1F;
+  } else if (b >= 0xE0 && b <= 0xEF) {
+    extra = 2, value = b & 0x0F;
+    if (b == 0xE0) low = 0xA0;
+    if (b == 0xED) high = 0x9F;
+  } else if (b >= 0xF0 && b <= 0xF4) {
+    extra = 3, value = b & 0x07;
+    if (b == 0xF0) low = 0x90;
+    if (b == 0xF4) high = 0x8F;
+  } else {
+    return false;
+  }
+  for (std::size_t k = 1; k <= extra; ++k) {
+    if (k >= size) return false;
+    auto next = static_cast<unsigned char>(bytes[k]);
+    if (next < low || next > high) return false;
+    value = (value << 6) | (next & 0x3F);
+    used = k + 1;
+    low = 0x80, high = 0xBF;
+  }
+  c = value;
+  return true;
+}
+
 std::wstring FromUtf8(const std::string& bytes) {
   std::wstring out;
-  const size_t n = bytes.size();
-  for (size_t i = 0; i < n;) {
-    auto b = static_cast<unsigned char>(bytes[i]);
-    size_t extra;
-    std::uint32_t c;
-    if (b < 0x80) { out.push_back(b); ++i; continue; }
-    if ((b & 0xE0) == 0xC0) { extra = 1; c = b & 0x1F; }
-    else if ((b & 0xF0) == 0xE0) { extra = 2; c = b & 0x0F; }
-    else if ((b & 0xF8) == 0xF0) { extra = 3; c = b & 0x07; }
-    else { out.push_back(0xFFFD); ++i; continue; }
-    bool ok = i + extra < n;
-    for (size_t k = 1; ok && k <= extra; ++k) {
-      auto next = static_cast<unsigned char>(bytes[i + k]);
-      if ((next & 0xC0) != 0x80) ok = false;
-      else c = (c << 6) | (next & 0x3F);
-    }
-    if (!ok) { out.push_back(0xFFFD); ++i; continue; }
+  out.reserve(bytes.size());
+  for (std::size_t i = 0; i < bytes.size();) {
+    char32_t c;
+    std::size_t used;
+    DecodeUtf8(bytes.data() + i, bytes.size() - i, c, used);
     out.push_back(static_cast<wchar_t>(c));
-    i += extra + 1;
+    i += used;
   }
   return out;
 }

@@ -8,7 +8,16 @@
 
 namespace platform {
 std::string ToUtf8(const std::wstring& text);
+/// UTF-8 to wide text; every malformed sequence becomes U+FFFD (see DecodeUtf8), so no
+/// byte string ever reads as a character it does not spell: "a\xC0\xAFb" => "a\uFFFD\uFFFDb".
 std::wstring FromUtf8(const std::string& bytes);
+/// Decodes the UTF-8 character at `bytes` (`size` > 0 bytes available) into `c` and sets
+/// `used` to the bytes it takes. False, with `c` U+FFFD, for a malformed sequence: a stray
+/// continuation byte, an overlong form (C0 AF for "/", E0 80 AF), a surrogate (ED A0 80),
+/// a value above U+10FFFF (F4 90 80 80) or a sequence cut short; `used` then covers the
+/// longest start of a well-formed sequence, at least one byte (Unicode's "maximal subpart"
+/// rule, so "\xE2\x82" followed by "x" gives U+FFFD, "x").
+bool DecodeUtf8(const char* bytes, std::size_t size, char32_t& c, std::size_t& used);
 
 /// The native path for a Windows path: "\" and "/" both separate, repeated separators
 /// count once, a drive letter ("C:") is dropped (so "\Config\x" and "C:\Config\x" both

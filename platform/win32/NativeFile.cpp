@@ -272,14 +272,12 @@ bool NativeFile::GetChar(wchar_t& c) {
     }
     case Encoding::Utf8: {
       if (!Ensure(1)) return false;
-      unsigned char b = byte(0);
-      size_t length = b < 0x80 ? 1 : (b & 0xE0) == 0xC0 ? 2 : (b & 0xF0) == 0xE0 ? 3 : (b & 0xF8) == 0xF0 ? 4 : 1;
-      Ensure(length);
-      size_t available = std::min(length, in_.size() - inPos_);
-      std::wstring decoded = FromUtf8(in_.substr(inPos_, available));
-      bool whole = available == length && decoded.size() == 1 && (b < 0x80 || b >= 0xC0);
-      inPos_ += whole ? length : 1;
-      c = whole ? decoded[0] : 0xFFFD;
+      Ensure(4);
+      char32_t decoded;
+      size_t used;
+      DecodeUtf8(in_.data() + inPos_, std::min<size_t>(4, in_.size() - inPos_), decoded, used);
+      inPos_ += used;
+      c = static_cast<wchar_t>(decoded);
       return true;
     }
     case Encoding::Ansi:
@@ -371,6 +369,8 @@ bool RemoveFile(const std::wstring& path, int& error) {
   else if (::unlink(native.c_str()) != 0) error = errno;
   return error == 0;
 }
+
+bool FaultFires(headless::FileFault kind) { return Fails(kind); }
 
 }  // namespace platform
 

@@ -10,6 +10,8 @@
 #include <memory>
 #include <string>
 
+#include "headless/Host.h"
+
 namespace platform {
 
 /// How text is stored on disk. Bytes: no translation at all (binary mode).
@@ -95,6 +97,8 @@ NativeFile* StreamFile(FILE* stream);
 bool ReplaceFile(const std::wstring& from, const std::wstring& to);
 /// Removes a file (not a folder); false with `error` set when that fails.
 bool RemoveFile(const std::wstring& path, int& error);
+/// True when this operation of that kind is the one a test asked to fail (it is counted).
+bool FaultFires(headless::FileFault kind);
 
 }  // namespace platform
 

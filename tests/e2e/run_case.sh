@@ -2,7 +2,8 @@
 # Runs one end-to-end case: cadhost on the case's script, from a fresh copy of the install
 # tree and an empty per-user folder. The transcript (with the temporary folder written as
 # <tmp>) must equal expected.txt; a failure leaves transcript.out and transcript.diff beside it.
-# A case may hold check.sh, run afterwards with the temporary folder as its argument.
+# A case may hold check.sh, run afterwards (executable or not) with the temporary folder as
+# its argument: it checks the outcome, such as the saved drawing read by python3-ezdxf.
 set -uo pipefail
 install_dir=$1
 case_dir=$2
@@ -25,7 +26,7 @@ if ! diff -u "$case_dir/expected.txt" "$tmp/transcript.out" > "$tmp/transcript.d
   cp "$tmp/transcript.out" "$tmp/transcript.diff" "$case_dir/"
   cat "$tmp/transcript.diff"; exit 1
 fi
-if [ -x "$case_dir/check.sh" ]; then
-  "$case_dir/check.sh" "$tmp" || exit 1
+if [ -e "$case_dir/check.sh" ]; then
+  bash "$case_dir/check.sh" "$tmp" || { echo "check.sh failed"; exit 1; }
 fi
 exit 0

@@ -45,6 +45,10 @@ TEST(IniFileReader, ReportsMissingAndUnreadableFilesWithTheirPaths) {
   ini.Load(CString(dir.Windows("held.ini")));
   headless::ClearFileFaults();
   EXPECT_EQ(dir.Windows("held.ini") + L"\n es: eFileAccessErr\n", headless::Transcript());
+  headless::FailFileOperation(headless::FileFault::List, 1);  // a folder it may not list
+  headless::ClearTranscript();
+  ini.Load(CString(dir.Windows("held.ini")));
+  EXPECT_EQ(dir.Windows("held.ini") + L"\n es: eFileAccessErr\n", headless::Transcript());
   EXPECT_EQ(0, ini.GetCount());
 }
 

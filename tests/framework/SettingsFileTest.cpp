@@ -107,6 +107,20 @@ TEST_F(SettingsFileTest, UnreadableUserCopyIsReportedAndNotOverwritten) {
   EXPECT_EQ(before, UserBytes());
 }
 
+TEST_F(SettingsFileTest, UserFolderThatCannotBeListedIsReportedAndNotWrittenOver) {
+  // A Config folder without read permission: the copy may be there, so it is not missing.
+  Install("a=1\r\n");
+  User("a=9\r\n");
+  std::string before = UserBytes();
+  headless::FailFileOperation(headless::FileFault::List, 2);  // the install folder lists
+  Scratch settings(values);
+  headless::ClearFileFaults();
+  EXPECT_EQ(CString(L"1"), settings.GetString(L"a"));
+  std::wstring printed = testfolders::Root().Windows("appdata") + L"\\Config\\Scratch.ini\n es: eFileAccessErr\n";
+  EXPECT_EQ(printed, headless::Transcript());
+  EXPECT_EQ(before, UserBytes());
+}
+
 TEST_F(SettingsFileTest, UserCopyThatFailsPartWayIsReportedAndNotReplaced) {
   // The per-user copy opens but its first read fails (this process's memory at address 0).
   Install("a=1\r\n");
@@ -199,6 +213,19 @@ TEST_F(SettingsFileTest, RefusesValuesThatWouldNotReadBack) {
   settings.SetString(L"", L"v");
   EXPECT_EQ((SettingsFile::Values{{L"a", L"1"}}), values);
   EXPECT_EQ(L"a\n es: eInvalidInput\nb\n es: eInvalidInput\n\n es: eInvalidInput\n", headless::Transcript());
+}
+
+TEST_F(SettingsFileTest, NulInAValueEndsItOnItsLineOnlyAndIsNeverStored) {
+  // A NUL written by another program must not join the line to the next one on write-back.
+  Install("a=1\r\nb=1\r\nc=1\r\n");
+  User("a=x"s + '\0' + "tail\r\nb=2\r\nc=3\r\n");
+  Scratch settings(values);
+  EXPECT_EQ((SettingsFile::Values{{L"a", L"x"}, {L"b", L"2"}, {L"c", L"3"}}), values);
+  EXPECT_EQ(kBom + Utf16("a=x\r\nb=2\r\nc=3\r\n"), UserBytes());
+  headless::ClearTranscript();
+  settings.SetString(L"b", CString(std::wstring(L"y\0z", 3)));
+  EXPECT_EQ(CString(L"2"), settings.GetString(L"b"));
+  EXPECT_EQ(L"b\n es: eInvalidInput\n", headless::Transcript());
 }
 
 TEST_F(SettingsFileTest, EmptyFoldersNeverReachTheRootOfTheDrive) {

@@ -27,11 +27,13 @@ TEST(SplitString, SkipsEmptyPiecesAndTrimsOnRequest) {
   EXPECT_EQ((std::vector<std::wstring>{L"a;b"}), Items(out));
 }
 
-TEST(SplitToKeywordList, ClearsTheListInEveryCase) {
+TEST(SplitToKeywordList, ClearsTheListInEveryCaseAndKeepsBlankPiecesAsSplitStringDoes) {
   KeywordList list;
   list.Add(L"old");
   SplitToKeywordList(L"XS; S ;;M; ", L";", list);
-  EXPECT_EQ(CString(L"XS S M"), list.Join(L" "));
+  EXPECT_EQ(CString(L"XS|S|M|"), list.Join(L"|"));
+  SplitToKeywordList(L"A; ;B", L";", list);
+  EXPECT_EQ(CString(L"A||B"), list.Join(L"|"));
   SplitToKeywordList(L"38 40", L"", list);
   EXPECT_EQ(1, list.GetCount());
   EXPECT_EQ(CString(L"38 40"), list[0]);

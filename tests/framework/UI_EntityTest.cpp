@@ -3,7 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include "DrawingHelpers.h"
 #include "db/ZcDbArc.h"
+#include "db/ZcDbBlockReference.h"
 #include "db/ZcDbBlockTableRecord.h"
 #include "db/ZcDbDatabase.h"
 #include "db/ZcDbGroup.h"
@@ -13,6 +15,7 @@
 #include "framework/BlocksReference_Iterator.h"
 #include "framework/Extents.h"
 #include "framework/Layers.h"
+#include "framework/SideDatabase.h"
 #include "framework/Tagged.h"
 #include "framework/UIS_Leader.h"
 #include "framework/UIS_MText.h"
@@ -23,6 +26,7 @@
 #include "framework/ZW_Table.h"
 #include "headless/Database.h"
 #include "headless/Host.h"
+#include "support/TempFolder.h"
 
 namespace {
 
@@ -83,8 +87,65 @@ TEST_F(UI_EntityTest, MatchPropertiesFromAnIdThatDoesNotOpenLeavesTheTargetAsItW
   UI_Entity(gone).Erase();
   UI_Entity target(AddLine());
   EXPECT_EQ(374, target.MatchProperties(ZcDbObjectId()));
-  EXPECT_NE(0, target.MatchProperties(gone));
+  EXPECT_EQ(374, target.MatchProperties(gone));
   EXPECT_EQ(256, target.Entity()->colorIndex());
+  headless::ResetDiagnostics();
+  ASSERT_EQ(0, target.SetColorIndex(3));
+  EXPECT_EQ(0, target.MatchProperties(target.Id()));  // from itself: nothing to do
+  EXPECT_EQ(3, target.Entity()->colorIndex());
+  EXPECT_EQ(0, headless::StrayCloses());
+}
+
+TEST_F(UI_EntityTest, AnErasedEntityIsNotCopied) {
+  UI_Entity line(AddLine());
+  ASSERT_EQ(0, line.Erase());
+  ZcDbObjectId copy;
+  EXPECT_EQ(Zcad::eWasErased, line.Copy(copy));
+  EXPECT_TRUE(copy.isNull());
+}
+
+TEST_F(UI_EntityTest, ACopyFromASideDrawingBringsItsBlockAndLayerAndOutlivesTheSideDrawing) {
+  TempFolder folder;
+  {
+    ZcDbDatabase side;
+    ZcDbObjectId kontur = AddRecord<ZcDbLayerTableRecord>(side, &ZcDbDatabase::getLayerTable, L"Kontur");
+    ZcDbObjectId blockId = AddRecord<ZcDbBlockTableRecord>(side, &ZcDbDatabase::getBlockTable, L"Znak");
+    auto* inside = new ZcDbLine(ZcGePoint3d(0, 0, 0), ZcGePoint3d(5, 0, 0));
+    inside->setDatabaseDefaults(&side);
+    inside->setLayer(kontur);
+    AppendEntity(side, inside, blockId);
+    auto* ref = new ZcDbBlockReference(ZcGePoint3d(10, 10, 0), blockId);
+    ref->setDatabaseDefaults(&side);
+    ref->setLayer(kontur);
+    AppendEntity(side, ref);
+    ASSERT_EQ(Zcad::eOk, side.saveAs(folder.Windows("side.dwg").c_str()));
+  }
+  ZcDbObjectId copy;
+  {
+    SideDatabase side(folder.Windows("side.dwg").c_str());
+    ASSERT_EQ(0, side.Open());
+    ZcDbObjectIdArray refs = side.GetBlockReferences(L"Znak");
+    ASSERT_EQ(1, refs.length());
+    ASSERT_EQ(0, UI_Entity(refs[0]).Copy(copy));
+  }
+  ZcDbBlockReference* ref = nullptr;
+  ASSERT_EQ(Zcad::eOk, zcdbOpenObject(ref, copy, ZcDb::kForRead));
+  ZcDbObjectId blockId = ref->blockTableRecord();
+  ref->close();
+  ASSERT_EQ(db, blockId.database());
+  ZcDbBlockTableRecord* block = nullptr;
+  ASSERT_EQ(Zcad::eOk, zcdbOpenObject(block, blockId, ZcDb::kForRead));
+  std::wstring name;
+  block->getName(name);
+  EXPECT_EQ(L"Znak", name);
+  ZcDbObjectIdArray inside = block->entityIds();
+  block->close();
+  ASSERT_EQ(1, inside.length());
+  EXPECT_EQ(std::wstring(L"Kontur"), UI_Entity(inside[0]).GetLayerName().str());
+  EXPECT_EQ(CString(L"0"), UI_Entity(copy).GetLayerName());  // the copy itself: current layer
+  // The drawing saved with the copy reads back.
+  ZcDbDatabase reread(false, true);
+  EXPECT_EQ(Zcad::eOk, reread.readDxfText(db->dxfText())) << headless::ToUtf8(reread.readError());
 }
 
 TEST_F(UI_EntityTest, TransformAndMoveReportTheTransformsStatus) {

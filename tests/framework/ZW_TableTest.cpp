@@ -49,6 +49,29 @@ TEST_F(ZW_TableTest, ATableIsBuiltWithHeaderRowsAndColumnWidths) {
   EXPECT_EQ(600, none.Open(0));
 }
 
+TEST_F(ZW_TableTest, OperationsOnAHeldTableUseItAndCloseClosesItOnce) {
+  ZW_Table table;
+  ASSERT_EQ(0, table.Create());
+  ASSERT_EQ(0, table.InsertColumns(2));
+  ASSERT_EQ(0, table.AppendRow());
+  ASSERT_EQ(0, table.Open(0));
+  EXPECT_EQ(2, table.GetColumnCount());
+  EXPECT_EQ(1, headless::OpenObjectCount());
+  EXPECT_EQ(0, table.Close());
+  EXPECT_EQ(0, headless::OpenObjectCount());
+  EXPECT_EQ(15, table.Close());
+  ASSERT_EQ(0, table.Open(1));
+  EXPECT_EQ(0, table.SetCellText(0, 1, L"held"));
+  EXPECT_EQ(0, table.SetColumnWidth(1, 12.0));
+  EXPECT_EQ(1, headless::OpenObjectCount());
+  EXPECT_EQ(0, table.Close());
+  ZcDbTable* t = nullptr;
+  ASSERT_EQ(Zcad::eOk, zcdbOpenObject(t, table.Id(), ZcDb::kForRead));
+  EXPECT_EQ(L"held", t->textString(0, 1));
+  EXPECT_DOUBLE_EQ(12.0, t->columnWidth(1));
+  t->close();
+}
+
 TEST_F(ZW_TableTest, BoxesOverlapWhenTheirIntervalsMeetOnBothAxes) {
   ZcDbExtents wide(ZcGePoint3d(0, 0, 0), ZcGePoint3d(10, 2, 0));
   ZcDbExtents tall(ZcGePoint3d(4, -5, 0), ZcGePoint3d(6, 5, 0));

@@ -41,6 +41,19 @@ TEST_F(MenuCommand, AMissingMenuFileIsReportedAndTheToolbarsAreStillAsked) {
   EXPECT_EQ(1, rb.resval.rint);
 }
 
+TEST_F(MenuCommand, WithoutAnInstallFolderItRefusesInOneLineAndLoadsNothing) {
+  auto install = FreshInstall();
+  headless::SetAppDataFolder(AppData());
+  std::wstring main = headless::FromUtf8((install / "Module_Fastrelle.zrx").string());
+  ASSERT_TRUE(Linker()->loadModule(main.c_str(), true, false));
+  headless::ClearTranscript();
+  ASSERT_EQ(headless::CommandResult::Ran, headless::RunCommand(L"Fastrelle"));
+  EXPECT_EQ(L"\nFastrelle: brak folderu instalacji w rejestrze; menu Menu\\Fastrelle.mnu nie zostało wczytane.\n",
+            headless::Transcript());
+  EXPECT_TRUE(headless::MenuGroups().empty());
+  EXPECT_TRUE(headless::ToolbarLog().empty());
+}
+
 TEST_F(MenuCommand, EveryMenuEntryTypesAFastrelleCommand) {
   ASSERT_TRUE(StartFastrelle(FreshInstall()));
   headless::RunCommand(L"Fastrelle");

@@ -61,10 +61,11 @@ void SetAppDataFolder(const std::wstring& folder);
 /// Marks a file as held open by another program that shares nothing: every open of it fails
 /// with a sharing violation, and it cannot be removed or replaced, until it is released.
 void HoldFile(const std::wstring& path, bool held = true);
-enum class FileFault { Write, Close, Replace };
+enum class FileFault { Write, Close, Replace, List };
 /// Makes the `nth` next file operation of that kind fail (1: the very next), as a full disk
 /// or a lost network share would: a write or close reports failure, a replace leaves both
-/// files as they were.
+/// files as they were; a folder listing (CFileFind) is refused as for a folder without
+/// read permission.
 void FailFileOperation(FileFault kind, int nth);
 /// Drops pending faults and releases held files.
 void ClearFileFaults();

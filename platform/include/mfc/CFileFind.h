@@ -19,6 +19,8 @@ public:
   /// Starts a search: `pattern` is a folder path plus a name that may hold "*" and "?"
   /// ("C:\d\*.dwg"; "*.*" also matches names without a dot; null means "*.*" here). TRUE
   /// when at least one entry matches. A pattern ending in a separator matches nothing.
+  /// On FALSE, GetLastError tells why: ERROR_FILE_NOT_FOUND (the folder holds no match),
+  /// ERROR_PATH_NOT_FOUND (no such folder), ERROR_ACCESS_DENIED (it cannot be listed).
   virtual BOOL FindFile(const wchar_t* pattern = nullptr, DWORD flags = 0);
   virtual BOOL FindNextFile();
   void Close();

@@ -14,6 +14,11 @@ DWORD ExpandEnvironmentStringsW(const wchar_t* source, wchar_t* dest, DWORD size
 /// buffer is too small the text is cut and terminated, as on Windows.
 DWORD GetModuleFileNameW(HMODULE module, wchar_t* fileName, DWORD size);
 
+/// The error code the last failing file call of this thread left (ERROR_FILE_NOT_FOUND,
+/// ERROR_PATH_NOT_FOUND, ERROR_ACCESS_DENIED, ...); set by CFileFind::FindFile.
+DWORD GetLastError();
+void SetLastError(DWORD error);
+
 #define MOVEFILE_REPLACE_EXISTING 0x00000001
 
 /// Renames a file; with MOVEFILE_REPLACE_EXISTING an existing `newName` is replaced in one

@@ -16,12 +16,6 @@
 #define REG_SZ 1
 #define REG_EXPAND_SZ 2
 
-#define ERROR_SUCCESS 0L
-#define ERROR_FILE_NOT_FOUND 2L
-#define ERROR_ACCESS_DENIED 5L
-#define ERROR_INVALID_HANDLE 6L
-#define ERROR_MORE_DATA 234L
-
 typedef LONG LSTATUS;
 
 /// Opens `root`\`subKey` for reading. ERROR_FILE_NOT_FOUND when no such key exists.

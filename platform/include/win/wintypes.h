@@ -42,6 +42,14 @@ typedef HWND__* HWND;
 struct HKEY__;
 typedef HKEY__* HKEY;
 
+// System error codes, as the registry functions return them and GetLastError reports them.
+#define ERROR_SUCCESS 0L
+#define ERROR_FILE_NOT_FOUND 2L
+#define ERROR_PATH_NOT_FOUND 3L
+#define ERROR_ACCESS_DENIED 5L
+#define ERROR_INVALID_HANDLE 6L
+#define ERROR_MORE_DATA 234L
+
 #ifndef _T
 #define _T(x) L##x
 #endif

@@ -17,6 +17,11 @@ TEST_F(UserInput, KeywordAnsweredByItsCapitalLetterOrAPrefixGivesTheKeywordAsLis
     ASSERT_EQ(RTNORM, zcedGetKword(L"\nKierunek[poZiome/Pionowe]:", buf));
     EXPECT_STREQ(expected, buf);
   }
+  headless::PushInputs({L"po", L"Pi"});  // a prefix short of the capital names neither
+  zcedInitGet(0, L"poZiome Pionowe");
+  ASSERT_EQ(RTNORM, zcedGetKword(L"\nKierunek[poZiome/Pionowe]:", buf));
+  EXPECT_STREQ(L"Pionowe", buf);
+  EXPECT_NE(std::wstring::npos, headless::Transcript().find(L"Requires an option keyword (poZiome/Pionowe)."));
   headless::PushInputs({L"p", L"2p"});  // digits belong to the shortcut
   zcedInitGet(0, L"3P 2P");
   ASSERT_EQ(RTNORM, zcedGetKword(L"\nSpos [3P/2P]:", buf));

@@ -5,7 +5,9 @@
 
 #include <vector>
 
+#include "headless/Host.h"
 #include "support/TempFolder.h"
+#include "win/winbase.h"
 
 namespace {
 
@@ -31,6 +33,21 @@ TEST(CFileFind, ListsMatchesSortedWithDotsFirstAndTheLastEntryValid) {
             Found(dir.Windows("*")));
   EXPECT_EQ((std::vector<std::wstring>{L"./", L"../", L"Sub/", L"a.dwg", L"b.DWG", L"c.txt"}),
             Found(dir.Windows("*.*")));
+}
+
+TEST(CFileFind, AFailedSearchSaysWhetherTheNameIsMissingOrTheFolderCannotBeListed) {
+  TempFolder dir;
+  WriteBytes(dir.Native("Config/Plot.ini"), "");
+  CFileFind find;
+  EXPECT_FALSE(find.FindFile(dir.Windows("Config/none.ini").c_str()));
+  EXPECT_EQ(static_cast<DWORD>(ERROR_FILE_NOT_FOUND), GetLastError());
+  EXPECT_FALSE(find.FindFile(dir.Windows("Nowhere/Plot.ini").c_str()));
+  EXPECT_EQ(static_cast<DWORD>(ERROR_PATH_NOT_FOUND), GetLastError());
+  headless::FailFileOperation(headless::FileFault::List, 1);
+  EXPECT_FALSE(find.FindFile(dir.Windows("Config/Plot.ini").c_str()));
+  EXPECT_EQ(static_cast<DWORD>(ERROR_ACCESS_DENIED), GetLastError());
+  EXPECT_TRUE(find.FindFile(dir.Windows("Config/Plot.ini").c_str()));
+  EXPECT_EQ(static_cast<DWORD>(ERROR_SUCCESS), GetLastError());
 }
 
 TEST(CFileFind, FindsOneNameRegardlessOfCaseAndReportsItsPathAsOnDisk) {

@@ -27,6 +27,20 @@ TEST(CStdioFile, WritesAndReadsWindows1250TextWithCrLf) {
   EXPECT_TRUE(line.IsEmpty());
 }
 
+TEST(CStdioFile, ReadsMalformedUtf8AsReplacementCharacters) {
+  TempFolder dir;
+  WriteBytes(dir.Native("u.txt"), "\xEF\xBB\xBF" "a\xC0\xAF" "b\xED\xA0\x80\xC5\x82\r\n");
+  FILE* stream = nullptr;
+  ASSERT_EQ(0, _wfopen_s(&stream, dir.Windows("u.txt").c_str(), L"r, ccs=UTF-8"));
+  CString line;
+  {
+    CStdioFile file(stream);
+    ASSERT_TRUE(file.ReadString(line));
+  }
+  fclose(stream);
+  EXPECT_EQ(CString(L"a\uFFFD\uFFFDb\uFFFD\uFFFD\uFFFDł"), line);
+}
+
 TEST(CStdioFile, AppendsAfterSeekToEndWithoutTruncating) {
   TempFolder dir;
   WriteBytes(dir.Native("log.txt"), "one\r\n");

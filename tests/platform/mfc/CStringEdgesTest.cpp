@@ -46,6 +46,15 @@ TEST(CStringEdges, CaseChangesOneCharacterForOneAsWindowsDoes) {
   EXPECT_EQ(odd.GetAt(1), L'A');
 }
 
+TEST(CStringEdges, CompareNoCaseOrdersAsWellAsTestsEquality) {
+  EXPECT_LT(CString(L"abc").CompareNoCase(L"ABD"), 0);
+  EXPECT_GT(CString(L"ABD").CompareNoCase(L"abc"), 0);
+  EXPECT_LT(CString(L"AB").CompareNoCase(L"abc"), 0);  // a prefix comes first
+  EXPECT_LT(CString(L"łódź").CompareNoCase(L"ŁÓDŹA"), 0);
+  EXPECT_LT(CString(L"_").CompareNoCase(L"a"), 0);  // folded to lower case, as Windows does
+  EXPECT_LT(CString(L"_").CompareNoCase(L"A"), 0);
+}
+
 TEST(CStringArrayEdges, InsertPastTheEndGrowsTheArrayUpToIt) {
   CStringArray a{L"x"};
   a.InsertAt(3, L"y", 2);

@@ -69,3 +69,20 @@ TEST_F(DynamicLinkerTest, AnUnloadedModuleLeavesNoResourceHandleBehind) {
   CString text;
   EXPECT_FALSE(text.LoadString(43120));  // its strings went with it, and nothing freed is read
 }
+
+TEST_F(DynamicLinkerTest, ALockedModuleCannotBeUnloadedUntilItUnlocksAgain) {
+  auto install = FreshInstall();
+  ASSERT_TRUE(StartFastrelle(install));
+  void* dl = dlopen((install / "Module_Fastrelle.zrx").c_str(), RTLD_NOW | RTLD_NOLOAD);
+  ASSERT_NE(dl, nullptr);
+  HINSTANCE main = headless::InstanceContaining(dlsym(dl, "zcrxEntryPoint"));
+  dlclose(dl);
+  ASSERT_TRUE(Linker()->lockApplication(main));  // the packet is the module's instance
+  EXPECT_TRUE(Linker()->isApplicationLocked(L"Module_Fastrelle.zrx"));
+  EXPECT_FALSE(Linker()->unloadModule(L"Module_Fastrelle.zrx"));
+  EXPECT_TRUE(zcrxAppIsLoaded(L"Module_Fastrelle.zrx"));
+  EXPECT_EQ(headless::RunCommand(L"Fastrelle:About"), headless::CommandResult::Ran);
+  ASSERT_TRUE(Linker()->unlockApplication(main));
+  EXPECT_TRUE(Linker()->unloadModule(L"Module_Fastrelle.zrx"));
+  EXPECT_FALSE(zcrxAppIsLoaded(L"Module_Fastrelle.zrx"));
+}
