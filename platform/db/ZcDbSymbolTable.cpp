@@ -2,6 +2,7 @@
 // name rules, lookups and their DXF records.
 #include "db/ZcDbSymbolTable.h"
 
+#include <algorithm>
 #include <cwchar>
 
 #include "db/DbInternal.h"
@@ -48,8 +49,14 @@ Zcad::ErrorStatus ZcDbSymbolTableRecord::setName(const wchar_t* name) {
     ZcDbObjectId other;
     if (table->getAt(name, other) == Zcad::eOk && other != objectId()) return Zcad::eDuplicateRecordName;
   }
-  name_ = name;
+  assignName(name);
   return Zcad::eOk;
+}
+
+void ZcDbSymbolTableRecord::assignName(const std::wstring& name) {
+  std::wstring old = std::move(name_);
+  name_ = name;
+  if (auto* table = dynamic_cast<ZcDbSymbolTable*>(zcdb::ObjectOf(ownerId()))) table->recordRenamed(objectId(), old);
 }
 
 void ZcDbSymbolTableRecord::copyRecordTo(ZcDbSymbolTableRecord* o) const {
@@ -73,7 +80,7 @@ Zcad::ErrorStatus ZcDbSymbolTableRecord::dxfInFields(ZcDbDxfFiler* f) {
   f->seekMarker(recordMarker());
   ZcDbDxfPair p;
   while (f->next(p)) {
-    if (p.code == 2) name_ = f->toString(p);
+    if (p.code == 2) assignName(f->toString(p));
     else if (p.code == 70) flags_ = static_cast<int>(f->toInt(p));
   }
   return f->hasError() ? Zcad::eBadDxfFile : Zcad::eOk;
@@ -84,14 +91,13 @@ Zcad::ErrorStatus ZcDbSymbolTableRecord::dxfInFields(ZcDbDxfFiler* f) {
 Zcad::ErrorStatus ZcDbSymbolTable::getAt(const wchar_t* name, ZcDbObjectId& id, bool getErased) const {
   id.setNull();
   if (!name) return Zcad::eInvalidInput;
-  std::wstring key = zcdb::FoldKey(name);
-  for (ZcDbObjectId r : records_) {
-    auto* rec = static_cast<ZcDbSymbolTableRecord*>(zcdb::ObjectOf(r));
+  auto it = byName_.find(zcdb::FoldKey(name));
+  if (it == byName_.end()) return Zcad::eKeyNotFound;
+  for (ZcDbObjectId r : it->second) {
+    ZcDbObject* rec = zcdb::ObjectOf(r);
     if (!rec || (rec->isErased() && !getErased)) continue;
-    if (rec->name().size() == key.size() && zcdb::FoldKey(rec->name()) == key) {
-      id = r;
-      return Zcad::eOk;
-    }
+    id = r;
+    return Zcad::eOk;
   }
   return Zcad::eKeyNotFound;
 }
@@ -111,9 +117,10 @@ bool ZcDbSymbolTable::has(const wchar_t* name) const {
 }
 
 bool ZcDbSymbolTable::has(ZcDbObjectId id) const {
-  for (ZcDbObjectId r : records_)
-    if (r == id) return !id.isErased();
-  return false;
+  auto* rec = dynamic_cast<ZcDbSymbolTableRecord*>(zcdb::ObjectOf(id));
+  if (!rec || rec->isErased() || rec->ownerId() != objectId()) return false;
+  auto it = byName_.find(zcdb::FoldKey(rec->name()));
+  return it != byName_.end() && std::find(it->second.begin(), it->second.end(), id) != it->second.end();
 }
 
 Zcad::ErrorStatus ZcDbSymbolTable::add(ZcDbSymbolTableRecord* record) {
@@ -130,7 +137,7 @@ Zcad::ErrorStatus ZcDbSymbolTable::add(ZcDbObjectId& id, ZcDbSymbolTableRecord* 
   if (record->name().empty()) return Zcad::eInvalidSymbolTableName;
   if (has(record->name().c_str())) return Zcad::eDuplicateRecordName;
   Zcad::ErrorStatus es = zcdb::AddOpenForWrite(database(), record, objectId(), id);
-  if (es == Zcad::eOk) records_.push_back(id);
+  if (es == Zcad::eOk) adoptRecord(id);
   return es;
 }
 
@@ -151,13 +158,48 @@ ZcDbObjectIdArray ZcDbSymbolTable::recordIds() const {
   return ids;
 }
 
-void ZcDbSymbolTable::adoptRecord(ZcDbObjectId id) { records_.push_back(id); }
+void ZcDbSymbolTable::adoptRecord(ZcDbObjectId id) {
+  records_.push_back(id);
+  if (auto* rec = dynamic_cast<ZcDbSymbolTableRecord*>(zcdb::ObjectOf(id))) indexRecord(id, rec->name());
+}
+
 void ZcDbSymbolTable::forgetRecord(ZcDbObjectId id) {
   for (auto it = records_.begin(); it != records_.end(); ++it)
     if (*it == id) {
       records_.erase(it);
+      if (auto* rec = dynamic_cast<ZcDbSymbolTableRecord*>(zcdb::ObjectOf(id))) unindexRecord(id, rec->name());
       return;
     }
+}
+
+void ZcDbSymbolTable::recordRenamed(ZcDbObjectId id, const std::wstring& oldName) {
+  auto* rec = dynamic_cast<ZcDbSymbolTableRecord*>(zcdb::ObjectOf(id));
+  // A record read from a file is adopted before its name is read: it had no name yet.
+  bool member = oldName.empty() ? rec && rec->ownerId() == objectId() : unindexRecord(id, oldName);
+  if (member && rec) indexRecord(id, rec->name());
+}
+
+// Records of one name are rare (an erased record and its successor, or a file's doubles):
+// a list longer than one is put back in table order. A record without a name (not read
+// yet) is not indexed.
+void ZcDbSymbolTable::indexRecord(ZcDbObjectId id, const std::wstring& name) {
+  if (name.empty()) return;
+  std::vector<ZcDbObjectId>& list = byName_[zcdb::FoldKey(name)];
+  list.push_back(id);
+  if (list.size() < 2 || records_.back() == id) return;
+  auto position = [&](ZcDbObjectId r) { return std::find(records_.begin(), records_.end(), r) - records_.begin(); };
+  std::sort(list.begin(), list.end(), [&](ZcDbObjectId a, ZcDbObjectId b) { return position(a) < position(b); });
+}
+
+bool ZcDbSymbolTable::unindexRecord(ZcDbObjectId id, const std::wstring& name) {
+  auto it = byName_.find(zcdb::FoldKey(name));
+  if (it == byName_.end()) return false;
+  auto& list = it->second;
+  auto kept = std::remove(list.begin(), list.end(), id);
+  bool found = kept != list.end();
+  list.erase(kept, list.end());
+  if (list.empty()) byName_.erase(it);
+  return found;
 }
 
 // TABLE: 2 the table's name, then the common groups, 100 AcDbSymbolTable, 70 record count.

@@ -11,6 +11,7 @@
 //     user (FinishWaitingCommand); a command driven from outside any command does so at
 //     once, as there is nobody else to feed it.
 #include <cassert>
+#include <cmath>
 #include <cstdarg>
 #include <deque>
 #include <optional>
@@ -50,6 +51,7 @@ std::vector<HostCommand>& Table() {
     AddSessionCommands(t);
     AddEditCommands(t);
     AddDrawCommands(t);
+    AddLayerCommands(t);
     return t;
   }();
   return table;
@@ -248,14 +250,17 @@ int CommandLine::Next(const Request& r, Answer& a) {
     }
     const std::wstring bad = L"\nThe command cannot take \"" + TokenText(t) + L"\" at: " + Trim(r.prompt);
     switch (t.kind) {
-      case Token::Point:
-        if (!(r.accept & kPoint)) throw CommandRejected{bad};
+      case Token::Point: {
+        ZcGePoint3d w = UcsToWcs(t.point);
+        if (!(r.accept & kPoint) || !std::isfinite(w.x) || !std::isfinite(w.y) || !std::isfinite(w.z))
+          throw CommandRejected{bad};
         a.kind = Answer::Point;
         a.point = t.point;
-        SetLastPoint(UcsToWcs(t.point));
+        SetLastPoint(w);
         return a.status = RTNORM;
+      }
       case Token::Number:
-        if (!(r.accept & kNumber)) throw CommandRejected{bad};
+        if (!(r.accept & kNumber) || !std::isfinite(t.number)) throw CommandRejected{bad};
         a.kind = Answer::Number;
         a.number = t.number;
         return a.status = RTNORM;

@@ -1,20 +1,19 @@
 // The host's drawing commands that a pattern maker draws a construction with: "LINE",
-// "PLINE" (line and arc segments), "SPLINE" (through fit points), "CIRCLE", "ARC", and
-// "LAYER" (make, set, new, on, off). New entities take the current layer and settings and
-// reach model space when the command ends normally; a cancel draws nothing.
+// "PLINE" (line and arc segments), "SPLINE" (through fit points), "CIRCLE" and "ARC". New
+// entities take the current layer and settings and reach model space when the command
+// ends normally; a cancel draws nothing.
 #include <cmath>
 
 #include "db/ZcDbArc.h"
 #include "db/ZcDbBlockTableRecord.h"
 #include "db/ZcDbDatabase.h"
+#include "db/ZcDbExtents.h"
 #include "db/ZcDbLine.h"
 #include "db/ZcDbPolyline.h"
 #include "db/ZcDbSpline.h"
-#include "db/ZcDbSymbolTable.h"
 #include "ed/zced.h"
 #include "editor/Editor.h"
 #include "editor/Entities.h"
-#include "editor/Filter.h"
 #include "editor/HostCommand.h"
 #include "ge/ZcGeNurbCurve3d.h"
 
@@ -24,8 +23,24 @@ namespace {
 
 constexpr double kPi = 3.14159265358979323846;
 
+// True when the entity's box is finite: answers near the largest numbers can still give
+// a shape too large to hold (the circle through three such points).
+bool Finite(const ZcDbEntity* e) {
+  ZcDbExtents ext;
+  if (e->getGeomExtents(ext) != Zcad::eOk || ext.isEmpty()) return true;
+  ZcGePoint3d lo = ext.minPoint(), hi = ext.maxPoint();
+  for (double v : {lo.x, lo.y, lo.z, hi.x, hi.y, hi.z})
+    if (!std::isfinite(v)) return false;
+  return true;
+}
+
 // Appends new entities to model space with the current settings.
 void AddToModelSpace(std::vector<ZcDbEntity*> entities) {
+  for (ZcDbEntity* e : entities)
+    if (!Finite(e)) {
+      for (ZcDbEntity* d : entities) delete d;
+      throw CommandRejected{L"\nThe object would reach beyond the largest coordinates."};
+    }
   ZcDbDatabase* db = Drawing();
   ZcDbBlockTableRecord* space = nullptr;
   if (!db || zcdbOpenObject(space, db->modelSpaceId(), ZcDb::kForWrite) != Zcad::eOk) {
@@ -263,96 +278,6 @@ void Arc(CommandLine& line) {
   AddToModelSpace({new ZcDbArc(UcsToWcs(center), radius, from, to)});
 }
 
-// --- LAYER -----------------------------------------------------------------------------------
-
-// Creates a layer when it does not exist; its id.
-ZcDbObjectId MakeLayer(ZcDbDatabase* db, const std::wstring& name) {
-  ZcDbLayerTable* table = nullptr;
-  if (db->getLayerTable(table, ZcDb::kForWrite) != Zcad::eOk) return ZcDbObjectId();
-  ZcDbObjectId id;
-  if (table->getAt(name.c_str(), id) != Zcad::eOk) {
-    auto* record = new ZcDbLayerTableRecord();
-    if (record->setName(name.c_str()) != Zcad::eOk || table->add(id, record) != Zcad::eOk) {
-      delete record;
-      id = ZcDbObjectId();
-    } else {
-      record->close();
-    }
-  }
-  table->close();
-  return id;
-}
-
-// Turns the layers whose names match the pattern on or off; the count changed.
-int SwitchLayers(ZcDbDatabase* db, const std::wstring& pattern, bool on) {
-  ZcDbLayerTable* table = nullptr;
-  if (db->getLayerTable(table, ZcDb::kForRead) != Zcad::eOk) return 0;
-  ZcDbObjectIdArray ids = table->recordIds();
-  table->close();
-  int count = 0;
-  for (ZcDbObjectId id : ids) {
-    ZcDbLayerTableRecord* layer = nullptr;
-    if (zcdbOpenObject(layer, id, ZcDb::kForWrite) != Zcad::eOk) continue;
-    if (WildcardMatch(pattern, layer->name())) {
-      layer->setIsOff(!on);
-      ++count;
-    }
-    layer->close();
-  }
-  return count;
-}
-
-void Layer(CommandLine& line) {
-  ZcDbDatabase* db = Drawing();
-  if (!db) throw CommandRejected{L"\nThere is no drawing."};
-  for (;;) {
-    std::wstring option =
-        line.Keyword(L"\nEnter an option [?/Make/Set/New/ON/OFF]: ", L"? Make Set New ON OFF", L"Done");
-    if (option == L"Done") return;
-    if (option == L"?") {
-      ZcDbLayerTable* table = nullptr;
-      if (db->getLayerTable(table, ZcDb::kForRead) != Zcad::eOk) continue;
-      ZcDbObjectIdArray ids = table->recordIds();
-      table->close();
-      for (ZcDbObjectId id : ids) {
-        ZcDbLayerTableRecord* layer = nullptr;
-        if (zcdbOpenObject(layer, id, ZcDb::kForRead) != Zcad::eOk) continue;
-        zcutPrintf(L"\n  %s%s%s", layer->name(), layer->isOff() ? L" (off)" : L"",
-                   id == db->clayer() ? L" (current)" : L"");
-        layer->close();
-      }
-      continue;
-    }
-    std::wstring name = Trim(line.Text(option == L"Make"  ? L"\nEnter name for new layer (becomes the current layer): "
-                                       : option == L"Set" ? L"\nEnter layer name to make current: "
-                                       : option == L"New" ? L"\nEnter name list for new layer(s): "
-                                                          : L"\nEnter name list of layer(s) to turn " + Lower(option) + L": "));
-    if (name.empty()) continue;
-    if (option == L"ON" || option == L"OFF") {
-      if (SwitchLayers(db, name, option == L"ON") == 0) zcutPrintf(L"\nNo matching layer found for \"%s\".", name);
-    } else if (option == L"Set") {
-      ZcDbLayerTable* table = nullptr;
-      ZcDbObjectId id;
-      if (db->getLayerTable(table, ZcDb::kForRead) == Zcad::eOk) {
-        table->getAt(name.c_str(), id);
-        table->close();
-      }
-      if (id.isNull()) zcutPrintf(L"\nCannot find layer \"%s\".", name);
-      else db->setClayer(id);
-    } else {
-      for (std::size_t start = 0; start <= name.size();) {  // "New" takes a comma list
-        std::size_t comma = option == L"New" ? name.find(L',', start) : std::wstring::npos;
-        std::wstring one = Trim(name.substr(start, comma == std::wstring::npos ? std::wstring::npos : comma - start));
-        ZcDbObjectId id = one.empty() ? ZcDbObjectId() : MakeLayer(db, one);
-        if (!one.empty() && id.isNull()) zcutPrintf(L"\nInvalid layer name \"%s\".", one);
-        if (!id.isNull() && option == L"Make") db->setClayer(id);
-        if (comma == std::wstring::npos) break;
-        start = comma + 1;
-      }
-    }
-  }
-}
-
 }  // namespace
 
 void AddDrawCommands(std::vector<HostCommand>& table) {
@@ -361,8 +286,6 @@ void AddDrawCommands(std::vector<HostCommand>& table) {
   table.push_back({L"SPLINE", &Spline});
   table.push_back({L"CIRCLE", &Circle});
   table.push_back({L"ARC", &Arc});
-  table.push_back({L"LAYER", &Layer});
-  table.push_back({L"-LAYER", &Layer});
 }
 
 }  // namespace editor

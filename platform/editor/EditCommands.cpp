@@ -34,6 +34,9 @@ std::vector<ZcDbObjectId> SelectObjects(CommandLine& line) {
 }
 
 void TransformAll(const std::vector<ZcDbObjectId>& ids, const ZcGeMatrix3d& m) {
+  for (int r = 0; r < 4; ++r)
+    for (int c = 0; c < 4; ++c)
+      if (!std::isfinite(m(r, c))) throw CommandRejected{L"\nThe objects would reach beyond the largest coordinates."};
   for (ZcDbObjectId id : ids) {
     ZcDbEntity* e = nullptr;
     Zcad::ErrorStatus es = zcdbOpenZcDbEntity(e, id, ZcDb::kForWrite);

@@ -98,6 +98,7 @@ void AddMenuCommands(std::vector<HostCommand>& table);
 void AddSessionCommands(std::vector<HostCommand>& table);
 void AddEditCommands(std::vector<HostCommand>& table);
 void AddDrawCommands(std::vector<HostCommand>& table);
+void AddLayerCommands(std::vector<HostCommand>& table);
 
 /// Runs a command typed on the command line, every answer from the user; false when no
 /// host command has the name.

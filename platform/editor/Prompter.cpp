@@ -117,7 +117,16 @@ bool ParseNumber(const std::wstring& raw, double& value) {
   return true;
 }
 
-bool ParsePoint(const std::wstring& raw, ZcGePoint3d& ucs) {
+namespace {
+// A point the drawing can hold: every coordinate finite, in user and in world coordinates.
+bool Finite(const ZcGePoint3d& ucs) {
+  ZcGePoint3d wcs = UcsToWcs(ucs);
+  return std::isfinite(ucs.x) && std::isfinite(ucs.y) && std::isfinite(ucs.z) && std::isfinite(wcs.x) &&
+         std::isfinite(wcs.y) && std::isfinite(wcs.z);
+}
+
+// The point a text names, whatever its size ("@1e308,0" after "1e308,0" overflows).
+bool ParsePointText(const std::wstring& raw, ZcGePoint3d& ucs) {
   std::wstring text = Trim(raw);
   bool relative = !text.empty() && text[0] == L'@';
   if (relative) text = Trim(text.substr(1));
@@ -140,6 +149,14 @@ bool ParsePoint(const std::wstring& raw, ZcGePoint3d& ucs) {
   for (std::size_t i = 0; i < parts.size(); ++i)
     if (!ParseNumber(parts[i], c[i])) return false;
   ucs = base + ZcGeVector3d(c[0], c[1], c[2]);
+  return true;
+}
+}  // namespace
+
+bool ParsePoint(const std::wstring& raw, ZcGePoint3d& ucs) {
+  ZcGePoint3d p;
+  if (!ParsePointText(raw, p) || !Finite(p)) return false;
+  ucs = p;
   return true;
 }
 

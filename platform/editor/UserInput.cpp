@@ -2,6 +2,7 @@
 // request for the prompter and copies the answer out. Also the raw reader of drag loops.
 #include "ed/UserInput.h"
 
+#include <cmath>
 #include <cwchar>
 #include <deque>
 
@@ -110,6 +111,10 @@ int zcedGetDist(const ads_point base, const wchar_t* prompt, ads_real* result) {
         a.point = b.point;
       }
       distance = from.distanceTo(a.point);
+      if (!std::isfinite(distance)) {  // two points near the largest numbers, on either side
+        zcutPrintText(L"\nThe distance is too large.");
+        continue;
+      }
       if ((r.flags & RSG_NOZERO) && distance == 0.0) {
         zcutPrintText(L"\nThe value must not be zero.");
         continue;

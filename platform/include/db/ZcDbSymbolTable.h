@@ -5,6 +5,7 @@
 #define PLATFORM_DB_ZCDBSYMBOLTABLE_H
 
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 #include "db/ZcCmColor.h"
@@ -33,6 +34,8 @@ public:
 
 protected:
   void copyRecordTo(ZcDbSymbolTableRecord* other) const;
+  /// Gives the record its name, telling the table that holds it (its name index follows).
+  void assignName(const std::wstring& name);
   /// The subclass marker of the record ("AcDbLayerTableRecord", ...).
   virtual const char* recordMarker() const = 0;
   std::wstring name_;
@@ -70,9 +73,18 @@ public:
   /// Internal: makes `id` a record of the table (reading files, cloning).
   void adoptRecord(ZcDbObjectId id);
   void forgetRecord(ZcDbObjectId id);
+  /// Internal: a record of the table was renamed from `oldName`.
+  void recordRenamed(ZcDbObjectId id, const std::wstring& oldName);
 
 private:
-  std::vector<ZcDbObjectId> records_;
+  void indexRecord(ZcDbObjectId id, const std::wstring& name);
+  /// False when the record was not indexed under `name`.
+  bool unindexRecord(ZcDbObjectId id, const std::wstring& name);
+
+  std::vector<ZcDbObjectId> records_;  // table order, erased records included
+  /// The records by folded name (see zcdb::FoldKey), each list in table order: lookups
+  /// cost the same whatever the table's size.
+  std::unordered_map<std::wstring, std::vector<ZcDbObjectId>> byName_;
 };
 
 /// Walks a table's records in table order.

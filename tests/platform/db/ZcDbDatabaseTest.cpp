@@ -54,6 +54,37 @@ TEST(SymbolTables, NamesCompareWithoutCaseKeepTheirCaseAndTableOrder) {
   EXPECT_EQ((std::vector<std::wstring>{L"0", L"Przód|38", L"b"}), names);
 }
 
+// The name index follows every way a record gets or changes its name.
+TEST(SymbolTables, LookupsFollowRenamesErasuresAndDrawingsRead) {
+  ZcDbDatabase db;
+  ZcDbObjectId przod = AddLayer(db, L"Przód"), tyl = AddLayer(db, L"Tył");
+  ZcDbLayerTableRecord* r = nullptr;
+  zcdbOpenObject(r, przod, ZcDb::kForWrite);
+  EXPECT_EQ(Zcad::eDuplicateRecordName, r->setName(L"TYŁ"));
+  EXPECT_EQ(Zcad::eOk, r->setName(L"Bok"));
+  r->erase();
+  r->close();
+  ZcDbObjectId again = AddLayer(db, L"bok");  // the erased record's name is free again
+  ZcDbLayerTable* t = nullptr;
+  db.getLayerTable(t, ZcDb::kForRead);
+  ZcDbObjectId id;
+  EXPECT_EQ(Zcad::eKeyNotFound, t->getAt(L"przód", id));
+  EXPECT_EQ(Zcad::eOk, t->getAt(L"BOK", id));
+  EXPECT_EQ(again, id);
+  EXPECT_EQ(Zcad::eOk, t->getAt(L"BOK", id, true));  // the erased one comes first in table order
+  EXPECT_EQ(przod, id);
+  EXPECT_TRUE(t->has(tyl));
+  EXPECT_FALSE(t->has(przod));
+  t->close();
+
+  ZcDbDatabase read(false, true);
+  ASSERT_EQ(Zcad::eOk, read.readDxfText(db.dxfText()));
+  read.getLayerTable(t, ZcDb::kForRead);
+  EXPECT_TRUE(t->has(L"tył") && t->has(L"Bok") && t->has(L"0"));
+  EXPECT_FALSE(t->has(L"Przód"));
+  t->close();
+}
+
 TEST(SymbolTables, RecordNamesRefuseForbiddenCharactersButAcceptTheBar) {
   ZcDbLayerTableRecord r;
   EXPECT_EQ(Zcad::eOk, r.setName(L"Model|Part|38|S|C"));

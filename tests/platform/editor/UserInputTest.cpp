@@ -70,6 +70,21 @@ TEST_F(UserInput, PointsAbsoluteRelativeAndPolarAndKeywordsAtAPointPrompt) {
   EXPECT_NEAR(30.0, last.resval.rpoint[1], 1e-12);
 }
 
+TEST_F(UserInput, AnAnswerWhosePointIsNotFiniteIsRefusedAndAskedAgain) {
+  headless::PushInputs({L"1e308,0", L"@1e308,0", L"@-1e308<0", L"1e308,0", L"-1e308,0"});
+  ads_point p;
+  ASSERT_EQ(RTNORM, zcedGetPoint(nullptr, L"\nP:", p));
+  ASSERT_EQ(RTNORM, zcedGetPoint(nullptr, L"\nP:", p));  // the sum overflows: asked again
+  EXPECT_EQ(0.0, p[0]);  // "@-1e308<0" from the first point
+  EXPECT_NE(std::wstring::npos, headless::Transcript().find(L"@1e308,0\nRequires a point."));
+  ads_point base = {-1e308, 0, 0};
+  double d = 0;
+  ASSERT_EQ(RTNORM, zcedGetDist(base, L"\nD:", &d));  // 2e308 away is refused; the next answer is taken
+  EXPECT_EQ(0.0, d);
+  EXPECT_NE(std::wstring::npos, headless::Transcript().find(L"The distance is too large."));
+  EXPECT_EQ(0u, headless::PendingInput());
+}
+
 TEST_F(UserInput, DistanceFromANumberABasePointOrTwoPoints) {
   headless::PushInputs({L"12.5", L"3,4", L"1,1", L"1,6", L"-2", L"2"});
   double d;
