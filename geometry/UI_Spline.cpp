@@ -91,7 +91,6 @@ int UI_Spline::DeleteNearestControlPoint(const ZcGePoint3d& point) {
     int i = -1;
     if (FindNearestPointIndex(cps, point, i)) return 0;
     cps.removeAt(i);
-    if (rational && i < weights.length()) weights.removeAt(i);
     int k = i < 3 ? i + 4 : i;
     if (k >= knots.length()) return 0;
     knots.removeAt(k);
