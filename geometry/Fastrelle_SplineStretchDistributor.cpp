@@ -32,19 +32,10 @@ int Fastrelle_SplineStretchDistributor::stretch(ZcDbObjectId id) {
   spline.GetControlPoints(controlPoints);
   spline.GetFitPoints(fitPoints);
 
+  // The first derivatives at the end parameters: the same as at the feet of the end points,
+  // without searching for them.
   ZcGeVector3d startTangent, endTangent;
   status = spline.GetEndTangents(startTangent, endTangent);
-  // The tangents the spline has at its ends now, read at the feet of its end points.
-  ZcDbCurve* c = curve.Curve();
-  auto tangentAtEnd = [c](bool atStart, ZcGeVector3d& tangent) {
-    ZcGePoint3d end, foot;
-    int es = atStart ? c->getStartPoint(end) : c->getEndPoint(end);
-    if (es == 0) es = c->getClosestPointTo(end, foot);
-    if (es == 0) es = c->getFirstDeriv(foot, tangent);
-    if (es) PrintErrorStatus(es);
-  };
-  tangentAtEnd(true, startTangent);
-  tangentAtEnd(false, endTangent);
 
   if (m_curveLength > 0.0) {  // a length the host could not measure gives no tent
     m_distToFrom = curve.DistanceAlongCurveToPoint(from);
@@ -81,10 +72,16 @@ void Fastrelle_SplineStretchDistributor::ShiftInnerPoints(bool fitPoints) {
 
 ZcGePoint3d Fastrelle_SplineStretchDistributor::ShiftedPoint(const ZcGePoint3d& p) {
   UI_Curve curve(m_splineId);
+  ZcDbCurve* c = curve.Curve();
+  if (!c) return p;
   ZcGePoint3d q;
-  double dF = m_distToFrom, dP = 0.0;
-  status = curve.GetClosestPoint(p, q);
-  if (status == 0 && curve.Curve()) status = curve.Curve()->getDistAtPoint(q, dP);
+  double dF = m_distToFrom, dP = 0.0, t = 0.0;
+  // A fit point lies on the spline: its parameter is found directly, with one search for
+  // the foot instead of two.
+  if ((status = c->getParamAtPoint(p, t)) || (status = c->getDistAtParam(t, dP))) {
+    status = c->getClosestPointTo(p, q);
+    if (status == 0) status = c->getDistAtPoint(q, dP);
+  }
   if (!(dF > dP)) {  // P lies at or after the moved point: both measured from the end
     dF = m_curveLength - dF;
     dP = m_curveLength - dP;

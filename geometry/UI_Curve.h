@@ -96,7 +96,6 @@ private:
   template <class F>
   int WriteScope(F change);
 
-  unsigned char m_opened = 0;
   int m_status = 0;
   ZcDbEntity* m_entity = nullptr;
 };

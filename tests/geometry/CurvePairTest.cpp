@@ -50,6 +50,13 @@ TEST_F(CurvePairTest, BadPairsGetTheirStatus) {
   EXPECT_EQ(Zcad::eNotApplicable, CurvePair(line, AddMText({50, 50, 0})).GetIntersections(3, points));
   ZcDbObjectId far = Add(new ZcDbPoint({50, 50, 0}));
   EXPECT_EQ(Zcad::eNotACurve, CurvePair(line, far).GetIntersections(3, points)) << "no tangent at a point";
+  ZcDbObjectId dot = AddLine({30, 30, 0}, {30, 30, 0});
+  ZcGePoint3d p;
+  EXPECT_NE(0, CurvePair(line, dot).GetIntersection(p)) << "a zero-length line meets nothing";
+  ZcDbObjectId gone = AddLine({0, 5, 0}, {10, 5, 0});
+  Erase(gone);
+  ZcDbObjectId id = gone;
+  EXPECT_EQ(Zcad::eNullIterator, TrimOrExtendCurveToPoint(id, {3, 5, 0}));
   ZcDbObjectId point = Add(new ZcDbPoint({5, 0, 0}));
   EXPECT_EQ(0, CurvePair(line, point).GetIntersections(0, points)) << "points cross curves through them";
   EXPECT_EQ(1, points.length());

@@ -86,6 +86,15 @@ TEST_F(StretchTest, AnArcPassingByTheMovedPointKeepsItsEnds) {
   EXPECT_TRUE(Near(EndOf(arc), e));
 }
 
+TEST_F(StretchTest, AnArcThatWouldCollapseIsReportedAndKept) {
+  ZcDbObjectId arc = AddArc({0, 0, 0}, 10, 0, M_PI / 2);
+  ZcGePoint3d s = StartOf(arc), e = EndOf(arc);
+  EXPECT_EQ(Zcad::eInvalidInput, Run({arc}, s, e)) << "the start moved onto the end: no circle";
+  EXPECT_TRUE(Near(StartOf(arc), s));
+  EXPECT_TRUE(Near(EndOf(arc), e));
+  EXPECT_NE(std::wstring::npos, headless::Transcript().find(L"StretchByDataBase::stretch"));
+}
+
 TEST_F(StretchTest, AnUnhandledEntityStopsTheStretchBeforeAnythingMoves) {
   ZcDbObjectId line = AddLine({0, 0, 0}, {10, 0, 0}), circle = AddCircle({0, 0, 0}, 5),
                later = AddLine({0, 0, 0}, {0, 10, 0});
