@@ -4,9 +4,7 @@
 
 #include <cmath>
 
-#include "db/ZcDbArc.h"
 #include "db/ZcDbDatabase.h"
-#include "db/ZcDbLine.h"
 #include "db/ZcDbMText.h"
 #include "db/ZcDbPolyline.h"
 #include "ed/zced.h"
@@ -116,23 +114,7 @@ CString ObjectId::GetHandleText() const {
 
 namespace {
 
-// The exact polyline of a line, an arc or a polyline; null for other curves.
-ZcDbPolyline* ExactPolyline(const ZcDbCurve* curve) {
-  if (curve->isKindOf(ZcDbPolyline::desc())) return static_cast<ZcDbPolyline*>(curve->cloneObject());
-  auto* pl = new ZcDbPolyline();
-  ZcGePoint3d s, e;
-  curve->getStartPoint(s);
-  curve->getEndPoint(e);
-  double bulge = 0.0;
-  if (curve->isKindOf(ZcDbArc::desc())) bulge = std::tan(static_cast<const ZcDbArc*>(curve)->sweep() / 4);
-  else if (!curve->isKindOf(ZcDbLine::desc())) {
-    delete pl;
-    return nullptr;
-  }
-  pl->addVertexAt(0, ZcGePoint2d(s.x, s.y), bulge);
-  pl->addVertexAt(1, ZcGePoint2d(e.x, e.y));
-  return pl;
-}
+CurvePolylineCopier g_copier = nullptr;
 
 // Points every 1.0 along the curve and its end point; 3 when the curve is shorter.
 int DividedPolyline(const ZcDbCurve* curve, ZcDbPolyline*& pl) {
@@ -154,15 +136,20 @@ int DividedPolyline(const ZcDbCurve* curve, ZcDbPolyline*& pl) {
 
 }  // namespace
 
+void SetCurvePolylineCopier(CurvePolylineCopier copier) { g_copier = copier; }
+
 int ConvertCurveToPolyline(ZcDbObjectId& polylineId, ZcDbObjectId curveId) {
+  if (g_copier) {
+    int status = g_copier(curveId, polylineId);
+    if (status != Zcad::eNotThatKindOfClass) return status;
+  }
   ZcDbCurve* curve = nullptr;
   if (Zcad::ErrorStatus es = zcdbOpenObject(curve, curveId, ZcDb::kForRead)) return es;
-  ZcDbPolyline* pl = ExactPolyline(curve);
-  int status = pl ? 0 : DividedPolyline(curve, pl);
+  ZcDbPolyline* pl = nullptr;
+  int status = DividedPolyline(curve, pl);
   if (pl) pl->setPropertiesFrom(curve);
   curve->close();
   if (status) return status;
-  if (!pl) return Zcad::eInvalidDwgVersion;
   if (ZWDrawer::Add(pl) != 0) {
     delete pl;
     return Zcad::eInvalidDwgVersion;

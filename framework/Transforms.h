@@ -123,10 +123,17 @@ public:
   ZcDbObjectId m_id;
 };
 
-/// A new polyline in model space along the curve: lines, arcs and polylines exactly, other
-/// curves through points every 1.0 along them and their end point. 0 with the id; 3 when
-/// the curve is shorter than the step; 93 when the polyline cannot be made; the curve's
-/// open failure.
+/// The exact polyline copy of a curve in model space: 0 with the copy's id; 34 for a curve
+/// kind it does not copy exactly; another failure status otherwise.
+using CurvePolylineCopier = int (*)(ZcDbObjectId curveId, ZcDbObjectId& polylineId);
+/// The copier ConvertCurveToPolyline uses, registered by the geometry helpers at start-up
+/// (null: none, every curve is divided).
+void SetCurvePolylineCopier(CurvePolylineCopier copier);
+
+/// A new polyline in model space along the curve: the registered copier's exact copy; for
+/// a kind it does not copy (34), points every 1.0 along the curve and its end point. 0 with
+/// the id; 3 when the curve is shorter than the step; 93 when the polyline cannot be made;
+/// the curve's open failure or the copier's failure.
 int ConvertCurveToPolyline(ZcDbObjectId& polylineId, ZcDbObjectId curveId);
 
 #endif

@@ -163,7 +163,7 @@ private:
       a->getStartPoint(s);
       a->getEndPoint(t);
       path("M" + At(s) + " A" + Num(a->radius()) + "," + Num(a->radius()) + " 0 " + (a->sweep() > kPi ? "1" : "0") +
-               " 1 " + At(t),
+               (a->normal().z < 0 ? " 0 " : " 1 ") + At(t),
            rgb);
     } else if (auto* el = dynamic_cast<const ZcDbEllipse*>(e)) {
       double end;

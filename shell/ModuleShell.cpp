@@ -17,6 +17,7 @@
 #include "framework/Folders.h"
 #include "framework/HostServices.h"
 #include "framework/Printer.h"
+#include "geometry/GeometryServices.h"
 #include "layout/Plot_cmds.h"
 #include "shell/ModuleFastrelle_cmds.h"
 
@@ -72,6 +73,7 @@ void StartUp(void* packet) {
     Fastrelle_About_cmd about;
     about.Run();
   }
+  RegisterGeometryServices();
   ResourceHandleScope resources(g_extension.Instance());
   CreateAndRegister<ModuleFastrelle_cmds>(g_mainSet);
   CreateAndRegister<Construction_cmds>(g_constructionSet);
@@ -83,6 +85,7 @@ void Unload() {
   DeleteSet(g_mainSet);
   DeleteSet(g_constructionSet);
   DeleteSet(g_plotSet);
+  UnregisterGeometryServices();
 }
 
 }  // namespace

@@ -3,12 +3,16 @@
 #include "db/ZcDb2dPolyline.h"
 
 #include "db/CurveMath.h"
+#include "db/DbInternal.h"
+#include "db/ZcDbBlockReference.h"
 #include "ge/ZcGeBulgePolyline3d.h"
 #include "db/ZcDbDxfFiler.h"
 
 ZCRX_DEFINE_MEMBERS(ZcDbVertexPolyline, ZcDbCurve)
 ZCRX_DEFINE_MEMBERS(ZcDb2dPolyline, ZcDbVertexPolyline)
 ZCRX_DEFINE_MEMBERS(ZcDb3dPolyline, ZcDbVertexPolyline)
+ZCRX_DEFINE_MEMBERS(ZcDb2dVertex, ZcDbEntity)
+ZCRX_DEFINE_MEMBERS(ZcDbSequenceEnd, ZcDbEntity)
 
 void ZcDbVertexPolyline::assignPoints(const ZcGePoint3dArray& points, bool closed) {
   for (const ZcGePoint3d& p : points) verts_.push_back({p, 0.0, 0.0, 0.0});
@@ -57,6 +61,50 @@ ZcDbObject* ZcDb2dPolyline::cloneObject() const {
   c->closed_ = closed_;
   copyEntityTo(c);
   return c;
+}
+
+ZcDbObjectIterator* ZcDb2dPolyline::vertexIterator() const {
+  ZcDbObjectIdArray ids;
+  if (ZcDbDatabase* db = database()) {
+    while (vertexIds_.size() < verts_.size()) {
+      auto* v = new ZcDb2dVertex(objectId(), static_cast<unsigned>(vertexIds_.size()));
+      copyEntityTo(v);
+      vertexIds_.push_back(db->impl().adopt(v, objectId()));
+    }
+    for (std::size_t i = 0; i < verts_.size(); ++i) ids.append(vertexIds_[i]);
+  }
+  return new ZcDbObjectIterator(ids);
+}
+
+Zcad::ErrorStatus ZcDb2dPolyline::openVertex(ZcDb2dVertex*& vertex, ZcDbObjectId vertexId, ZcDb::OpenMode mode,
+                                             bool openErased) const {
+  vertex = nullptr;
+  for (std::size_t i = 0; i < vertexIds_.size() && i < verts_.size(); ++i)
+    if (vertexIds_[i] == vertexId) return zcdbOpenObject(vertex, vertexId, mode, openErased);
+  return Zcad::eInvalidInput;
+}
+
+ZcDbVertexPolyline::Vertex* ZcDb2dVertex::vertex() const {
+  auto* pl = dynamic_cast<ZcDb2dPolyline*>(zcdb::ObjectOf(polyline_));
+  return pl && index_ < pl->verts_.size() ? &pl->verts_[index_] : nullptr;
+}
+
+ZcGePoint3d ZcDb2dVertex::position() const {
+  const ZcDbVertexPolyline::Vertex* v = vertex();
+  return v ? v->p : ZcGePoint3d();
+}
+
+double ZcDb2dVertex::bulge() const {
+  const ZcDbVertexPolyline::Vertex* v = vertex();
+  return v ? v->bulge : 0.0;
+}
+
+Zcad::ErrorStatus ZcDb2dVertex::setPosition(const ZcGePoint3d& p) {
+  if (Zcad::ErrorStatus es = assertWrite(); es != Zcad::eOk) return es;
+  ZcDbVertexPolyline::Vertex* v = vertex();
+  if (!v) return Zcad::eInvalidIndex;
+  v->p = p;
+  return Zcad::eOk;
 }
 
 ZcDbObject* ZcDb3dPolyline::cloneObject() const {

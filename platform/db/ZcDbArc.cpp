@@ -1,6 +1,8 @@
 // Circles and arcs: geometry and their DXF records. Both keep their normal through
 // transforms: a mirror swaps an arc's ends instead of turning its normal over, so drawings
-// stay in +Z. Files with a -Z normal are turned to +Z when read.
+// stay in +Z. An arc's angles are measured in its own plane, from the plane's X axis by the
+// arbitrary-axis rule (world X for +Z, -X for -Z). Files with a -Z normal are turned to +Z
+// when read; arcs about another normal are written with it, in their plane's coordinates.
 #include "db/ZcDbArc.h"
 
 #include <cmath>
@@ -135,8 +137,9 @@ Zcad::ErrorStatus ZcDbArc::transformBy(const ZcGeMatrix3d& m) {
   center_.transformBy(m);
   radius_ *= s;
   if (mirrored) std::swap(a, b);
-  startAngle_ = zcdb::NormalizeAngle(std::atan2(a.y - center_.y, a.x - center_.x));
-  endAngle_ = zcdb::NormalizeAngle(std::atan2(b.y - center_.y, b.x - center_.x));
+  ZcGeCircArc3d plane(center_, normal_, radius_);
+  startAngle_ = plane.angleOfPoint(a);
+  endAngle_ = plane.angleOfPoint(b);
   return Zcad::eOk;
 }
 
@@ -148,10 +151,19 @@ ZcDbObject* ZcDbArc::cloneObject() const {
 }
 
 // ARC: the CIRCLE groups under 100 AcDbCircle, then 100 AcDbArc, 50 start and 51 end angle
-// in degrees.
+// in degrees. An arc about another normal than +Z has its centre in the coordinates of its
+// plane (X by the arbitrary-axis rule, Y = normal x X, Z along the normal) and 210 the normal
+// after the radius; its angles are its plane's already.
 void ZcDbArc::dxfOutFields(ZcDbDxfFiler* f) const {
   ZcDbEntity::dxfOutFields(f);
-  WriteCircleGroups(f, thickness_, center_, radius_);
+  if (normal_.isEqualTo(ZcGeVector3d::kZAxis)) {
+    WriteCircleGroups(f, thickness_, center_, radius_);
+  } else {
+    ZcGeVector3d x = ZcGeCircArc3d(center_, normal_, 1.0).refVec(), y = normal_.crossProduct(x);
+    ZcGeVector3d c = center_.asVector();
+    WriteCircleGroups(f, thickness_, ZcGePoint3d(c.dotProduct(x), c.dotProduct(y), c.dotProduct(normal_)), radius_);
+    f->writeVector3d(210, normal_);
+  }
   f->writeRaw(100, "AcDbArc");
   f->writeDouble(50, startAngle_ * 360 / kTwoPi);
   f->writeDouble(51, endAngle_ * 360 / kTwoPi);
@@ -174,12 +186,16 @@ Zcad::ErrorStatus ZcDbArc::dxfInFields(ZcDbDxfFiler* f) {
   }
   startAngle_ = zcdb::NormalizeAngle(s * kTwoPi / 360);
   endAngle_ = zcdb::NormalizeAngle(e * kTwoPi / 360);
-  if (n.z < 0) {  // seen from +Z the arc runs the other way round
+  if (n.isParallelTo(ZcGeVector3d::kZAxis) && n.z < 0) {  // seen from +Z the arc runs the other way round
     center_.x = -center_.x;
     center_.z = -center_.z;
     double a = startAngle_;
     startAngle_ = zcdb::NormalizeAngle(kTwoPi / 2 - endAngle_);
     endAngle_ = zcdb::NormalizeAngle(kTwoPi / 2 - a);
+  } else if (!n.isZeroLength() && !n.isParallelTo(ZcGeVector3d::kZAxis)) {  // the centre is in the plane's coordinates
+    normal_ = n.normal();
+    ZcGeVector3d x = ZcGeCircArc3d(ZcGePoint3d(), normal_, 1.0).refVec(), y = normal_.crossProduct(x);
+    center_ = ZcGePoint3d() + x * center_.x + y * center_.y + normal_ * center_.z;
   }
   return f->hasError() ? Zcad::eBadDxfFile : Zcad::eOk;
 }
@@ -204,8 +220,10 @@ Zcad::ErrorStatus ZcDbCircle::setFromGeCurve(const ZcGeCurve3d& curve) {
 
 std::unique_ptr<ZcGeCurve3d> ZcDbArc::toGeCurve() const {
   if (!(radius_ > 0)) return nullptr;
-  return std::make_unique<ZcGeCircArc3d>(center_, normal_, ZcGeVector3d::kXAxis, radius_, startAngle_,
-                                         startAngle_ + sweep());
+  // The kernel measures from the plane's own X axis too: the angles pass unchanged.
+  auto arc = std::make_unique<ZcGeCircArc3d>(center_, normal_, radius_);
+  arc->setAngles(startAngle_, startAngle_ + sweep());
+  return arc;
 }
 
 Zcad::ErrorStatus ZcDbArc::setFromGeCurve(const ZcGeCurve3d& curve) {

@@ -141,8 +141,7 @@ Paths PathsOf(const ZcDbEntity* e) {
   if (auto* line = As<ZcDbLine>(e)) {
     paths.push_back(std::make_unique<ZcGeLineSeg3d>(line->startPoint(), line->endPoint()));
   } else if (auto* arc = As<ZcDbArc>(e)) {
-    paths.push_back(std::make_unique<ZcGeCircArc3d>(arc->center(), arc->normal(), ZcGeVector3d::kXAxis,
-                                                    arc->radius(), arc->startAngle(), arc->endAngle()));
+    if (auto path = arc->toGeCurve()) paths.push_back(std::move(path));
   } else if (auto* circle = As<ZcDbCircle>(e)) {
     paths.push_back(std::make_unique<ZcGeCircArc3d>(circle->center(), circle->normal(), circle->radius()));
   } else if (auto* ellipse = As<ZcDbEllipse>(e)) {

@@ -58,11 +58,16 @@ const wchar_t* zcadErrorStatusText(int status) {
       {Zcad::eDegenerateGeometry, L"eDegenerateGeometry"},
       {Zcad::eIsWriteProtected, L"eIsWriteProtected"},
       {Zcad::eUserBreak, L"eUserBreak"},
+      {Zcad::eNoModelSpace, L"eNoModelSpace"},
+      {Zcad::eOffsetOnWrongSide, L"eOffsetOnWrongSide"},
       {Zcad::eWrongObjectType, L"eWrongObjectType"},
+      {Zcad::eUndefinedBlock, L"eUndefinedBlock"},
+      {Zcad::eNoOffsetCurve, L"eNoOffsetCurve"},
       {Zcad::eInvalidAdsName, L"eInvalidAdsName"},
       {Zcad::eFileWriteError, L"eFileWriteError"},
       {Zcad::eUnknownStatus, L"eUnknownStatus"},
       {Zcad::eNullIterator, L"eNullIterator"},
+      {Zcad::eNotACurve, L"eNotACurve"},
   };
   auto it = kTexts.find(status);
   return it == kTexts.end() ? L"eUnrecognizedStatus" : it->second;

@@ -127,17 +127,18 @@ TEST_F(Transforms, HandleTextIsUpperCaseHexAndEmptyForANullId) {
   EXPECT_TRUE(ObjectId().GetHandleText().IsEmpty());
 }
 
-TEST_F(Transforms, CurvesBecomePolylinesExactlyOrByUnitSteps) {
-  ZcDbObjectId arc = AddArc({0, 0, 0}, 5.0, 0.0, M_PI);
+TEST_F(Transforms, WithoutAnExactCopierCurvesAreDividedInUnitSteps) {
+  SetCurvePolylineCopier(nullptr);
+  ZcDbObjectId arc = AddArc({0, 0, 0}, 5.0, 0.0, M_PI);  // 15.71 long: 0, 1, ..., 15 and the end
   ZcDbObjectId pl;
   ASSERT_EQ(0, ConvertCurveToPolyline(pl, arc));
-  auto* exact = Read<ZcDbPolyline>(pl);
-  ASSERT_EQ(2u, exact->numVerts());
-  double bulge = 0;
-  exact->getBulgeAt(0, bulge);
-  EXPECT_NEAR(1.0, bulge, 1e-12);
+  auto* divided = Read<ZcDbPolyline>(pl);
+  ASSERT_EQ(17u, divided->numVerts());
+  ZcGePoint3d last;
+  divided->getPointAt(16, last);
+  EXPECT_TRUE(last.isEqualTo(ZcGePoint3d(-5, 0, 0)));
   ZcDbObjectId tiny = AddLine({0, 0, 0}, {0.5, 0, 0});
-  EXPECT_EQ(0, ConvertCurveToPolyline(pl, tiny));  // a line converts exactly, short or not
+  EXPECT_EQ(Zcad::eInvalidInput, ConvertCurveToPolyline(pl, tiny));  // shorter than the step
 }
 
 }  // namespace

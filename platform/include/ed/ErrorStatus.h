@@ -57,11 +57,16 @@ enum ErrorStatus {
   eDegenerateGeometry = 151,
   eIsWriteProtected = 168,
   eUserBreak = 180,
+  eNoModelSpace = 221,
+  eOffsetOnWrongSide = 337,
   eWrongObjectType = 374,
+  eUndefinedBlock = 379,
+  eNoOffsetCurve = 380,
   eInvalidAdsName = 392,
   eFileWriteError = 433,
   eUnknownStatus = 551,
   eNullIterator = 600,
+  eNotACurve = 20075,
 };
 }  // namespace Zcad
 

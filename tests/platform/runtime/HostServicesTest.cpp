@@ -44,6 +44,8 @@ TEST_F(HostServicesTest, ErrorTextExistsForEveryStatus) {
   EXPECT_STREQ(zcadErrorStatusText(0), L"eOk");
   EXPECT_STREQ(zcadErrorStatusText(Zcad::eKeyNotFound), L"eKeyNotFound");
   EXPECT_STRNE(zcadErrorStatusText(123456), L"");
+  for (int status : {221, 337, 379, 380, 20075})  // the statuses the curve helpers return
+    EXPECT_STRNE(zcadErrorStatusText(status), L"eUnrecognizedStatus") << status;
 }
 
 TEST_F(HostServicesTest, RegistryReadsSeededValuesAndReportsShortBuffers) {
