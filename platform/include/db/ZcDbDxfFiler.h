@@ -91,6 +91,9 @@ public:
   static void encodeText(const wchar_t* text, std::string& out);
   /// The inverse of encodeText for a file of `codePage` (1250, 1252, or 65001 for UTF-8).
   static std::wstring decodeText(std::string_view text, int codePage = 1250);
+  /// A value as an error message quotes it: decoded, cut to its first 80 characters with
+  /// "..." after the cut, so that a huge line never fills the message.
+  static std::wstring excerpt(std::string_view text, int codePage = 1250);
 
 private:
   std::string* out_ = nullptr;
