@@ -58,6 +58,13 @@ bool ParseOptions(int argc, char** argv, HostOptions& options) {
       std::cerr << "cadhost: " << arg << " needs a value\n" << kUsage;
       return false;
     }
+    // A drawing or picture without a name can be neither read nor written: a failed file
+    // (exit 1), told before anything runs.
+    bool file = target == &options.open || target == &options.save || target == &options.svg;
+    if (file && !*argv[i + 1]) {
+      std::cerr << "cadhost: " << arg << " needs a file name, not an empty one\n";
+      std::exit(1);
+    }
     *target = argv[++i];
   }
   if (options.install.empty()) options.install = ProgramFolder();

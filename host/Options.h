@@ -13,7 +13,8 @@ struct HostOptions {
   std::string svg;      // where the drawing is rendered (SVG) after the script
 };
 
-/// Reads argv. On a bad command line prints why and the usage to stderr and returns false.
+/// Reads argv. On a bad command line prints why and the usage to stderr and returns false;
+/// an empty drawing or picture name is a failed file: it says so and exits with 1.
 bool ParseOptions(int argc, char** argv, HostOptions& options);
 
 #endif

@@ -4,7 +4,6 @@
 
 #include <cmath>
 #include <cstdio>
-#include <fstream>
 #include <memory>
 #include <sstream>
 
@@ -258,9 +257,6 @@ private:
 
 std::string RenderSvg(const ZcDbDatabase& db) { return Renderer(db).run(); }
 
-bool WriteSvg(const ZcDbDatabase& db, const std::string& path) {
-  std::ofstream out(path, std::ios::binary | std::ios::trunc);
-  if (!out) return false;
-  out << RenderSvg(db);
-  return static_cast<bool>(out);
+bool WriteSvg(const ZcDbDatabase& db, const std::string& path, std::wstring& reason) {
+  return headless::WriteWholeFile(headless::FromUtf8(path), RenderSvg(db), reason);
 }

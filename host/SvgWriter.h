@@ -12,7 +12,8 @@ class ZcDbDatabase;
 /// invisible ones, are left out; an empty drawing gives an empty 100 x 100 picture.
 std::string RenderSvg(const ZcDbDatabase& db);
 
-/// Writes RenderSvg to `path`; false when the file cannot be written.
-bool WriteSvg(const ZcDbDatabase& db, const std::string& path);
+/// Writes RenderSvg to `path` whole or not at all (an old file there stays as it was until
+/// the new one is complete on the disk); false with `reason` set when it cannot.
+bool WriteSvg(const ZcDbDatabase& db, const std::string& path, std::wstring& reason);
 
 #endif

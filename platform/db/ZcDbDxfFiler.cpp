@@ -235,6 +235,14 @@ void ZcDbDxfFiler::setError(int line, const std::wstring& message) {
   errorLine_ = line;
 }
 
+std::wstring ZcDbDxfFiler::excerpt(std::string_view text, int codePage) {
+  const std::size_t kQuoted = 80;
+  // No character takes more than four bytes: the first 4 x 80 bytes hold the quoted part.
+  std::wstring s = decodeText(text.substr(0, 4 * kQuoted), codePage);
+  if (s.size() <= kQuoted && text.size() <= 4 * kQuoted) return s;
+  return s.substr(0, kQuoted) + L"...";
+}
+
 std::wstring ZcDbDxfFiler::toString(const ZcDbDxfPair& p) {
   return decodeText(p.value, db_ ? db_->impl().codePage : 1250);
 }
@@ -254,7 +262,7 @@ double ZcDbDxfFiler::toDouble(const ZcDbDxfPair& p) {
   auto r = std::from_chars(v.data(), v.data() + v.size(), d);
   if (v.empty() || r.ec != std::errc() || r.ptr != v.data() + v.size() || !std::isfinite(d)) {
     setError(p.line, L"a number was expected for group code " + std::to_wstring(p.code) +
-                         L", found \"" + decodeText(p.value) + L"\"");
+                         L", found \"" + excerpt(p.value) + L"\"");
     return 0.0;
   }
   return d;
@@ -267,7 +275,7 @@ long long ZcDbDxfFiler::toInt(const ZcDbDxfPair& p) {
   auto r = std::from_chars(v.data(), v.data() + v.size(), i);
   if (v.empty() || r.ec != std::errc() || r.ptr != v.data() + v.size()) {
     setError(p.line, L"an integer was expected for group code " + std::to_wstring(p.code) +
-                         L", found \"" + decodeText(p.value) + L"\"");
+                         L", found \"" + excerpt(p.value) + L"\"");
     return 0;
   }
   return i;
@@ -279,7 +287,7 @@ std::uint64_t ZcDbDxfFiler::toHandle(const ZcDbDxfPair& p) {
   auto r = std::from_chars(v.data(), v.data() + v.size(), h, 16);
   if (v.empty() || v.size() > 16 || r.ec != std::errc() || r.ptr != v.data() + v.size()) {
     setError(p.line, L"a handle (hexadecimal) was expected for group code " +
-                         std::to_wstring(p.code) + L", found \"" + decodeText(p.value) + L"\"");
+                         std::to_wstring(p.code) + L", found \"" + excerpt(p.value) + L"\"");
     return 0;
   }
   return h;

@@ -208,6 +208,7 @@ Zcad::ErrorStatus ZcDbMText::dxfInFields(ZcDbDxfFiler* f) {
   f->seekMarker("AcDbMText");
   ZcDbDxfPair p;
   while (f->next(p)) dxfInMTextGroup(f, p);
+  contents_.shrink_to_fit();  // the pieces were appended: drop the room grown for more
   if (!(height_ > 0)) height_ = 2.5;
   return f->hasError() ? Zcad::eBadDxfFile : Zcad::eOk;
 }

@@ -9,9 +9,10 @@
 // to their vertices; let each object read its groups (records, then entities, then
 // objects, so that names and owners resolve); then complete the drawing's minimum.
 #include <algorithm>
+#include <cerrno>
 #include <charconv>
 #include <cstdlib>
-#include <fstream>
+#include <cstring>
 #include <functional>
 #include <map>
 #include <memory>
@@ -39,6 +40,7 @@
 #include "db/ZcDbText.h"
 #include "db/ZcDbXrecord.h"
 #include "win32/FilePaths.h"
+#include "win32/NativeFile.h"
 
 namespace zcdb {
 void RebindDatabase(std::uint32_t serial, ZcDbDatabase* db);
@@ -53,7 +55,8 @@ struct ReadError {
 
 [[noreturn]] void Fail(int line, const std::wstring& message) { throw ReadError{line, message}; }
 
-std::wstring Wide(std::string_view s) { return ZcDbDxfFiler::decodeText(s, 65001); }
+// A piece of the file as a message quotes it: at most 80 characters of it.
+std::wstring Wide(std::string_view s) { return ZcDbDxfFiler::excerpt(s, 65001); }
 
 // One record: its type, its groups after the type (a range of the file's groups), the line
 // of its type.
@@ -704,21 +707,18 @@ Zcad::ErrorStatus ZcDbDatabase::readDxfText(const std::string& text) {
 
 Zcad::ErrorStatus ZcDbDatabase::readDwgFile(const wchar_t* fileName, int, bool, const wchar_t*) {
   if (!fileName || !*fileName) return Zcad::eInvalidInput;
-  std::string path = platform::NativePath(fileName);
-  std::ifstream in(path, std::ios::binary);
-  if (!in) {
-    std::ifstream probe(path);
-    impl_->readError = L"cannot open " + std::wstring(fileName);
-    return probe.good() ? Zcad::eFileAccessErr : Zcad::eFileNotFound;
-  }
-  in.seekg(0, std::ios::end);
   std::string text;
-  std::size_t size = static_cast<std::size_t>(std::max<std::streamoff>(in.tellg(), 0));
-  text.reserve(size);
-  AdviseHugePages(text.data(), size);  // before the first touch
-  text.resize(size);
-  in.seekg(0, std::ios::beg);
-  in.read(text.data(), static_cast<std::streamsize>(text.size()));
+  int error = 0;
+  if (!platform::ReadRegularFile(fileName, text, error)) {
+    impl_->readError = error == ENOENT    ? L"there is no such file"
+                       : error == EISDIR  ? L"it is a folder, not a drawing file"
+                       : error == ENODEV  ? L"it is not a regular file (a pipe or a device), not a drawing file"
+                       : error == EBUSY   ? L"it cannot be read: another program holds it"
+                       : error == EACCES  ? L"it cannot be read: permission denied"
+                       : error == ENOMEM  ? L"the drawing is too large to read"
+                                          : L"it cannot be read: " + platform::FromUtf8(std::strerror(error));
+    return error == ENOENT ? Zcad::eFileNotFound : error == ENOMEM ? Zcad::eOutOfMemory : Zcad::eFileAccessErr;
+  }
   if (text.compare(0, 4, "AC10") == 0) {
     impl_->readError = L"line 1: a binary drawing, not a DXF text file";
     return Zcad::eBadDxfFile;

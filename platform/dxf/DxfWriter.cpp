@@ -11,9 +11,9 @@
 //   OBJECTS  the named-objects dictionary first, then every other live object
 // Each entity or object writes its own groups (see its dxfOutFields). Records the database
 // does not keep as objects (empty tables, BLOCK/ENDBLK, VERTEX, SEQEND) get handles above
-// the database's own, given afresh at each save.
+// the database's own, given afresh at each save. A save goes through a file that replaces
+// the target only once all of it is on the disk.
 #include <algorithm>
-#include <cstdio>
 #include <vector>
 
 #include "db/DbInternal.h"
@@ -23,14 +23,14 @@
 #include "db/ZcDbDictionary.h"
 #include "db/ZcDbDxfFiler.h"
 #include "db/ZcDbText.h"
-#include "win32/FilePaths.h"
+#include "win32/ReplacingFile.h"
 
 namespace {
 
 class DxfWriter {
 public:
   // The whole text in one string, or (given a file) written through a buffer of kChunk.
-  explicit DxfWriter(const ZcDbDatabase& db, std::FILE* file = nullptr) : d_(db.impl()), f_(out_), file_(file) {
+  explicit DxfWriter(const ZcDbDatabase& db, platform::ReplacingFile* file = nullptr) : d_(db.impl()), f_(out_), file_(file) {
     out_.reserve(file ? kChunk + (1 << 16) : std::max<std::size_t>(1 << 16, d_.slots.size() * 256));
     next_ = d_.handseed;
   }
@@ -62,7 +62,7 @@ private:
 
   bool drain() {
     if (!file_ || out_.empty()) return ok_;
-    if (std::fwrite(out_.data(), 1, out_.size(), file_) != out_.size()) ok_ = false;
+    if (!file_->Write(out_.data(), out_.size())) ok_ = false;
     out_.clear();
     return ok_;
   }
@@ -240,7 +240,7 @@ private:
   const ZcDbDatabaseImpl& d_;
   std::string out_;
   ZcDbDxfFiler f_;
-  std::FILE* file_;
+  platform::ReplacingFile* file_;
   bool ok_ = true;
   std::vector<const ZcDbObject*> objects_;  // of the OBJECTS section, but the root dictionary
   std::uint64_t next_;
@@ -251,13 +251,15 @@ private:
 std::string ZcDbDatabase::dxfText() const { return DxfWriter(*this).run(); }
 
 Zcad::ErrorStatus ZcDbDatabase::saveAs(const wchar_t* fileName) {
-  if (!fileName || !*fileName) return Zcad::eInvalidInput;
-  std::string path = platform::NativePath(fileName);
-  std::FILE* out = std::fopen(path.c_str(), "wb");
-  if (!out) return Zcad::eFileWriteError;
-  bool ok = DxfWriter(*this, out).runToFile();
-  if (std::fclose(out) != 0) ok = false;
-  if (!ok) return Zcad::eFileWriteError;
+  if (!fileName || !*fileName) {
+    impl_->readError = L"the file has no name";
+    return Zcad::eInvalidInput;
+  }
+  auto file = platform::ReplacingFile::Begin(fileName, impl_->readError);
+  if (!file) return Zcad::eFileWriteError;
+  DxfWriter(*this, file.get()).runToFile();
+  if (!file->Commit(impl_->readError)) return Zcad::eFileWriteError;
   impl_->fileName = fileName;
+  impl_->readError.clear();
   return Zcad::eOk;
 }

@@ -1,16 +1,19 @@
 // Files with the Windows C runtime's text rules over POSIX descriptors: encodings chosen
-// by "ccs=" and the byte-order mark, CRLF on disk in text mode, 8-bit text in Windows-1250.
-// Also the host's file faults (fail the Nth write, close or replace) and held files, so
-// tests can reach every failure path of the code that writes files.
+// by "ccs=" and the byte-order mark, CRLF on disk in text mode, 8-bit text in Windows-1250;
+// whole regular files read at once. Also the host's file faults (fail the Nth open, read,
+// write, sync, close or replace) and held files, so tests can reach every failure path.
 #include "win32/NativeFile.h"
 
 #include <fcntl.h>
+#include <sys/mman.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <map>
+#include <new>
 #include <set>
 
 #include "headless/Host.h"
@@ -144,7 +147,18 @@ std::unique_ptr<NativeFile> NativeFile::Open(const std::wstring& path, const Ope
     error = ENOENT;
     return nullptr;
   }
-  std::string native = NativePath(path);
+  std::unique_ptr<NativeFile> file = OpenNative(NativePath(path), request, error);
+  if (file) file->path_ = path;
+  return file;
+}
+
+std::unique_ptr<NativeFile> NativeFile::OpenNative(const std::string& native, const OpenRequest& request,
+                                                   int& error) {
+  error = 0;
+  if (Fails(headless::FileFault::Open)) {
+    error = EACCES;
+    return nullptr;
+  }
   if (Held(native)) {
     error = EBUSY;  // a sharing violation; _wfopen_s reports it as EACCES, as Windows does
     return nullptr;
@@ -154,6 +168,7 @@ std::unique_ptr<NativeFile> NativeFile::Open(const std::wstring& path, const Ope
   if (request.create) flags |= O_CREAT;
   if (request.truncate) flags |= O_TRUNC;
   if (request.append) flags |= O_APPEND;
+  if (request.create && request.exclusive) flags |= O_EXCL;
   int fd = ::open(native.c_str(), flags, 0666);
   if (fd < 0) {
     error = errno == EISDIR ? EACCES : errno;
@@ -167,7 +182,7 @@ std::unique_ptr<NativeFile> NativeFile::Open(const std::wstring& path, const Ope
   }
   std::unique_ptr<NativeFile> file(new NativeFile);
   file->fd_ = fd;
-  file->path_ = path;
+  file->path_ = FromUtf8(native);
   file->request_ = request;
   if (!request.text) {
     file->encoding_ = Encoding::Bytes;
@@ -195,13 +210,18 @@ bool NativeFile::FlushOut() {
     ssize_t n = ::write(fd_, out_.data() + done, out_.size() - done);
     if (n < 0 && errno == EINTR) continue;
     if (n <= 0) {
-      error_ = true;
+      SetError(n < 0 ? errno : ENOSPC);
       break;
     }
     done += static_cast<size_t>(n);
   }
   out_.clear();
   return !error_;
+}
+
+void NativeFile::SetError(int code) {
+  if (!error_) errorCode_ = code;
+  error_ = true;
 }
 
 void NativeFile::DropReadAhead() {
@@ -217,9 +237,12 @@ bool NativeFile::Ensure(std::size_t count) {
   inPos_ = 0;
   char buffer[kChunk];
   while (in_.size() < count) {
-    ssize_t n = ::read(fd_, buffer, sizeof buffer);
+    ssize_t n = Fails(headless::FileFault::Read) ? (errno = EIO, -1) : ::read(fd_, buffer, sizeof buffer);
     if (n < 0 && errno == EINTR) continue;
-    if (n < 0) error_ = readError_ = true;
+    if (n < 0) {
+      SetError(errno);
+      readError_ = true;
+    }
     if (n <= 0) break;
     in_.append(buffer, static_cast<size_t>(n));
   }
@@ -238,7 +261,10 @@ std::size_t NativeFile::ReadBytes(void* data, std::size_t size) {
 
 bool NativeFile::WriteBytes(const void* data, std::size_t size) {
   if (fd_ < 0 || !request_.write) return false;
-  if (Fails(headless::FileFault::Write)) return !(error_ = true);
+  if (Fails(headless::FileFault::Write)) {
+    SetError(ENOSPC);
+    return false;
+  }
   DropReadAhead();
   out_.append(static_cast<const char*>(data), size);
   return out_.size() < kChunk || FlushOut();
@@ -342,21 +368,91 @@ std::int64_t NativeFile::Length() {
 
 bool NativeFile::Flush() { return fd_ >= 0 && (out_.empty() || FlushOut()); }
 
+bool NativeFile::Sync() {
+  if (!Flush()) return false;
+  if (Fails(headless::FileFault::Sync)) SetError(EIO);
+  else if (::fsync(fd_) != 0) SetError(errno);
+  return !error_;
+}
+
 bool NativeFile::Close() {
   if (fd_ < 0) return false;
   bool ok = Flush();
-  if (Fails(headless::FileFault::Close)) ok = false;
-  if (::close(fd_) != 0) ok = false;
+  if (Fails(headless::FileFault::Close)) {
+    ok = false;
+    SetError(EIO);
+  }
+  if (::close(fd_) != 0 && ok) {
+    ok = false;
+    SetError(errno);
+  }
   fd_ = -1;
   if (!ok) error_ = true;
   return ok;
 }
 
 bool ReplaceFile(const std::wstring& from, const std::wstring& to) {
-  if (Fails(headless::FileFault::Replace)) return false;
-  std::string target = NativePath(to);
-  if (Held(target)) return false;
-  return std::rename(NativePath(from).c_str(), target.c_str()) == 0;
+  int error = 0;
+  return ReplaceNative(NativePath(from), NativePath(to), error);
+}
+
+bool ReplaceNative(const std::string& from, const std::string& to, int& error) {
+  error = 0;
+  if (Fails(headless::FileFault::Replace)) error = EIO;
+  else if (Held(to)) error = EBUSY;
+  else if (std::rename(from.c_str(), to.c_str()) != 0) error = errno;
+  return error == 0;
+}
+
+bool ReadRegularFile(const std::wstring& path, std::string& bytes, int& error) {
+  error = 0;
+  bytes.clear();
+  std::string native = NativePath(path);
+  struct stat st;
+  if (::stat(native.c_str(), &st) != 0) error = errno;
+  else if (S_ISDIR(st.st_mode)) error = EISDIR;
+  else if (!S_ISREG(st.st_mode)) error = ENODEV;  // opening a pipe or a device could block
+  else if (Fails(headless::FileFault::Open)) error = EACCES;
+  else if (Held(native)) error = EBUSY;
+  if (error) return false;
+  // Non-blocking, in case the name was swapped for a pipe since it was looked at.
+  int fd = ::open(native.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+  if (fd < 0) {
+    error = errno;
+    return false;
+  }
+  if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+    error = S_ISDIR(st.st_mode) ? EISDIR : ENODEV;
+    ::close(fd);
+    return false;
+  }
+  auto size = static_cast<std::size_t>(st.st_size);
+  try {
+    bytes.reserve(size);
+  } catch (const std::bad_alloc&) {
+    ::close(fd);
+    error = ENOMEM;
+    return false;
+  }
+  // A large file is read once from start to end: huge pages spare the faults page by page.
+  auto from = (reinterpret_cast<std::uintptr_t>(bytes.data()) + 4095) & ~std::uintptr_t(4095);
+  auto to = (reinterpret_cast<std::uintptr_t>(bytes.data()) + size) & ~std::uintptr_t(4095);
+  if (size >= (std::size_t(4) << 20) && to > from)
+    ::madvise(reinterpret_cast<void*>(from), to - from, MADV_HUGEPAGE);
+  bytes.resize(size);
+  std::size_t done = 0;
+  while (done < size) {
+    ssize_t n = Fails(headless::FileFault::Read) ? (errno = EIO, -1)
+                                                 : ::read(fd, bytes.data() + done, std::min(size - done, kChunk * 256));
+    if (n < 0 && errno == EINTR) continue;
+    if (n < 0) error = errno;
+    if (n <= 0) break;
+    done += static_cast<std::size_t>(n);
+  }
+  ::close(fd);
+  bytes.resize(done);  // a file cut short while it was read ends where it ended
+  if (error) bytes.clear();
+  return error == 0;
 }
 
 bool RemoveFile(const std::wstring& path, int& error) {

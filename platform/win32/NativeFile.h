@@ -24,6 +24,7 @@ struct OpenRequest {
   bool truncate = false;   // empty an existing file
   bool append = false;     // every write goes to the end
   bool text = false;       // CRLF <-> LF
+  bool exclusive = false;  // with create: fail when the file exists
   /// The encoding asked for ("ccs="); Ansi when none. With Utf16Le or Utf8 a byte-order
   /// mark in the file wins on reading, and a new or emptied file gets one.
   Encoding encoding = Encoding::Ansi;
@@ -41,6 +42,9 @@ public:
   /// (ENOENT, EACCES, EISDIR, ...) on failure.
   static std::unique_ptr<NativeFile> Open(const std::wstring& path, const OpenRequest& request,
                                           int& error);
+  /// The same for a native path, as NativePath gives it.
+  static std::unique_ptr<NativeFile> OpenNative(const std::string& native, const OpenRequest& request,
+                                                int& error);
   ~NativeFile();
   NativeFile(const NativeFile&) = delete;
   NativeFile& operator=(const NativeFile&) = delete;
@@ -60,9 +64,13 @@ public:
   std::int64_t Seek(std::int64_t offset, int whence);
   std::int64_t Length();
   bool Flush();
+  /// Flushes and makes the disk store what was written (fsync); false when it cannot.
+  bool Sync();
   /// Flushes and closes; false when anything written could not be stored.
   bool Close();
   bool Failed() const { return error_; }
+  /// The errno value of the first failure (ENOSPC, EIO, ...), 0 when none.
+  int ErrorCode() const { return errorCode_; }
   /// A read failed (not the end of the file): what was read before it is all there is.
   bool ReadFailed() const { return readError_; }
   bool AtEnd() const { return eof_; }
@@ -76,6 +84,7 @@ private:
   bool NextIsLineFeed();
   void DropReadAhead();
   bool FlushOut();
+  void SetError(int code);
 
   int fd_ = -1;
   std::wstring path_;
@@ -85,6 +94,7 @@ private:
   std::size_t inPos_ = 0;
   std::string out_;        // bytes not yet written
   bool error_ = false, readError_ = false, eof_ = false;
+  int errorCode_ = 0;
 };
 
 /// Wraps an open file in a stdio stream that owns it: fclose flushes, closes and frees it.
@@ -95,6 +105,12 @@ NativeFile* StreamFile(FILE* stream);
 
 /// Replaces `to` by `from` (a rename over it); false when that fails. Passes the faults.
 bool ReplaceFile(const std::wstring& from, const std::wstring& to);
+/// The same for native paths; false with `error` set when that fails.
+bool ReplaceNative(const std::string& from, const std::string& to, int& error);
+/// Reads the whole of a regular file into `bytes`, without blocking on what is not one:
+/// false with `error` set to ENOENT, EISDIR (a folder), ENODEV (a pipe, device or socket),
+/// EACCES, EBUSY (held), EIO (a read failed) or ENOMEM. Passes the open and read faults.
+bool ReadRegularFile(const std::wstring& path, std::string& bytes, int& error);
 /// Removes a file (not a folder); false with `error` set when that fails.
 bool RemoveFile(const std::wstring& path, int& error);
 /// True when this operation of that kind is the one a test asked to fail (it is counted).

@@ -3,7 +3,12 @@
 # tree and an empty per-user folder. The transcript (with the temporary folder written as
 # <tmp>) must equal expected.txt; a failure leaves transcript.out and transcript.diff beside it.
 # A case may hold check.sh, run afterwards (executable or not) with the temporary folder as
-# its argument: it checks the outcome, such as the saved drawing read by python3-ezdxf.
+# its argument: it checks the outcome, such as the saved drawing read by python3-ezdxf;
+# prepare.sh, run before cadhost with the same argument, to make what the arguments name
+# (written @TMP@ there) such as a pipe or a file nobody may read; and status, the exit
+# status expected instead of 0. cadhost runs as an ordinary user would, without the power
+# to read what a file's mode forbids, even when the tests run as root, and is stopped
+# after five minutes: nothing may wait forever.
 set -uo pipefail
 install_dir=$1
 case_dir=$2
@@ -13,14 +18,22 @@ cp -r "$install_dir" "$tmp/install"
 mkdir -p "$tmp/appdata"
 cd "$tmp"
 args=(--install "$tmp/install" --appdata "$tmp/appdata" --script "$case_dir/script.scr")
-[ -f "$case_dir/args" ] && while read -r a; do args+=("${a//@CASE@/$case_dir}"); done < "$case_dir/args"
-"$tmp/install/cadhost" "${args[@]}" > "$tmp/out.raw" 2>&1
+[ -f "$case_dir/args" ] && while read -r a; do a=${a//@CASE@/$case_dir}; args+=("${a//@TMP@/$tmp}"); done < "$case_dir/args"
+expected_status=0
+[ -f "$case_dir/status" ] && expected_status=$(cat "$case_dir/status")
+if [ -x "$case_dir/prepare.sh" ]; then
+  "$case_dir/prepare.sh" "$tmp" || { echo "prepare.sh failed"; exit 1; }
+fi
+runner=()
+unprivileged=(setpriv --bounding-set=-dac_override,-dac_read_search)
+if [ "$(id -u)" = 0 ] && "${unprivileged[@]}" true 2>/dev/null; then runner=("${unprivileged[@]}"); fi
+timeout 300 "${runner[@]}" "$tmp/install/cadhost" "${args[@]}" > "$tmp/out.raw" 2>&1
 status=$?
 sed "s|$tmp|<tmp>|g" "$tmp/out.raw" > "$tmp/transcript.out"
 rm -f "$case_dir/transcript.out" "$case_dir/transcript.diff"
-if [ $status -ne 0 ]; then
+if [ "$status" -ne "$expected_status" ]; then
   cp "$tmp/transcript.out" "$case_dir/transcript.out"
-  echo "cadhost exited with $status"; cat "$tmp/transcript.out"; exit 1
+  echo "cadhost exited with $status, not $expected_status"; cat "$tmp/transcript.out"; exit 1
 fi
 if ! diff -u "$case_dir/expected.txt" "$tmp/transcript.out" > "$tmp/transcript.diff"; then
   cp "$tmp/transcript.out" "$tmp/transcript.diff" "$case_dir/"

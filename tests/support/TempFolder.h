@@ -36,6 +36,13 @@ public:
     return w;
   }
 
+  /// How many regular files the folder holds (links to files count), not looking deeper.
+  std::size_t FileCount() const {
+    std::size_t n = 0;
+    for (auto& entry : std::filesystem::directory_iterator(path_)) n += entry.is_regular_file() ? 1 : 0;
+    return n;
+  }
+
 private:
   std::string path_;
 };

@@ -125,18 +125,22 @@ public:
   // --- Files -----------------------------------------------------------------------------
   /// Reads a drawing file (DXF whatever its extension; Windows paths are mapped) into this
   /// database, replacing what it held. eFileNotFound for a missing file, eFileAccessErr for
-  /// an unreadable one, eBadDxfFile for a malformed one (the database is then unchanged and
-  /// readError() names the line).
+  /// one that cannot be read or is not a regular file (a folder, a pipe, a device: refused
+  /// before it is opened, so nothing waits), eBadDxfFile for a malformed one; the database
+  /// is then unchanged and readError() says why (naming the line of a malformed file).
   Zcad::ErrorStatus readDwgFile(const wchar_t* fileName, int shareMode = 0x20,
                                 bool allowCPConversion = false, const wchar_t* password = nullptr);
-  /// Writes the drawing as DXF (AC1015); eFileWriteError when the file cannot be written.
-  /// Objects still open are written as they stand.
+  /// Writes the drawing as DXF (AC1015), whole or not at all: into a fresh file beside
+  /// `fileName`, synced to the disk, then renamed over it. eInvalidInput for an empty name;
+  /// eFileWriteError when any step fails, with `fileName` left as it was and readError()
+  /// saying what failed. Objects still open are written as they stand.
   Zcad::ErrorStatus saveAs(const wchar_t* fileName);
   /// The drawing as DXF text.
   std::string dxfText() const;
   /// Reads DXF text; as readDwgFile.
   Zcad::ErrorStatus readDxfText(const std::string& text);
-  /// The last read error: "line N: what was wrong", or empty.
+  /// Why the last read or save failed ("line N: what was wrong" for a malformed file), or
+  /// empty after a success.
   std::wstring readError() const;
   /// The file last read or saved, as it was given.
   const wchar_t* originalFileName() const;

@@ -20,9 +20,13 @@ class ZcDbDatabase;
 /// One group of a DXF record: the code, its value as it stands in the file, and the line
 /// of the file the code stood on (0 for groups made in memory).
 struct ZcDbDxfPair {
-  int code;
+  // The value first: so the pair takes 24 bytes, not 32, which counts when a large file's
+  // millions of groups are held at once.
   std::string_view value;
-  int line;
+  int code = 0;
+  int line = 0;
+  ZcDbDxfPair() = default;
+  ZcDbDxfPair(int code, std::string_view value, int line = 0) : value(value), code(code), line(line) {}
 };
 
 /// Writing: each call appends one group (points append three). Reading: the object's groups
@@ -91,6 +95,9 @@ public:
   static void encodeText(const wchar_t* text, std::string& out);
   /// The inverse of encodeText for a file of `codePage` (1250, 1252, or 65001 for UTF-8).
   static std::wstring decodeText(std::string_view text, int codePage = 1250);
+  /// A value as an error message quotes it: decoded, cut to its first 80 characters with
+  /// "..." after the cut, so that a huge line never fills the message.
+  static std::wstring excerpt(std::string_view text, int codePage = 1250);
 
 private:
   std::string* out_ = nullptr;

@@ -61,12 +61,17 @@ void SetAppDataFolder(const std::wstring& folder);
 /// Marks a file as held open by another program that shares nothing: every open of it fails
 /// with a sharing violation, and it cannot be removed or replaced, until it is released.
 void HoldFile(const std::wstring& path, bool held = true);
-enum class FileFault { Write, Close, Replace, List };
+enum class FileFault { Write, Close, Replace, List, Sync, Open, Read };
 /// Makes the `nth` next file operation of that kind fail (1: the very next), as a full disk
-/// or a lost network share would: a write or close reports failure, a replace leaves both
-/// files as they were; a folder listing (CFileFind) is refused as for a folder without
-/// read permission.
+/// or a lost network share would: a write, sync (to the disk) or close reports failure, a
+/// replace leaves both files as they were, an open is refused as for a file without
+/// permission, a read fails as on a bad disk, and a folder listing (CFileFind) is refused as
+/// for a folder without read permission.
 void FailFileOperation(FileFault kind, int nth);
+/// Writes `bytes` to `path` whole or not at all: into a fresh file beside it, every write
+/// checked, synced to the disk, then renamed over `path`. On failure `path` is left as it
+/// was, the fresh file is removed, and `reason` says what failed.
+bool WriteWholeFile(const std::wstring& path, const std::string& bytes, std::wstring& reason);
 /// Drops pending faults and releases held files.
 void ClearFileFaults();
 
