@@ -2,6 +2,7 @@
 // over once for the whole picture, and texts are turned back so they read upright.
 #include "host/SvgWriter.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <memory>
@@ -15,6 +16,7 @@
 #include "db/ZcDbEllipse.h"
 #include "db/ZcDbLeader.h"
 #include "db/ZcDbLine.h"
+#include "db/ZcDbOpaqueEntity.h"
 #include "db/ZcDbPoint.h"
 #include "db/ZcDbPolyline.h"
 #include "db/ZcDbRegion.h"
@@ -50,6 +52,32 @@ std::string Rgb(std::uint32_t rgb) {
   char buf[8];
   std::snprintf(buf, sizeof buf, "#%06X", rgb & 0xFFFFFF);
   return buf;
+}
+
+// The convex outline of points in the plane, counter-clockwise (monotone chain).
+std::vector<ZcGePoint3d> Outline(std::vector<ZcGePoint3d> pts) {
+  std::sort(pts.begin(), pts.end(), [](const ZcGePoint3d& a, const ZcGePoint3d& b) {
+    return a.x < b.x || (a.x == b.x && a.y < b.y);
+  });
+  pts.erase(std::unique(pts.begin(), pts.end(),
+                        [](const ZcGePoint3d& a, const ZcGePoint3d& b) { return a.x == b.x && a.y == b.y; }),
+            pts.end());
+  if (pts.size() < 3) return pts;
+  auto cross = [](const ZcGePoint3d& o, const ZcGePoint3d& a, const ZcGePoint3d& b) {
+    return (a.x - o.x) * (b.y - o.y) - (a.y - o.y) * (b.x - o.x);
+  };
+  std::vector<ZcGePoint3d> hull(2 * pts.size());
+  std::size_t k = 0;
+  for (std::size_t i = 0; i < pts.size(); ++i) {
+    while (k >= 2 && cross(hull[k - 2], hull[k - 1], pts[i]) <= 0) --k;
+    hull[k++] = pts[i];
+  }
+  for (std::size_t i = pts.size() - 1, t = k + 1; i-- > 0;) {
+    while (k >= t && cross(hull[k - 2], hull[k - 1], pts[i]) <= 0) --k;
+    hull[k++] = pts[i];
+  }
+  hull.resize(k - 1);
+  return hull;
 }
 
 class Renderer {
@@ -149,8 +177,8 @@ private:
           << " text-anchor=\"" << anchor << "\" fill=\"" << Rgb(rgb) << "\" stroke=\"none\">" << Xml(s) << "</text>\n";
   }
 
-  void draw(const ZcDbEntity* e, std::uint32_t byBlock, int depth = 0) {
-    if (!shown(e) || depth > 16) return;
+  void draw(const ZcDbEntity* e, std::uint32_t byBlock) {
+    if (!shown(e)) return;
     std::uint32_t rgb = colour(e, byBlock);
     if (auto* l = dynamic_cast<const ZcDbLine*>(e)) {
       path("M" + At(l->startPoint()) + " L" + At(l->endPoint()), rgb);
@@ -239,18 +267,32 @@ private:
         y -= tb->rowHeight(r);
       }
     } else if (auto* ref = dynamic_cast<const ZcDbBlockReference*>(e)) {
-      for (auto& part : ref->transformedContents()) draw(part.get(), rgb, depth + 1);
+      // a block met again below itself (a cycle a drawing should not hold) is not followed
+      ZcDbObjectId block = ref->blockTableRecord();
+      if (std::find(blocks_.begin(), blocks_.end(), block) == blocks_.end()) {
+        blocks_.push_back(block);
+        for (auto& part : ref->transformedContents()) draw(part.get(), rgb);
+        blocks_.pop_back();
+      }
       for (ZcDbObjectId id : ref->attributeIds()) {
         ZcDbEntity* a = nullptr;
         if (zcdbOpenZcDbEntity(a, id, ZcDb::kForRead) != Zcad::eOk) continue;
-        draw(a, rgb, depth + 1);
+        draw(a, rgb);
         a->close();
       }
+    } else if (auto* op = dynamic_cast<const ZcDbOpaqueEntity*>(e)) {
+      // a kind kept without its geometry: the outline of the points it carries
+      std::vector<ZcGePoint3d> outline = Outline(op->points());
+      std::string d;
+      for (std::size_t i = 0; i < outline.size(); ++i) d += (i ? " L" : "M") + At(outline[i]);
+      if (outline.size() >= 3) d += " Z";
+      if (outline.size() >= 2) path(d, rgb);
     }
   }
 
   const ZcDbDatabase& db_;
   std::ostringstream body_;
+  std::vector<ZcDbObjectId> blocks_;  // the blocks of the references being drawn, outermost first
 };
 
 }  // namespace

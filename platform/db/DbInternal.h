@@ -105,6 +105,23 @@ ZcDbDatabase* DatabaseFor(const ZcDbObject* obj);
 ZcDbObjectId RecordByName(ZcDbDatabase* db, ZcDbObjectId table, const std::wstring& name);
 /// The name of a symbol table record; empty for a null or foreign id.
 std::wstring RecordName(ZcDbObjectId id);
+
+/// Marks a block as being walked (its contents' extents, intersections, copies) for the
+/// life of the object. A walk that meets a block already on the current path has met a
+/// cycle: `entered()` is false and the walk must not go into it again.
+class BlockWalk {
+public:
+  explicit BlockWalk(ZcDbObjectId block);
+  ~BlockWalk();
+  BlockWalk(const BlockWalk&) = delete;
+  BlockWalk& operator=(const BlockWalk&) = delete;
+  bool entered() const { return entered_; }
+  /// Whether `block` is on the current path.
+  static bool onPath(ZcDbObjectId block);
+
+private:
+  bool entered_;
+};
 }  // namespace zcdb
 
 #endif

@@ -2,6 +2,8 @@
 // block. A copy brings what it refers to - layers, linetypes, text styles, block
 // definitions (with their entities), registered applications of its XData - unless the
 // destination has a record of that name already (it is then used as it is).
+#include <set>
+
 #include "db/DbInternal.h"
 #include "db/ZcDbBlockReference.h"
 #include "db/ZcDbBlockTableRecord.h"
@@ -19,6 +21,24 @@ bool ZcDbIdMapping::compute(ZcDbObjectId key, ZcDbObjectId& value) const {
 }
 
 namespace {
+
+// Whether the contents of block `from` reach block `to` through their references
+// (`from` == `to` included). A stack and a set of the blocks met: cycles end the walk.
+bool Reaches(ZcDbObjectId from, ZcDbObjectId to) {
+  std::vector<ZcDbObjectId> stack{from};
+  std::set<ZcDbObjectId> met{from};
+  while (!stack.empty()) {
+    ZcDbObjectId block = stack.back();
+    stack.pop_back();
+    if (block == to) return true;
+    auto* btr = dynamic_cast<ZcDbBlockTableRecord*>(zcdb::ObjectOf(block));
+    if (!btr) continue;
+    for (ZcDbObjectId e : btr->entityIds())
+      if (auto* ref = dynamic_cast<ZcDbBlockReference*>(zcdb::ObjectOf(e)))
+        if (met.insert(ref->blockTableRecord()).second) stack.push_back(ref->blockTableRecord());
+  }
+  return false;
+}
 
 class Cloner : public ZcDbIdTranslator {
 public:
@@ -53,7 +73,16 @@ public:
       mapping_.assign({rec->objectId(), existing, false});
       return existing;
     }
+    return cloneRecordAs(rec, rec->name());
+  }
+
+  // A copy of the record under `name` (free in the destination). A block's copy is mapped
+  // before its entities are copied, so a block met again while they are is not copied twice.
+  ZcDbObjectId cloneRecordAs(ZcDbSymbolTableRecord* rec, const std::wstring& name) {
+    ZcDbObjectId tableId = tableFor(rec);
+    auto* table = d_.objectAs<ZcDbSymbolTable>(tableId);
     auto* copy = static_cast<ZcDbSymbolTableRecord*>(rec->cloneObject());
+    if (name != rec->name()) copy->setName(name.c_str());
     ZcDbObjectId id = d_.adopt(copy, tableId);
     table->adoptRecord(id);
     mapping_.assign({rec->objectId(), id, true});
@@ -70,6 +99,11 @@ public:
     auto* copy = static_cast<ZcDbEntity*>(ent->cloneObject());
     if (!copy) return ZcDbObjectId();
     copy->translateIds(*this);
+    if (auto* ref = dynamic_cast<ZcDbBlockReference*>(copy); ref && Reaches(ref->blockTableRecord(), btr->objectId())) {
+      delete copy;  // the block would hold itself
+      refused_ = true;
+      return ZcDbObjectId();
+    }
     registerApps(copy);
     ZcDbObjectId id = d_.adopt(copy, btr->objectId());
     btr->adoptEntity(id);
@@ -121,7 +155,11 @@ public:
     }
   }
 
+  /// Whether a reference was left out because its block would have held itself.
+  bool refused() const { return refused_; }
+
 private:
+  bool refused_ = false;
   ZcDbDatabase* src_;
   ZcDbDatabase* dst_;
   ZcDbDatabaseImpl& d_;
@@ -156,7 +194,7 @@ Zcad::ErrorStatus ZcDbDatabase::wblockCloneObjects(const ZcDbObjectIdArray& ids,
       cloner.cloneObjectInto(id, dict);
     }
   }
-  return Zcad::eOk;
+  return cloner.refused() ? Zcad::eInvalidInput : Zcad::eOk;
 }
 
 Zcad::ErrorStatus ZcDbDatabase::insert(ZcDbObjectId& blockId, const wchar_t* blockName,
@@ -173,6 +211,18 @@ Zcad::ErrorStatus ZcDbDatabase::insert(ZcDbObjectId& blockId, const wchar_t* blo
   table->adoptRecord(blockId);
   ZcDbIdMapping mapping;
   Cloner cloner(source, this, mapping);
+  // A block of the source named as the new block is its own block, not the new one: it is
+  // copied under the name with the first free suffix ("Name$1"), so that nothing of it is
+  // lost and the new block cannot come to hold itself.
+  auto* sourceBlocks = source->impl().objectAs<ZcDbSymbolTable>(source->blockTableId());
+  std::wstring key = zcdb::FoldKey(blockName);
+  for (ZcDbObjectId id : sourceBlocks->recordIds()) {
+    auto* rec = source->impl().objectAs<ZcDbBlockTableRecord>(id);
+    if (rec->isErased() || zcdb::FoldKey(rec->name()) != key) continue;
+    std::wstring fresh;
+    for (int n = 1; fresh.empty() || table->has(fresh.c_str()); ++n) fresh = std::wstring(blockName) + L"$" + std::to_wstring(n);
+    cloner.cloneRecordAs(rec, fresh);
+  }
   auto* model = source->impl().objectAs<ZcDbBlockTableRecord>(source->modelSpaceId());
   for (ZcDbObjectId e : model->entityIds()) cloner.cloneEntityInto(e, btr);
   return Zcad::eOk;

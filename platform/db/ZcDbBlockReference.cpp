@@ -2,6 +2,7 @@
 // the block's contents, and the INSERT record (followed by its ATTRIB records).
 #include "db/ZcDbBlockReference.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "db/DbInternal.h"
@@ -13,7 +14,21 @@ ZCRX_DEFINE_MEMBERS(ZcDbBlockReference, ZcDbEntity)
 
 namespace {
 constexpr double kPi = 3.141592653589793;
+// The blocks whose contents are being walked, outermost first.
+thread_local std::vector<ZcDbObjectId> tBlockPath;
+}  // namespace
+
+namespace zcdb {
+BlockWalk::BlockWalk(ZcDbObjectId block) : entered_(!onPath(block)) {
+  if (entered_) tBlockPath.push_back(block);
 }
+BlockWalk::~BlockWalk() {
+  if (entered_) tBlockPath.pop_back();
+}
+bool BlockWalk::onPath(ZcDbObjectId block) {
+  return std::find(tBlockPath.begin(), tBlockPath.end(), block) != tBlockPath.end();
+}
+}  // namespace zcdb
 
 ZcDbBlockReference::ZcDbBlockReference() = default;
 ZcDbBlockReference::ZcDbBlockReference(const ZcGePoint3d& position, ZcDbObjectId btr)
@@ -162,8 +177,9 @@ std::vector<std::unique_ptr<ZcDbEntity>> ZcDbBlockReference::transformedContents
     if (!e || e->isErased() || e->isKindOf(ZcDbAttributeDefinition::desc())) continue;
     std::unique_ptr<ZcDbEntity> copy(static_cast<ZcDbEntity*>(e->cloneObject()));
     if (!copy) continue;
-    if (copy->isKindOf(ZcDbBlockReference::desc()) && static_cast<ZcDbBlockReference*>(copy.get())->block_ == block_)
-      continue;  // a block that holds itself is not followed
+    if (auto* inner = dynamic_cast<ZcDbBlockReference*>(copy.get());
+        inner && (inner->block_ == block_ || zcdb::BlockWalk::onPath(inner->block_)))
+      continue;  // a block that holds itself, or one being walked, is not followed
     if (copy->transformBy(m) == Zcad::eOk) out.push_back(std::move(copy));
   }
   return out;
@@ -171,10 +187,11 @@ std::vector<std::unique_ptr<ZcDbEntity>> ZcDbBlockReference::transformedContents
 
 Zcad::ErrorStatus ZcDbBlockReference::getGeomExtents(ZcDbExtents& ext) const {
   ext = ZcDbExtents();
-  for (auto& e : transformedContents()) {
-    ZcDbExtents part;
-    if (e->getGeomExtents(part) == Zcad::eOk) ext.addExt(part);
-  }
+  if (zcdb::BlockWalk walk(block_); walk.entered())
+    for (auto& e : transformedContents()) {
+      ZcDbExtents part;
+      if (e->getGeomExtents(part) == Zcad::eOk) ext.addExt(part);
+    }
   for (ZcDbObjectId id : attributeIds()) {
     auto* a = static_cast<ZcDbAttribute*>(zcdb::ObjectOf(id));
     ZcDbExtents part;
@@ -193,6 +210,8 @@ Zcad::ErrorStatus ZcDbBlockReference::intersectWith(const ZcDbEntity* other, ZcD
   // The contents are not extended: only the argument may be.
   ZcDb::Intersect inner = (type == ZcDb::kExtendArg || type == ZcDb::kExtendBoth) ? ZcDb::kExtendArg
                                                                                   : ZcDb::kOnBothOperands;
+  zcdb::BlockWalk walk(block_);
+  if (!walk.entered()) return Zcad::eOk;
   for (auto& part : transformedContents()) {
     Zcad::ErrorStatus es = part->intersectWith(other, inner, points);
     if (es != Zcad::eOk && es != Zcad::eNotApplicable) return es;

@@ -3,6 +3,7 @@
 // references through their contents).
 #include "db/ZcDbCurve.h"
 
+#include "db/DbInternal.h"
 #include "db/ZcDb2dPolyline.h"
 #include "db/ZcDbArc.h"
 #include "db/ZcDbBlockReference.h"
@@ -207,7 +208,10 @@ Zcad::ErrorStatus ZcDbEntity::intersectWith(const ZcDbEntity* other, ZcDb::Inter
   if (!other) return Zcad::eNullEntityPointer;
   if (other->isKindOf(ZcDbBlockReference::desc())) {
     // A reference meets this entity where its contents do.
-    for (auto& part : static_cast<const ZcDbBlockReference*>(other)->transformedContents()) {
+    auto* ref = static_cast<const ZcDbBlockReference*>(other);
+    zcdb::BlockWalk walk(ref->blockTableRecord());
+    if (!walk.entered()) return Zcad::eOk;
+    for (auto& part : ref->transformedContents()) {
       Zcad::ErrorStatus es = intersectWith(part.get(), type, points);
       if (es != Zcad::eOk && es != Zcad::eNotApplicable) return es;
     }

@@ -31,6 +31,8 @@
 #include "db/ZcDbGroup.h"
 #include "db/ZcDbLeader.h"
 #include "db/ZcDbLine.h"
+#include "db/ZcDbOpaqueEntity.h"
+#include "db/ZcDbOpaqueObject.h"
 #include "db/ZcDbPoint.h"
 #include "db/ZcDbPolyline.h"
 #include "db/ZcDbRegion.h"
@@ -168,6 +170,24 @@ ZcDbObject* MakeObject(std::string_view type) {
   };
   auto it = kFactory.find(type);
   return it == kFactory.end() ? nullptr : it->second();
+}
+
+// Record types that structure a file and are never an entity or an object of their own.
+bool IsStructural(std::string_view type) {
+  static const std::string_view kTypes[] = {"SECTION", "ENDSEC", "TABLE", "ENDTAB", "BLOCK",
+                                            "ENDBLK", "EOF", "CLASS", "SEQEND", "VERTEX"};
+  for (std::string_view t : kTypes)
+    if (type == t) return true;
+  return false;
+}
+
+// An entity or object of a kind the database does not model is kept as read; a record
+// without a type, or one that only structures a file, is refused where it stands.
+template <class Opaque>
+ZcDbObject* MakeOpaque(std::string_view type, int line) {
+  if (type.empty()) Fail(line, L"a record without a type");
+  if (IsStructural(type)) Fail(line, L"a " + Wide(type) + L" record out of its place");
+  return new Opaque(std::string(type));
 }
 
 ZcDbObject* MakeTable(std::string_view name) {
@@ -325,7 +345,10 @@ private:
         open = true;
         current.clear();
         for (auto& p : r) {
-          if (p.code == 2) current = ZcDbDxfFiler::decodeText(p.value, d_.codePage);
+          if (p.code == 2) {
+            current = ZcDbDxfFiler::decodeText(p.value, d_.codePage);
+            blockNameText_[current] = p.value;
+          }
           if (p.code == 10 || p.code == 20 || p.code == 30) {
             ZcDbDxfFiler f(r.first, r.count, nullptr);
             origin[(p.code - 10) / 10] = f.toDouble(p);
@@ -425,6 +448,7 @@ private:
         parent = &r;
       } else {
         r.obj = MakeObject(r.type);
+        if (!r.obj) r.obj = MakeOpaque<ZcDbOpaqueEntity>(r.type, r.line);
         if (r.type == "INSERT") parent = &r;
       }
       if (!r.obj || !r.obj->isKindOf(ZcDbEntity::desc())) {
@@ -443,13 +467,14 @@ private:
     for (auto& list : entityRecords_) entityList(list, modelEntities_);
     for (Record& r : objectRecords_) {
       r.obj = MakeObject(r.type);
-      if (!r.obj || r.obj->isKindOf(ZcDbEntity::desc()) || r.obj->isKindOf(ZcDbSymbolTableRecord::desc())) {
+      if (!r.obj) r.obj = MakeOpaque<ZcDbOpaqueObject>(r.type, r.line);
+      if (r.obj->isKindOf(ZcDbEntity::desc()) || r.obj->isKindOf(ZcDbSymbolTableRecord::desc())) {
         delete r.obj;
         r.obj = nullptr;
         continue;
       }
       adopt(r);
-      if (!root_) root_ = &r;
+      if (!root_ && r.obj->isKindOf(ZcDbDictionary::desc())) root_ = &r;
     }
     for (Record* r : unhandled_) d_.adopt(r->obj, ZcDbObjectId());
   }
@@ -503,7 +528,12 @@ private:
     ZcDbObjectId id;
     if (bt->getAt(name.c_str(), id) != Zcad::eOk) {  // files without block records
       auto* btr = new ZcDbBlockTableRecord;
-      if (btr->setName(name.c_str()) != Zcad::eOk) {
+      bool anonymous = name.size() > 1 && name[0] == L'*' && ZcDbSymbolTableRecord::isValidName(name.c_str() + 1);
+      if (anonymous) {  // "*D1", "*U2": named as a block record of the file would be
+        ZcDbDxfPair pair{2, blockNameText_[name], line};
+        ZcDbDxfFiler f(&pair, 1, &db_);
+        btr->dxfInFields(&f);
+      } else if (btr->setName(name.c_str()) != Zcad::eOk) {
         delete btr;
         Fail(line, L"the block name \"" + name + L"\" is not valid");
       }
@@ -524,15 +554,20 @@ private:
   void readFields() {
     for (auto& list : tableRecords_)
       for (Record& r : list)
-        if (r.obj && r.type != "TABLE") readRecord(r);
+        if (r.obj && r.type != "TABLE") {
+          readRecord(r);
+          // a block that cannot be named in the BLOCKS section could not be written back
+          auto* btr = dynamic_cast<ZcDbBlockTableRecord*>(r.obj);
+          if (btr && btr->name().empty()) Fail(r.line, L"a block record without a name");
+        }
     d_.completeTables();  // files without tables (or without their required records)
     // the entities of each block, then the block origins (blocks a file lists without
     // block records are made on the way)
+    for (auto& [name, line] : blockLines_) blockNamed(name, line);  // before any reference to them
     for (auto& [name, ents] : blockEntityPtrs_) {
       ZcDbBlockTableRecord* btr = blockNamed(name, blockLines_[name]);
       for (Record* r : ents) placeEntity(*r, btr);
     }
-    for (auto& [name, line] : blockLines_) blockNamed(name, line);  // blocks without entities
     auto* bt = d_.blockTable.isNull() ? nullptr : d_.objectAs<ZcDbSymbolTable>(d_.blockTable);
     if (bt)
       for (ZcDbObjectId id : bt->recordIds()) {
@@ -540,6 +575,7 @@ private:
         auto it = blockOrigins_.find(zcdb::FoldKey(btr->name()));
         if (it != blockOrigins_.end()) btr->state().writer = true, btr->setOrigin(it->second), btr->state().writer = false;
       }
+    refuseBlockCycles();
     ZcDbBlockTableRecord* model = blockNamed(ZCDB_MODEL_SPACE, 0);
     ZcDbBlockTableRecord* paper = blockNamed(ZCDB_PAPER_SPACE, 0);
     d_.modelSpace = model->objectId();
@@ -553,6 +589,51 @@ private:
     for (auto& pass : {0, 1})
       for (Record& r : objectRecords_)
         if (r.obj && (pass == 0) == r.obj->isKindOf(ZcDbDictionary::desc())) readRecord(r);
+  }
+
+  // A block that holds a reference to itself, directly or through other blocks, has no
+  // end: such a file is refused, naming the blocks of the cycle and the reference closing it.
+  void refuseBlockCycles() {
+    std::map<std::uint32_t, std::vector<std::pair<std::uint32_t, int>>> holds;  // block slot -> (block, line)
+    for (auto& [name, ents] : blockEntityPtrs_)
+      for (Record* r : ents)
+        if (auto* ref = dynamic_cast<ZcDbBlockReference*>(r->obj))
+          holds[r->obj->ownerId().slot()].emplace_back(ref->blockTableRecord().slot(), r->line);
+    std::map<std::uint32_t, int> state;  // 1 on the current path, 2 done
+    struct Step {
+      std::uint32_t block;
+      std::size_t next;  // the next of its references to follow
+    };
+    for (auto& [start, unused] : holds) {
+      if (state[start] != 0) continue;
+      std::vector<Step> path{{start, 0}};  // a stack of its own: nesting may be deep
+      state[start] = 1;
+      while (!path.empty()) {
+        Step& top = path.back();
+        const auto& refs = holds[top.block];
+        if (top.next == refs.size()) {
+          state[top.block] = 2;
+          path.pop_back();
+          continue;
+        }
+        auto [inner, line] = refs[top.next++];
+        if (state[inner] == 1) {
+          std::wstring names;
+          auto at = std::find_if(path.begin(), path.end(), [&](const Step& s) { return s.block == inner; });
+          for (auto it = at; it != path.end(); ++it) names += L"\"" + nameOf(it->block) + L"\" -> ";
+          Fail(line, L"a cycle of block references: " + names + L"\"" + nameOf(inner) + L"\"");
+        }
+        if (state[inner] == 0) {
+          state[inner] = 1;
+          path.push_back({inner, 0});
+        }
+      }
+    }
+  }
+
+  std::wstring nameOf(std::uint32_t slot) const {
+    auto* btr = dynamic_cast<ZcDbBlockTableRecord*>(d_.object(slot));
+    return btr ? btr->name() : std::wstring();
   }
 
   static std::string_view Trim(std::string_view v) {
@@ -668,6 +749,7 @@ private:
   std::map<std::wstring, std::vector<Record*>> blockEntityPtrs_;
   std::map<std::wstring, ZcGePoint3d> blockOrigins_;
   std::map<std::wstring, int> blockLines_;  // the line of each BLOCK record, by its name
+  std::map<std::wstring, std::string_view> blockNameText_;  // its name as the file has it
   std::vector<std::vector<Record>> entityRecords_;
   std::vector<Record*> modelEntities_;
   std::vector<Record> objectRecords_;

@@ -85,7 +85,8 @@ public:
   void adoptAttributeId(ZcDbObjectId id);
 
   /// The entities of the block transformed as this reference places them: new objects the
-  /// caller deletes (nested references stay references).
+  /// caller deletes (nested references stay references). A nested reference to this block,
+  /// or to a block whose contents are being walked, is left out: a cycle has no end.
   std::vector<std::unique_ptr<ZcDbEntity>> transformedContents() const;
 
 private:

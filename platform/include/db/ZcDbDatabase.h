@@ -149,14 +149,16 @@ public:
   /// Copies `ids` of this database into `owner` of another database (a block record or a
   /// dictionary), with what they refer to (layers, linetypes, text styles, blocks).
   /// Records whose name the destination has already are not copied: the destination's
-  /// record is used (kDrcIgnore), or replaced by the copy's content (kDrcReplace).
+  /// record is used (kDrcIgnore), or replaced by the copy's content (kDrcReplace). A block
+  /// reference that would make a block hold itself is not copied: eInvalidInput then.
   Zcad::ErrorStatus wblockCloneObjects(const ZcDbObjectIdArray& ids, ZcDbObjectId owner,
                                        ZcDbIdMapping& mapping,
                                        ZcDb::DuplicateRecordCloning drc = ZcDb::kDrcIgnore,
                                        bool deferXlation = false);
   /// Copies the model space of `source` into a new block `blockName` of this database
   /// (origin = the source's insertion base), with the records it uses. eDuplicateRecordName
-  /// when the block exists, eInvalidSymbolTableName for a bad name.
+  /// when the block exists, eInvalidSymbolTableName for a bad name. A block of the source
+  /// named `blockName` comes as "blockName$1" (the first free suffix), never as the new block.
   Zcad::ErrorStatus insert(ZcDbObjectId& blockId, const wchar_t* blockName, ZcDbDatabase* source,
                            bool preserveSourceDatabase = true);
   /// Loads `linetypeName` ("*" for all) from a linetype-definition file (".lin" text:

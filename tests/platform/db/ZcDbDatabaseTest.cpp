@@ -205,6 +205,53 @@ TEST(Cloning, InsertingADrawingAsABlockBringsItsLayersAndBlocks) {
   EXPECT_EQ(0, target.numOpenObjects());
 }
 
+// A side drawing whose block Y holds a reference to its block `inner`, model space holding Y.
+void BuildNestedDrawing(ZcDbDatabase& side, const wchar_t* inner) {
+  ZcDbBlockTable* table = nullptr;
+  side.getBlockTable(table, ZcDb::kForWrite);
+  ZcDbObjectId innerId, y;
+  auto* a = new ZcDbBlockTableRecord;
+  a->setName(inner);
+  table->add(innerId, a);
+  a->close();
+  auto* b = new ZcDbBlockTableRecord;
+  b->setName(L"Y");
+  table->add(y, b);
+  b->close();
+  table->close();
+  AppendEntity(side, new ZcDbLine(ZcGePoint3d(0, 0, 0), ZcGePoint3d(3, 4, 0)), innerId);
+  AppendEntity(side, new ZcDbBlockReference(ZcGePoint3d(0, 0, 0), innerId), y);
+  AppendEntity(side, new ZcDbBlockReference(ZcGePoint3d(0, 0, 0), y));
+}
+
+TEST(Cloning, InsertingKeepsASideBlockNamedAsTheNewBlockUnderASuffix) {
+  for (const wchar_t* name : {L"Cyc", L"CYC"}) {
+    ZcDbDatabase side, target;
+    BuildNestedDrawing(side, name);
+    ZcDbObjectId blockId;
+    ASSERT_EQ(Zcad::eOk, target.insert(blockId, L"Cyc", &side));
+    ZcDbBlockTable* table = nullptr;
+    target.getBlockTable(table, ZcDb::kForRead);
+    ZcDbObjectId kept;
+    EXPECT_EQ(Zcad::eOk, table->getAt(L"Cyc$1", kept));
+    table->close();
+    ZcDbBlockTableRecord* btr = nullptr;
+    zcdbOpenObject(btr, kept, ZcDb::kForRead);
+    EXPECT_EQ(1, btr->entityIds().length());  // the side block's line
+    btr->close();
+    // a reference to the new block reaches the line, and the walk ends
+    auto* ref = new ZcDbBlockReference(ZcGePoint3d(10, 0, 0), blockId);
+    ZcDbObjectId refId = AppendEntity(target, ref);
+    ZcDbEntity* e = nullptr;
+    zcdbOpenZcDbEntity(e, refId, ZcDb::kForRead);
+    ZcDbExtents box;
+    EXPECT_EQ(Zcad::eOk, e->getGeomExtents(box));
+    e->close();
+    EXPECT_TRUE(box.maxPoint().isEqualTo(ZcGePoint3d(13, 4, 0)));
+    EXPECT_EQ(0, target.numOpenObjects());
+  }
+}
+
 TEST(Cloning, WblockCloneMapsIdsAndIgnoresRecordsTheTargetHas) {
   ZcDbDatabase source, target;
   ZcDbObjectId sourceLayer = AddLayer(source, L"Shared");

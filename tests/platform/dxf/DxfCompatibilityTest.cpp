@@ -50,7 +50,8 @@ TEST(DxfCompatibility, HeavyPolylinesAndAttributesFollowTheirOwners) {
       "0|HATCH|8|0|0|ENDSEC|0|EOF")))
       << std::string(db.readError().begin(), db.readError().end());
   ZcDbObjectIdArray ids = ModelSpace(db);
-  ASSERT_EQ(2, ids.length());  // the mesh and the hatch are not kept
+  ASSERT_EQ(3, ids.length());  // the mesh is not kept; the hatch is, as read
+  EXPECT_STREQ("HATCH", Open<ZcDbEntity>(ids[2])->dxfName());
   auto* pl = Open<ZcDb2dPolyline>(ids[0]);
   ASSERT_NE(nullptr, pl);
   EXPECT_EQ(2u, pl->numVerts());

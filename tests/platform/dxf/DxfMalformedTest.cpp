@@ -70,7 +70,16 @@ INSTANTIATE_TEST_SUITE_P(
              "0\nSECTION\n2\nBLOCKS\n0\nBLOCK\n2\nA<B\n0\nENDBLK\n0\nENDSEC\n0\nEOF\n", 5},
         Case{"a layer record in the linetype table",
              "0\nSECTION\n2\nTABLES\n0\nTABLE\n2\nLTYPE\n0\nLAYER\n5\n40\n2\nX\n0\nENDTAB\n0\nENDSEC\n0\nEOF\n", 9},
-        Case{"a header variable without its code 9", "0\nSECTION\n2\nHEADER\n1\nAC1015\n0\nENDSEC\n0\nEOF\n", 5}),
+        Case{"a header variable without its code 9", "0\nSECTION\n2\nHEADER\n1\nAC1015\n0\nENDSEC\n0\nEOF\n", 5},
+        Case{"a block record without a name",
+             "0\nSECTION\n2\nTABLES\n0\nTABLE\n2\nBLOCK_RECORD\n0\nBLOCK_RECORD\n5\n1F\n0\nENDTAB\n0\nENDSEC\n0\nEOF\n", 9},
+        Case{"an infinite coordinate", WithEntities("0\nLINE\n5\n2F\n10\ninf\n"), 9},
+        Case{"a coordinate that is not a number", WithEntities("0\nLINE\n5\n2F\n10\n0\n20\nnan\n"), 11},
+        Case{"a coordinate beyond the doubles", WithEntities("0\nCIRCLE\n5\n2F\n40\n1e999\n"), 9},
+        Case{"an infinite number in a kept record", WithEntities("0\nSOLID\n5\n2F\n100\nAcDbTrace\n11\n-1e400\n"), 11},
+        Case{"a record without a type", WithEntities("0\n\n5\n2F\n"), 5},
+        Case{"a block reference holding its own block",
+             "0\nSECTION\n2\nBLOCKS\n0\nBLOCK\n2\nA\n0\nINSERT\n2\nA\n0\nENDBLK\n0\nENDSEC\n0\nEOF\n", 9}),
     [](const ::testing::TestParamInfo<Case>& info) { return "case" + std::to_string(info.index); });
 
 TEST(DxfMalformedReferences, ReferencesToMissingHandlesAreRefusedOrDropped) {
@@ -98,6 +107,20 @@ TEST(DxfMalformedReferences, ReferencesToMissingHandlesAreRefusedOrDropped) {
   std::string again = db.dxfText();
   ZcDbDatabase other;
   EXPECT_EQ(Zcad::eOk, other.readDxfText(again)) << Narrow(other.readError());
+}
+
+TEST(DxfMalformedBlocks, ACycleOfBlockReferencesIsRefusedNamingItsBlocks) {
+  const std::string text =
+      "0\nSECTION\n2\nBLOCKS\n"
+      "0\nBLOCK\n2\nFront\n0\nINSERT\n2\nBack\n0\nENDBLK\n"
+      "0\nBLOCK\n2\nBack\n0\nLINE\n10\n0\n20\n0\n11\n1\n21\n0\n0\nINSERT\n2\nFront\n0\nENDBLK\n"
+      "0\nENDSEC\n0\nEOF\n";
+  ZcDbDatabase db;
+  EXPECT_EQ(Zcad::eBadDxfFile, db.readDxfText(text));
+  std::wstring err = db.readError();
+  EXPECT_NE(std::wstring::npos, err.find(L"cycle")) << Narrow(err);
+  EXPECT_NE(std::wstring::npos, err.find(L"\"Front\"")) << Narrow(err);
+  EXPECT_NE(std::wstring::npos, err.find(L"\"Back\"")) << Narrow(err);
 }
 
 }  // namespace

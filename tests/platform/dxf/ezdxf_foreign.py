@@ -1,0 +1,83 @@
+#!/usr/bin/python3
+# Drawings made by ezdxf, a DXF library we did not write, holding entity kinds the database
+# keeps without modelling them.
+#   ezdxf_foreign.py make VERSION FILE      writes the drawing in that DXF version (R12, R2000, R2018)
+#   ezdxf_foreign.py compare SOURCE SAVED   exits 1 unless every layout of SAVED holds the same
+#       entities as SOURCE, the kept kinds group by group (as ezdxf writes them, handles aside,
+#       names without regard to case), the handles they hold naming objects of the same kinds
+import sys
+
+import ezdxf
+from ezdxf.lldxf.tagwriter import TagCollector
+
+KEPT = {"HATCH", "DIMENSION", "SOLID", "3DFACE", "RAY", "XLINE", "MLINE"}
+
+
+def is_handle(code):
+    return code in (5, 105, 480, 481, 1005) or 320 <= code <= 369 or 390 <= code <= 399
+
+
+def make(version, path):
+    doc = ezdxf.new(version, setup=True)
+    msp = doc.modelspace()
+    doc.layers.add("Foreign", color=3)
+    msp.add_line((0, 0), (10, 0))
+    msp.add_solid([(0, 0), (5, 0), (0, 5), (5, 5)], dxfattribs={"layer": "Foreign"})
+    msp.add_3dface([(10, 0, 0), (15, 0, 0), (15, 5, 1), (10, 5, 1)])
+    msp.add_linear_dim(base=(0, 10), p1=(0, 0), p2=(10, 0)).render()
+    doc.layout().add_line((0, 0), (1, 1))  # paper space
+    if version != "R12":
+        msp.add_ray((20, 0), (1, 1))
+        msp.add_xline((30, 0), (0, 1))
+        msp.add_mline([(0, 20), (10, 20), (10, 30)])
+        hatch = msp.add_hatch(color=2)
+        hatch.paths.add_polyline_path([(40, 0), (50, 0), (50, 10), (40, 10)], is_closed=True)
+    doc.saveas(path)
+
+
+def describe(doc, e):
+    collector = TagCollector(dxfversion=ezdxf.const.DXF2000)
+    e.export_dxf(collector)
+    tags = []
+    for code, value in ((t[0], t[1]) for t in collector.tags):
+        if is_handle(code):
+            target = doc.entitydb.get(value) if value not in ("0", "") else None
+            tags.append((code, target.dxftype() if target is not None else None))
+        else:
+            tags.append((code, value.upper() if code in (6, 8) else value))
+    return tags
+
+
+def layouts(doc):
+    named = [("*MODEL", doc.modelspace()), ("*PAPER", doc.layout())]
+    named += [(b.name.upper(), b) for b in doc.blocks if not b.name.lower().startswith(("*model", "*paper", "$model", "$paper"))]
+    return {name: sorted((e.dxftype(), describe(doc, e) if e.dxftype() in KEPT else []) for e in layout)
+            for name, layout in named}
+
+
+def compare(source, saved):
+    a, b = ezdxf.readfile(source), ezdxf.readfile(saved)
+    la, lb = layouts(a), layouts(b)
+    failed = False
+    for name in sorted(set(la) | set(lb)):
+        ea, eb = la.get(name, []), lb.get(name, [])
+        if ea == eb:
+            continue
+        failed = True
+        print("layout %s: %d entities before, %d after" % (name, len(ea), len(eb)))
+        for x, y in zip(ea, eb):
+            if x != y:
+                print("  before: %s\n  after:  %s" % (x, y))
+                break
+    errors = [e.message for e in b.audit().errors]
+    if errors:
+        failed = True
+        print("audit errors: %s" % errors)
+    return 1 if failed else 0
+
+
+if __name__ == "__main__":
+    if sys.argv[1] == "make":
+        make(sys.argv[2], sys.argv[3])
+    else:
+        sys.exit(compare(sys.argv[2], sys.argv[3]))
