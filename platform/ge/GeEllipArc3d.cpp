@@ -8,6 +8,7 @@
 
 #include "ge/GeInternal.h"
 #include "ge/GeOcct.h"
+#include "ge/GeSpans.h"
 #include "ge/ZcGeEllipArc3d.h"
 
 using Zcad::ErrorStatus;
@@ -74,6 +75,20 @@ ZcGeVector3d ZcGeEllipArc3d::evalDeriv(double param) const {
 }
 
 ZcGeVector3d ZcGeEllipArc3d::evalDeriv2(double param) const { return -(evalPoint(param) - center_); }
+
+double ZcGeEllipArc3d::closestParam(const ZcGePoint3d& point, bool) const {
+  ge::BezierSpans spans = ge::ellipseSpans(center_, majorAxis_, minorAxis(), startAngle_, sweep_);
+  // A point of a quarter arc answers its eccentric angle, taken within the quarter's range.
+  std::function<double(int, double)> toParam = [&](int i, double u) {
+    ZcGePoint3d q;
+    spans.evalLocal(i, u, q, nullptr, nullptr);
+    double lo = spans.breaks[i], hi = spans.breaks[i + 1];
+    double rel = normAngle(angleOfPoint(q) - startAngle_ - lo);
+    if (rel > hi - lo) rel = rel > 0.5 * (kTwoPi + hi - lo) ? 0.0 : hi - lo;
+    return lo + rel;
+  };
+  return ge::closestOnSpans(*this, spans, point, &toParam);
+}
 
 double ZcGeEllipArc3d::lengthBetween(double t0, double t1) const {
   if (!(t1 > t0)) return 0.0;

@@ -113,6 +113,22 @@ Handle(Geom_BSplineCurve) joinAtSeam(const Handle(Geom_BSplineCurve)& tail, cons
 }
 }  // namespace
 
+void ZcGeNurbCurve3d::Impl::rebuildSpans() {
+  spans = ge::BezierSpans();
+  if (curve.IsNull()) return;
+  int n = curve->NbPoles(), degree = curve->Degree();
+  TColStd_Array1OfReal flat(1, n + degree + 1);
+  curve->KnotSequence(flat);
+  std::vector<double> knots(flat.begin(), flat.end());
+  std::vector<ZcGePoint3d> poles;
+  std::vector<double> w;
+  for (int i = 1; i <= n; ++i) {
+    poles.push_back(ge::fromPnt(curve->Pole(i)));
+    if (curve->IsRational()) w.push_back(curve->Weight(i));
+  }
+  spans = ge::bezierSpansOf(degree, knots, poles, w);
+}
+
 ZcGeNurbCurve3d::ZcGeNurbCurve3d() : impl_(std::make_unique<Impl>()) {}
 
 ZcGeNurbCurve3d::ZcGeNurbCurve3d(int degree, const std::vector<double>& knots, const std::vector<ZcGePoint3d>& controlPoints,
@@ -146,6 +162,7 @@ ErrorStatus ZcGeNurbCurve3d::setNurbsData(int degree, const std::vector<double>&
   *impl_ = Impl();
   impl_->curve = c;
   impl_->periodic = periodic;
+  impl_->rebuildSpans();
   return Zcad::eOk;
 }
 
@@ -172,6 +189,7 @@ ErrorStatus ZcGeNurbCurve3d::getControlPointAt(unsigned index, ZcGePoint3d& poin
 ErrorStatus ZcGeNurbCurve3d::setControlPointAt(unsigned index, const ZcGePoint3d& point) {
   if (index >= numControlPoints()) return Zcad::eInvalidIndex;
   impl_->curve->SetPole(static_cast<int>(index) + 1, ge::toPnt(point));
+  impl_->rebuildSpans();
   impl_->hasFit = false;
   impl_->fitPoints.clear();
   return Zcad::eOk;
@@ -204,6 +222,7 @@ ErrorStatus ZcGeNurbCurve3d::setFitData(const std::vector<ZcGePoint3d>& fitPoint
   if (c.IsNull()) return Zcad::eInvalidInput;
   *impl_ = Impl();
   impl_->curve = c;
+  impl_->rebuildSpans();
   impl_->hasFit = true;
   impl_->fitPoints = fitPoints;
   impl_->startTangent = startTangent;
@@ -256,53 +275,38 @@ bool ZcGeNurbCurve3d::isPeriodic() const { return impl_->periodic && isClosed();
 double ZcGeNurbCurve3d::endParam() const { return impl_->curve.IsNull() ? 0.0 : impl_->curve->LastParameter(); }
 
 ZcGePoint3d ZcGeNurbCurve3d::evalPoint(double param) const {
-  if (impl_->curve.IsNull()) return ZcGePoint3d::kOrigin;
-  return ge::fromPnt(impl_->curve->Value(param));
+  ZcGePoint3d p;
+  if (impl_->spans.spans() > 0) impl_->spans.eval(param, p, nullptr, nullptr);
+  return p;
 }
 
 ZcGeVector3d ZcGeNurbCurve3d::evalDeriv(double param) const {
-  if (impl_->curve.IsNull()) return {};
-  return ge::fromVec(impl_->curve->DN(param, 1).XYZ());
+  ZcGePoint3d p;
+  ZcGeVector3d d;
+  if (impl_->spans.spans() > 0) impl_->spans.eval(param, p, &d, nullptr);
+  return d;
 }
 
 ZcGeVector3d ZcGeNurbCurve3d::evalDeriv2(double param) const {
-  if (impl_->curve.IsNull()) return {};
-  return ge::fromVec(impl_->curve->DN(param, 2).XYZ());
+  ZcGePoint3d p;
+  ZcGeVector3d d1, d2;
+  if (impl_->spans.spans() > 0) impl_->spans.eval(param, p, &d1, &d2);
+  return d2;
 }
 
 std::vector<double> ZcGeNurbCurve3d::spanBreaks() const {
-  std::vector<double> out;
-  if (impl_->curve.IsNull()) return {0.0, 0.0};
-  for (int i = impl_->curve->FirstUKnotIndex(); i <= impl_->curve->LastUKnotIndex(); ++i) out.push_back(impl_->curve->Knot(i));
-  return out;
+  if (impl_->spans.spans() == 0) return {0.0, 0.0};
+  return impl_->spans.breaks;
 }
 
 double ZcGeNurbCurve3d::lengthBetween(double t0, double t1) const {
-  if (impl_->curve.IsNull() || !(t1 > t0)) return 0.0;
-  try {
-    GeomAdaptor_Curve adaptor(impl_->curve);
-    return GCPnts_AbscissaPoint::Length(adaptor, t0, t1, 1e-13);
-  } catch (const Standard_Failure&) {
-    return ZcGeCurve3d::lengthBetween(t0, t1);
-  }
+  if (impl_->spans.spans() == 0 || !(t1 > t0)) return 0.0;
+  return ge::lengthOnSpans(impl_->spans, t0, t1);
 }
 
 double ZcGeNurbCurve3d::closestParam(const ZcGePoint3d& point, bool) const {
-  if (impl_->curve.IsNull()) return 0.0;
-  double end = endParam();
-  // OpenCASCADE's extrema and our own sampling both propose; Newton polishes; the nearest wins.
-  double best = ge::closestBySampling(*this, point, 0.0, end, spanBreaks(), 8);
-  double bestDist = evalPoint(best).distanceTo(point);
-  try {
-    GeomAPI_ProjectPointOnCurve proj(ge::toPnt(point), impl_->curve, 0.0, end);
-    for (int i = 1; i <= proj.NbPoints(); ++i) {
-      double t = ge::polishClosest(*this, point, proj.Parameter(i), 0.0, end);
-      double d = evalPoint(t).distanceTo(point);
-      if (d < bestDist) { bestDist = d; best = t; }
-    }
-  } catch (const Standard_Failure&) {
-  }
-  return best;
+  if (impl_->spans.spans() == 0) return 0.0;
+  return ge::closestOnSpans(*this, impl_->spans, point);
 }
 
 ErrorStatus ZcGeNurbCurve3d::getOffsetCurves(double dist, ZcGeCurve3dArray& offsetCurves) const {
@@ -344,6 +348,7 @@ ErrorStatus ZcGeNurbCurve3d::transformBy(const ZcGeMatrix3d& m) {
     ZcGePoint3d p = ge::fromPnt(impl_->curve->Pole(i));
     impl_->curve->SetPole(i, ge::toPnt(p.transformBy(m)));
   }
+  impl_->rebuildSpans();
   for (ZcGePoint3d& p : impl_->fitPoints) p.transformBy(m);
   impl_->startTangent.transformBy(m);
   impl_->endTangent.transformBy(m);
@@ -353,6 +358,7 @@ ErrorStatus ZcGeNurbCurve3d::transformBy(const ZcGeMatrix3d& m) {
 ErrorStatus ZcGeNurbCurve3d::reverse() {
   if (impl_->curve.IsNull()) return Zcad::eOk;
   impl_->curve->Reverse();
+  impl_->rebuildSpans();
   std::reverse(impl_->fitPoints.begin(), impl_->fitPoints.end());
   std::swap(impl_->startTangent, impl_->endTangent);
   impl_->startTangent = -impl_->startTangent;

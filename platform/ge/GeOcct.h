@@ -6,6 +6,7 @@
 #include <Geom_BSplineCurve.hxx>
 #include <Geom_Curve.hxx>
 
+#include "ge/GeSpans.h"
 #include "ge/ZcGeNurbCurve3d.h"
 
 struct ZcGeNurbCurve3d::Impl {
@@ -15,6 +16,10 @@ struct ZcGeNurbCurve3d::Impl {
   std::vector<ZcGePoint3d> fitPoints;
   ZcGeVector3d startTangent, endTangent;
   double fitTolerance = 0.0;
+  ge::BezierSpans spans;  // the same curve as Bézier spans: evaluation, projection, length
+
+  /// Rebuilds `spans` from `curve`; every change of the curve calls it.
+  void rebuildSpans();
 };
 
 namespace ge {

@@ -61,6 +61,8 @@ public:
   ZcGePoint3d evalPoint(double param) const override;
   ZcGeVector3d evalDeriv(double param) const override;
   ZcGeVector3d evalDeriv2(double param) const override;
+  /// The nearest point by root isolation over quarter arcs (exact on flat ellipses too).
+  double closestParam(const ZcGePoint3d& point, bool extend = false) const override;
   Zcad::ErrorStatus getOffsetCurves(double dist, ZcGeCurve3dArray& offsetCurves) const override;
   Zcad::ErrorStatus getSplitCurves(const std::vector<double>& params,
                                    ZcGeCurve3dArray& pieces) const override;

@@ -153,6 +153,24 @@ TEST(CurveProtocol, ClosestPointMatchesDenseSearchAndLiesOnCurve) {
   }
 }
 
+TEST(CurveProtocol, ClosestPointOnAFlatEllipseTipAndNearASplineKinkMatchesDenseSearch) {
+  ZcGeEllipArc3d flat({0, 0, 0}, ZcGeVector3d::kZAxis, {40, 0, 0}, 1e-3, 0.5, 5.5);
+  ZcGeNurbCurve3d kinked(3, {0, 0, 0, 0, 1, 1, 1, 2, 2, 2, 2},
+                         {{0, 0, 0}, {2, 3, 0}, {4, 3, 0}, {5, 0, 0}, {7, 2, 0}, {9, 2, 0}, {11, 0, 0}});
+  std::vector<ZcGePoint3d> nearTip{{-39.99, 0.002, 0}, {-39.9999, -0.0005, 0}, {-40.01, 0.0, 0}, {-39.5, 0.03, 0}};
+  std::vector<ZcGePoint3d> nearKink;
+  for (int i = 0; i < 40; ++i) nearKink.emplace_back(5.0 + 2.0 * std::cos(i * 0.41), 0.3 + 1.5 * std::sin(i * 0.73), 0.0);
+  for (auto [curve, probes] : {std::pair<const ZcGeCurve3d*, std::vector<ZcGePoint3d>*>{&flat, &nearTip}, {&kinked, &nearKink}})
+    for (const ZcGePoint3d& q : *probes) {
+      ZcGePoint3d cp;
+      ASSERT_EQ(curve->getClosestPointTo(q, cp), Zcad::eOk);
+      EXPECT_NEAR(cp.distanceTo(q), bruteNearest(*curve, q), 1e-10) << q.x << "," << q.y;
+    }
+  ZcGePoint3d cp;
+  flat.getClosestPointTo({-39.99, 0.002, 0}, cp);
+  EXPECT_NEAR(cp.distanceTo({-39.99, 0.002, 0}), 0.0011, 1e-4);
+}
+
 TEST(CurveProtocol, ClosestPointBeyondAnEndIsThatEndExactly) {
   for (auto& [name, make] : sampleCurves()) {
     auto c = make();
