@@ -54,6 +54,16 @@ const wchar_t* FindModuleString(HINSTANCE module, UINT id) {
   return nullptr;
 }
 
+std::vector<const ResourceImage*> ResourceSearchOrder() {
+  std::vector<HINSTANCE> modules{zcDocManagerPtr()->curResourceHandle()};
+  for (CDynLinkLibrary* lib : Chain()) modules.push_back(lib->m_hResource);
+  std::vector<const ResourceImage*> out;
+  for (HINSTANCE m : modules)
+    for (const Registered& r : Images())
+      if (m && r.base == m->base && std::find(out.begin(), out.end(), r.image) == out.end()) out.push_back(r.image);
+  return out;
+}
+
 void DropModuleResources(HINSTANCE module) {
   auto& images = Images();
   images.erase(std::remove_if(images.begin(), images.end(),

@@ -1,13 +1,17 @@
-// Window messages and message boxes of the headless window system.
+// Windows, window messages and message boxes of the headless window system. A window is
+// a platform record behind an HWND (never reused: a destroyed window is no window); its
+// messages go to its procedure: a built-in class's, or the MFC object attached to it.
 #ifndef PLATFORM_WIN_WINUSER_H
 #define PLATFORM_WIN_WINUSER_H
 
+#include "win/wingdi.h"
 #include "win/wintypes.h"
 
 struct POINT {
   LONG x;
   LONG y;
 };
+typedef POINT* LPPOINT;
 
 /// A queued window message, as message filters see it.
 struct MSG {
@@ -27,6 +31,7 @@ struct MSG {
 #define VK_UP 0x26
 #define VK_RIGHT 0x27
 #define VK_DOWN 0x28
+#include "win/winwindows.h"
 
 #define MB_OK 0x00000000L
 #define MB_OKCANCEL 0x00000001L

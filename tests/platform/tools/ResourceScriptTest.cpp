@@ -32,7 +32,7 @@ TEST(ResourceScript, JoinsAdjacentLiteralsAndNamesIdsByDefine) {
 
 TEST(ResourceScript, SkipsOtherResourceStatementsAndComments) {
   std::string cpp = Compile(
-      "/* dialog */ 102 DIALOGEX 0, 0, 10, 10\nBEGIN\n CONTROL \"a\", 1\nBEGIN END\nEND\n"
+      "/* layout */ GUIDELINES DESIGNINFO\nBEGIN\n 102, DIALOG\n BEGIN\n LEFTMARGIN, 7 \"a\"\n END\nEND\n"
       "// strings\nSTRINGTABLE\nBEGIN\n 1 \"one\"\nEND\n");
   EXPECT_NE(cpp.find("{1u, L\"one\"}"), std::string::npos);
   EXPECT_EQ(cpp.find("L\"a\""), std::string::npos);
