@@ -115,8 +115,13 @@ Zcad::ErrorStatus ZcDbBlockTableRecord::eraseBlock() {
   return Zcad::eOk;
 }
 
-void ZcDbBlockTableRecord::adoptEntity(ZcDbObjectId id) { entities_.push_back(id); }
+// Entities placed or moved other than by appendZcDbEntity: the spatial index starts again.
+void ZcDbBlockTableRecord::adoptEntity(ZcDbObjectId id) {
+  entities_.push_back(id);
+  if (database()) database()->impl().spatial.Forget();
+}
 void ZcDbBlockTableRecord::forgetEntity(ZcDbObjectId id) {
+  if (database()) database()->impl().spatial.Forget();
   for (auto it = entities_.begin(); it != entities_.end(); ++it)
     if (*it == id) {
       entities_.erase(it);
