@@ -97,7 +97,25 @@ protected:
         }
         break;
       }
-      default: break;
+      default: {  // entities copied in from another drawing
+        ZcDbDatabase side;
+        ZcDbBlockTableRecord* space = nullptr;
+        zcdbOpenObject(space, side.modelSpaceId(), ZcDb::kForWrite);
+        ZcDbObjectIdArray copied;
+        for (int k = 0; k < 2; ++k) {
+          ZcDbObjectId id;
+          auto* line = new ZcDbLine({Uniform(0, 200), Uniform(0, 200), 0}, {Uniform(0, 200), Uniform(0, 200), 0});
+          space->appendZcDbEntity(id, line);
+          line->close();
+          copied.append(id);
+        }
+        space->close();
+        ZcDbIdMapping mapping;
+        side.wblockCloneObjects(copied, db_->modelSpaceId(), mapping);
+        for (const auto& pair : mapping.pairs())
+          if (pair.isCloned && pair.value.objectClass() == ZcDbLine::desc()) ids_.push_back(pair.value);
+        break;
+      }
     }
   }
 
