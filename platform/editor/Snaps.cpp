@@ -171,12 +171,12 @@ Zcad::ErrorStatus zcedTraceBoundary(const ZcGePoint3d& seed, bool detectIslands,
   // curve outside the box can neither cut the face nor lie in it. Otherwise the box grows,
   // up to the whole drawing.
   editor::Box all(ZcGePoint3d::kOrigin, ZcGePoint3d::kOrigin);
-  if (!editor::ModelBounds(all)) return Zcad::eInvalidInput;
+  if (!std::isfinite(seed.x) || !std::isfinite(seed.y) || !editor::ModelBounds(all)) return Zcad::eInvalidInput;
   double half = std::max({all.hi.x - all.lo.x, all.hi.y - all.lo.y, 1e-6}) / 64;
   std::vector<ZcGeTracedLoop> loops;
   for (;;) {
     const editor::Box box({seed.x - half, seed.y - half, 0.0}, {seed.x + half, seed.y + half, 0.0});
-    const bool whole = box.Contains(all.lo) && box.Contains(all.hi);
+    const bool whole = (box.Contains(all.lo) && box.Contains(all.hi)) || !std::isfinite(half);
     Paths paths = VisiblePaths(editor::EntitiesNear(box));
     std::vector<const ZcGeCurve3d*> curves;
     for (const auto& p : paths) curves.push_back(p.get());
