@@ -1,15 +1,6 @@
-// The database's spatial index: the extents of the entities of its layouts (model and paper
-// space), measured through each entity's own getGeomExtents, cached and kept in a box tree,
-// so that windows, picks and boundary tracing look only at the entities near them. Private
-// to platform: the database keeps it true, the editor asks it.
-//
-// How it stays true: it is built from the layouts at the first question. From then on an
-// entity opened for write (or made) is a candidate of every question until it is closed,
-// and measured again at the next question after that; erasing and unerasing happen while
-// open for write. An entity inside a block definition (or the definition itself) changed
-// makes every block reference's box be measured again; a change to an attribute or other
-// sub-entity makes its owner's. Objects made resident without being opened (copies, a file's
-// content) and entities moved between blocks make it build itself again at the next question.
+// The database's spatial index: the extents of the entities of its layouts, cached in a box
+// tree, so that windows, picks and boundary tracing look only at the entities near them.
+// Private to platform: the database's object protocol keeps it true, the editor asks it.
 #ifndef PLATFORM_DB_SPATIALINDEX_H
 #define PLATFORM_DB_SPATIALINDEX_H
 
@@ -35,6 +26,14 @@ struct NearEntity {
   ZcGePoint3d lo, hi;
 };
 
+/// The extents of the entities of model and paper space, measured through each entity's own
+/// getGeomExtents. Built from the layouts at the first question; from then on an entity
+/// opened for write (or made) is a candidate of every question until it is closed, and is
+/// measured again at the next question after that (erasing and unerasing happen while open
+/// for write). A change inside a block definition (or to the definition) has every block
+/// reference measured again; a change to an attribute or other sub-entity, its owner.
+/// Entities made resident or moved between blocks other than through appendZcDbEntity
+/// (copies, a file's content) make it build itself again at the next question.
 class SpatialIndex {
 public:
   // --- The object protocol tells it -----------------------------------------------------
