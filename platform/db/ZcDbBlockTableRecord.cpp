@@ -76,7 +76,7 @@ Zcad::ErrorStatus ZcDbBlockTableRecord::getBlockReferenceIds(ZcDbObjectIdArray& 
 }
 
 bool ZcDbBlockTableRecord::isLayout() const {
-  std::wstring key = zcdb::FoldKey(name_);
+  std::wstring key = zcdb::FoldKey(name());
   return key == L"*MODEL_SPACE" || key.rfind(L"*PAPER_SPACE", 0) == 0;
 }
 
