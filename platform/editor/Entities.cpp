@@ -208,7 +208,9 @@ bool EntityCrossesWindow(const ZcDbEntity* e, const Box& box) {
     bool rational, closed, periodic;
     ZcGePoint3dArray cps;
     ZcGeDoubleArray knots, weights;
-    if (sp->getNurbsData(degree, rational, closed, periodic, cps, knots, weights) == Zcad::eOk && !periodic) {
+    bool flat = sp->getNurbsData(degree, rational, closed, periodic, cps, knots, weights) == Zcad::eOk && !periodic;
+    for (const ZcGePoint3d& p : cps) flat = flat && p.z == 0.0;  // in the plane of the window's edges
+    if (flat) {
       int meets = NurbsMeetsBox(degree, std::vector<double>(knots.begin(), knots.end()),
                                 std::vector<ZcGePoint3d>(cps.begin(), cps.end()),
                                 rational ? std::vector<double>(weights.begin(), weights.end()) : std::vector<double>(),
@@ -216,7 +218,8 @@ bool EntityCrossesWindow(const ZcDbEntity* e, const Box& box) {
       if (meets >= 0) return meets == 1;
     }
   }
-  if (auto* pl = As<ZcDbPolyline>(e)) {  // most polylines are decided segment by segment
+  auto* pl = As<ZcDbPolyline>(e);
+  if (pl && pl->elevation() == 0.0 && pl->normal() == ZcGeVector3d::kZAxis) {  // decided segment by segment
     std::vector<ZcGePoint3d> vertices(pl->numVerts());
     std::vector<double> bulges(pl->numVerts());
     for (unsigned i = 0; i < pl->numVerts(); ++i) {
