@@ -74,6 +74,7 @@ Zcad::ErrorStatus Open(ZcDbObject* obj, ZcDb::OpenMode mode, bool openErased) {
     if (s.readers == 0) ++s.db->impl().openCount;
     s.readers = 0;  // an upgrade in place: one close closes it
     s.writer = true;
+    s.db->impl().spatial.Opened(obj);
     return Zcad::eOk;
   }
   if (s.readers == 0) ++s.db->impl().openCount;
@@ -89,6 +90,7 @@ Zcad::ErrorStatus AddOpenForWrite(ZcDbDatabase* db, ZcDbObject* obj, ZcDbObjectI
   id = db->impl().adopt(obj, owner);
   obj->state().writer = true;
   ++db->impl().openCount;
+  db->impl().spatial.Opened(obj);
   obj->onAddedToDatabase();
   return Zcad::eOk;
 }
@@ -222,6 +224,7 @@ Zcad::ErrorStatus ZcDbObject::close() {
   if (s.writer) {
     s.writer = false;
     --s.db->impl().openCount;
+    s.db->impl().spatial.Closed(this);
     return Zcad::eOk;
   }
   if (s.readers > 0) {
@@ -237,6 +240,7 @@ Zcad::ErrorStatus ZcDbObject::upgradeOpen() {
   if (state_->readers == 0) return Zcad::eWasNotOpen;
   state_->readers = 0;
   state_->writer = true;
+  state_->db->impl().spatial.Opened(this);
   return Zcad::eOk;
 }
 
@@ -245,6 +249,7 @@ Zcad::ErrorStatus ZcDbObject::downgradeOpen() {
   if (!state_->writer) return Zcad::eWasNotOpenForWrite;
   state_->writer = false;
   state_->readers = 1;
+  state_->db->impl().spatial.Closed(this);
   return Zcad::eOk;
 }
 

@@ -14,6 +14,7 @@
 #include "db/ZcDbDatabase.h"
 #include "db/ZcDbEntity.h"
 #include "db/ZcDbObject.h"
+#include "db/SpatialIndex.h"
 
 /// One XData item: its code and the value in the member its kind uses. Integers keep the
 /// bits they were given: a 1071 value is stored as the 32-bit word it came in.
@@ -64,6 +65,8 @@ struct ZcDbDatabaseImpl {
   ZcDb::LineWeight celweight = ZcDb::kLnWtByLayer;
   ZcGePoint3d insbase;
   ZcGePoint3d ucsorg;  // the user coordinate system's origin, in world coordinates
+
+  zcdb::SpatialIndex spatial;  // the layouts' entity extents, for windows and picks
 
   std::wstring fileName, readError;
   int codePage = 1250;  // of the file being read

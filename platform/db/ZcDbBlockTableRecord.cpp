@@ -76,7 +76,7 @@ Zcad::ErrorStatus ZcDbBlockTableRecord::getBlockReferenceIds(ZcDbObjectIdArray& 
 }
 
 bool ZcDbBlockTableRecord::isLayout() const {
-  std::wstring key = zcdb::FoldKey(name_);
+  std::wstring key = zcdb::FoldKey(name());
   return key == L"*MODEL_SPACE" || key.rfind(L"*PAPER_SPACE", 0) == 0;
 }
 
@@ -115,8 +115,13 @@ Zcad::ErrorStatus ZcDbBlockTableRecord::eraseBlock() {
   return Zcad::eOk;
 }
 
-void ZcDbBlockTableRecord::adoptEntity(ZcDbObjectId id) { entities_.push_back(id); }
+// Entities placed or moved other than by appendZcDbEntity: the spatial index starts again.
+void ZcDbBlockTableRecord::adoptEntity(ZcDbObjectId id) {
+  entities_.push_back(id);
+  if (database()) database()->impl().spatial.Forget();
+}
 void ZcDbBlockTableRecord::forgetEntity(ZcDbObjectId id) {
+  if (database()) database()->impl().spatial.Forget();
   for (auto it = entities_.begin(); it != entities_.end(); ++it)
     if (*it == id) {
       entities_.erase(it);

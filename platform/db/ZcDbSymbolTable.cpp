@@ -60,7 +60,7 @@ void ZcDbSymbolTableRecord::assignName(const std::wstring& name) {
 }
 
 void ZcDbSymbolTableRecord::copyRecordTo(ZcDbSymbolTableRecord* o) const {
-  o->name_ = name_;
+  o->assignName(name_);
   o->flags_ = flags_;
   copyXDataTo(o);
 }

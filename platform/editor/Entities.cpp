@@ -1,6 +1,7 @@
-// The drawing as the editor sees it: visible top-level entities, their paths as kernel
-// curves (lines, arcs, circles, ellipses, polylines with bulges, splines, region loops),
-// window tests on those paths, the pick box and the drawing's extents.
+// The drawing as the editor sees it: visible top-level entities (all of them, or those the
+// spatial index finds near a box), their paths as kernel curves (lines, arcs, circles,
+// ellipses, polylines with bulges, splines, region loops), window tests on those paths,
+// the pick box and the drawing's extents.
 #include "editor/Entities.h"
 
 #include <algorithm>
@@ -17,6 +18,7 @@
 #include "db/ZcDbPolyline.h"
 #include "db/ZcDbRegion.h"
 #include "db/ZcDbSpline.h"
+#include "db/SpatialIndex.h"
 #include "db/ZcDbSymbolTable.h"
 #include "ed/SystemVariables.h"
 #include "editor/Editor.h"
@@ -126,6 +128,34 @@ std::vector<ZcDbObjectId> TopLevelEntities(bool paperSpace) {
   return ids;
 }
 
+std::vector<zcdb::NearEntity> EntitiesNear(const Box& box) {
+  ZcDbDatabase* db = Drawing();
+  std::vector<zcdb::NearEntity> found;
+  if (!db) return found;
+  for (const zcdb::NearEntity& n : zcdb::EntitiesNear(db, db->modelSpaceId(), box.lo, box.hi))
+    if (!n.id.isErased()) found.push_back(n);
+  return found;
+}
+
+int DecidedByExtents(const zcdb::NearEntity& n, const Box& box, bool crossing) {
+  if (!n.boxed) return -1;
+  // The paths' own extents may differ from the entity's by rounding: only a margin decides.
+  double scale = std::max({std::abs(n.lo.x), std::abs(n.lo.y), std::abs(n.hi.x), std::abs(n.hi.y), 1.0});
+  double m = 1e-9 * scale;
+  if (n.lo.x - m >= box.lo.x && n.lo.y - m >= box.lo.y && n.hi.x + m <= box.hi.x && n.hi.y + m <= box.hi.y) return 1;
+  if (!crossing && (n.lo.x + m < box.lo.x || n.lo.y + m < box.lo.y || n.hi.x - m > box.hi.x || n.hi.y - m > box.hi.y))
+    return 0;
+  return -1;
+}
+
+bool ModelBounds(Box& box) {
+  ZcDbDatabase* db = Drawing();
+  ZcGePoint3d lo, hi;
+  if (!db || !zcdb::LayoutBounds(db, db->modelSpaceId(), lo, hi)) return false;
+  box = Box(lo, hi);
+  return true;
+}
+
 bool IsVisible(const ZcDbEntity* e) {
   if (!e || e->visibility() == ZcDb::kInvisible) return false;
   ZcDbLayerTableRecord* layer = nullptr;
@@ -172,6 +202,32 @@ bool EntityInWindow(const ZcDbEntity* e, const Box& box) {
 }
 
 bool EntityCrossesWindow(const ZcDbEntity* e, const Box& box) {
+  if (auto* sp = As<ZcDbSpline>(e)) {  // most splines are decided on their control points
+    int degree;
+    bool rational, closed, periodic;
+    ZcGePoint3dArray cps;
+    ZcGeDoubleArray knots, weights;
+    bool flat = sp->getNurbsData(degree, rational, closed, periodic, cps, knots, weights) == Zcad::eOk && !periodic;
+    for (const ZcGePoint3d& p : cps) flat = flat && p.z == 0.0;  // in the plane of the window's edges
+    if (flat) {
+      int meets = NurbsMeetsBox(degree, std::vector<double>(knots.begin(), knots.end()),
+                                std::vector<ZcGePoint3d>(cps.begin(), cps.end()),
+                                rational ? std::vector<double>(weights.begin(), weights.end()) : std::vector<double>(),
+                                box);
+      if (meets >= 0) return meets == 1;
+    }
+  }
+  auto* pl = As<ZcDbPolyline>(e);
+  if (pl && pl->elevation() == 0.0 && pl->normal() == ZcGeVector3d::kZAxis) {  // decided segment by segment
+    std::vector<ZcGePoint3d> vertices(pl->numVerts());
+    std::vector<double> bulges(pl->numVerts());
+    for (unsigned i = 0; i < pl->numVerts(); ++i) {
+      pl->getPointAt(i, vertices[i]);
+      pl->getBulgeAt(i, bulges[i]);
+    }
+    int meets = PolylineMeetsBox(vertices, bulges, pl->isClosed(), box);
+    if (meets >= 0) return meets == 1;
+  }
   Paths paths = PathsOf(e);
   if (paths.empty()) {
     Box own(ZcGePoint3d::kOrigin, ZcGePoint3d::kOrigin);
@@ -209,7 +265,8 @@ ZcDbObjectId EntityAt(const ZcGePoint3d& wcs) {
   const Box pickBox({wcs.x - h, wcs.y - h, 0.0}, {wcs.x + h, wcs.y + h, 0.0});
   ZcDbObjectId found;
   double best = std::numeric_limits<double>::max();
-  for (ZcDbObjectId id : TopLevelEntities()) {
+  for (const zcdb::NearEntity& near : EntitiesNear(pickBox)) {
+    const ZcDbObjectId id = near.id;
     ZcDbEntity* e = nullptr;
     if (zcdbOpenZcDbEntity(e, id, ZcDb::kForRead) != Zcad::eOk) continue;
     if (IsVisible(e) && EntityCrossesWindow(e, pickBox)) {

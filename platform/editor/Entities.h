@@ -8,6 +8,7 @@
 #include <memory>
 #include <vector>
 
+#include "db/SpatialIndex.h"
 #include "db/ZcDbObjectId.h"
 #include "editor/Filter.h"
 #include "ge/ZcGeCurve3d.h"
@@ -22,6 +23,16 @@ ZcDbDatabase* Drawing();
 /// The entities of model space that are not erased, in drawing order; with `paperSpace`
 /// those of paper space follow.
 std::vector<ZcDbObjectId> TopLevelEntities(bool paperSpace = false);
+/// The entities of model space that are not erased and whose extents may meet the box, in
+/// drawing order: the database's spatial index gives them without looking at the others.
+/// A superset of those that lie in or cross the box; callers test each.
+std::vector<zcdb::NearEntity> EntitiesNear(const Box& box);
+/// A window test decided by the extents the index holds for the entity, where they decide
+/// it: 1 in (wholly inside the window, which also crosses it), 0 out (a window test only:
+/// not wholly inside), -1 undecided: test the entity's path.
+int DecidedByExtents(const zcdb::NearEntity& entity, const Box& box, bool crossing);
+/// The box of every entity of model space; false for an empty drawing.
+bool ModelBounds(Box& box);
 /// True when the entity's layer is on and thawed (and the entity itself visible).
 bool IsVisible(const ZcDbEntity* entity);
 

@@ -1,6 +1,9 @@
-// Filter evaluation, wildcards and the window tests of selections.
+// Filter evaluation, wildcards and the window tests of selections (on curves, and on a
+// spline's control points).
 #include "editor/Filter.h"
 
+#include <algorithm>
+#include <cmath>
 #include <cwctype>
 #include <vector>
 
@@ -169,6 +172,160 @@ bool CurveCrossesWindow(const ZcGeCurve3d& curve, const Box& box) {
     if (curve.intersectWith(edge, ZcGeCurve3d::kExtendNone, points) == Zcad::eOk && !points.empty()) return true;
   }
   return false;
+}
+
+namespace {
+
+// A point of a rational curve in homogeneous form: (x w, y w, w).
+struct Weighted {
+  double x, y, w;
+};
+Weighted Mix(const Weighted& a, const Weighted& b, double t) {
+  return {a.x + (b.x - a.x) * t, a.y + (b.y - a.y) * t, a.w + (b.w - a.w) * t};
+}
+
+// The Bezier pieces of a clamped curve (knot insertion, after Piegl and Tiller's
+// decomposition); false for knots that are not clamped or do not fit the points.
+bool BezierPieces(int p, const std::vector<double>& U, const std::vector<Weighted>& Pw,
+                  std::vector<std::vector<Weighted>>& pieces) {
+  const int m = static_cast<int>(U.size()) - 1;
+  if (p < 1 || m != static_cast<int>(Pw.size()) + p) return false;
+  for (int i = 1; i <= p; ++i)
+    if (U[i] != U[0] || U[m - i] != U[m]) return false;
+  for (int i = 0; i < m; ++i)
+    if (!(U[i + 1] >= U[i])) return false;
+  std::vector<double> alphas(p);
+  std::vector<Weighted> piece(Pw.begin(), Pw.begin() + p + 1), next(p + 1);
+  int a = p, b = p + 1;
+  while (b < m) {
+    int i = b;
+    while (b < m && U[b + 1] == U[b]) ++b;
+    int mult = b - i + 1;
+    if (mult < p) {
+      double numer = U[b] - U[a];
+      for (int j = p; j > mult; --j) alphas[j - mult - 1] = numer / (U[a + j] - U[a]);
+      int r = p - mult;
+      for (int j = 1; j <= r; ++j) {
+        int save = r - j, s = mult + j;
+        for (int k = p; k >= s; --k) piece[k] = Mix(piece[k - 1], piece[k], alphas[k - s]);
+        if (b < m) next[save] = piece[p];
+      }
+    }
+    pieces.push_back(piece);
+    if (b < m) {
+      for (int k = std::max(0, p - mult); k <= p; ++k) next[k] = Pw[b - p + k];
+      piece = next;
+      a = b;
+      b = b + 1;
+    }
+  }
+  return true;
+}
+
+// 1: the piece meets the box; 0: it does not; -1: it only grazes an edge.
+int PieceMeetsBox(const std::vector<Weighted>& q, const Box& box, int depth) {
+  double x0 = 1e300, y0 = 1e300, x1 = -1e300, y1 = -1e300;
+  for (const Weighted& c : q) {
+    double x = c.x / c.w, y = c.y / c.w;
+    x0 = std::min(x0, x), y0 = std::min(y0, y), x1 = std::max(x1, x), y1 = std::max(y1, y);
+  }
+  if (x0 > box.hi.x || x1 < box.lo.x || y0 > box.hi.y || y1 < box.lo.y) return 0;
+  for (const Weighted* end : {&q.front(), &q.back()})
+    if (box.Contains({end->x / end->w, end->y / end->w, 0.0})) return 1;
+  double scale = std::max({std::abs(x0), std::abs(y0), std::abs(x1), std::abs(y1), 1.0});
+  if (depth >= 40 || std::max(x1 - x0, y1 - y0) < 1e-12 * scale) return -1;
+  // Halve by de Casteljau: the left piece takes the first point of each row, the right the last.
+  std::vector<Weighted> left, right(q.size()), row = q;
+  for (std::size_t n = q.size(); n > 0; --n) {
+    left.push_back(row.front());
+    right[n - 1] = row[n - 1];
+    for (std::size_t k = 0; k + 1 < n; ++k) row[k] = Mix(row[k], row[k + 1], 0.5);
+  }
+  int l = PieceMeetsBox(left, box, depth + 1);
+  if (l == 1) return 1;
+  int r = PieceMeetsBox(right, box, depth + 1);
+  if (r == 1) return 1;
+  return l == -1 || r == -1 ? -1 : 0;
+}
+
+}  // namespace
+
+int NurbsMeetsBox(int degree, const std::vector<double>& knots, const std::vector<ZcGePoint3d>& cps,
+                  const std::vector<double>& weights, const Box& box) {
+  if (!weights.empty() && weights.size() != cps.size()) return -1;
+  std::vector<Weighted> pw;
+  for (std::size_t i = 0; i < cps.size(); ++i) {
+    double w = weights.empty() ? 1.0 : weights[i];
+    if (!(w > 0) || !std::isfinite(cps[i].x) || !std::isfinite(cps[i].y)) return -1;
+    pw.push_back({cps[i].x * w, cps[i].y * w, w});
+  }
+  std::vector<std::vector<Weighted>> pieces;
+  if (!BezierPieces(degree, knots, pw, pieces)) return -1;
+  int result = 0;
+  for (const auto& piece : pieces) {
+    int r = PieceMeetsBox(piece, box, 0);
+    if (r == 1) return 1;
+    if (r == -1) result = -1;
+  }
+  return result;
+}
+
+namespace {
+
+// The segment from a to b meets the box (Liang and Barsky's clipping).
+bool SegmentMeetsBox(const ZcGePoint3d& a, const ZcGePoint3d& b, const Box& box) {
+  double t0 = 0.0, t1 = 1.0;
+  const double d[2] = {b.x - a.x, b.y - a.y};
+  const double lo[2] = {box.lo.x - a.x, box.lo.y - a.y}, hi[2] = {box.hi.x - a.x, box.hi.y - a.y};
+  for (int k = 0; k < 2; ++k) {
+    if (d[k] == 0.0) {
+      if (lo[k] > 0.0 || hi[k] < 0.0) return false;
+      continue;
+    }
+    double ta = lo[k] / d[k], tb = hi[k] / d[k];
+    if (ta > tb) std::swap(ta, tb);
+    t0 = std::max(t0, ta);
+    t1 = std::min(t1, tb);
+    if (t0 > t1) return false;
+  }
+  return true;
+}
+
+}  // namespace
+
+int PolylineMeetsBox(const std::vector<ZcGePoint3d>& v, const std::vector<double>& bulges, bool closed,
+                     const Box& box) {
+  const std::size_t n = v.size();
+  if (n == 0 || bulges.size() != n) return -1;
+  if (n == 1) return box.Contains(v[0]) ? 1 : 0;
+  for (const ZcGePoint3d& p : v)  // the vertices lie on the path
+    if (box.Contains(p)) return 1;
+  int result = 0;
+  for (std::size_t i = 0; i < (closed ? n : n - 1); ++i) {
+    const ZcGePoint3d& a = v[i];
+    const ZcGePoint3d& b = v[(i + 1) % n];
+    const double bulge = bulges[i];
+    if (!std::isfinite(bulge)) return -1;
+    if (bulge == 0.0) {
+      if (SegmentMeetsBox(a, b, box)) return 1;
+      continue;
+    }
+    // An arc of bulge up to 1 keeps within its chord's box grown by its sagitta; a larger
+    // one within its circle's box.
+    const double chord = std::hypot(b.x - a.x, b.y - a.y), size = std::abs(bulge);
+    Box near(a, b);
+    double grow = size * chord / 2;
+    if (size > 1) {
+      double radius = chord * (1 + size * size) / (4 * size);
+      ZcGePoint3d mid((a.x + b.x) / 2, (a.y + b.y) / 2, 0.0);
+      near = Box({mid.x - 2 * radius, mid.y - 2 * radius, 0.0}, {mid.x + 2 * radius, mid.y + 2 * radius, 0.0});
+      grow = 0.0;
+    }
+    if (near.lo.x - grow <= box.hi.x && near.hi.x + grow >= box.lo.x && near.lo.y - grow <= box.hi.y &&
+        near.hi.y + grow >= box.lo.y)
+      result = -1;
+  }
+  return result;
 }
 
 }  // namespace editor

@@ -5,6 +5,7 @@
 #define PLATFORM_EDITOR_FILTER_H
 
 #include <string>
+#include <vector>
 
 #include "ed/ResultBuffer.h"
 #include "ge/ZcGePoint3d.h"
@@ -40,6 +41,21 @@ bool CurveInWindow(const ZcGeCurve3d& curve, const Box& box);
 /// bounding box): an arc whose bounding box touches the window but whose path misses it
 /// does not cross.
 bool CurveCrossesWindow(const ZcGeCurve3d& curve, const Box& box);
+
+/// Whether a non-periodic NURBS curve (clamped knots, positive weights; no weights for a
+/// polynomial one) meets the box in XY, decided on its control points: the curve is cut
+/// into Bezier pieces, halved while a piece's control box meets the box but no end of the
+/// piece lies in it. 1 it meets it, 0 it does not, -1 undecided (the curve only grazes an
+/// edge, or its data is not of that form): test the curve itself then.
+int NurbsMeetsBox(int degree, const std::vector<double>& knots, const std::vector<ZcGePoint3d>& controlPoints,
+                  const std::vector<double>& weights, const Box& box);
+
+/// Whether a polyline with bulges (vertices in XY, the bulge of the segment starting at
+/// each) meets the box, decided segment by segment: a straight segment exactly, an arc by
+/// its vertices and a box holding it. 1 it meets it, 0 it does not, -1 undecided (an arc
+/// passes near the box with both ends outside): test the curve itself then.
+int PolylineMeetsBox(const std::vector<ZcGePoint3d>& vertices, const std::vector<double>& bulges, bool closed,
+                     const Box& box);
 
 }  // namespace editor
 

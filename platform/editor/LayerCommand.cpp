@@ -29,7 +29,7 @@ public:
     Layer* layer = Find(name);
     if (!layer) {
       if (!ZcDbSymbolTableRecord::isValidName(name.c_str())) return false;
-      layers_.push_back({name, ZcDbObjectId(), false});
+      layers_.push_back({name, ZcDbObjectId(), false, false});
       layer = &layers_.back();
       byName_[Upper(name)] = layer;
     }
@@ -79,9 +79,10 @@ public:
     if (db_->getLayerTable(table, ZcDb::kForWrite) != Zcad::eOk) throw CommandRejected{L"\nThe layers cannot be changed."};
     for (Layer& layer : layers_) {
       if (!layer.id.isNull()) {
+        if (layer.off == layer.wasOff) continue;
         ZcDbLayerTableRecord* record = nullptr;
         if (zcdbOpenObject(record, layer.id, ZcDb::kForWrite) != Zcad::eOk) continue;
-        if (record->isOff() != layer.off) record->setIsOff(layer.off);
+        record->setIsOff(layer.off);
         record->close();
         continue;
       }
@@ -104,6 +105,7 @@ private:
     std::wstring name;
     ZcDbObjectId id;  // null for a layer the command makes
     bool off = false;
+    bool wasOff = false;  // as the drawing has it
   };
 
   static std::uint64_t Key(ZcDbObjectId id) { return (std::uint64_t(id.databaseSerial()) << 32) | id.slot(); }
@@ -122,7 +124,7 @@ private:
     if (auto it = byId_.find(Key(id)); it != byId_.end()) return it->second;
     ZcDbLayerTableRecord* record = nullptr;
     if (zcdbOpenObject(record, id, ZcDb::kForRead) != Zcad::eOk) return nullptr;
-    layers_.push_back({record->name(), id, record->isOff()});
+    layers_.push_back({record->name(), id, record->isOff(), record->isOff()});
     record->close();
     return byId_[Key(id)] = &layers_.back();
   }

@@ -103,12 +103,16 @@ void AddWithGroups(Selection& s, const Selection::Member& m, const resbuf* filte
 int WindowStep(Selection& s, const ZcGePoint3d& c1, const ZcGePoint3d& c2, bool crossing, const resbuf* filter) {
   Box box(UcsToWcs(c1), UcsToWcs(c2));
   std::size_t before = s.members.size();
-  for (ZcDbObjectId id : TopLevelEntities()) {
+  for (const zcdb::NearEntity& near : EntitiesNear(box)) {
     ZcDbEntity* e = nullptr;
-    if (zcdbOpenZcDbEntity(e, id, ZcDb::kForRead) != Zcad::eOk) continue;
-    bool in = IsVisible(e) && (crossing ? EntityCrossesWindow(e, box) : EntityInWindow(e, box));
+    if (zcdbOpenZcDbEntity(e, near.id, ZcDb::kForRead) != Zcad::eOk) continue;
+    bool in = false;
+    if (IsVisible(e)) {
+      int decided = DecidedByExtents(near, box, crossing);
+      in = decided >= 0 ? decided == 1 : crossing ? EntityCrossesWindow(e, box) : EntityInWindow(e, box);
+    }
     e->close();
-    if (in) AddWithGroups(s, {id, crossing ? 3 : 2, {UcsToWcs(c1), UcsToWcs(c2)}}, filter);
+    if (in) AddWithGroups(s, {near.id, crossing ? 3 : 2, {UcsToWcs(c1), UcsToWcs(c2)}}, filter);
   }
   return static_cast<int>(s.members.size() - before);
 }

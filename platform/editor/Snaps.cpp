@@ -1,5 +1,7 @@
 // Finding geometry near a point: object snaps (zcedOsnap) and the boundary traced around a
-// seed point through the visible curves of model space (zcedTraceBoundary).
+// seed point through the visible curves of model space (zcedTraceBoundary), gathered from
+// the spatial index around the seed.
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
@@ -104,6 +106,29 @@ ZcDbRegion* RegionOf(const ZcGeRegion& face) {
   return region;
 }
 
+// The paths of the visible entities among `found`.
+Paths VisiblePaths(const std::vector<zcdb::NearEntity>& found) {
+  Paths paths;
+  for (const zcdb::NearEntity& near : found) {
+    ZcDbEntity* e = nullptr;
+    if (zcdbOpenZcDbEntity(e, near.id, ZcDb::kForRead) != Zcad::eOk) continue;
+    if (editor::IsVisible(e))
+      for (auto& p : editor::PathsOf(e)) paths.push_back(std::move(p));
+    e->close();
+  }
+  return paths;
+}
+
+// True when every loop lies strictly inside the box (touching its edge is not inside).
+bool Inside(const std::vector<ZcGeTracedLoop>& loops, const editor::Box& box) {
+  for (const ZcGeTracedLoop& loop : loops) {
+    ZcGePoint3d lo, hi;
+    Zcad::ErrorStatus es = loop.polyline ? loop.polyline->getGeomExtents(lo, hi) : loop.region->getGeomExtents(lo, hi);
+    if (es != Zcad::eOk || !(lo.x > box.lo.x && lo.y > box.lo.y && hi.x < box.hi.x && hi.y < box.hi.y)) return false;
+  }
+  return true;
+}
+
 }  // namespace
 
 int zcedOsnap(const ads_point point, const wchar_t* modeList, ads_point result) {
@@ -141,20 +166,27 @@ int zcedOsnap(const ads_point point, const wchar_t* modeList, ads_point result) 
 }
 
 Zcad::ErrorStatus zcedTraceBoundary(const ZcGePoint3d& seed, bool detectIslands, ZcDbVoidPtrArray& result) {
-  Paths paths;
-  for (ZcDbObjectId id : editor::TopLevelEntities()) {
-    ZcDbEntity* e = nullptr;
-    if (zcdbOpenZcDbEntity(e, id, ZcDb::kForRead) != Zcad::eOk) continue;
-    if (editor::IsVisible(e))
-      for (auto& p : editor::PathsOf(e)) paths.push_back(std::move(p));
-    e->close();
-  }
-  std::vector<const ZcGeCurve3d*> curves;
-  for (const auto& p : paths) curves.push_back(p.get());
-  if (curves.empty()) return Zcad::eInvalidInput;
+  // The curves near the seed first. A boundary traced among the curves that reach into a
+  // box around the seed, lying wholly inside that box, is the one all the curves give: a
+  // curve outside the box can neither cut the face nor lie in it. Otherwise the box grows,
+  // up to the whole drawing.
+  editor::Box all(ZcGePoint3d::kOrigin, ZcGePoint3d::kOrigin);
+  if (!std::isfinite(seed.x) || !std::isfinite(seed.y) || !editor::ModelBounds(all)) return Zcad::eInvalidInput;
+  double half = std::max({all.hi.x - all.lo.x, all.hi.y - all.lo.y, 1e-6}) / 64;
   std::vector<ZcGeTracedLoop> loops;
-  Zcad::ErrorStatus es = ZcGeBoundaryTracer().trace(curves, seed, detectIslands, loops);
-  if (es != Zcad::eOk) return es;
+  for (;;) {
+    const editor::Box box({seed.x - half, seed.y - half, 0.0}, {seed.x + half, seed.y + half, 0.0});
+    const bool whole = (box.Contains(all.lo) && box.Contains(all.hi)) || !std::isfinite(half);
+    Paths paths = VisiblePaths(editor::EntitiesNear(box));
+    std::vector<const ZcGeCurve3d*> curves;
+    for (const auto& p : paths) curves.push_back(p.get());
+    loops.clear();
+    Zcad::ErrorStatus es = curves.empty() ? Zcad::eInvalidInput
+                                          : ZcGeBoundaryTracer().trace(curves, seed, detectIslands, loops);
+    if (es == Zcad::eOk && (whole || Inside(loops, box))) break;
+    if (whole) return es;
+    half *= 4;
+  }
   for (const ZcGeTracedLoop& loop : loops) {
     ZcDbEntity* made = loop.polyline ? static_cast<ZcDbEntity*>(PolylineOf(*loop.polyline))
                                      : static_cast<ZcDbEntity*>(RegionOf(*loop.region));

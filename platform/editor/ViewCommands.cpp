@@ -46,10 +46,10 @@ void SetView(const View& v) {
 // Shows the box between two world corners, whole, in the screen's aspect.
 void ZoomToBox(const ZcGePoint3d& a, const ZcGePoint3d& b) {
   View v = State().view;
-  v.center.set((a.x + b.x) / 2, (a.y + b.y) / 2, 0.0);
+  v.center.set(a.x / 2 + b.x / 2, a.y / 2 + b.y / 2, 0.0);  // halves first: no overflow near the largest numbers
   double w = std::abs(a.x - b.x), h = std::abs(a.y - b.y);
   double height = std::max(h, w / kScreenAspect);
-  v.height = height > 1e-9 ? height : v.height;
+  v.height = height > 1e-9 && std::isfinite(height) ? height : v.height;
   SetView(v);
 }
 

@@ -33,7 +33,7 @@ public:
                                          bool forceValidity = false) const;
   /// True for the model and paper space records.
   bool isLayout() const;
-  bool isAnonymous() const { return !name_.empty() && name_[0] == L'*' && !isLayout(); }
+  bool isAnonymous() const { return !name().empty() && name()[0] == L'*' && !isLayout(); }
   /// The record's draw-order table (kept in its extension dictionary under
   /// "ACAD_SORTENTS"), created when missing and `create` is true; opened in `mode`.
   Zcad::ErrorStatus getSortentsTable(ZcDbSortentsTable*& table, ZcDb::OpenMode mode,

@@ -38,8 +38,10 @@ protected:
   void assignName(const std::wstring& name);
   /// The subclass marker of the record ("AcDbLayerTableRecord", ...).
   virtual const char* recordMarker() const = 0;
-  std::wstring name_;
   int flags_ = 0;
+
+private:
+  std::wstring name_;  // changed only through assignName, so that the table's index follows
 };
 
 /// A table of records. Erased records are left out of lookups and iteration.

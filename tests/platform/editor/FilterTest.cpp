@@ -5,9 +5,12 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <random>
 
 #include "ge/ZcGeCircArc3d.h"
+#include "ge/ZcGeBulgePolyline3d.h"
 #include "ge/ZcGeLineSeg3d.h"
+#include "ge/ZcGeNurbCurve3d.h"
 
 namespace {
 
@@ -73,3 +76,68 @@ TEST(Filter, WindowsTestTheCurveNotItsBox) {
 }
 
 }  // namespace
+
+// Random cubic splines through random points (interior knots of every spacing) and random
+// windows: deciding on the control points gives what the test on the curve gives.
+TEST(Filter, SplinesDecidedOnTheirControlPointsCrossWindowsAsTheirCurvesDo) {
+  std::mt19937 rng(3);
+  std::uniform_real_distribution<double> at(0, 100), size(0.5, 30);
+  int decided = 0, cases = 0;
+  for (int s = 0; s < 40; ++s) {
+    std::vector<ZcGePoint3d> fit;
+    for (int k = 0; k < 4 + s % 5; ++k) fit.emplace_back(at(rng) / 2 + k * 10, at(rng) / 2, 0);
+    ZcGeNurbCurve3d curve(fit);
+    int degree;
+    bool periodic;
+    std::vector<double> knots, weights;
+    std::vector<ZcGePoint3d> cps;
+    curve.getNurbsData(degree, knots, cps, weights, periodic);
+    if (s % 3 == 0) {  // a rational curve on the same points: its own path to compare with
+      weights.assign(cps.size(), 1.0);
+      for (double& w : weights) w = 0.5 + at(rng) / 50;
+      curve.setNurbsData(degree, knots, cps, weights, false);
+    }
+    for (int w = 0; w < 40; ++w) {
+      ZcGePoint3d a(at(rng) * 1.2 - 10, at(rng) - 25, 0);
+      editor::Box box(a, a + ZcGeVector3d(size(rng), size(rng), 0));
+      int meets = editor::NurbsMeetsBox(degree, knots, cps, weights, box);
+      ++cases;
+      if (meets < 0) continue;
+      ++decided;
+      ASSERT_EQ(editor::CurveCrossesWindow(curve, box), meets == 1) << "spline " << s << " window " << w;
+    }
+  }
+  EXPECT_GT(decided, cases * 95 / 100);
+}
+
+// Random bulge polylines (straight, arcs of every sweep, near-straight arcs), open and
+// closed, and random windows: deciding segment by segment gives what the test on the curve
+// gives.
+TEST(Filter, PolylinesDecidedSegmentBySegmentCrossWindowsAsTheirCurvesDo) {
+  std::mt19937 rng(4);
+  std::uniform_real_distribution<double> at(0, 100), size(0.5, 30), unit(-1, 1);
+  const double kinds[] = {0.0, 1.0, -1.0, 1e-13, 3.0};
+  int decided = 0, cases = 0;
+  for (int s = 0; s < 60; ++s) {
+    std::vector<ZcGePoint3d> vertices;
+    std::vector<ZcGePoint2d> flat;
+    std::vector<double> bulges;
+    for (int k = 0; k < 2 + s % 4; ++k) {
+      vertices.emplace_back(at(rng), at(rng), 0);
+      flat.emplace_back(vertices.back().x, vertices.back().y);
+      bulges.push_back(s % 2 ? unit(rng) * kinds[(s + k) % 5] : unit(rng));
+    }
+    bool closed = s % 3 == 0;
+    ZcGeBulgePolyline3d curve(flat, bulges, closed);
+    for (int w = 0; w < 40; ++w) {
+      ZcGePoint3d a(at(rng) - 15, at(rng) - 15, 0);
+      editor::Box box(a, a + ZcGeVector3d(size(rng), size(rng), 0));
+      int meets = editor::PolylineMeetsBox(vertices, bulges, closed, box);
+      ++cases;
+      if (meets < 0) continue;
+      ++decided;
+      ASSERT_EQ(editor::CurveCrossesWindow(curve, box), meets == 1) << "polyline " << s << " window " << w;
+    }
+  }
+  EXPECT_GT(decided, cases / 3);  // the test above compares something
+}
