@@ -1,5 +1,5 @@
-// The drawing document's name, as the description blocks and the layout's file names show
-// it. Used by the description variables that name the drawing.
+// The drawing document's file name. Used by the description variables that name the
+// drawing (they strip its folder and extension themselves).
 #ifndef FRAMEWORK_DOCUMENT_H
 #define FRAMEWORK_DOCUMENT_H
 

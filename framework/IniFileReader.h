@@ -21,8 +21,8 @@
 class IniFileReader : public INI {
 public:
   /// Appends the sections of the file. A missing file prints path + "! " and status 76; a
-  /// file that exists but cannot be read prints its path and status 72. Nothing is added
-  /// then.
+  /// file that exists (or whose folder cannot be listed to tell) but cannot be read prints
+  /// its path and status 72. Nothing is added then.
   void Load(const CString& path);
 
 private:

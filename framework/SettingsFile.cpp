@@ -7,7 +7,21 @@
 
 namespace {
 const wchar_t kConfigFolder[] = L"\\Config\\";
+
+// The per-user copy each class found but could not read, by the class's map: it holds the
+// user's values, so no save of that class replaces it while the module is loaded.
+std::map<const SettingsFile::Values*, CString>& KeptCopies() {
+  static std::map<const SettingsFile::Values*, CString> kept;
+  return kept;
 }
+
+// Both paths name the same file as Windows would see it: "/" or "\", any case.
+bool SamePath(CString a, CString b) {
+  a.Replace(L'/', L'\\');
+  b.Replace(L'/', L'\\');
+  return a.CompareNoCase(b) == 0;
+}
+}  // namespace
 
 SettingsFile::SettingsFile(Values& values, const CString& fileName) : m_values(values) {
   SetSeparator(L"=");
@@ -22,16 +36,26 @@ SettingsFile::SettingsFile(Values& values, const CString& fileName) : m_values(v
   CString appdata = GetAppdataPath();
   if (appdata.IsEmpty()) return;
   CString userCopy = appdata + kConfigFolder + fileName;
+  KeptCopies().erase(&m_values);
   status = Load(userCopy);
-  if (status == Zcad::eFileAccessErr) return;  // the user's values stay on disk
   if (status == Zcad::eOk && LastParseFoundNoEntry()) {
     // Text this reader cannot take apart is still the user's: report it, keep it.
     ZWPrinter().Print(userCopy);
     PrintErrorStatus(Zcad::eFileAccessErr);
+    status = Zcad::eFileAccessErr;
+  }
+  if (status == Zcad::eFileAccessErr) {  // the user's values stay on disk
+    KeptCopies()[&m_values] = userCopy;
     return;
   }
   status = Save(userCopy);
   if (status != Zcad::eOk) PrintErrorStatus(status);
+}
+
+int SettingsFile::Save(const CString& path) {
+  auto kept = KeptCopies().find(&m_values);
+  if (kept != KeptCopies().end() && SamePath(kept->second, path)) return Zcad::eFileWriteError;
+  return Config::Save(path);
 }
 
 CString SettingsFile::GetString(const CString& key) {

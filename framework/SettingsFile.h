@@ -18,12 +18,16 @@
 ///      printed), is not overwritten in step 3, and neither is one that holds text but not
 ///      one entry (reported the same way).
 ///   3. the merged set is saved to the per-user copy; a failure prints 433.
-/// Once the map holds an entry, construction does nothing more.
+/// Once the map holds an entry, construction does nothing more. A per-user copy kept in
+/// step 2 is not replaced by any later Save of the class either (433).
 class SettingsFile : public Config {
 public:
   typedef std::map<CString, CString> Values;  // ordinal key order
 
   bool IsEmpty() const override { return m_values.empty(); }
+  /// As Config::Save, but 433 with the file untouched for a per-user copy that the load
+  /// found and could not read.
+  int Save(const CString& path) override;
   /// The value; an absent key prints the key and status 22 and gives "".
   CString GetString(const CString& key) override;
   /// Sets the value in memory (shared by every object of the class) until the next Save.

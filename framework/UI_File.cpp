@@ -84,10 +84,16 @@ void UI_File::ReportLocked() const { MessageBoxW(nullptr, m_path + L" is locked.
 void UI_File::AppendLines(const CStringArray& lines) {
   if (lines.IsEmpty()) return;
   try {
-    if (!Exists()) CStdioFile(m_path, CFile::modeCreate | CFile::modeWrite | CFile::typeText).Close();
+    // Only a file known to be missing is created: one in a folder that cannot be listed
+    // may hold lines already, which a create would empty.
+    if (LookUpFile(m_path) == FileLookup::Missing)
+      CStdioFile(m_path, CFile::modeCreate | CFile::modeWrite | CFile::typeText).Close();
     CStdioFile file(m_path, CFile::modeReadWrite | CFile::modeNoTruncate | CFile::typeText);
     file.SeekToEnd();
-    for (const CString& line : lines) file.WriteString(line + L"\n");
+    for (const CString& line : lines) {
+      file.WriteString(line);  // a NUL ends the line's text, never its line end
+      file.WriteString(L"\n");
+    }
     file.Close();
   } catch (CFileException* e) {
     e->Delete();

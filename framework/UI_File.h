@@ -38,7 +38,7 @@ public:
   /// missing or cannot be read to its end.
   bool ReadLines(CStringArray& out) const;
   /// Appends each line and "\n" at the end of the 8-bit text file, creating it when
-  /// missing. Nothing for an empty array. When the file cannot be created, opened or
+  /// missing (never when its folder cannot be listed to tell). Nothing for an empty array. When the file cannot be created, opened or
   /// written, a message box says path + " is locked." (caption "!") and nothing more is
   /// written.
   void AppendLines(const CStringArray& lines);

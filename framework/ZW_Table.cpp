@@ -29,6 +29,10 @@ int ZW_Table::Create(ZcDbObjectId owner) {
 
 int ZW_Table::Open(int mode) {
   if (!m_id.isValid()) return m_status = Zcad::eNullIterator;
+  if (m_table) {  // held already: one open at a time, so that Close balances it
+    m_table->close();
+    m_table = nullptr;
+  }
   ZcDbObject* obj = nullptr;
   if ((m_status = zcdbOpenObject(obj, m_id, mode == 1 ? ZcDb::kForWrite : ZcDb::kForRead)) != Zcad::eOk)
     return m_status;

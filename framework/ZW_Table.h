@@ -14,7 +14,8 @@ public:
   /// A new table in the block record `owner` (model space when null); deleted when it
   /// cannot be added. The status is kept and returned.
   int Create(ZcDbObjectId owner = ZcDbObjectId());
-  /// 600 for an invalid id; the open status; 34 (closed again) when it is no table.
+  /// 600 for an invalid id; the open status; 34 (closed again) when it is no table. A
+  /// table held open already is closed first and opened again in `mode`.
   int Open(int mode);
   /// 15 when nothing is open; else closes, forgets the pointer and returns the last status.
   int Close();

@@ -105,6 +105,11 @@ TEST_F(SettingsFileTest, UnreadableUserCopyIsReportedAndNotOverwritten) {
   EXPECT_EQ(CString(L"1"), settings.GetString(L"a"));
   EXPECT_NE(std::wstring::npos, headless::Transcript().find(L"Scratch.ini\n es: eFileAccessErr\n"));
   EXPECT_EQ(before, UserBytes());
+  // Nor does a later save of the class replace it, once the file is free again.
+  settings.SetString(L"a", L"5");
+  EXPECT_EQ(433, settings.Save(CString(headless::FromUtf8(testfolders::NativeAppdata("Config/Scratch.ini")))));
+  EXPECT_EQ(before, UserBytes());
+  EXPECT_EQ(0, settings.Save(CString(headless::FromUtf8(testfolders::NativeAppdata("Config/Other.ini")))));
 }
 
 TEST_F(SettingsFileTest, UserFolderThatCannotBeListedIsReportedAndNotWrittenOver) {

@@ -73,6 +73,15 @@ TEST(UI_File, HeldFileIsReportedAsLockedAndKeepsItsContent) {
   EXPECT_EQ("stare\r\n", ReadBytes(dir.Native("log.txt")));
 }
 
+TEST(UI_File, AppendingInAFolderThatCannotBeListedKeepsWhatTheFileHolds) {
+  TempFolder dir;
+  WriteBytes(dir.Native("log.txt"), "stare\r\n");
+  headless::FailFileOperation(headless::FileFault::List, 1);
+  UI_File(CString(dir.Windows("log.txt"))).AppendLines(CStringArray{L"nowe", std::wstring(L"a\0b", 3), L"c"});
+  headless::ClearFileFaults();
+  EXPECT_EQ("stare\r\nnowe\r\na\r\nc\r\n", ReadBytes(dir.Native("log.txt")));
+}
+
 TEST(UI_File, FailedCreateIsReportedInsteadOfThrown) {
   TempFolder dir;
   headless::ClearMessageBoxes();

@@ -60,7 +60,9 @@ TEST_F(ZW_TableTest, OperationsOnAHeldTableUseItAndCloseClosesItOnce) {
   EXPECT_EQ(0, table.Close());
   EXPECT_EQ(0, headless::OpenObjectCount());
   EXPECT_EQ(15, table.Close());
-  ASSERT_EQ(0, table.Open(1));
+  ASSERT_EQ(0, table.Open(0));
+  EXPECT_EQ(Zcad::eWasNotOpenForWrite, table.SetCellText(0, 1, L"read only"));  // held for read
+  ASSERT_EQ(0, table.Open(1));  // held again, for write: still one open
   EXPECT_EQ(0, table.SetCellText(0, 1, L"held"));
   EXPECT_EQ(0, table.SetColumnWidth(1, 12.0));
   EXPECT_EQ(1, headless::OpenObjectCount());

@@ -94,6 +94,8 @@ public:
   /// page lacks as "\U+XXXX" (surrogate pairs beyond the BMP).
   static void encodeText(const wchar_t* text, std::string& out);
   /// The inverse of encodeText for a file of `codePage` (1250, 1252, or 65001 for UTF-8).
+  /// A malformed UTF-8 sequence is U+FFFD in a UTF-8 file and its bytes' 1252 characters
+  /// in a 1252 one, never the character an overlong form would spell.
   static std::wstring decodeText(std::string_view text, int codePage = 1250);
   /// A value as an error message quotes it: decoded, cut to its first 80 characters with
   /// "..." after the cut, so that a huge line never fills the message.

@@ -18,5 +18,7 @@ assert abs(outline.get_points()[1][4] + 0.414213562) < 1e-6  # the quarter arc t
 circle = msp.query("CIRCLE")[0]
 assert abs(circle.dxf.center.x - 35) < 1e-9 and abs(circle.dxf.radius - 1.5) < 1e-9
 assert len(msp.query("SPLINE")[0].fit_points) == 4
+line = msp.query("LINE")[0]
+assert tuple(line.dxf.start) == (0, 45, 0) and tuple(line.dxf.end) == (60, 45, 0)
 assert {"Konstrukcja", "Pomocnicze"} <= {layer.dxf.name for layer in doc.layers}
 PY

@@ -100,9 +100,12 @@ TEST(DxfCompatibility, TextIsDecodedByTheFilesCodePage) {
 TEST(DxfCompatibility, MalformedUtf8TextNeverReadsAsAnotherCharacter) {
   // C0 AF is an overlong "/": U+FFFD in a UTF-8 file, its two Windows-1252 characters in a
   // 1252 one, where only well-formed UTF-8 is taken as such.
-  for (const auto& [version, expected] : {std::pair{"AC1021", L"a\uFFFD\uFFFDb"}, std::pair{"AC1015", L"a\u00C0\u00AFb"}}) {
+  const std::pair<const char*, const wchar_t*> cases[] = {{"AC1021", L"a\uFFFD\uFFFDb"},
+                                                           {"AC1015", L"a\u00C0\u00AFb"}};
+  for (const auto& [version, expected] : cases) {
     ZcDbDatabase db(false, true);
-    std::string file = std::string("0|SECTION|2|HEADER|9|$ACADVER|1|") + version + "|9|$DWGCODEPAGE|3|ANSI_1252|0|ENDSEC|"
+    std::string file = std::string("0|SECTION|2|HEADER|9|$ACADVER|1|") + version +
+                       "|9|$DWGCODEPAGE|3|ANSI_1252|0|ENDSEC|"
                        "0|SECTION|2|ENTITIES|0|TEXT|10|0|20|0|40|1|1|a\xC0\xAF" "b|0|ENDSEC|0|EOF";
     ASSERT_EQ(Zcad::eOk, db.readDxfText(Dxf(file)));
     EXPECT_EQ(expected, Open<ZcDbText>(ModelSpace(db)[0])->textString()) << version;
