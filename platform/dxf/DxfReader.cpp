@@ -58,8 +58,9 @@ struct ReadError {
 // A piece of the file as a message quotes it: at most 80 characters of it.
 std::wstring Wide(std::string_view s) { return ZcDbDxfFiler::excerpt(s, 65001); }
 
-// One record: its type, its groups after the type (a range of the file's groups), the line
-// of its type.
+// One record: its type, its groups after the type (a range of the file's groups, or of the
+// reader's buffer once the file's table is dropped: see DxfReader::expand), the line of its
+// type.
 struct Record {
   std::string_view type;
   const ZcDbDxfPair* first = nullptr;
@@ -106,35 +107,52 @@ struct HugePages {
 };
 using GroupTable = std::vector<ZcDbDxfPair, HugePages<ZcDbDxfPair>>;
 
-GroupTable SplitGroups(const std::string& text) {
-  GroupTable groups;
-  groups.reserve(static_cast<std::size_t>(std::count(text.begin(), text.end(), '\n')) / 2 + 1);
-  std::size_t pos = 0, n = text.size();
-  int line = 0;
-  auto nextLine = [&](std::string_view& out) {
-    if (pos >= n) return false;
-    std::size_t e = text.find('\n', pos);
-    if (e == std::string::npos) e = n;
-    out = std::string_view(text).substr(pos, e - pos);
-    if (!out.empty() && out.back() == '\r') out.remove_suffix(1);
-    pos = e + 1;
-    ++line;
-    return true;
-  };
-  std::string_view codeText, value;
-  while (nextLine(codeText)) {
-    int codeLine = line;
+// Walks the groups of the text from a position (the start of a code line) and its line.
+class GroupSplitter {
+public:
+  GroupSplitter(std::string_view text, std::size_t pos = 0, int line = 0) : text_(text), pos_(pos), line_(line) {}
+
+  // The next group; false at the end of the text.
+  bool next(ZcDbDxfPair& group) {
+    std::string_view codeText, value;
+    if (!nextLine(codeText)) return false;
+    int codeLine = line_;
     std::string_view t = codeText;
     while (!t.empty() && (t.front() == ' ' || t.front() == '\t')) t.remove_prefix(1);
     while (!t.empty() && (t.back() == ' ' || t.back() == '\t')) t.remove_suffix(1);
-    if (t.empty() && pos >= n) break;  // a last empty line
+    if (t.empty() && pos_ >= text_.size()) return false;  // a last empty line
     int code = 0;
     auto r = std::from_chars(t.data(), t.data() + t.size(), code);
     if (t.empty() || r.ec != std::errc() || r.ptr != t.data() + t.size() || code < -5 || code > 1071)
       Fail(codeLine, L"a group code was expected, found \"" + Wide(codeText) + L"\"");
     if (!nextLine(value)) Fail(codeLine, L"the file ends after group code " + std::to_wstring(code));
-    groups.push_back({code, value, codeLine});
+    group = ZcDbDxfPair(code, value, codeLine);
+    return true;
   }
+
+private:
+  bool nextLine(std::string_view& out) {
+    if (pos_ >= text_.size()) return false;
+    std::size_t e = text_.find('\n', pos_);
+    if (e == std::string_view::npos) e = text_.size();
+    out = text_.substr(pos_, e - pos_);
+    if (!out.empty() && out.back() == '\r') out.remove_suffix(1);
+    pos_ = e + 1;
+    ++line_;
+    return true;
+  }
+
+  std::string_view text_;
+  std::size_t pos_;
+  int line_;
+};
+
+GroupTable SplitGroups(const std::string& text) {
+  GroupTable groups;
+  groups.reserve(static_cast<std::size_t>(std::count(text.begin(), text.end(), '\n')) / 2 + 1);
+  GroupSplitter splitter(text);
+  ZcDbDxfPair group;
+  while (splitter.next(group)) groups.push_back(group);
   return groups;
 }
 
@@ -204,6 +222,7 @@ public:
     d_.slots.reserve(groups_.size() / 8);
     d_.byHandle.reserve(groups_.size() / 8);
     sections();
+    dropGroupTable();
     makeObjects();
     link();
     readFields();
@@ -355,16 +374,58 @@ private:
   void entities(std::vector<Record>& records, ZcDbObjectId) { entityRecords_.push_back(std::move(records)); }
   void objects(std::vector<Record>& records) { objectRecords_ = std::move(records); }
 
+  // --- The groups of a record ----------------------------------------------------------------
+  // Once the sections are cut, the table of the file's groups (three times the file's size
+  // for short lines) is dropped before the objects are made, so that it and the objects
+  // never fill memory together. A record's groups are then split again from the text when
+  // it is read, into one buffer that serves record after record: expand gives the record
+  // its groups, and takes them from the record expanded before.
+  void dropGroupTable() {
+    auto forget = [](std::vector<Record>& list) {
+      for (Record& r : list) r.first = nullptr;
+    };
+    for (auto& list : tableRecords_) forget(list);
+    for (auto& [name, list] : blockEntities_) forget(list);
+    for (auto& list : entityRecords_) forget(list);
+    forget(objectRecords_);
+    groups_ = GroupTable();
+  }
+
+  // Where the groups after a record's type begin in the text, and the line there.
+  GroupSplitter splitterAfterType(const Record& r) const {
+    std::size_t pos = static_cast<std::size_t>(r.type.data() - text_.data()) + r.type.size();
+    if (pos < text_.size() && text_[pos] == '\r') ++pos;
+    return GroupSplitter(text_, pos + 1, r.line + 1);
+  }
+
+  Record& expand(Record& r) {
+    if (expanded_ == &r) return r;
+    if (expanded_) expanded_->first = nullptr;
+    buffer_.clear();
+    GroupSplitter splitter = splitterAfterType(r);
+    ZcDbDxfPair group;
+    for (std::size_t k = 0; k < r.count && splitter.next(group); ++k) buffer_.push_back(group);
+    r.first = buffer_.data();
+    expanded_ = &r;
+    return r;
+  }
+
+  // The first group of `code` in a record, found without splitting the rest of it.
+  bool findGroup(const Record& r, int code, ZcDbDxfPair& found) const {
+    GroupSplitter splitter = splitterAfterType(r);
+    for (std::size_t k = 0; k < r.count && splitter.next(found); ++k)
+      if (found.code == code) return true;
+    return false;
+  }
+
   // --- Objects -------------------------------------------------------------------------------
-  static std::uint64_t HandleOf(Record& r, int code = 5) {
-    for (auto& p : r)
-      if (p.code == code) {
-        ZcDbDxfFiler f(r.first, r.count, nullptr);
-        std::uint64_t h = f.toHandle(p);
-        if (f.hasError()) Fail(f.errorLine(), f.error());
-        return h;
-      }
-    return 0;
+  std::uint64_t HandleOf(Record& r, int code = 5) {
+    ZcDbDxfPair p;
+    if (!findGroup(r, code, p)) return 0;
+    ZcDbDxfFiler f(nullptr, 0, nullptr);
+    std::uint64_t h = f.toHandle(p);
+    if (f.hasError()) Fail(f.errorLine(), f.error());
+    return h;
   }
 
   void adopt(Record& r) {
@@ -411,12 +472,11 @@ private:
       skipping = false;
       if (r.type == "POLYLINE") {
         int flags = 0;
-        for (auto& p : r)
-          if (p.code == 70) {
-            ZcDbDxfFiler f(r.first, r.count, nullptr);
-            flags = static_cast<int>(f.toInt(p));
-            if (f.hasError()) Fail(f.errorLine(), f.error());
-          }
+        if (ZcDbDxfPair p; findGroup(r, 70, p)) {
+          ZcDbDxfFiler f(nullptr, 0, nullptr);
+          flags = static_cast<int>(f.toInt(p));
+          if (f.hasError()) Fail(f.errorLine(), f.error());
+        }
         if (flags & (16 | 64)) {  // meshes and face sets are not kept
           skipping = true;
           continue;
@@ -514,6 +574,7 @@ private:
   }
 
   void readRecord(Record& r) {
+    expand(r);
     ZcDbDxfFiler f(r.first, r.count, &db_);
     Zcad::ErrorStatus es = r.obj->dxfInFields(&f);
     if (es != Zcad::eOk || f.hasError())
@@ -546,7 +607,7 @@ private:
     d_.paperSpace = paper->objectId();
     for (Record* r : modelEntities_) {
       bool inPaper = false;
-      for (auto& p : *r)
+      for (auto& p : expand(*r))
         if (p.code == 67 && Trim(p.value) == "1") inPaper = true;
       placeEntity(*r, inPaper ? paper : model);
     }
@@ -576,7 +637,7 @@ private:
     if (auto it = vertices_.find(&r); it != vertices_.end()) {
       auto* pl = static_cast<ZcDbVertexPolyline*>(r.obj);
       for (Record* v : it->second) {
-        ZcDbDxfFiler f(v->first, v->count, &db_);
+        ZcDbDxfFiler f(expand(*v).first, v->count, &db_);
         if (pl->dxfInVertex(&f) != Zcad::eOk || f.hasError())
           Fail(f.errorLine() ? f.errorLine() : v->line, f.error());
       }
@@ -659,6 +720,8 @@ private:
   ZcDbDatabase& db_;
   ZcDbDatabaseImpl& d_;
   GroupTable groups_;
+  std::vector<ZcDbDxfPair> buffer_;  // the groups of the record last expanded
+  Record* expanded_ = nullptr;
   std::map<std::string, std::vector<ZcDbDxfPair>> headerVars_;
   std::vector<std::vector<Record>> tableRecords_;
   std::vector<Record*> kept_;
