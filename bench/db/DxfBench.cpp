@@ -9,8 +9,8 @@
 #include <fcntl.h>
 #include <malloc.h>
 #include <spawn.h>
-#include <sys/resource.h>
 #include <sys/wait.h>
+#include <unistd.h>
 
 #include <chrono>
 #include <cstdio>
@@ -185,9 +185,9 @@ void BM_WriteOurs(benchmark::State& state) {
   state.counters["entities"] = kEntities;
 }
 
-// A line of /proc/self/status in kB ("VmRSS:", "VmHWM:").
-double StatusKb(const char* key) {
-  std::ifstream status("/proc/self/status");
+// A line of /proc/<process>/status in kB ("VmRSS:", "VmHWM:"); 0 when it cannot be read.
+double StatusKb(const char* key, const std::string& process = "self") {
+  std::ifstream status("/proc/" + process + "/status");
   std::string line;
   while (std::getline(status, line))
     if (line.rfind(key, 0) == 0) return std::atof(line.c_str() + std::strlen(key));
@@ -234,16 +234,20 @@ void BM_CadhostOpenSave(benchmark::State& state) {
     posix_spawn_file_actions_addopen(&quiet, STDOUT_FILENO, "/dev/null", O_WRONLY, 0);
     pid_t pid = 0;
     int status = 0;
-    rusage usage{};
-    bool ran = posix_spawn(&pid, argv[0], &quiet, nullptr, const_cast<char**>(argv), environ) == 0 &&
-               ::wait4(pid, &status, 0, &usage) == pid && WIFEXITED(status) && WEXITSTATUS(status) == 0;
+    bool ran = posix_spawn(&pid, argv[0], &quiet, nullptr, const_cast<char**>(argv), environ) == 0;
+    // The child's own peak, looked at while it runs: its rusage would count this process's
+    // memory too, which the child shared until it started cadhost.
+    while (ran && ::waitpid(pid, &status, WNOHANG) == 0) {
+      peakKb = std::max(peakKb, StatusKb("VmHWM:", std::to_string(pid)));
+      ::usleep(2000);
+    }
+    ran = ran && WIFEXITED(status) && WEXITSTATUS(status) == 0;
     posix_spawn_file_actions_destroy(&quiet);
     if (!ran) {
       state.SkipWithError("cadhost did not open and save the sample");
       break;
     }
     state.SetIterationTime(std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count());
-    peakKb = std::max(peakKb, static_cast<double>(usage.ru_maxrss));
   }
   state.counters["entities"] = kEntities;
   state.counters["peak_MB"] = peakKb / 1024;
