@@ -53,7 +53,9 @@ struct ReadError {
   std::wstring message;
 };
 
-[[noreturn]] void Fail(int line, const std::wstring& message) { throw ReadError{line, message}; }
+[[noreturn]] void Fail(int line, const std::wstring& message) {
+  throw ReadError{line, ZcDbDxfFiler::shortenQuotes(message)};
+}
 
 // A piece of the file as a message quotes it: at most 80 characters of it.
 std::wstring Wide(std::string_view s) { return ZcDbDxfFiler::excerpt(s, 65001); }
