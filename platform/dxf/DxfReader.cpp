@@ -3,7 +3,8 @@
 // which replaces the old content only when the whole file was read; a malformed file
 // leaves the database as it was, with readError() naming the line.
 //
-// Steps: split the text into groups; cut the sections into records; make an object for
+// Steps: walk the text's groups once, cutting the sections into records (the groups are not
+// kept: each record's are split again from the text when it is read); make an object for
 // every record of a kind the database keeps (with the record's handle); link tables to
 // their records, blocks to their entities, references to their attributes and polylines
 // to their vertices; let each object read its groups (records, then entities, then
