@@ -231,16 +231,34 @@ bool ZcDbDxfFiler::nextAny(ZcDbDxfPair& pair) {
 
 void ZcDbDxfFiler::setError(int line, const std::wstring& message) {
   if (!error_.empty()) return;
-  error_ = message;
+  error_ = shortenQuotes(message);
   errorLine_ = line;
 }
 
+namespace {
+const std::size_t kQuoted = 80;
+}  // namespace
+
 std::wstring ZcDbDxfFiler::excerpt(std::string_view text, int codePage) {
-  const std::size_t kQuoted = 80;
   // No character takes more than four bytes: the first 4 x 80 bytes hold the quoted part.
   std::wstring s = decodeText(text.substr(0, 4 * kQuoted), codePage);
   if (s.size() <= kQuoted && text.size() <= 4 * kQuoted) return s;
   return s.substr(0, kQuoted) + L"...";
+}
+
+std::wstring ZcDbDxfFiler::shortenQuotes(const std::wstring& message) {
+  std::wstring out;
+  std::size_t at = 0;
+  for (;;) {
+    std::size_t open = message.find(L'"', at);
+    std::size_t close = open == std::wstring::npos ? open : message.find(L'"', open + 1);
+    if (close == std::wstring::npos) return out + message.substr(at);
+    out += message.substr(at, open + 1 - at);
+    std::size_t length = close - open - 1;
+    out += length > kQuoted ? message.substr(open + 1, kQuoted) + L"..." : message.substr(open + 1, length);
+    out += L'"';
+    at = close + 1;
+  }
 }
 
 std::wstring ZcDbDxfFiler::toString(const ZcDbDxfPair& p) {

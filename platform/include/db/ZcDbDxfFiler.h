@@ -100,6 +100,9 @@ public:
   /// A value as an error message quotes it: decoded, cut to its first 80 characters with
   /// "..." after the cut, so that a huge line never fills the message.
   static std::wstring excerpt(std::string_view text, int codePage = 1250);
+  /// `message` with each quoted part ("...") longer than 80 characters cut as excerpt cuts
+  /// it; the filer's and the reader's errors pass through it, whatever they quote.
+  static std::wstring shortenQuotes(const std::wstring& message);
 
 private:
   std::string* out_ = nullptr;

@@ -132,6 +132,19 @@ TEST(DxfFile, ReadingReplacesTheContentAndInvalidatesOldIds) {
   EXPECT_EQ(&db, db.modelSpaceId().database());
 }
 
+TEST(DxfFile, CrLfLineEndsReadAsTheSameDrawingWithTheSameLinesNamed) {
+  ZcDbDatabase source;
+  BuildSampleDrawing(&source);
+  std::string lf = source.dxfText(), crlf;
+  for (char c : lf) crlf += c == '\n' ? std::string("\r\n") : std::string(1, c);
+  ZcDbDatabase db(false, true);
+  ASSERT_EQ(Zcad::eOk, db.readDxfText(crlf));
+  EXPECT_EQ(lf, db.dxfText());
+  EXPECT_EQ(Zcad::eBadDxfFile, db.readDxfText("0\r\nSECTION\r\n2\r\nENTITIES\r\n0\r\nLINE\r\n8\r\n0\r\n10\r\nabc\r\n"
+                                              "0\r\nENDSEC\r\n0\r\nEOF\r\n"));
+  EXPECT_EQ(0u, db.readError().rfind(L"line 9:", 0)) << std::string(db.readError().begin(), db.readError().end());
+}
+
 TEST(DxfFile, MissingFileIsReportedAsNotFound) {
   ZcDbDatabase db(false, true);
   EXPECT_EQ(Zcad::eFileNotFound, db.readDwgFile(L"C:\\no\\such\\drawing.dwg"));
