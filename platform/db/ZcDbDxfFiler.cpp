@@ -164,12 +164,15 @@ void ZcDbDxfFiler::writeInt(int code, long long value) {
 
 void ZcDbDxfFiler::writeDouble(int code, double value) {
   PutCode(*out_, code);
-  if (!std::isfinite(value)) value = 0.0;
+  // A value that is not finite is written as held ("inf", "nan"), never as another number,
+  // and marks the writing as failed: the file could not be read back.
+  if (!std::isfinite(value)) setError(0, L"a number that is not finite for group code " + std::to_wstring(code));
   if (value == 0.0) value = 0.0;  // no "-0"
   char buf[32];
   auto r = std::to_chars(buf, buf + sizeof buf, value);  // shortest text that reads back exactly
   out_->append(buf, r.ptr);
-  if (!std::memchr(buf, '.', r.ptr - buf) && !std::memchr(buf, 'e', r.ptr - buf)) out_->append(".0");
+  if (std::isfinite(value) && !std::memchr(buf, '.', r.ptr - buf) && !std::memchr(buf, 'e', r.ptr - buf))
+    out_->append(".0");
   out_->push_back('\n');
 }
 

@@ -35,10 +35,11 @@ public:
     next_ = d_.handseed;
   }
 
-  // Writes the text to the file; false when the file refused a part of it.
+  // Writes the text to the file; false when the file refused a part of it, or when the
+  // drawing held a number no file can (the file would not read back).
   bool runToFile() {
     write();
-    return drain();
+    return drain() && !f_.hasError();
   }
 
   std::string run() {

@@ -29,6 +29,7 @@ struct ZcDbDxfPair {
 /// in file order, walked segment by segment (a segment starts after a 100 subclass marker).
 /// A value that does not convert sets the filer's error (first one wins) naming the line,
 /// and gives 0 / empty, so a reader can finish its loop and the caller reports the error.
+/// Writing a number that is not finite sets the error too (the text could not be read back).
 class ZcDbDxfFiler {
 public:
   /// A writer that appends to `out` (DXF text, one item per line).
