@@ -47,14 +47,14 @@ char Cp1250Byte(unsigned c) {
 }
 }  // namespace
 
-void ZcDbDxfFiler::encodeText(const wchar_t* text, std::string& out) {
+void ZcDbDxfFiler::encodeText(std::wstring_view text, std::string& out) {
   static const char kHex[] = "0123456789ABCDEF";
   auto unicode = [&](unsigned c) {
     out += "\\U+";
     for (int shift = 12; shift >= 0; shift -= 4) out.push_back(kHex[(c >> shift) & 15]);
   };
-  for (const wchar_t* p = text; p && *p; ++p) {
-    auto c = static_cast<unsigned>(*p);
+  for (wchar_t ch : text) {
+    auto c = static_cast<unsigned>(ch);
     if (c == '^') {
       out += "^ ";
     } else if (c < 0x20) {
@@ -143,6 +143,10 @@ std::wstring ZcDbDxfFiler::decodeText(std::string_view s, int codePage) {
 }
 
 void ZcDbDxfFiler::writeString(int code, const wchar_t* text) {
+  writeString(code, std::wstring(text ? text : L""));
+}
+
+void ZcDbDxfFiler::writeString(int code, const std::wstring& text) {
   PutCode(*out_, code);
   encodeText(text, *out_);
   out_->push_back('\n');

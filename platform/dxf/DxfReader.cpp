@@ -183,6 +183,8 @@ bool IsStructural(std::string_view type) {
 template <class Opaque>
 ZcDbObject* MakeOpaque(std::string_view type, int line) {
   if (type.empty()) Fail(line, L"a record without a type");
+  for (char c : type)
+    if (c <= ' ' || c > '~') Fail(line, L"a record type that is not a name");
   if (IsStructural(type)) Fail(line, L"a " + Wide(type) + L" record out of its place");
   return new Opaque(std::string(type));
 }
@@ -613,7 +615,9 @@ private:
           path.pop_back();
           continue;
         }
-        auto [inner, line] = refs[top.next++];
+        std::uint32_t inner = refs[top.next].first;
+        int line = refs[top.next].second;
+        ++top.next;
         if (state[inner] == 1) {
           std::wstring names;
           auto at = std::find_if(path.begin(), path.end(), [&](const Step& s) { return s.block == inner; });

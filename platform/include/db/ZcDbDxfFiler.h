@@ -44,7 +44,8 @@ public:
 
   // --- Writing -----------------------------------------------------------------------------
   void writeString(int code, const wchar_t* text);
-  void writeString(int code, const std::wstring& text) { writeString(code, text.c_str()); }
+  /// The whole text, NUL characters included ("^@").
+  void writeString(int code, const std::wstring& text);
   /// Writes ASCII text as it stands (subclass markers, type names).
   void writeRaw(int code, std::string_view text);
   void writeInt(int code, long long value);
@@ -89,7 +90,7 @@ public:
   /// DXF text of a wide string in the Windows-1250 code page (the files' $DWGCODEPAGE):
   /// control characters as "^" + char+64, a literal "^" as "^ ", a character the code
   /// page lacks as "\U+XXXX" (surrogate pairs beyond the BMP).
-  static void encodeText(const wchar_t* text, std::string& out);
+  static void encodeText(std::wstring_view text, std::string& out);
   /// The inverse of encodeText for a file of `codePage` (1250, 1252, or 65001 for UTF-8).
   static std::wstring decodeText(std::string_view text, int codePage = 1250);
 

@@ -95,6 +95,12 @@ TEST(DxfCompatibility, TextIsDecodedByTheFilesCodePage) {
   ZcDbDatabase db(false, true);
   ASSERT_EQ(Zcad::eOk, db.readDxfText(Dxf(escaped)));
   EXPECT_EQ(L"Przód łuk \t^", Open<ZcDbText>(ModelSpace(db)[0])->textString());
+  // a NUL character is written escaped and whole, not as the end of the text
+  ZcDbDatabase withNul(false, true);
+  ASSERT_EQ(Zcad::eOk, withNul.readDxfText(Dxf("0|SECTION|2|ENTITIES|0|TEXT|10|0|20|0|40|1|1|a^@b|0|ENDSEC|0|EOF")));
+  ZcDbDatabase again(false, true);
+  ASSERT_EQ(Zcad::eOk, again.readDxfText(withNul.dxfText()));
+  EXPECT_EQ(std::wstring(L"a\0b", 3), Open<ZcDbText>(ModelSpace(again)[0])->textString());
 }
 
 TEST(DxfCompatibility, EveryUpperHalfByteOfWindows1250ReadsAsTheCodePageSaysAndWritesBack) {
