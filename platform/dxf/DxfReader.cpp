@@ -355,6 +355,7 @@ private:
           }
         }
         if (current.empty()) Fail(r.line, L"a block without a name");
+        if (!Printable(current)) Fail(r.line, L"a block name holding a control character");
         blockOrigins_[zcdb::FoldKey(current)] = origin;
         blockLines_[current] = r.line;
         origin = ZcGePoint3d();
@@ -558,6 +559,7 @@ private:
           // a block that cannot be named in the BLOCKS section could not be written back
           auto* btr = dynamic_cast<ZcDbBlockTableRecord*>(r.obj);
           if (btr && btr->name().empty()) Fail(r.line, L"a block record without a name");
+          if (btr && !Printable(btr->name())) Fail(r.line, L"a block name holding a control character");
         }
     d_.completeTables();  // files without tables (or without their required records)
     // the entities of each block, then the block origins (blocks a file lists without
@@ -635,6 +637,14 @@ private:
   std::wstring nameOf(std::uint32_t slot) const {
     auto* btr = dynamic_cast<ZcDbBlockTableRecord*>(d_.object(slot));
     return btr ? btr->name() : std::wstring();
+  }
+
+  // Block names are looked up and written whole: a control character (a NUL above all)
+  // would make one block two.
+  static bool Printable(const std::wstring& name) {
+    for (wchar_t c : name)
+      if (c < 0x20) return false;
+    return true;
   }
 
   static std::string_view Trim(std::string_view v) {
