@@ -409,14 +409,11 @@ private:
   // Complex entities: INSERT + ATTRIB... + SEQEND, POLYLINE + VERTEX... + SEQEND.
   void entityList(std::vector<Record>& records, std::vector<Record*>& out) {
     Record* parent = nullptr;
-    bool skipping = false;  // the vertices of a polyline kind the database does not keep
     for (Record& r : records) {
       if (r.type == "SEQEND") {
         parent = nullptr;
-        skipping = false;
         continue;
       }
-      if (skipping && (r.type == "VERTEX" || r.type == "ATTRIB")) continue;
       if (r.type == "VERTEX" || r.type == "ATTRIB") {
         if (!parent || (r.type == "VERTEX") != (parent->type == "POLYLINE"))
           Fail(r.line, L"a " + Wide(r.type) + L" record without its " +
@@ -431,7 +428,6 @@ private:
         continue;
       }
       parent = nullptr;
-      skipping = false;
       if (r.type == "POLYLINE") {
         int flags = 0;
         for (auto& p : r)
@@ -440,11 +436,9 @@ private:
             flags = static_cast<int>(f.toInt(p));
             if (f.hasError()) Fail(f.errorLine(), f.error());
           }
-        if (flags & (16 | 64)) {  // meshes and face sets are not kept
-          skipping = true;
-          continue;
-        }
-        r.obj = flags & 8 ? static_cast<ZcDbObject*>(new ZcDb3dPolyline) : new ZcDb2dPolyline;
+        if (flags & (16 | 64)) r.obj = new ZcDbOpaqueEntity("POLYLINE");  // meshes and face sets, as read
+        else if (flags & 8) r.obj = new ZcDb3dPolyline;
+        else r.obj = new ZcDb2dPolyline;
         parent = &r;
       } else {
         r.obj = MakeObject(r.type);
@@ -666,11 +660,12 @@ private:
       }
     }
     if (auto it = vertices_.find(&r); it != vertices_.end()) {
-      auto* pl = static_cast<ZcDbVertexPolyline*>(r.obj);
+      auto* pl = dynamic_cast<ZcDbVertexPolyline*>(r.obj);
+      auto* kept = dynamic_cast<ZcDbOpaqueEntity*>(r.obj);
       for (Record* v : it->second) {
         ZcDbDxfFiler f(v->first, v->count, &db_);
-        if (pl->dxfInVertex(&f) != Zcad::eOk || f.hasError())
-          Fail(f.errorLine() ? f.errorLine() : v->line, f.error());
+        Zcad::ErrorStatus es = pl ? pl->dxfInVertex(&f) : kept->dxfInVertex(&f);
+        if (es != Zcad::eOk || f.hasError()) Fail(f.errorLine() ? f.errorLine() : v->line, f.error());
       }
     }
   }

@@ -22,6 +22,7 @@
 #include "db/ZcDbBlockTableRecord.h"
 #include "db/ZcDbDictionary.h"
 #include "db/ZcDbDxfFiler.h"
+#include "db/ZcDbOpaqueEntity.h"
 #include "db/ZcDbText.h"
 #include "win32/FilePaths.h"
 
@@ -122,6 +123,7 @@ private:
       if (o->isErased()) continue;
       if (o->isKindOf(ZcDbEntity::desc())) {
         if (auto* p = dynamic_cast<const ZcDbVertexPolyline*>(o.get())) n += p->numVerts() + 1;
+        if (auto* k = dynamic_cast<const ZcDbOpaqueEntity*>(o.get())) n += k->numFollowers();
         if (auto* r = dynamic_cast<const ZcDbBlockReference*>(o.get()))
           n += r->attributeIds().isEmpty() ? 0 : 1;
         continue;
@@ -180,6 +182,7 @@ private:
     if (!o || o->isErased()) return;
     record(o);
     if (auto* p = dynamic_cast<const ZcDbVertexPolyline*>(o)) p->dxfOutVertices(&f_, next_);
+    if (auto* k = dynamic_cast<const ZcDbOpaqueEntity*>(o)) k->dxfOutFollowers(&f_, next_);
     if (auto* r = dynamic_cast<const ZcDbBlockReference*>(o)) {
       ZcDbObjectIdArray attrs = r->attributeIds();
       if (attrs.isEmpty()) return;

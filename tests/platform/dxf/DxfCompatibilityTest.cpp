@@ -50,14 +50,15 @@ TEST(DxfCompatibility, HeavyPolylinesAndAttributesFollowTheirOwners) {
       "0|HATCH|8|0|0|ENDSEC|0|EOF")))
       << std::string(db.readError().begin(), db.readError().end());
   ZcDbObjectIdArray ids = ModelSpace(db);
-  ASSERT_EQ(3, ids.length());  // the mesh is not kept; the hatch is, as read
-  EXPECT_STREQ("HATCH", Open<ZcDbEntity>(ids[2])->dxfName());
+  ASSERT_EQ(4, ids.length());  // the face set and the hatch are kept as read
+  EXPECT_STREQ("POLYLINE", Open<ZcDbEntity>(ids[1])->dxfName());
+  EXPECT_STREQ("HATCH", Open<ZcDbEntity>(ids[3])->dxfName());
   auto* pl = Open<ZcDb2dPolyline>(ids[0]);
   ASSERT_NE(nullptr, pl);
   EXPECT_EQ(2u, pl->numVerts());
   EXPECT_TRUE(pl->isClosed());
   EXPECT_DOUBLE_EQ(1.0, pl->vertexAt(0).bulge);
-  auto* ref = Open<ZcDbBlockReference>(ids[1]);
+  auto* ref = Open<ZcDbBlockReference>(ids[2]);
   ASSERT_NE(nullptr, ref);
   ZcDbObjectIdArray attrs = ref->attributeIds();
   ASSERT_EQ(1, attrs.length());
