@@ -14,6 +14,7 @@
 #include "db/ZcCmColor.h"
 #include "db/ZcDbDatabase.h"
 #include "db/ZcDbEntity.h"
+#include "db/OpaqueGroups.h"
 #include "db/ZcDbObject.h"
 #include "ge/ZcGePoint2d.h"
 
@@ -69,6 +70,8 @@ struct ZcDbDatabaseImpl {
 
   std::wstring fileName, readError;
   int codePage = 1250;  // of the file being read
+  /// The CLASS records of the file read (the classes of objects kept as read), written back.
+  std::vector<zcdb::OpaqueGroups> classes;
 
   /// Makes `obj` resident with `owner` (a fresh handle unless `handle` is given); the object
   /// is left closed. Returns its id.

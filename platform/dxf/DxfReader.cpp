@@ -273,6 +273,7 @@ private:
       else if (name == "BLOCKS") blocks(records);
       else if (name == "ENTITIES") entities(records, ZcDbObjectId());
       else if (name == "OBJECTS") objects(records);
+      else if (name == "CLASSES") classes(records);
     }
     if (groups_.empty()) Fail(1, L"the file is empty");
     // A file cut short between two sections would otherwise read as a part of a drawing.
@@ -376,6 +377,18 @@ private:
   }
 
   void entities(std::vector<Record>& records, ZcDbObjectId) { entityRecords_.push_back(std::move(records)); }
+
+  // The classes of the objects a file holds, kept as read for the file written.
+  void classes(const std::vector<Record>& records) {
+    for (const Record& r : records) {
+      if (r.type != "CLASS") Fail(r.line, L"a " + Wide(r.type) + L" record in the CLASSES section");
+      ZcDbDxfFiler f(r.first, r.count, &db_);
+      zcdb::OpaqueGroups groups;
+      groups.read(&f, zcdb::OpaqueGroups::Base::kObject, "CLASS");
+      if (f.hasError()) Fail(f.errorLine(), f.error());
+      d_.classes.push_back(std::move(groups));
+    }
+  }
   void objects(std::vector<Record>& records) { objectRecords_ = std::move(records); }
 
   // --- Objects -------------------------------------------------------------------------------

@@ -3,7 +3,7 @@
 //   HEADER   $ACADVER AC1015, $DWGCODEPAGE ANSI_1250, $INSBASE, $UCSORG, $CLAYER, $CELTYPE, $CECOLOR,
 //            $CELTSCALE, $CELWEIGHT, $TEXTSTYLE, $TEXTSIZE, $DIMASZ, $DIMSCALE, $LTSCALE,
 //            $HANDSEED (above every handle of the file)
-//   CLASSES  empty
+//   CLASSES  the CLASS records of the file read, as read
 //   TABLES   VPORT, LTYPE, LAYER, STYLE, VIEW, UCS, APPID, DIMSTYLE, BLOCK_RECORD; each a
 //            TABLE record, its records, ENDTAB (VPORT, UCS and DIMSTYLE are kept empty)
 //   BLOCKS   per block record: BLOCK, its entities (none for the two spaces), ENDBLK
@@ -52,6 +52,10 @@ private:
   void write() {
     header();
     section("CLASSES");
+    for (const zcdb::OpaqueGroups& c : d_.classes) {
+      f_.writeRaw(0, "CLASS");
+      c.writeBody(&f_);
+    }
     endsec();
     tables();
     blocks();

@@ -5,6 +5,7 @@
 
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
 #include <map>
 #include <string>
 
@@ -68,6 +69,15 @@ TEST_P(DxfForeignEntities, OpenedAndSavedTheyKeepEveryEntityGroupByGroup) {
   ASSERT_EQ(Zcad::eOk, db.saveAs(saved.wstring().c_str()));
   EXPECT_EQ(0, std::system((std::string(kPython) + " " + kScript + " compare " + source.string() + " " +
                             saved.string()).c_str()));
+  // the classes of the objects kept come with them
+  auto classes = [](const std::filesystem::path& file) {
+    std::ifstream in(file);
+    int n = 0;
+    for (std::string line, last; std::getline(in, line); last = line)
+      if (line == "CLASS" && (last == "  0" || last == "0")) ++n;
+    return n;
+  };
+  EXPECT_EQ(classes(source), classes(saved));
   EXPECT_EQ(0, headless::OpenObjectCount(&db));
 }
 
