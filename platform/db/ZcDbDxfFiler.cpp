@@ -143,7 +143,9 @@ std::wstring ZcDbDxfFiler::decodeText(std::string_view s, int codePage) {
 }
 
 void ZcDbDxfFiler::writeString(int code, const wchar_t* text) {
-  writeString(code, std::wstring(text ? text : L""));
+  PutCode(*out_, code);
+  encodeText(text ? std::wstring_view(text) : std::wstring_view(), *out_);
+  out_->push_back('\n');
 }
 
 void ZcDbDxfFiler::writeString(int code, const std::wstring& text) {

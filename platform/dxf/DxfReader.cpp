@@ -535,9 +535,11 @@ private:
     ZcDbObjectId id;
     if (bt->getAt(name.c_str(), id) != Zcad::eOk) {  // files without block records
       auto* btr = new ZcDbBlockTableRecord;
-      bool anonymous = name.size() > 1 && name[0] == L'*' && ZcDbSymbolTableRecord::isValidName(name.c_str() + 1);
+      auto text = blockNameText_.find(name);
+      bool anonymous = text != blockNameText_.end() && name.size() > 1 && name[0] == L'*' &&
+                       ZcDbSymbolTableRecord::isValidName(name.c_str() + 1);
       if (anonymous) {  // "*D1", "*U2": named as a block record of the file would be
-        ZcDbDxfPair pair{2, blockNameText_[name], line};
+        ZcDbDxfPair pair{2, text->second, line};
         ZcDbDxfFiler f(&pair, 1, &db_);
         btr->dxfInFields(&f);
       } else if (btr->setName(name.c_str()) != Zcad::eOk) {
@@ -569,9 +571,9 @@ private:
           if (btr && !Printable(btr->name())) Fail(r.line, L"a block name holding a control character");
         }
     d_.completeTables();  // files without tables (or without their required records)
-    // the entities of each block, then the block origins (blocks a file lists without
-    // block records are made on the way)
-    for (auto& [name, line] : blockLines_) blockNamed(name, line);  // before any reference to them
+    // every block first (a file without block records makes them here), so that references
+    // find theirs whatever the order; then the entities of each block, the block origins
+    for (auto& [name, line] : blockLines_) blockNamed(name, line);
     for (auto& [name, ents] : blockEntityPtrs_) {
       ZcDbBlockTableRecord* btr = blockNamed(name, blockLines_[name]);
       for (Record* r : ents) placeEntity(*r, btr);
