@@ -48,14 +48,14 @@ char Cp1250Byte(unsigned c) {
 }
 }  // namespace
 
-void ZcDbDxfFiler::encodeText(const wchar_t* text, std::string& out) {
+void ZcDbDxfFiler::encodeText(std::wstring_view text, std::string& out) {
   static const char kHex[] = "0123456789ABCDEF";
   auto unicode = [&](unsigned c) {
     out += "\\U+";
     for (int shift = 12; shift >= 0; shift -= 4) out.push_back(kHex[(c >> shift) & 15]);
   };
-  for (const wchar_t* p = text; p && *p; ++p) {
-    auto c = static_cast<unsigned>(*p);
+  for (wchar_t ch : text) {
+    auto c = static_cast<unsigned>(ch);
     if (c == '^') {
       out += "^ ";
     } else if (c < 0x20) {
@@ -141,6 +141,12 @@ std::wstring ZcDbDxfFiler::decodeText(std::string_view s, int codePage) {
 
 void ZcDbDxfFiler::writeString(int code, const wchar_t* text) {
   PutCode(*out_, code);
+  encodeText(text ? std::wstring_view(text) : std::wstring_view(), *out_);
+  out_->push_back('\n');
+}
+
+void ZcDbDxfFiler::writeString(int code, const std::wstring& text) {
+  PutCode(*out_, code);
   encodeText(text, *out_);
   out_->push_back('\n');
 }
@@ -161,12 +167,15 @@ void ZcDbDxfFiler::writeInt(int code, long long value) {
 
 void ZcDbDxfFiler::writeDouble(int code, double value) {
   PutCode(*out_, code);
-  if (!std::isfinite(value)) value = 0.0;
+  // A value that is not finite is written as held ("inf", "nan"), never as another number,
+  // and marks the writing as failed: the file could not be read back.
+  if (!std::isfinite(value)) setError(0, L"a number that is not finite for group code " + std::to_wstring(code));
   if (value == 0.0) value = 0.0;  // no "-0"
   char buf[32];
   auto r = std::to_chars(buf, buf + sizeof buf, value);  // shortest text that reads back exactly
   out_->append(buf, r.ptr);
-  if (!std::memchr(buf, '.', r.ptr - buf) && !std::memchr(buf, 'e', r.ptr - buf)) out_->append(".0");
+  if (std::isfinite(value) && !std::memchr(buf, '.', r.ptr - buf) && !std::memchr(buf, 'e', r.ptr - buf))
+    out_->append(".0");
   out_->push_back('\n');
 }
 

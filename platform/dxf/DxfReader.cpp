@@ -179,6 +179,8 @@ bool IsStructural(std::string_view type) {
 template <class Opaque>
 ZcDbObject* MakeOpaque(std::string_view type, int line) {
   if (type.empty()) Fail(line, L"a record without a type");
+  for (char c : type)
+    if (c <= ' ' || c > '~') Fail(line, L"a record type that is not a name");
   if (IsStructural(type)) Fail(line, L"a " + Wide(type) + L" record out of its place");
   return new Opaque(std::string(type));
 }
@@ -268,6 +270,7 @@ private:
       else if (name == "BLOCKS") blocks(records);
       else if (name == "ENTITIES") entities(records, ZcDbObjectId());
       else if (name == "OBJECTS") objects(records);
+      else if (name == "CLASSES") classes(records);
       forgetExpanded();  // records of this section may move or go
     }
     if (!in.lastLine()) Fail(1, L"the file is empty");
@@ -354,6 +357,7 @@ private:
           }
         }
         if (current.empty()) Fail(r.line, L"a block without a name");
+        if (!Printable(current)) Fail(r.line, L"a block name holding a control character");
         blockOrigins_[zcdb::FoldKey(current)] = origin;
         blockLines_[current] = r.line;
         origin = ZcGePoint3d();
@@ -374,6 +378,18 @@ private:
   }
 
   void entities(std::vector<Record>& records, ZcDbObjectId) { entityRecords_.push_back(std::move(records)); }
+
+  // The classes of the objects a file holds, kept as read for the file written.
+  void classes(std::vector<Record>& records) {
+    for (Record& r : records) {
+      if (r.type != "CLASS") Fail(r.line, L"a " + Wide(r.type) + L" record in the CLASSES section");
+      ZcDbDxfFiler f(expand(r).first, r.count, &db_);
+      zcdb::OpaqueGroups groups;
+      groups.read(&f, zcdb::OpaqueGroups::Base::kObject, "CLASS");
+      if (f.hasError()) Fail(f.errorLine(), f.error());
+      d_.classes.push_back(std::move(groups));
+    }
+  }
   void objects(std::vector<Record>& records) { objectRecords_ = std::move(records); }
 
   // --- The groups of a record ----------------------------------------------------------------
@@ -441,14 +457,11 @@ private:
   // Complex entities: INSERT + ATTRIB... + SEQEND, POLYLINE + VERTEX... + SEQEND.
   void entityList(std::vector<Record>& records, std::vector<Record*>& out) {
     Record* parent = nullptr;
-    bool skipping = false;  // the vertices of a polyline kind the database does not keep
     for (Record& r : records) {
       if (r.type == "SEQEND") {
         parent = nullptr;
-        skipping = false;
         continue;
       }
-      if (skipping && (r.type == "VERTEX" || r.type == "ATTRIB")) continue;
       if (r.type == "VERTEX" || r.type == "ATTRIB") {
         if (!parent || (r.type == "VERTEX") != (parent->type == "POLYLINE"))
           Fail(r.line, L"a " + Wide(r.type) + L" record without its " +
@@ -463,7 +476,6 @@ private:
         continue;
       }
       parent = nullptr;
-      skipping = false;
       if (r.type == "POLYLINE") {
         int flags = 0;
         if (ZcDbDxfPair p; findGroup(r, 70, p)) {
@@ -471,11 +483,9 @@ private:
           flags = static_cast<int>(f.toInt(p));
           if (f.hasError()) Fail(f.errorLine(), f.error());
         }
-        if (flags & (16 | 64)) {  // meshes and face sets are not kept
-          skipping = true;
-          continue;
-        }
-        r.obj = flags & 8 ? static_cast<ZcDbObject*>(new ZcDb3dPolyline) : new ZcDb2dPolyline;
+        if (flags & (16 | 64)) r.obj = new ZcDbOpaqueEntity("POLYLINE");  // meshes and face sets, as read
+        else if (flags & 8) r.obj = new ZcDb3dPolyline;
+        else r.obj = new ZcDb2dPolyline;
         parent = &r;
       } else {
         r.obj = MakeObject(r.type);
@@ -559,9 +569,11 @@ private:
     ZcDbObjectId id;
     if (bt->getAt(name.c_str(), id) != Zcad::eOk) {  // files without block records
       auto* btr = new ZcDbBlockTableRecord;
-      bool anonymous = name.size() > 1 && name[0] == L'*' && ZcDbSymbolTableRecord::isValidName(name.c_str() + 1);
+      auto text = blockNameText_.find(name);
+      bool anonymous = text != blockNameText_.end() && name.size() > 1 && name[0] == L'*' &&
+                       ZcDbSymbolTableRecord::isValidName(name.c_str() + 1);
       if (anonymous) {  // "*D1", "*U2": named as a block record of the file would be
-        ZcDbDxfPair pair{2, blockNameText_[name], line};
+        ZcDbDxfPair pair{2, text->second, line};
         ZcDbDxfFiler f(&pair, 1, &db_);
         btr->dxfInFields(&f);
       } else if (btr->setName(name.c_str()) != Zcad::eOk) {
@@ -591,11 +603,12 @@ private:
           // a block that cannot be named in the BLOCKS section could not be written back
           auto* btr = dynamic_cast<ZcDbBlockTableRecord*>(r.obj);
           if (btr && btr->name().empty()) Fail(r.line, L"a block record without a name");
+          if (btr && !Printable(btr->name())) Fail(r.line, L"a block name holding a control character");
         }
     d_.completeTables();  // files without tables (or without their required records)
-    // the entities of each block, then the block origins (blocks a file lists without
-    // block records are made on the way)
-    for (auto& [name, line] : blockLines_) blockNamed(name, line);  // before any reference to them
+    // every block first (a file without block records makes them here), so that references
+    // find theirs whatever the order; then the entities of each block, the block origins
+    for (auto& [name, line] : blockLines_) blockNamed(name, line);
     for (auto& [name, ents] : blockEntityPtrs_) {
       ZcDbBlockTableRecord* btr = blockNamed(name, blockLines_[name]);
       for (Record* r : ents) placeEntity(*r, btr);
@@ -648,7 +661,9 @@ private:
           path.pop_back();
           continue;
         }
-        auto [inner, line] = refs[top.next++];
+        std::uint32_t inner = refs[top.next].first;
+        int line = refs[top.next].second;
+        ++top.next;
         if (state[inner] == 1) {
           std::wstring names;
           auto at = std::find_if(path.begin(), path.end(), [&](const Step& s) { return s.block == inner; });
@@ -666,6 +681,14 @@ private:
   std::wstring nameOf(std::uint32_t slot) const {
     auto* btr = dynamic_cast<ZcDbBlockTableRecord*>(d_.object(slot));
     return btr ? btr->name() : std::wstring();
+  }
+
+  // Block names are looked up and written whole: a control character (a NUL above all)
+  // would make one block two.
+  static bool Printable(const std::wstring& name) {
+    for (wchar_t c : name)
+      if (c < 0x20) return false;
+    return true;
   }
 
   static std::string_view Trim(std::string_view v) {
@@ -687,11 +710,12 @@ private:
       }
     }
     if (auto it = vertices_.find(&r); it != vertices_.end()) {
-      auto* pl = static_cast<ZcDbVertexPolyline*>(r.obj);
+      auto* pl = dynamic_cast<ZcDbVertexPolyline*>(r.obj);
+      auto* kept = dynamic_cast<ZcDbOpaqueEntity*>(r.obj);
       for (Record* v : it->second) {
         ZcDbDxfFiler f(expand(*v).first, v->count, &db_);
-        if (pl->dxfInVertex(&f) != Zcad::eOk || f.hasError())
-          Fail(f.errorLine() ? f.errorLine() : v->line, f.error());
+        Zcad::ErrorStatus es = pl ? pl->dxfInVertex(&f) : kept->dxfInVertex(&f);
+        if (es != Zcad::eOk || f.hasError()) Fail(f.errorLine() ? f.errorLine() : v->line, f.error());
       }
     }
   }
