@@ -43,6 +43,9 @@ public:
     return drain() && !f_.hasError();
   }
 
+  // Why the drawing could not be written as held ("" when the file refused the text).
+  const std::wstring& refusal() const { return f_.error(); }
+
   std::string run() {
     write();
     return std::move(out_);
@@ -265,7 +268,11 @@ Zcad::ErrorStatus ZcDbDatabase::saveAs(const wchar_t* fileName) {
   }
   auto file = platform::ReplacingFile::Begin(fileName, impl_->readError);
   if (!file) return Zcad::eFileWriteError;
-  DxfWriter(*this, file.get()).runToFile();
+  DxfWriter writer(*this, file.get());
+  if (!writer.runToFile() && !writer.refusal().empty()) {
+    impl_->readError = writer.refusal();  // the fresh file goes; the target stays as it was
+    return Zcad::eFileWriteError;
+  }
   if (!file->Commit(impl_->readError)) return Zcad::eFileWriteError;
   impl_->fileName = fileName;
   impl_->readError.clear();
