@@ -90,3 +90,51 @@ TEST(NurbCurve, UnclampedKnotsGiveTheRangeFromKnotDegreeShiftedToZero) {
   EXPECT_EQ(k[0], -3.0);  // the knots a caller reads are shifted the same way
   EXPECT_EQ(k[3], 0.0);
 }
+
+namespace {
+/// The largest distance from a point of `off` to the exact offset: |distance to the base − |d||
+/// (the base's nearest points are checked against dense search in the curve protocol's tests).
+double offsetError(const ZcGeCurve3d& base, const ZcGeCurve3d& off, double d) {
+  double worst = 0.0;
+  for (int i = 0; i <= 2000; ++i) {
+    ZcGePoint3d q = off.evalPoint(off.endParam() * i / 2000.0), foot;
+    base.getClosestPointTo(q, foot);
+    worst = std::max(worst, std::fabs(q.distanceTo(foot) - std::fabs(d)));
+  }
+  return worst;
+}
+}  // namespace
+
+TEST(NurbCurve, OffsetIsACubicWithFewControlPointsWithinTheToleranceOfTheExactOffset) {
+  std::vector<ZcGePoint3d> pts;
+  for (int i = 0; i < 8; ++i) pts.emplace_back(i * 3.0, 4.0 * std::sin(0.9 * i), 0.0);
+  ZcGeNurbCurve3d s(pts);
+  for (double d : {0.7, -0.7, 0.05}) {
+    ZcGeCurve3dArray out;
+    ASSERT_EQ(s.getOffsetCurves(d, out), Zcad::eOk) << d;
+    const auto& o = static_cast<const ZcGeNurbCurve3d&>(*out[0]);
+    EXPECT_EQ(o.degree(), 3);
+    EXPECT_LE(o.numControlPoints(), 170u) << d;  // a degree-9 spline of 330 before
+    EXPECT_LE(offsetError(s, o, d), 1e-6) << d;
+  }
+}
+
+TEST(NurbCurve, KinkedSplineIsOffsetPieceByPieceJoinedAtTheCorner) {
+  // A corner at (5, 0); offsets on both sides: round the outside of the corner, trimmed inside.
+  ZcGeNurbCurve3d kinked(3, {0, 0, 0, 0, 1, 1, 1, 2, 2, 2, 2},
+                         {{0, 0, 0}, {2, 3, 0}, {4, 3, 0}, {5, 0, 0}, {7, 2, 0}, {9, 2, 0}, {11, 0, 0}});
+  for (double d : {0.3, -0.3}) {
+    ZcGeCurve3dArray out;
+    ASSERT_EQ(kinked.getOffsetCurves(d, out), Zcad::eOk) << d;
+    ASSERT_EQ(out.size(), 1u);
+    EXPECT_LE(offsetError(kinked, *out[0], d), 1e-6) << d;
+    EXPECT_LE(out[0]->startPoint().distanceTo(kinked.startPoint()), std::fabs(d) + 1e-12);
+  }
+  // A cusp is refused: a semicircle of radius 1 offset inwards by more than its radius.
+  double w = std::sqrt(0.5);
+  ZcGeNurbCurve3d half(2, {0, 0, 0, 1, 1, 2, 2, 2}, {{1, 0, 0}, {1, 1, 0}, {0, 1, 0}, {-1, 1, 0}, {-1, 0, 0}},
+                       {1, w, 1, w, 1});
+  ZcGeCurve3dArray out;
+  EXPECT_EQ(half.getOffsetCurves(-0.99, out), Zcad::eOk);
+  EXPECT_EQ(half.getOffsetCurves(-1.01, out), Zcad::eDegenerateGeometry);
+}
