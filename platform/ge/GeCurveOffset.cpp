@@ -9,6 +9,7 @@
 #include <functional>
 
 #include "ge/GeInternal.h"
+#include "ge/GeSpans.h"
 #include "ge/ZcGeNurbCurve3d.h"
 
 using Zcad::ErrorStatus;
@@ -28,13 +29,21 @@ struct Target {
 /// The exact offset of a smooth stretch of the base.
 struct ExactOffset {
   const ZcGeCurve3d& c;
+  const BezierSpans* spans;  // the base's spans when it has them: one pass for all derivatives
   ZcGeVector3d n;
   double d;
 
+  void base(double t, ZcGePoint3d& p, ZcGeVector3d& d1, ZcGeVector3d& d2) const {
+    if (spans) { spans->eval(t, p, &d1, &d2); return; }
+    p = c.evalPoint(t);
+    d1 = c.evalDeriv(t);
+    d2 = c.evalDeriv2(t);
+  }
   /// Point, derivative and the speed factor g = 1 + d·κ (the offset's derivative is C'·g).
   void eval(double t, ZcGePoint3d& o, ZcGeVector3d& dO, double& g) const {
-    ZcGePoint3d p = c.evalPoint(t);
-    ZcGeVector3d d1 = c.evalDeriv(t), d2 = c.evalDeriv2(t);
+    ZcGePoint3d p;
+    ZcGeVector3d d1, d2;
+    base(t, p, d1, d2);
     double speed = d1.length();
     if (!(speed > 0.0)) { d1 = d2; speed = d1.length(); d2 = {}; }
     ZcGeVector3d tan = speed > 0.0 ? d1 / speed : ZcGeVector3d::kXAxis;
@@ -54,17 +63,24 @@ struct ExactOffset {
   }
   /// Distance from `q` to the exact offset: through the foot of `q` on the base near `t`.
   double error(const ZcGePoint3d& q, double t, double lo, double hi) const {
-    for (int it = 0; it < 12; ++it) {
-      ZcGeVector3d r = c.evalPoint(t) - q, d1 = c.evalDeriv(t), d2 = c.evalDeriv2(t);
+    ZcGePoint3d p;
+    ZcGeVector3d d1, d2;
+    bool done = false;
+    for (int it = 0; it < 12 && !done; ++it) {
+      base(t, p, d1, d2);
+      ZcGeVector3d r = p - q;
       double f = r.dotProduct(d1), fp = d1.dotProduct(d1) + r.dotProduct(d2);
       if (!(fp > 0.0)) fp = d1.dotProduct(d1);
       if (!(fp > 0.0)) break;
       double nt = std::clamp(t - f / fp, lo, hi);
-      bool done = std::fabs(nt - t) <= 1e-15 * std::max(1.0, std::fabs(t));
-      t = nt;
-      if (done) break;
+      // The distance to the offset is flat in the foot's place: 1e-11 of the range is plenty,
+      // and the last evaluation serves.
+      done = std::fabs(nt - t) <= 1e-11 * std::max(1.0, hi - lo);
+      if (!done) t = nt;
     }
-    return q.distanceTo(point(t));
+    if (!done) base(t, p, d1, d2);
+    if (d1.isZeroLength()) return q.distanceTo(point(t));
+    return q.distanceTo(p + d1.normal().crossProduct(n) * d);
   }
 };
 
@@ -184,16 +200,19 @@ bool leastSquares(const Target& tg, const std::vector<double>& brk, Fit& fit) {
 }
 
 /// Starting from the knots `seeds` (the base's own, where its higher derivatives jump), refines
-/// the knots where the measured error exceeds the tolerance until none does.
+/// the knots where the measured error exceeds the tolerance until none does: a coarse check of
+/// each knot interval while refining, a dense one before accepting.
 bool fitCubic(const Target& tg, const std::vector<double>& seeds, Fit& fit) {
   std::vector<double> brk{tg.a};
   for (double t : seeds)
     if (t > brk.back() && t < tg.b) brk.push_back(t);
   brk.push_back(tg.b);
-  const int checks = 32;
   const double goal = 0.8 * kOffsetTol;
-  for (int iter = 0; iter < 30; ++iter) {
-    if (!leastSquares(tg, brk, fit)) return false;
+  bool dense = false, solved = false;
+  for (int iter = 0; iter < 40; ++iter) {
+    if (!solved && !leastSquares(tg, brk, fit)) return false;
+    solved = true;
+    const int checks = dense ? 32 : 8;
     std::vector<double> next{brk.front()};
     bool ok = true;
     for (size_t s = 0; s + 1 < brk.size(); ++s) {
@@ -201,6 +220,7 @@ bool fitCubic(const Target& tg, const std::vector<double>& seeds, Fit& fit) {
       for (int j = 1; j < checks; ++j) {
         double t = brk[s] + (brk[s + 1] - brk[s]) * j / checks;
         worst = std::max(worst, tg.error(evalCubic(fit.knots, fit.ctrl, t), t));
+        if (worst > 65536.0 * goal) break;  // splits in 16 whatever more is seen
       }
       if (worst > goal) {
         // The error of a cubic falls as the fourth power of the knot spacing.
@@ -210,9 +230,12 @@ bool fitCubic(const Target& tg, const std::vector<double>& seeds, Fit& fit) {
       }
       next.push_back(brk[s + 1]);
     }
-    if (ok) return true;
+    if (ok && dense) return true;
+    dense = ok;
+    if (ok) continue;
     if (next.size() > 20000) return false;
     brk.swap(next);
+    solved = false;
   }
   return false;
 }
@@ -280,7 +303,7 @@ bool cornerCrossing(const ExactOffset& off, double tk, double lo, double hi, dou
 
 }  // namespace
 
-ErrorStatus offsetByCubic(const ZcGeCurve3d& base, double dist, const std::vector<double>& breaks,
+ErrorStatus offsetByCubic(const ZcGeCurve3d& base, const BezierSpans* spans, double dist, const std::vector<double>& breaks,
                           const std::vector<double>& kinks, const std::vector<double>& curvaturePeaks,
                           ZcGeCurve3dArray& out) {
   if (!std::isfinite(dist) || base.endParam() <= 0.0 || base.isDegenerate()) return Zcad::eInvalidInput;
@@ -288,7 +311,7 @@ ErrorStatus offsetByCubic(const ZcGeCurve3d& base, double dist, const std::vecto
   ZcGeVector3d n;
   if (base.getPlane(origin, n) != Zcad::eOk) return Zcad::eInvalidInput;
   if (dist == 0.0) { out.push_back(base.copy()); return Zcad::eOk; }
-  ExactOffset off{base, n, dist};
+  ExactOffset off{base, spans, n, dist};
   // The smooth pieces between the kinks, then what joins them.
   std::vector<double> cuts{0.0};
   for (double k : kinks)

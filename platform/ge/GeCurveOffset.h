@@ -11,10 +11,12 @@
 
 namespace ge {
 
+struct BezierSpans;
+
 /// The largest distance between an approximated offset and the exact one.
 constexpr double kOffsetTol = 1e-6;
 
-/// The offset of `base` at `dist` (right of the direction of travel seen from the plane normal
+/// The offset of `base` (evaluated through its Bézier `spans` when not null) at `dist` (right of the direction of travel seen from the plane normal
 /// for dist > 0) as one cubic spline with the fewest knots the greedy refinement finds that keep
 /// it within kOffsetTol of the exact offset, measured at dense samples. `breaks` are the base's
 /// span breaks (the first knots of the fit, and where curvature is sampled afresh). `kinks` are the interior
@@ -25,7 +27,8 @@ constexpr double kOffsetTol = 1e-6;
 /// exact offset has a cusp (the radius of curvature on the offset side is below |dist|) or a
 /// piece between two corners vanishes; eOutOfRange when the approximation cannot reach the
 /// tolerance.
-Zcad::ErrorStatus offsetByCubic(const ZcGeCurve3d& base, double dist, const std::vector<double>& breaks,
+Zcad::ErrorStatus offsetByCubic(const ZcGeCurve3d& base, const BezierSpans* spans, double dist,
+                                const std::vector<double>& breaks,
                                 const std::vector<double>& kinks, const std::vector<double>& curvaturePeaks,
                                 ZcGeCurve3dArray& out);
 

@@ -110,7 +110,7 @@ ErrorStatus ZcGeEllipArc3d::getOffsetCurves(double dist, ZcGeCurve3dArray& offse
     if (normAngle(a - startAngle_) <= sweep_) peaks.push_back(normAngle(a - startAngle_));
   int quarters = std::max(1, static_cast<int>(std::ceil(sweep_ / (0.5 * ge::kPi) - 1e-9)));
   for (int i = 1; i <= quarters; ++i) breaks.push_back(sweep_ * i / quarters);
-  return ge::offsetByCubic(*this, dist, breaks, {}, peaks, offsetCurves);
+  return ge::offsetByCubic(*this, nullptr, dist, breaks, {}, peaks, offsetCurves);
 }
 
 ErrorStatus ZcGeEllipArc3d::getSplitCurves(const std::vector<double>& params, ZcGeCurve3dArray& pieces) const {

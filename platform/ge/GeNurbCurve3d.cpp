@@ -296,7 +296,7 @@ ErrorStatus ZcGeNurbCurve3d::getOffsetCurves(double dist, ZcGeCurve3dArray& offs
         left.dotProduct(right) < 0.0)
       kinks.push_back(s.breaks[i]);
   }
-  return ge::offsetByCubic(*this, dist, s.breaks, kinks, {}, offsetCurves);
+  return ge::offsetByCubic(*this, &s, dist, s.breaks, kinks, {}, offsetCurves);
 }
 
 ErrorStatus ZcGeNurbCurve3d::getSplitCurves(const std::vector<double>& params, ZcGeCurve3dArray& pieces) const {
