@@ -24,17 +24,17 @@ struct Sub {
     for (int i = 1; i <= degree; ++i) growBox(lo, hi, at(i));
   }
   double size() const { return (hi - lo).length(); }
-  /// Whether every control point lies within `tol` of the chord.
-  bool flat(double tol) const {
+  /// The largest distance of a control point from the chord.
+  double deviation() const {
     ZcGePoint3d a = at(0), b = at(degree);
     ZcGeVector3d d = b - a;
-    double len2 = d.lengthSqrd();
+    double len2 = d.lengthSqrd(), worst = 0.0;
     for (int i = 1; i < degree; ++i) {
       ZcGeVector3d v = at(i) - a;
       ZcGeVector3d off = len2 > 0.0 ? v - d * (v.dotProduct(d) / len2) : v;
-      if (off.length() > tol) return false;
+      worst = std::max(worst, off.length());
     }
-    return true;
+    return worst;
   }
   void split(Sub& left, Sub& right) const {
     HPoint tmp[26];
@@ -88,7 +88,7 @@ bool apartAcross(const Sub& f, const Sub& o, double margin) {
 
 struct Seeder {
   const SpanCurve &a, &b;
-  double margin, flatTol;
+  double margin, flatTol, minSize;
   int ia = 0, ib = 0;
   std::vector<std::pair<double, double>> seeds;
 
@@ -104,9 +104,19 @@ struct Seeder {
 
   void recurse(const Sub& x, const Sub& y, int depth) {
     if (apart(x, y, margin)) return;
-    bool xFlat = x.degree == 1 || x.flat(flatTol), yFlat = y.degree == 1 || y.flat(flatTol);
+    double devX = x.deviation(), devY = y.deviation();
+    bool xFlat = devX <= flatTol, yFlat = devY <= flatTol;
     if ((x.size() >= y.size() ? apartAcross(x, y, margin) : apartAcross(y, x, margin))) return;
-    if ((xFlat && yFlat) || depth >= 48) { leaf(x, y); return; }
+    if (depth >= 48 || std::max(x.size(), y.size()) <= minSize) { leaf(x, y); return; }
+    if (xFlat && yFlat) {
+      // Flat pieces cross at most once when their chords meet at an angle their deviations
+      // cannot undo; nearly parallel ones (which may weave) are cut further.
+      ZcGeVector3d cx = x.at(x.degree) - x.at(0), cy = y.at(y.degree) - y.at(0);
+      double lx = cx.length(), ly = cy.length();
+      double sine = lx > 0.0 && ly > 0.0 ? cx.crossProduct(cy).length() / (lx * ly) : 0.0;
+      if (sine * std::min(lx, ly) > 4.0 * (devX + devY)) { leaf(x, y); return; }
+      xFlat = yFlat = false;
+    }
     Sub l, r;
     bool splitX = !xFlat && (yFlat || x.size() >= y.size());
     if (splitX) {
@@ -170,7 +180,8 @@ std::vector<std::pair<double, double>> spanSeeds(const SpanCurve& a, const SpanC
   b.spans.bounds(blo, bhi);
   double size = std::max((ahi - alo).length(), (bhi - blo).length());
   // Flat to a thousandth of the size: Newton from the chords' nearest points then converges.
-  Seeder sd{a, b, margin, 1e-3 * size};
+  // Pieces smaller than 1e-5 of the size are seeded as they are (touches, overlaps).
+  Seeder sd{a, b, margin, 1e-3 * size, 1e-5 * size};
   for (int i = 0; i < a.spans.spans(); ++i) {
     Sub x = subOf(a.spans, i);
     for (int j = 0; j < b.spans.spans(); ++j) {
