@@ -9,6 +9,7 @@
 #include <functional>
 
 #include "ge/GeInternal.h"
+#include "ge/GeSpanIntersect.h"
 #include "ge/GeSpans.h"
 #include "ge/ZcGeNurbCurve3d.h"
 
@@ -301,6 +302,34 @@ bool cornerCrossing(const ExactOffset& off, double tk, double lo, double hi, dou
   return pa.distanceTo(off.point(t)) <= 1e-10 && s > lo && t < hi;
 }
 
+/// Whether the cubic (knots from 0) crosses itself: seeds from pairs of spans that are not
+/// neighbours, polished by Gauss–Newton on the two places.
+bool crossesItself(const std::vector<double>& knots, const std::vector<ZcGePoint3d>& ctrl) {
+  BezierSpans spans = bezierSpansOf(3, knots, ctrl, {});
+  if (spans.spans() < 3) return false;
+  SpanCurve c = splineSpanCurve(spans);
+  double range = spans.breaks.back();
+  for (auto [s, t] : spanSeeds(c, c, 1e-9, true)) {
+    ZcGePoint3d p, q;
+    ZcGeVector3d dp, dq;
+    for (int it = 0; it < 40; ++it) {
+      spans.eval(s, p, &dp, nullptr);
+      spans.eval(t, q, &dq, nullptr);
+      ZcGeVector3d f = p - q;
+      double j11 = dp.dotProduct(dp), j12 = -dp.dotProduct(dq), j22 = dq.dotProduct(dq);
+      double g1 = -dp.dotProduct(f), g2 = dq.dotProduct(f), det = j11 * j22 - j12 * j12;
+      if (!(std::fabs(det) > 1e-300)) break;
+      s = std::clamp(s + (g1 * j22 - g2 * j12) / det, 0.0, range);
+      t = std::clamp(t + (j11 * g2 - j12 * g1) / det, 0.0, range);
+    }
+    spans.eval(s, p, nullptr, nullptr);
+    spans.eval(t, q, nullptr, nullptr);
+    bool seam = std::min(s, t) <= 1e-9 * range && std::max(s, t) >= range * (1.0 - 1e-9);
+    if (p.distanceTo(q) <= 1e-9 && std::fabs(s - t) > 1e-6 * range && !seam) return true;
+  }
+  return false;
+}
+
 }  // namespace
 
 ErrorStatus offsetByCubic(const ZcGeCurve3d& base, const BezierSpans* spans, double dist, const std::vector<double>& breaks,
@@ -393,6 +422,8 @@ ErrorStatus offsetByCubic(const ZcGeCurve3d& base, const BezierSpans* spans, dou
       if (!append(round, {})) return Zcad::eOutOfRange;
     }
   }
+  // Far parts of the base closer than 2|dist| make the offset loop across itself: refused.
+  if (crossesItself(knots, ctrl)) return Zcad::eDegenerateGeometry;
   auto spline = std::make_unique<ZcGeNurbCurve3d>();
   if (spline->setNurbsData(3, knots, ctrl) != Zcad::eOk) return Zcad::eOutOfRange;
   out.push_back(std::move(spline));

@@ -24,8 +24,8 @@ constexpr double kOffsetTol = 1e-6;
 /// is trimmed where the neighbouring pieces cross. `curvaturePeaks` are parameters where the
 /// curvature may peak too sharply for sampling to see (an ellipse's vertices).
 /// Statuses: eInvalidInput for a degenerate or non-planar base; eDegenerateGeometry when the
-/// exact offset has a cusp (the radius of curvature on the offset side is below |dist|) or a
-/// piece between two corners vanishes; eOutOfRange when the approximation cannot reach the
+/// exact offset has a cusp (the radius of curvature on the offset side is below |dist|), crosses
+/// itself (far parts of the base closer than 2|dist|) or a piece between two corners vanishes; eOutOfRange when the approximation cannot reach the
 /// tolerance.
 Zcad::ErrorStatus offsetByCubic(const ZcGeCurve3d& base, const BezierSpans* spans, double dist,
                                 const std::vector<double>& breaks,

@@ -174,7 +174,7 @@ SpanCurve ellipticSpanCurve(const ZcGePoint3d& center, const ZcGeVector3d& x, co
   return SpanCurve{ellipseSpans(center, x, y, start, sweep), true, center, x, y, start, p0, scale};
 }
 
-std::vector<std::pair<double, double>> spanSeeds(const SpanCurve& a, const SpanCurve& b, double margin) {
+std::vector<std::pair<double, double>> spanSeeds(const SpanCurve& a, const SpanCurve& b, double margin, bool self) {
   ZcGePoint3d alo, ahi, blo, bhi;
   a.spans.bounds(alo, ahi);
   b.spans.bounds(blo, bhi);
@@ -182,9 +182,12 @@ std::vector<std::pair<double, double>> spanSeeds(const SpanCurve& a, const SpanC
   // Flat to a thousandth of the size: Newton from the chords' nearest points then converges.
   // Pieces smaller than 1e-5 of the size are seeded as they are (touches, overlaps).
   Seeder sd{a, b, margin, 1e-3 * size, 1e-5 * size};
+  int last = b.spans.spans() - 1;
+  bool closed = self && subOf(a.spans, 0).at(0).distanceTo(subOf(b.spans, last).at(b.spans.degree)) <= kMergeTol;
   for (int i = 0; i < a.spans.spans(); ++i) {
     Sub x = subOf(a.spans, i);
-    for (int j = 0; j < b.spans.spans(); ++j) {
+    for (int j = self ? i + 2 : 0; j <= last; ++j) {
+      if (closed && i == 0 && j == last) continue;  // they share the seam
       const ZcGePoint3d &lo = b.spans.boxLo[j], &hi = b.spans.boxHi[j];
       bool away = false;
       for (unsigned k = 0; k < 3 && !away; ++k) away = x.lo[k] > hi[k] + margin || lo[k] > x.hi[k] + margin;

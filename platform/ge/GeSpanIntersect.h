@@ -33,8 +33,10 @@ SpanCurve lineSpanCurve(const ZcGePoint3d& a, const ZcGePoint3d& b, double u0, d
 SpanCurve ellipticSpanCurve(const ZcGePoint3d& center, const ZcGeVector3d& x, const ZcGeVector3d& y, double start,
                             double sweep, double p0, double scale);
 /// Parameter pairs (on a, on b) near which the two may meet within `margin`, for Newton to
-/// polish; pairs of sub-spans are pruned by their boxes.
-std::vector<std::pair<double, double>> spanSeeds(const SpanCurve& a, const SpanCurve& b, double margin);
+/// polish; pairs of sub-spans are pruned by their boxes. With `self` (b is a), only spans that
+/// are not neighbours (nor the two ends of a closed curve) are paired: where a curve crosses itself.
+std::vector<std::pair<double, double>> spanSeeds(const SpanCurve& a, const SpanCurve& b, double margin,
+                                                 bool self = false);
 
 }  // namespace ge
 

@@ -59,3 +59,19 @@ TEST(SpanIntersect, EveryCrossingIsFoundAndLiesOnBothCurves) {
     }
   }
 }
+
+TEST(SpanIntersect, CrossingsCloseTogetherOnANearlyFlatSplineAreEachFound) {
+  // y = 0.002·(x³ − x) through points that include its zeros −1, 0 and 1: three crossings of the
+  // x axis within two units, where the spline is flat to 0.002.
+  std::vector<ZcGePoint3d> pts;
+  for (int i = -6; i <= 6; ++i) {
+    double x = i * 0.25;
+    pts.emplace_back(x, 0.002 * (x * x * x - x), 0.0);
+  }
+  ZcGeNurbCurve3d s(pts);
+  ZcGeLineSeg3d axis({-2, 0, 0}, {2, 0, 0});
+  std::vector<ZcGePoint3d> hits;
+  ASSERT_EQ(s.intersectWith(axis, ZcGeCurve3d::kExtendNone, hits), Zcad::eOk);
+  ASSERT_EQ(hits.size(), 3u);
+  for (int i = 0; i < 3; ++i) EXPECT_NEAR(hits[i].x, i - 1.0, 1e-10);
+}

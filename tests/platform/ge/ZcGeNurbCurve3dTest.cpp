@@ -138,3 +138,13 @@ TEST(NurbCurve, KinkedSplineIsOffsetPieceByPieceJoinedAtTheCorner) {
   EXPECT_EQ(half.getOffsetCurves(-0.99, out), Zcad::eOk);
   EXPECT_EQ(half.getOffsetCurves(-1.01, out), Zcad::eDegenerateGeometry);
 }
+
+TEST(NurbCurve, OffsetThatWouldCrossItselfIsRefusedThoughItHasNoCusp) {
+  // A hairpin whose arms end 2 apart, its bend nowhere sharper than radius 1.53: inwards by
+  // less than 1 the offset is clean, by more its arms cross.
+  ZcGeNurbCurve3d hairpin({{0, 1, 0}, {5, 2.5, 0}, {10, 3, 0}, {13, 0, 0}, {10, -3, 0}, {5, -2.5, 0}, {0, -1, 0}});
+  ZcGeCurve3dArray out;
+  EXPECT_EQ(hairpin.getOffsetCurves(0.9, out), Zcad::eOk);
+  EXPECT_EQ(hairpin.getOffsetCurves(1.1, out), Zcad::eDegenerateGeometry);
+  EXPECT_EQ(hairpin.getOffsetCurves(-1.1, out), Zcad::eOk);  // outwards
+}
