@@ -46,9 +46,20 @@ struct ExactOffset {
     ZcGeVector3d d1, d2;
     base(t, p, d1, d2);
     double speed = d1.length();
-    if (!(speed > 0.0)) { d1 = d2; speed = d1.length(); d2 = {}; }
-    ZcGeVector3d tan = speed > 0.0 ? d1 / speed : ZcGeVector3d::kXAxis;
-    double kappa = speed > 0.0 ? d1.crossProduct(d2).dotProduct(n) / (speed * speed * speed) : 0.0;
+    if (!(speed > 1e-14 * std::max(1.0, d2.length()))) {
+      // The base stops here (a doubled end control point): it leaves along its second
+      // derivative; the offset's speed is taken just inside.
+      bool atStart = t < 0.5 * c.endParam();
+      ZcGeVector3d tan = d2.isZeroLength() ? ZcGeVector3d::kXAxis : d2.normal() * (atStart ? 1.0 : -1.0);
+      o = p + tan.crossProduct(n) * d;
+      ZcGePoint3d oi;
+      ZcGeVector3d di;
+      eval(t + (atStart ? 1e-7 : -1e-7) * c.endParam(), oi, di, g);
+      dO = tan * di.length();
+      return;
+    }
+    ZcGeVector3d tan = d1 / speed;
+    double kappa = d1.crossProduct(d2).dotProduct(n) / (speed * speed * speed);
     g = 1.0 + d * kappa;
     o = p + tan.crossProduct(n) * d;
     dO = d1 * g;
@@ -270,22 +281,22 @@ bool hasCusp(const ExactOffset& off, const std::vector<double>& breaks, const st
   return false;
 }
 
-/// Where the exact offsets of the pieces before and after a concave corner at `tk` cross:
-/// s in [lo, tk] on the first, t in [tk, hi] on the second (Gauss–Newton from the crossing of
-/// the end tangents).
-bool cornerCrossing(const ExactOffset& off, double tk, double lo, double hi, double& s, double& t) {
-  double eps = 1e-9 * std::max(1.0, hi - lo);
+/// Where the exact offsets of the pieces before and after a concave corner cross: the piece
+/// before ends at `ta` (s in [lo, ta]), the one after starts at `tb` (t in [tb, hi]); the two
+/// differ only at the seam of a closed curve. Gauss–Newton from the crossing of the end tangents.
+bool cornerCrossing(const ExactOffset& off, double ta, double tb, double lo, double hi, double& s, double& t) {
+  double eps = 1e-9 * std::max(1.0, off.c.endParam());
   ZcGePoint3d pa, pb;
   ZcGeVector3d da, db;
   double ga, gb;
-  off.eval(std::max(lo, tk - eps), pa, da, ga);
-  off.eval(std::min(hi, tk + eps), pb, db, gb);
+  off.eval(std::max(lo, ta - eps), pa, da, ga);
+  off.eval(std::min(hi, tb + eps), pb, db, gb);
   ZcGeVector3d w = pb - pa, ca = da.crossProduct(db);
   double den = ca.dotProduct(off.n);
   if (std::fabs(den) <= 1e-300) return false;
   double lam = w.crossProduct(db).dotProduct(off.n) / den, mu = w.crossProduct(da).dotProduct(off.n) / den;
-  s = std::clamp(tk - eps + lam, lo, tk);
-  t = std::clamp(tk + eps + mu, tk, hi);
+  s = std::clamp(ta - eps + lam, lo, ta);
+  t = std::clamp(tb + eps + mu, tb, hi);
   for (int it = 0; it < 60; ++it) {
     off.eval(s, pa, da, ga);
     off.eval(t, pb, db, gb);
@@ -295,8 +306,8 @@ bool cornerCrossing(const ExactOffset& off, double tk, double lo, double hi, dou
     double g1 = -da.dotProduct(f), g2 = db.dotProduct(f);
     double det = j11 * j22 - j12 * j12;
     if (std::fabs(det) <= 1e-300) return false;
-    s = std::clamp(s + (g1 * j22 - g2 * j12) / det, lo, tk);
-    t = std::clamp(t + (j11 * g2 - j12 * g1) / det, tk, hi);
+    s = std::clamp(s + (g1 * j22 - g2 * j12) / det, lo, ta);
+    t = std::clamp(t + (j11 * g2 - j12 * g1) / det, tb, hi);
   }
   off.eval(s, pa, da, ga);
   return pa.distanceTo(off.point(t)) <= 1e-10 && s > lo && t < hi;
@@ -348,27 +359,33 @@ ErrorStatus offsetByCubic(const ZcGeCurve3d& base, const BezierSpans* spans, dou
   cuts.push_back(base.endParam());
   for (size_t i = 0; i + 1 < cuts.size(); ++i)
     if (hasCusp(off, breaks, curvaturePeaks, cuts[i], cuts[i + 1])) return Zcad::eDegenerateGeometry;
-  std::vector<Target> targets;
-  std::vector<double> from(cuts.size() - 1), to(cuts.size() - 1);
-  for (size_t i = 0; i + 1 < cuts.size(); ++i) { from[i] = cuts[i]; to[i] = cuts[i + 1]; }
-  struct Arc { ZcGePoint3d c; ZcGeVector3d u, w; double angle = 0.0; };
-  std::vector<Arc> arcs(cuts.size() - 2);
-  for (size_t k = 1; k + 1 < cuts.size(); ++k) {
-    double tk = cuts[k], h = 1e-9 * std::max(1.0, base.endParam());
-    ZcGeVector3d ta = base.evalDeriv(tk - h).normal(), tb = base.evalDeriv(tk).normal();
-    double turn = ta.crossProduct(tb).dotProduct(n);
+  size_t pieces = cuts.size() - 1;
+  std::vector<double> from(cuts.begin(), cuts.end() - 1), to(cuts.begin() + 1, cuts.end());
+  // Corner k joins piece k − 1 (ending at ta) to piece k (starting at tb); a closed curve whose
+  // seam is a corner has one more, from the last piece to the first.
+  double end = base.endParam(), h = 1e-9 * std::max(1.0, end);
+  ZcGeVector3d t0 = base.evalDeriv(0.0).normal(), t1 = base.evalDeriv(end).normal();
+  bool seamCorner = base.isClosed() && (t0.crossProduct(t1).length() > 1e-9 || t0.dotProduct(t1) < 0.0);
+  struct Arc { ZcGePoint3d c; ZcGeVector3d u, w; double angle = 0.0, speed = 0.0; };
+  std::vector<Arc> arcs(pieces);  // arcs[i]: round the corner after piece i
+  for (size_t k = 1; k < pieces + (seamCorner ? 1 : 0); ++k) {
+    size_t a = k - 1, b = k % pieces;
+    double ta = k < pieces ? cuts[k] : end, tb = k < pieces ? cuts[k] : 0.0;
+    ZcGeVector3d da = base.evalDeriv(k < pieces ? ta - h : ta).normal(), db = base.evalDeriv(tb).normal();
+    double turn = da.crossProduct(db).dotProduct(n);
     if (turn * dist > 0.0) {  // the offset lies outside the corner: an arc round it
-      Arc& arc = arcs[k - 1];
-      arc.c = base.evalPoint(tk);
-      arc.u = ta.crossProduct(n) * (dist > 0 ? 1.0 : -1.0);
-      arc.w = ta;
-      ZcGeVector3d ub = tb.crossProduct(n) * (dist > 0 ? 1.0 : -1.0);
+      Arc& arc = arcs[a];
+      arc.c = base.evalPoint(ta);
+      arc.u = da.crossProduct(n) * (dist > 0 ? 1.0 : -1.0);
+      arc.w = da;
+      ZcGeVector3d ub = db.crossProduct(n) * (dist > 0 ? 1.0 : -1.0);
       arc.angle = std::atan2(std::fabs(arc.u.crossProduct(ub).dotProduct(n)), arc.u.dotProduct(ub));
+      arc.speed = base.evalDeriv(k < pieces ? ta - h : ta).length();
     } else if (turn * dist < 0.0) {  // inside: trim both pieces where their offsets cross
       double s = 0.0, t = 0.0;
-      if (!cornerCrossing(off, tk, from[k - 1], to[k], s, t)) return Zcad::eDegenerateGeometry;
-      to[k - 1] = s;
-      from[k] = t;
+      if (!cornerCrossing(off, ta, tb, from[a], to[b], s, t)) return Zcad::eDegenerateGeometry;
+      to[a] = s;
+      from[b] = t;
     }
   }
   for (size_t i = 0; i < from.size(); ++i)
@@ -405,11 +422,10 @@ ErrorStatus offsetByCubic(const ZcGeCurve3d& base, const BezierSpans* spans, dou
     };
     piece.error = [&off, lo, top](const ZcGePoint3d& q, double t) { return off.error(q, std::min(t, top), lo, top); };
     if (!append(piece, breaks)) return Zcad::eOutOfRange;
-    if (i + 1 < from.size() && arcs[i].angle > 1e-12) {
+    if (arcs[i].angle > 1e-12) {
       const Arc& arc = arcs[i];
       double r = std::fabs(dist);
-      double speed = base.evalDeriv(cuts[i + 1]).length();
-      double scale = speed > 0.0 ? r / speed : 1.0;  // parameter per radian, like the pieces'
+      double scale = arc.speed > 0.0 ? r / arc.speed : 1.0;  // parameter per radian, like the pieces'
       Target round;
       round.a = 0.0;
       round.b = arc.angle * scale;

@@ -21,7 +21,8 @@ constexpr double kOffsetTol = 1e-6;
 /// it within kOffsetTol of the exact offset, measured at dense samples. `breaks` are the base's
 /// span breaks (the first knots of the fit, and where curvature is sampled afresh). `kinks` are the interior
 /// parameters where the tangent turns abruptly: the offset runs round them on a circular arc or
-/// is trimmed where the neighbouring pieces cross. `curvaturePeaks` are parameters where the
+/// is trimmed where the neighbouring pieces cross; so does a closed curve at a seam that is a
+/// corner (the offset is then closed and starts there). `curvaturePeaks` are parameters where the
 /// curvature may peak too sharply for sampling to see (an ellipse's vertices).
 /// Statuses: eInvalidInput for a degenerate or non-planar base; eDegenerateGeometry when the
 /// exact offset has a cusp (the radius of curvature on the offset side is below |dist|), crosses

@@ -148,3 +148,20 @@ TEST(NurbCurve, OffsetThatWouldCrossItselfIsRefusedThoughItHasNoCusp) {
   EXPECT_EQ(hairpin.getOffsetCurves(1.1, out), Zcad::eDegenerateGeometry);
   EXPECT_EQ(hairpin.getOffsetCurves(-1.1, out), Zcad::eOk);  // outwards
 }
+
+TEST(NurbCurve, ClosedSplineWithACornerAtItsSeamHasAClosedOffset) {
+  // Interpolated with free ends, the closed spline turns abruptly where it starts and ends.
+  ZcGeNurbCurve3d closed({{0, 0, 0}, {5, 0, 0}, {5, 5, 0}, {0, 5, 0}, {0, 0, 0}});
+  for (double d : {0.5, -0.5}) {  // round the seam outside, trimmed inside
+    ZcGeCurve3dArray out;
+    ASSERT_EQ(closed.getOffsetCurves(d, out), Zcad::eOk) << d;
+    EXPECT_LE(out[0]->startPoint().distanceTo(out[0]->endPoint()), 1e-9) << d;
+    EXPECT_LE(offsetError(closed, *out[0], d), 1e-6) << d;
+  }
+  // A doubled first control point: the spline starts at rest, its offset on the convex side
+  // is still within the tolerance.
+  ZcGeNurbCurve3d resting(3, {0, 0, 0, 0, 1, 1, 1, 1}, {{0, 0, 0}, {0, 0, 0}, {3, 3, 0}, {6, 0, 0}});
+  ZcGeCurve3dArray out;
+  ASSERT_EQ(resting.getOffsetCurves(-0.3, out), Zcad::eOk);
+  EXPECT_LE(offsetError(resting, *out[0], -0.3), 1e-6);
+}
