@@ -320,7 +320,8 @@ bool crossesItself(const std::vector<double>& knots, const std::vector<ZcGePoint
   if (spans.spans() < 3) return false;
   SpanCurve c = splineSpanCurve(spans);
   double range = spans.breaks.back();
-  for (auto [s, t] : spanSeeds(c, c, 1e-9, true)) {
+  for (const SpanSeed& sd : spanSeeds(c, c, 1e-9, true)) {
+    double s = sd.s, t = sd.t;
     ZcGePoint3d p, q;
     ZcGeVector3d dp, dq;
     for (int it = 0; it < 40; ++it) {

@@ -1,5 +1,5 @@
-// Ellipses and elliptic arcs: exact evaluation of our own; length and offsets through
-// OpenCASCADE (Gauss integration and offset approximation), closest points by sampling and Newton.
+// Ellipses and elliptic arcs: exact evaluation of our own; length through OpenCASCADE's Gauss
+// integration; closest points over quarter arcs as Bézier spans; offsets as fitted cubic splines.
 #include <algorithm>
 
 #include <GCPnts_AbscissaPoint.hxx>

@@ -320,8 +320,13 @@ void numericPair(const Piece& a, const Piece& b, std::vector<CurveHit>& hits) {
   }
   std::vector<std::pair<double, double>> found;  // converged (s, t) on the two pieces
   if (spanned) {
-    for (auto [s, t] : spanSeeds(spanA, spanB, kHitTol))
-      if (polishPair(a, a0, a1, b, b0, b1, s, t)) found.emplace_back(s, t);
+    // Newton kept near the seed's sub-spans (each holds one crossing at most).
+    for (const SpanSeed& sd : spanSeeds(spanA, spanB, kHitTol)) {
+      double s = sd.s, t = sd.t, ms = 0.25 * (sd.s1 - sd.s0), mt = 0.25 * (sd.t1 - sd.t0);
+      if (polishPair(a, std::max(a0, sd.s0 - ms), std::min(a1, sd.s1 + ms), b, std::max(b0, sd.t0 - mt),
+                     std::min(b1, sd.t1 + mt), s, t))
+        found.emplace_back(s, t);
+    }
   } else {
     sampledSeeds(a, a0, a1, na, b, b0, b1, nb, found);
   }

@@ -1,11 +1,8 @@
-// NURBS splines on OpenCASCADE's B-spline curve: validation of control data, interpolation of
-// fit data, evaluation, length, projection, offsets, splits, transforms.
+// NURBS splines held as OpenCASCADE's B-spline curve (validation, interpolation of fit data,
+// splits) and as Bézier spans of their own (evaluation, length, projection, offsets), transforms.
 #include <algorithm>
 
-#include <GCPnts_AbscissaPoint.hxx>
 #include <GeomAPI_Interpolate.hxx>
-#include <GeomAPI_ProjectPointOnCurve.hxx>
-#include <GeomAdaptor_Curve.hxx>
 #include <GeomConvert_CompCurveToBSplineCurve.hxx>
 #include <Standard_Failure.hxx>
 #include <TColStd_HArray1OfBoolean.hxx>

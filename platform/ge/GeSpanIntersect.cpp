@@ -86,11 +86,31 @@ bool apartAcross(const Sub& f, const Sub& o, double margin) {
   return olo > fhi + margin || ohi < flo - margin;
 }
 
+/// Whether every leg of one control polygon turns the same way from every leg of the other (seen
+/// in XY): the two pieces' tangents are then never parallel, so they cross at most once. A
+/// polygon that turns back (a hairpin, however narrow) never passes.
+bool conesApart(const Sub& x, const Sub& y) {
+  int sign = 0;
+  for (int i = 0; i < x.degree; ++i) {
+    ZcGeVector3d v = x.at(i + 1) - x.at(i);
+    if (v.x == 0.0 && v.y == 0.0) continue;
+    for (int j = 0; j < y.degree; ++j) {
+      ZcGeVector3d w = y.at(j + 1) - y.at(j);
+      if (w.x == 0.0 && w.y == 0.0) continue;
+      double c = v.x * w.y - v.y * w.x;
+      int sg = c > 0.0 ? 1 : (c < 0.0 ? -1 : 0);
+      if (sg == 0 || (sign != 0 && sg != sign)) return false;
+      sign = sg;
+    }
+  }
+  return sign != 0;
+}
+
 struct Seeder {
   const SpanCurve &a, &b;
   double margin, flatTol, minSize;
   int ia = 0, ib = 0;
-  std::vector<std::pair<double, double>> seeds;
+  std::vector<SpanSeed> seeds = {};
 
   void leaf(const Sub& x, const Sub& y) {
     ZcGePoint3d p0 = x.at(0), p1 = x.at(x.degree), q0 = y.at(0), q1 = y.at(y.degree);
@@ -99,7 +119,8 @@ struct Seeder {
     double den = aa * cc - bb * bb;
     double s = den > 1e-30 * (aa * cc + 1e-300) ? std::clamp((bb * d2.dotProduct(w) - cc * d1.dotProduct(w)) / den, 0.0, 1.0) : 0.5;
     double t = cc > 0.0 ? std::clamp((d2.dotProduct(w) + bb * s) / cc, 0.0, 1.0) : 0.5;
-    seeds.emplace_back(a.param(ia, x.u0 + (x.u1 - x.u0) * s), b.param(ib, y.u0 + (y.u1 - y.u0) * t));
+    seeds.push_back({a.param(ia, x.u0 + (x.u1 - x.u0) * s), b.param(ib, y.u0 + (y.u1 - y.u0) * t), a.param(ia, x.u0),
+                     a.param(ia, x.u1), b.param(ib, y.u0), b.param(ib, y.u1)});
   }
 
   void recurse(const Sub& x, const Sub& y, int depth) {
@@ -109,12 +130,9 @@ struct Seeder {
     if ((x.size() >= y.size() ? apartAcross(x, y, margin) : apartAcross(y, x, margin))) return;
     if (depth >= 48 || std::max(x.size(), y.size()) <= minSize) { leaf(x, y); return; }
     if (xFlat && yFlat) {
-      // Flat pieces cross at most once when their chords meet at an angle their deviations
-      // cannot undo; nearly parallel ones (which may weave) are cut further.
-      ZcGeVector3d cx = x.at(x.degree) - x.at(0), cy = y.at(y.degree) - y.at(0);
-      double lx = cx.length(), ly = cy.length();
-      double sine = lx > 0.0 && ly > 0.0 ? cx.crossProduct(cy).length() / (lx * ly) : 0.0;
-      if (sine * std::min(lx, ly) > 4.0 * (devX + devY)) { leaf(x, y); return; }
+      // Flat pieces whose cones of tangent directions hold no common direction cross at most
+      // once; others (nearly parallel, which may weave) are cut further.
+      if (conesApart(x, y)) { leaf(x, y); return; }
       xFlat = yFlat = false;
     }
     Sub l, r;
@@ -174,7 +192,7 @@ SpanCurve ellipticSpanCurve(const ZcGePoint3d& center, const ZcGeVector3d& x, co
   return SpanCurve{ellipseSpans(center, x, y, start, sweep), true, center, x, y, start, p0, scale};
 }
 
-std::vector<std::pair<double, double>> spanSeeds(const SpanCurve& a, const SpanCurve& b, double margin, bool self) {
+std::vector<SpanSeed> spanSeeds(const SpanCurve& a, const SpanCurve& b, double margin, bool self) {
   ZcGePoint3d alo, ahi, blo, bhi;
   a.spans.bounds(alo, ahi);
   b.spans.bounds(blo, bhi);

@@ -4,7 +4,6 @@
 #ifndef PLATFORM_GE_GESPANINTERSECT_H
 #define PLATFORM_GE_GESPANINTERSECT_H
 
-#include <utility>
 #include <vector>
 
 #include "ge/GeSpans.h"
@@ -32,11 +31,17 @@ SpanCurve lineSpanCurve(const ZcGePoint3d& a, const ZcGePoint3d& b, double u0, d
 /// is p0 + (a − start)·scale.
 SpanCurve ellipticSpanCurve(const ZcGePoint3d& center, const ZcGeVector3d& x, const ZcGeVector3d& y, double start,
                             double sweep, double p0, double scale);
-/// Parameter pairs (on a, on b) near which the two may meet within `margin`, for Newton to
-/// polish; pairs of sub-spans are pruned by their boxes. With `self` (b is a), only spans that
-/// are not neighbours (nor the two ends of a closed curve) are paired: where a curve crosses itself.
-std::vector<std::pair<double, double>> spanSeeds(const SpanCurve& a, const SpanCurve& b, double margin,
-                                                 bool self = false);
+/// A place where two pieces may meet: parameters (s on a, t on b) to start Newton from, and the
+/// parameter ranges of the two sub-spans it came from (which hold at most one crossing).
+struct SpanSeed {
+  double s, t, s0, s1, t0, t1;
+};
+
+/// Seeds where the two may meet within `margin`, for Newton to polish; pairs of sub-spans are
+/// pruned by their boxes and across their chords, and cut until their tangent directions part.
+/// With `self` (b is a), only spans that are not neighbours (nor the two ends of a closed curve)
+/// are paired: where a curve crosses itself.
+std::vector<SpanSeed> spanSeeds(const SpanCurve& a, const SpanCurve& b, double margin, bool self = false);
 
 }  // namespace ge
 

@@ -75,3 +75,14 @@ TEST(SpanIntersect, CrossingsCloseTogetherOnANearlyFlatSplineAreEachFound) {
   ASSERT_EQ(hits.size(), 3u);
   for (int i = 0; i < 3; ++i) EXPECT_NEAR(hits[i].x, i - 1.0, 1e-10);
 }
+
+TEST(SpanIntersect, BothLegsOfANarrowHairpinAreCrossed) {
+  // A V whose legs are 0.02 apart at the line (narrower than a piece counts as flat): the line
+  // meets each leg once.
+  ZcGeNurbCurve3d v({{3.89, 0.4, 0}, {3.9, -0.02, 0}, {3.91, 0.4, 0}});
+  ZcGeLineSeg3d across({0, 0.01, 0}, {8, 0.01, 0});
+  std::vector<ZcGePoint3d> hits;
+  ASSERT_EQ(v.intersectWith(across, ZcGeCurve3d::kExtendNone, hits), Zcad::eOk);
+  EXPECT_EQ(hits.size(), 2u);
+  EXPECT_EQ(static_cast<int>(hits.size()), crossingsBySides(v, across));
+}
