@@ -11,6 +11,7 @@
 #include <iostream>
 
 #include "headless/Host.h"
+#include "headless/Windows.h"
 #include "host/DrawingFiles.h"
 #include "host/Options.h"
 #include "rx/ZcRxDynamicLinker.h"
@@ -56,6 +57,7 @@ void RunCommands(bool interactive) {
     if (!interactive) std::cout << "\nCommand: " << headless::ToUtf8(name) << std::flush;
     if (headless::RunCommand(name) == headless::CommandResult::Unknown)
       std::cout << "\nUnknown command \"" << headless::ToUtf8(name) << "\"." << std::flush;
+    headless::RunIdle();  // messages the command posted, and painting
   }
   std::cout << "\n";
 }

@@ -1,0 +1,37 @@
+// The run-time classes of MFC's standard controls and the few of their calls that are not
+// a single message.
+#include <vector>
+
+#include "mfc/CButton.h"
+#include "mfc/CComboBox.h"
+#include "mfc/DialogSystem.h"
+
+IMPLEMENT_DYNAMIC(CButton, CWnd)
+IMPLEMENT_DYNAMIC(CStatic, CWnd)
+IMPLEMENT_DYNAMIC(CEdit, CWnd)
+IMPLEMENT_DYNAMIC(CComboBox, CWnd)
+
+namespace {
+template <class T>
+CWnd* Make() {
+  return new T;
+}
+[[maybe_unused]] const bool kKinds = [] {
+  platform::RegisterTemporaryKind(L"Button", Make<CButton>);
+  platform::RegisterTemporaryKind(L"Static", Make<CStatic>);
+  platform::RegisterTemporaryKind(L"Edit", Make<CEdit>);
+  platform::RegisterTemporaryKind(L"ComboBox", Make<CComboBox>);
+  return true;
+}();
+}  // namespace
+
+void CComboBox::GetLBText(int index, CString& text) const {
+  int n = GetLBTextLen(index);
+  if (n < 0) {
+    text.Empty();
+    return;
+  }
+  std::vector<wchar_t> buffer(static_cast<size_t>(n) + 1, 0);
+  SendMessage(CB_GETLBTEXT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(buffer.data()));
+  text = buffer.data();
+}
