@@ -63,6 +63,9 @@ void DeliverInput(HWND dialog, const MSG& msg);
 void TypeKey(HWND dialog, UINT key, wchar_t character);
 /// Types a text key by key.
 void TypeText(HWND dialog, const std::wstring& text);
+/// Takes the next input line when it starts with `prefix` ("@file "), giving the rest;
+/// false (nothing taken) otherwise.
+bool TakeScriptAnswer(const std::wstring& prefix, std::wstring& answer);
 /// The dialog windows now open (modal and modeless), oldest first.
 std::vector<HWND>& OpenDialogs();
 /// The modal dialogs now running, innermost last.
