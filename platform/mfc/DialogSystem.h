@@ -45,6 +45,10 @@ void ClickControl(HWND dialog, HWND control, POINT at);
 void HookCreation(CWnd* wnd);
 /// The MFC class FromHandle wraps windows of `className` in (a "ComboBox" in a CComboBox).
 void RegisterTemporaryKind(const wchar_t* className, CWnd* (*make)());
+template <class T>
+CWnd* MakeWindowObject() {
+  return new T;
+}
 const DialogTemplate* FindDialogTemplate(UINT id);
 const BinaryResource* FindBinaryResource(const wchar_t* type, UINT id);
 /// Makes the dialog window and its controls (the object attached before the first

@@ -12,15 +12,12 @@ IMPLEMENT_DYNAMIC(CEdit, CWnd)
 IMPLEMENT_DYNAMIC(CComboBox, CWnd)
 
 namespace {
-template <class T>
-CWnd* Make() {
-  return new T;
-}
+using platform::MakeWindowObject;
 [[maybe_unused]] const bool kKinds = [] {
-  platform::RegisterTemporaryKind(L"Button", Make<CButton>);
-  platform::RegisterTemporaryKind(L"Static", Make<CStatic>);
-  platform::RegisterTemporaryKind(L"Edit", Make<CEdit>);
-  platform::RegisterTemporaryKind(L"ComboBox", Make<CComboBox>);
+  platform::RegisterTemporaryKind(L"Button", MakeWindowObject<CButton>);
+  platform::RegisterTemporaryKind(L"Static", MakeWindowObject<CStatic>);
+  platform::RegisterTemporaryKind(L"Edit", MakeWindowObject<CEdit>);
+  platform::RegisterTemporaryKind(L"ComboBox", MakeWindowObject<CComboBox>);
   return true;
 }();
 }  // namespace

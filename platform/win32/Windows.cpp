@@ -34,6 +34,8 @@ Manager& M() {
     m.classes[L"EDIT"] = platform::EditProc;
     m.classes[L"COMBOBOX"] = platform::ComboBoxProc;
     m.classes[L"#32770"] = platform::DialogProc;
+    m.classes[L"SYSLISTVIEW32"] = platform::ListViewProc;
+    m.classes[L"SYSHEADER32"] = platform::HeaderProc;
   }
   return m;
 }
