@@ -1,13 +1,15 @@
-// Dialog templates for the window and dialog tests, registered as this program's own
-// resources, and a fixture that starts each test with no window open.
-#ifndef TESTS_PLATFORM_MFC_DIALOGFIXTURE_H
-#define TESTS_PLATFORM_MFC_DIALOGFIXTURE_H
+// Dialog templates for the window, dialog and control tests, registered as this program's
+// own resources, and a fixture that starts each test with a new drawing and checks that
+// no window outlives it.
+#ifndef TESTS_DIALOGFIXTURE_H
+#define TESTS_DIALOGFIXTURE_H
 
 #include <string>
 #include <vector>
 
 #include "HostFixture.h"
 #include "ed/ZcApDocManager.h"
+#include "headless/Database.h"
 #include "headless/Windows.h"
 #include "mfc/Resources.h"
 
@@ -45,6 +47,7 @@ class DialogTest : public HostTest {
 protected:
   void SetUp() override {
     HostTest::SetUp();
+    db_ = headless::NewDrawing();
     static const bool registered = (platform::RegisterResourceImage(&test_dialogs::kImage, &test_dialogs::kImage), true);
     (void)registered;
     zcDocManagerPtr()->pushResourceHandle(headless::InstanceContaining(&test_dialogs::kImage));
@@ -58,6 +61,7 @@ protected:
     HostTest::TearDown();
   }
   std::size_t windowsBefore_ = 0;
+  ZcDbDatabase* db_ = nullptr;
 };
 
 #endif
