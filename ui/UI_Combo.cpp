@@ -48,8 +48,8 @@ void UI_DG_Combo::Fill(const CStringArray& options) {
 }
 
 BOOL UI_DG_Combo::OnSetFocusReflect() {
-  if (!m_notified) {
-    m_notified = 1;
+  if (!m_activated) {
+    m_activated = 1;
     SendToOwner(m_owner, WM_UI_DGITEM_ACTIVATED, static_cast<WPARAM>(GetDlgCtrlID()));
   }
   return FALSE;

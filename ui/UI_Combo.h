@@ -31,8 +31,11 @@ public:
   void Fill(const CStringArray& options);
 
 protected:
+  /// The first focus tells the owner (WM_UI_DGITEM_ACTIVATED); a flag of its own, so
+  /// that Enter and Tab are still reported after it.
   BOOL OnSetFocusReflect();
   DECLARE_MESSAGE_MAP()
+  int m_activated = 0;
 };
 
 class UIS_Combo : public CComboBox {

@@ -264,7 +264,7 @@ std::wstring Describe(HWND h) {
       for (HWND child : r ? r->children : std::vector<HWND>{}) {
         platform::WindowRecord* cr = platform::FindWindowRecord(child);
         if (!cr || child == Header(h) || !(cr->style & WS_VISIBLE)) continue;
-        POINT p = Centre(cr->rect);
+        POINT p{cr->rect.left + 1, cr->rect.top + 1};  // a drop-down reaches below its cell
         if (p.x >= cell.left && p.x < cell.right && p.y >= cell.top && p.y < cell.bottom)
           out += L" [" + platform::DescribeCellWindow(child) + L"]";
       }
