@@ -43,6 +43,12 @@ inline std::vector<std::string>& TestLog() {
   return log;
 }
 
+/// Logs `what` and answers 0, as a message handler of a test window.
+inline LRESULT LogMessage(const std::string& what) {
+  TestLog().push_back(what);
+  return 0;
+}
+
 class DialogTest : public HostTest {
 protected:
   void SetUp() override {

@@ -14,19 +14,6 @@ std::map<HWND, UINT>& TemplateIds() {
   return ids;
 }
 
-// The MFC controls of templates are windows of the standard kinds their objects subclass.
-void RegisterMfcClasses() {
-  static const bool done = [] {
-    RegisterClassProcW(L"MfcButton", platform::ButtonProc);
-    RegisterClassProcW(L"MfcLink", platform::ButtonProc);
-    RegisterClassProcW(L"MfcEditBrowse", platform::EditProc);
-    RegisterClassProcW(L"RichEdit20W", platform::EditProc);
-    RegisterClassProcW(L"MfcPropertyGrid", DefWindowProcW);
-    return true;
-  }();
-  (void)done;
-}
-
 int X(int dlu) { return MulDiv(dlu, 6, 4); }
 int Y(int dlu) { return MulDiv(dlu, 13, 8); }
 
@@ -65,7 +52,6 @@ UINT DialogTemplateId(HWND dialog) {
 }
 
 HWND CreateDialogFromTemplate(const DialogTemplate& tmpl, HWND owner, CWnd* object) {
-  RegisterMfcClasses();
   DWORD style = (tmpl.style & ~static_cast<DWORD>(WS_VISIBLE | WS_CHILD)) | WS_POPUP;
   if (object) HookCreation(object);
   HWND dialog = CreateWindowExW(tmpl.exStyle, L"#32770", tmpl.caption, style, X(tmpl.x), Y(tmpl.y), X(tmpl.cx),

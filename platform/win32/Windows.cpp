@@ -36,6 +36,12 @@ Manager& M() {
     m.classes[L"#32770"] = platform::DialogProc;
     m.classes[L"SYSLISTVIEW32"] = platform::ListViewProc;
     m.classes[L"SYSHEADER32"] = platform::HeaderProc;
+    // The MFC controls of templates are windows of the standard kinds their objects subclass.
+    m.classes[L"MFCBUTTON"] = platform::ButtonProc;
+    m.classes[L"MFCLINK"] = platform::ButtonProc;
+    m.classes[L"MFCEDITBROWSE"] = platform::EditProc;
+    m.classes[L"RICHEDIT20W"] = platform::EditProc;
+    m.classes[L"MFCPROPERTYGRID"] = DefWindowProcW;
   }
   return m;
 }

@@ -62,10 +62,7 @@ protected:
     if (onGo) onGo(*this);
   }
   void OnPlain() { TestLog().push_back("plain clicked"); }
-  LRESULT OnLater(WPARAM w, LPARAM) {
-    TestLog().push_back("later " + std::to_string(w));
-    return 0;
-  }
+  LRESULT OnLater(WPARAM w, LPARAM) { return LogMessage("later " + std::to_string(w)); }
   DECLARE_MESSAGE_MAP()
 };
 
