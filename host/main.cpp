@@ -99,6 +99,14 @@ int main(int argc, char** argv) {
     std::cerr << "\ncadhost: Module_Fastrelle.zrx could not be loaded from " << install.string() << "\n";
     return 1;
   }
+  for (const std::string& module : options.load) {
+    std::wstring path = headless::FromUtf8(std::filesystem::absolute(module, ec).string());
+    if (!linker->loadModule(path.c_str(), true, false)) {
+      std::cerr << "\ncadhost: " << module << " could not be loaded\n";
+      headless::UnloadAllModules();
+      return 1;
+    }
+  }
   if (!options.open.empty() && !OpenDrawing(options.open)) {
     headless::UnloadAllModules();
     return 1;

@@ -11,11 +11,14 @@ trap 'rm -rf "$tmp"' EXIT
 cp -r "$install_dir" "$tmp/install"
 mkdir -p "$tmp/appdata"
 cd "$tmp"
-args=(--install "$tmp/install" --appdata "$tmp/appdata" --script "$case_dir/script.scr")
-[ -f "$case_dir/args" ] && while read -r a; do args+=("${a//@CASE@/$case_dir}"); done < "$case_dir/args"
+# "@CASE@" in the script and the args names the case folder, "@INSTALL@" in the args the
+# built install tree (modules of the tests' own lie beside it).
+sed "s|@CASE@|$case_dir|g" "$case_dir/script.scr" > "$tmp/script.scr"
+args=(--install "$tmp/install" --appdata "$tmp/appdata" --script "$tmp/script.scr")
+[ -f "$case_dir/args" ] && while read -r a; do a="${a//@CASE@/$case_dir}"; args+=("${a//@INSTALL@/$install_dir}"); done < "$case_dir/args"
 "$tmp/install/cadhost" "${args[@]}" > "$tmp/out.raw" 2>&1
 status=$?
-sed "s|$tmp|<tmp>|g" "$tmp/out.raw" > "$tmp/transcript.out"
+sed -e "s|$tmp|<tmp>|g" -e "s|$case_dir|<case>|g" "$tmp/out.raw" > "$tmp/transcript.out"
 rm -f "$case_dir/transcript.out" "$case_dir/transcript.diff"
 if [ $status -ne 0 ]; then
   cp "$tmp/transcript.out" "$case_dir/transcript.out"
