@@ -73,8 +73,11 @@ HWND CreateDialogFromTemplate(const DialogTemplate& tmpl, HWND owner, CWnd* obje
     if (!found) continue;
     for (std::size_t i = 0; i < image->initCount; ++i) {
       const DialogInitData& init = image->inits[i];
-      if (init.dialogId == tmpl.id)
-        SendMessageW(GetDlgItem(dialog, init.controlId), init.message, init.size, reinterpret_cast<LPARAM>(init.bytes));
+      if (init.dialogId != tmpl.id) continue;
+      HWND control = GetDlgItem(dialog, init.controlId);
+      if (WindowRecord* r = FindWindowRecord(control))
+        r->initData.assign(reinterpret_cast<const char*>(init.bytes), init.size);
+      SendMessageW(control, init.message, init.size, reinterpret_cast<LPARAM>(init.bytes));
     }
   }
   HWND first = GetNextDlgTabItem(dialog, nullptr, FALSE);

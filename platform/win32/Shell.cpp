@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "headless/Windows.h"
+#include "mfc/DialogSystem.h"
 #include "mfc/TextFold.h"
 #include "win/shellapi.h"
 #include "win32/FilePaths.h"
@@ -89,6 +90,11 @@ HINSTANCE ShellExecuteW(HWND, const wchar_t* verb, const wchar_t* file, const wc
 }
 
 HICON LoadIconW(HINSTANCE, const wchar_t* name) {
+  auto number = reinterpret_cast<std::uintptr_t>(name);
+  if (number < 0x10000 && name != IDI_QUESTION && name != IDI_APPLICATION) {  // an icon resource
+    const platform::BinaryResource* icon = platform::FindBinaryResource(L"ICON", static_cast<UINT>(number));
+    return icon ? platform::DecodeIcon(icon->bytes, icon->size) : nullptr;
+  }
   if (name != IDI_QUESTION && name != IDI_APPLICATION) return nullptr;
   static HICON question = [] {
     HICON icon = NewIcon(32, 32, RGB(255, 255, 255));
