@@ -9,15 +9,6 @@
 IMPLEMENT_DYNAMIC(CHeaderCtrl, CWnd)
 IMPLEMENT_DYNAMIC(CListCtrl, CWnd)
 
-namespace {
-using platform::MakeWindowObject;
-[[maybe_unused]] const bool kKinds = [] {
-  platform::RegisterTemporaryKind(L"SysListView32", MakeWindowObject<CListCtrl>);
-  platform::RegisterTemporaryKind(L"SysHeader32", MakeWindowObject<CHeaderCtrl>);
-  return true;
-}();
-}  // namespace
-
 BOOL CImageList::Create(int cx, int cy, UINT flags, int initial, int grow) {
   DeleteImageList();
   m_hImageList = ImageList_Create(cx, cy, flags, initial, grow);

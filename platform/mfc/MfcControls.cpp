@@ -11,14 +11,6 @@ IMPLEMENT_DYNAMIC(CMFCEditBrowseCtrl, CEdit)
 IMPLEMENT_DYNAMIC(CMFCButton, CButton)
 IMPLEMENT_DYNAMIC(CMFCLinkCtrl, CMFCButton)
 
-namespace {
-using platform::MakeWindowObject;
-[[maybe_unused]] const bool kKinds = [] {
-  platform::RegisterTemporaryKind(L"RichEdit20W", MakeWindowObject<CRichEditCtrl>);
-  return true;
-}();
-}  // namespace
-
 BOOL CBitmap::Attach(HBITMAP bitmap) {
   DeleteObject();
   m_hObject = bitmap;

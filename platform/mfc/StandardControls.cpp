@@ -1,9 +1,11 @@
-// The run-time classes of MFC's standard controls and the few of their calls that are not
-// a single message.
+// The run-time classes of MFC's standard controls, the classes FromHandle wraps each kind
+// of window in, and the few calls of the controls that are not a single message.
 #include <vector>
 
 #include "mfc/CButton.h"
 #include "mfc/CComboBox.h"
+#include "mfc/CListCtrl.h"
+#include "mfc/CMFCControls.h"
 #include "mfc/DialogSystem.h"
 
 IMPLEMENT_DYNAMIC(CButton, CWnd)
@@ -18,6 +20,9 @@ using platform::MakeWindowObject;
   platform::RegisterTemporaryKind(L"Static", MakeWindowObject<CStatic>);
   platform::RegisterTemporaryKind(L"Edit", MakeWindowObject<CEdit>);
   platform::RegisterTemporaryKind(L"ComboBox", MakeWindowObject<CComboBox>);
+  platform::RegisterTemporaryKind(L"SysListView32", MakeWindowObject<CListCtrl>);
+  platform::RegisterTemporaryKind(L"SysHeader32", MakeWindowObject<CHeaderCtrl>);
+  platform::RegisterTemporaryKind(L"RichEdit20W", MakeWindowObject<CRichEditCtrl>);
   return true;
 }();
 }  // namespace
