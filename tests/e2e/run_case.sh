@@ -17,8 +17,13 @@ trap 'rm -rf "$tmp"' EXIT
 cp -r "$install_dir" "$tmp/install"
 mkdir -p "$tmp/appdata"
 cd "$tmp"
-args=(--install "$tmp/install" --appdata "$tmp/appdata" --script "$case_dir/script.scr")
-[ -f "$case_dir/args" ] && while read -r a; do a=${a//@CASE@/$case_dir}; args+=("${a//@TMP@/$tmp}"); done < "$case_dir/args"
+# "@CASE@" in the script and the args names the case folder, "@INSTALL@" in the args the
+# built install tree (modules of the tests' own lie beside it), "@TMP@" the temporary folder.
+sed "s|@CASE@|$case_dir|g" "$case_dir/script.scr" > "$tmp/script.scr"
+args=(--install "$tmp/install" --appdata "$tmp/appdata" --script "$tmp/script.scr")
+[ -f "$case_dir/args" ] && while read -r a; do
+  a="${a//@CASE@/$case_dir}"; a="${a//@INSTALL@/$install_dir}"; args+=("${a//@TMP@/$tmp}")
+done < "$case_dir/args"
 expected_status=0
 [ -f "$case_dir/status" ] && expected_status=$(cat "$case_dir/status")
 if [ -x "$case_dir/prepare.sh" ]; then
@@ -29,7 +34,7 @@ unprivileged=(setpriv --bounding-set=-dac_override,-dac_read_search)
 if [ "$(id -u)" = 0 ] && "${unprivileged[@]}" true 2>/dev/null; then runner=("${unprivileged[@]}"); fi
 timeout 300 "${runner[@]}" "$tmp/install/cadhost" "${args[@]}" > "$tmp/out.raw" 2>&1
 status=$?
-sed "s|$tmp|<tmp>|g" "$tmp/out.raw" > "$tmp/transcript.out"
+sed -e "s|$tmp|<tmp>|g" -e "s|$case_dir|<case>|g" "$tmp/out.raw" > "$tmp/transcript.out"
 rm -f "$case_dir/transcript.out" "$case_dir/transcript.diff"
 if [ "$status" -ne "$expected_status" ]; then
   cp "$tmp/transcript.out" "$case_dir/transcript.out"
