@@ -40,13 +40,17 @@ bool Fastrelle_Sizes_Sorters::IsLoaded() const { return !Store().empty(); }
 
 void Fastrelle_Sizes_Sorters::Load() {
   const CString path = ResolveInstallPath(GetSettingString(L"SortersPath"));
-  const CString separators = GetSettingString(L"SortersSeparator");
   CStringArray lines;
   int es = ReadTextLines(path, lines);
   if (es == Zcad::eFileAccessErr) {
     ZWPrinter().Print(L"\n" + path);
     PrintErrorStatus(es);
   }
+  AddLists(lines);
+}
+
+void Fastrelle_Sizes_Sorters::AddLists(const CStringArray& lines) {
+  const CString separators = GetSettingString(L"SortersSeparator");
   for (const CString& line : lines) {
     KeywordList pieces, names;
     SplitToKeywordList(line, separators, pieces);

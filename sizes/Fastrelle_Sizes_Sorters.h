@@ -22,6 +22,8 @@ public:
   void Load() override;
   /// At least one list is loaded.
   virtual bool IsLoaded() const;
+  /// Appends one list per line (the file's rules above); the list in use becomes the first.
+  static void AddLists(const CStringArray& lines);
 
   static const std::vector<KeywordList>& Lists();
   /// The list the position comparison uses.

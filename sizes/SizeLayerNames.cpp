@@ -33,7 +33,8 @@ bool CheckSizeName(const CString& name, CString* reason) {
     if (reason) *reason = why;
     return false;
   };
-  if (name.IsEmpty()) return fail(L"pusta nazwa rozmiaru");
+  CString trimmed = name;
+  if (trimmed.Trim().IsEmpty()) return fail(L"pusta nazwa rozmiaru");
   if (name.FindOneOf(L"^'~|") >= 0) return fail(L"nazwa rozmiaru zawiera jeden ze znaków ^ ' ~ |");
   if (name == L"0" || IsDefpointsName(name)) return fail(L"nazwa zarezerwowana dla warstwy");
   // The longest layer of the size: the marker, the name and a suffix.

@@ -23,7 +23,7 @@ bool IsBaseSizeLayer(const CString& layerName);
 bool IsDefpointsName(const CString& name);
 
 /// The check every size made or read passes (size "0" itself is the caller's exception):
-/// not empty; none of "^", "'", "~", "|"; not "0" or "DEFPOINTS" in any case; and a valid
+/// not empty or blanks only; none of "^", "'", "~", "|"; not "0" or "DEFPOINTS" in any case; and a valid
 /// layer name once the marker and a suffix are added. False with the reason (Polish, for
 /// the user) when it fails.
 ///   "38" => true;  "38'" => false;  "defpoints" => false;  "a|b" => false

@@ -1,5 +1,6 @@
 // A fresh drawing for each sizes test, over one install folder the whole test program
-// shares (a copy of the built install tree's Config, as the folder lookups cache it), and
+// shares (a copy of the built install tree's Config and Templates, as the folder lookups
+// cache it), and
 // helpers to read layers and change a setting for one test.
 #ifndef TESTS_SIZES_SIZESFIXTURE_H
 #define TESTS_SIZES_SIZESFIXTURE_H
@@ -17,8 +18,9 @@ protected:
   static const TempFolder& Install() {
     static TempFolder folder;
     static bool copied = [] {
-      std::filesystem::copy(std::filesystem::path(FASTRELLE_INSTALL_DIR) / "Config", folder.Native("Config"),
-                            std::filesystem::copy_options::recursive);
+      for (const char* sub : {"Config", "Templates"})
+        std::filesystem::copy(std::filesystem::path(FASTRELLE_INSTALL_DIR) / sub, folder.Native(sub),
+                              std::filesystem::copy_options::recursive);
       return true;
     }();
     (void)copied;
