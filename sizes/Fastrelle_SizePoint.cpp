@@ -79,7 +79,7 @@ void Fastrelle_SizePoint::SelectAround(const CString& layer, ZcDbObjectIdArray& 
   filter.BeginNot();
   filter.Add(0, L"INSERT");
   filter.EndNot();
-  if (!layer.IsEmpty()) filter.Add(8, layer);
+  if (!layer.IsEmpty()) filter.Add(8, QuoteForFilter(layer));  // a layer name is free text
   const ZcGePoint3d p = GetPosition();
   const ZcGePoint3d corner1(p.x + d, p.y - d, p.z), corner2(p.x - d, p.y + d, p.z);
   SSGet selection(kSelectCrossing, filter.Head());

@@ -39,8 +39,9 @@ public:
   int GetNumber() const;
   /// The size of its layer, bound to its layers.
   Fastrelle_Size_ZW GetSize() const;
-  /// Appends the ids of entities that are no block reference, on `layer` (any layer when
-  /// empty), crossing the square of half side d around the point; "PICKSTYLE" is 0 meanwhile.
+  /// Appends the ids of entities that are no block reference, on `layer` (taken literally;
+  /// any layer when empty), crossing the square of half side d around the point;
+  /// "PICKSTYLE" is 0 meanwhile.
   void SelectAround(const CString& layer, ZcDbObjectIdArray& ids, double d) const;
   /// On its size's cut layer, d = 25.
   void SelectCutLinesAround(ZcDbObjectIdArray& ids) const;

@@ -140,6 +140,17 @@ TEST_F(GradePoints, ApplyOffsetsGradesEachSizeFromTheBasePointInOneUndoGroup) {
   EXPECT_GT(headless::Regenerations(), regens);
 }
 
+TEST_F(GradePoints, SeamLinesAroundAreThoseOfItsOwnLayerTakenLiterally) {
+  EnsureSizeLayers(Fastrelle_Size(L"38.5", 1, false));
+  EnsureSizeLayers(Fastrelle_Size(L"38-5", 1, false));
+  ZcDbObjectId own = AddLine(ZcGePoint3d(0, 0, 0), ZcGePoint3d(10, 0, 0), L"38.5");
+  AddLine(ZcGePoint3d(0, 0.5, 0), ZcGePoint3d(10, 0.5, 0), L"38-5");
+  ZcDbObjectIdArray ids;
+  Fastrelle_SizePoint(Point(ZcGePoint3d(10, 0, 0), L"38.5", 1)).SelectSeamLinesAround(ids);
+  ASSERT_EQ(1, ids.length());
+  EXPECT_EQ(own, ids[0]);
+}
+
 TEST_F(GradePoints, CollectionsOfAReferenceHoldItsNumberInEverySize) {
   ZcDbObjectId p38 = Point(ZcGePoint3d(0, 0, 0), L"38", 2), p40 = Point(ZcGePoint3d(1, 0, 0), L"40", 2);
   Point(ZcGePoint3d(2, 0, 0), L"40", 3);
