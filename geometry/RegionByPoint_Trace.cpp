@@ -13,7 +13,7 @@ constexpr int kNoPolylineId = Zcad::eNullIterator;
 constexpr int kUseCurves = Zcad::eAmbiguousInput;
 
 void Report(int status) {
-  ZWPrinter().Print(L"\nRegionByPoint_Trace::Draw");
+  ZWPrinter().Print(L"RegionByPoint_Trace::Draw");
   PrintErrorStatus(status);
 }
 

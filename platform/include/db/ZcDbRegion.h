@@ -25,8 +25,9 @@ public:
   /// Makes one new region (not in any database, owned by the caller, appended to `regions`)
   /// per closed loop among `curveSegments` (ZcDbCurve pointers): a closed curve alone is a
   /// loop, open curves chain end to end within 1e-6 in any order and direction. Curves
-  /// closing no loop are left out. eInvalidInput for an empty list or an entry that is not
-  /// a curve; eNonCoplanarGeometry (150) when no loop closes; nothing is appended then.
+  /// closing no loop are left out.
+  /// eInvalidInput for an empty list or an entry that is not a curve; eNonCoplanarGeometry
+  /// (150) when no loop closes; nothing is appended then.
   static Zcad::ErrorStatus createFromCurves(const ZcDbVoidPtrArray& curveSegments, ZcDbVoidPtrArray& regions);
 
   const ZcGeRegion& geRegion() const { return region_; }
