@@ -144,7 +144,8 @@ std::unique_ptr<ZcGeCurve3d> Reader::Edge() {
     return e;
   }
   size_t nKnots = 0, nCps = 0;
-  if (word != "spline" || v.size() != 5 || !Count(v[3], nKnots) || !Count(v[4], nCps)) return nullptr;
+  if (word != "spline" || v.size() != 5 || !(v[0] >= 1 && v[0] <= 25) || !Count(v[3], nKnots) || !Count(v[4], nCps))
+    return nullptr;
   int degree = static_cast<int>(v[0]);
   bool periodic = v[1] != 0, rational = v[2] != 0;
   std::vector<double> knots, weights, n;
@@ -235,6 +236,10 @@ std::vector<std::string> WriteRegionBody(const ZcGeRegion& region) {
     }
   }
   return out;
+}
+
+bool IsOwnRegionBody(const std::string& firstLine) {
+  return firstLine.compare(0, 6, "loops ") == 0 || firstLine.compare(0, 7, "region ") == 0;
 }
 
 bool ReadRegionBody(const std::vector<std::string>& lines, ZcGeRegion& region) {

@@ -13,6 +13,9 @@ namespace zcdb {
 /// The body lines of `region` (plain text, before the modeler encoding); see RegionBody.cpp.
 std::vector<std::string> WriteRegionBody(const ZcGeRegion& region);
 
+/// Whether `firstLine` opens a body in one of the layouts above (else it is another modeler's).
+bool IsOwnRegionBody(const std::string& firstLine);
+
 /// Reads body lines in either layout into `region`; false (region unchanged) when they do
 /// not describe closed loops.
 bool ReadRegionBody(const std::vector<std::string>& lines, ZcGeRegion& region);

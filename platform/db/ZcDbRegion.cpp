@@ -41,15 +41,19 @@ Zcad::ErrorStatus ZcDbRegion::createFromCurves(const ZcDbVoidPtrArray& curveSegm
 Zcad::ErrorStatus ZcDbRegion::setGeRegion(const ZcGeRegion& region) {
   if (Zcad::ErrorStatus es = assertWrite(); es != Zcad::eOk) return es;
   region_ = region;
+  foreignBody_.clear();
   return Zcad::eOk;
 }
 
-Zcad::ErrorStatus ZcDbRegion::getArea(double& area) const { return region_.getArea(area); }
+Zcad::ErrorStatus ZcDbRegion::getArea(double& area) const {
+  return isForeign() ? Zcad::eNotApplicable : region_.getArea(area);
+}
 
 Zcad::ErrorStatus ZcDbRegion::booleanOper(ZcDb::BoolOperType operation, ZcDbRegion* other) {
   if (!other) return Zcad::eNullEntityPointer;
   if (operation != ZcDb::kBoolUnite) return Zcad::eNotImplementedYet;
   if (other == this) return Zcad::eInvalidInput;
+  if (isForeign() || other->isForeign()) return Zcad::eNotApplicable;
   if (Zcad::ErrorStatus es = assertWrite(); es != Zcad::eOk) return es;
   if (Zcad::ErrorStatus es = other->assertWrite(); es != Zcad::eOk) return es;
   if (unionsUntilFault > 0 && --unionsUntilFault == 0) return Zcad::eInvalidInput;
@@ -75,6 +79,7 @@ Zcad::ErrorStatus ZcDbRegion::explode(ZcDbVoidPtrArray& entitySet) const {
 
 Zcad::ErrorStatus ZcDbRegion::transformBy(const ZcGeMatrix3d& m) {
   if (Zcad::ErrorStatus es = assertWrite(); es != Zcad::eOk) return es;
+  if (isForeign()) return Zcad::eNotApplicable;
   return region_.transformBy(m);
 }
 
@@ -88,6 +93,7 @@ Zcad::ErrorStatus ZcDbRegion::getGeomExtents(ZcDbExtents& ext) const {
 ZcDbObject* ZcDbRegion::cloneObject() const {
   auto* c = new ZcDbRegion;
   c->region_ = region_;
+  c->foreignBody_ = foreignBody_;
   copyEntityTo(c);
   return c;
 }
@@ -95,11 +101,13 @@ ZcDbObject* ZcDbRegion::cloneObject() const {
 // REGION: 100 AcDbModelerGeometry, 70 1 (format version), then the body (RegionBody.cpp) as
 // text lines, each a group 1 (a line continued past 255 characters goes on in groups 3),
 // encoded as modeler text is in these files (each character c other than a space becomes
-// 159 - c).
+// 159 - c). Another modeler's body goes back out as it came in.
 void ZcDbRegion::dxfOutFields(ZcDbDxfFiler* f) const {
   ZcDbEntity::dxfOutFields(f);
   f->writeRaw(100, "AcDbModelerGeometry");
   f->writeInt(70, 1);
+  for (const auto& [code, value] : foreignBody_) f->writeRaw(code, value);
+  if (isForeign()) return;
   for (const std::string& text : zcdb::WriteRegionBody(region_)) {
     std::string enc;
     for (char c : text) enc.push_back(c == ' ' ? ' ' : static_cast<char>(159 - c));
@@ -113,17 +121,24 @@ Zcad::ErrorStatus ZcDbRegion::dxfInFields(ZcDbDxfFiler* f) {
   f->seekMarker("AcDbModelerGeometry");
   ZcDbDxfPair p;
   std::vector<std::string> lines;
+  std::vector<std::pair<int, std::string>> raw;
   int firstLine = 0;
   while (f->next(p)) {
     if (p.code != 1 && p.code != 3) continue;
     if (!firstLine) firstLine = p.line;
+    raw.emplace_back(p.code, std::string(p.value));
     std::string dec;
     for (char c : p.value) dec.push_back(c == ' ' ? ' ' : static_cast<char>(159 - c));
     if (p.code == 3 && !lines.empty()) lines.back() += dec;
     else lines.push_back(dec);
   }
   region_ = ZcGeRegion();
-  if (lines.empty()) return Zcad::eOk;  // a body of another modeler: kept as an empty region
+  foreignBody_.clear();
+  if (lines.empty()) return Zcad::eOk;
+  if (!zcdb::IsOwnRegionBody(lines.front())) {
+    foreignBody_ = std::move(raw);
+    return Zcad::eOk;
+  }
   if (!zcdb::ReadRegionBody(lines, region_)) {
     f->setError(firstLine, L"the region's boundary text cannot be read");
     return Zcad::eBadDxfFile;

@@ -4,6 +4,10 @@
 #ifndef PLATFORM_DB_ZCDBREGION_H
 #define PLATFORM_DB_ZCDBREGION_H
 
+#include <string>
+#include <utility>
+#include <vector>
+
 #include "db/ZcArray.h"
 #include "db/ZcDbEntity.h"
 #include "ge/ZcGeRegion.h"
@@ -16,7 +20,10 @@ enum BoolOperType { kBoolUnite = 0, kBoolIntersect = 1, kBoolSubtract = 2 };
 }  // namespace ZcDb
 
 /// A planar region: one or more faces, each an outer loop with optional holes, each loop a
-/// closed chain of exact curves (see ZcGeRegion). A new region is empty (isNull()).
+/// closed chain of exact curves (see ZcGeRegion). A new region is empty (isNull()). A region
+/// read from a file with another modeler's body keeps that body as read and writes it back;
+/// it has no geometry here (isNull()) and refuses measuring, moving and booleans
+/// (eNotApplicable).
 class ZcDbRegion : public ZcDbEntity {
 public:
   ZCRX_DECLARE_MEMBERS(ZcDbRegion)
@@ -54,7 +61,10 @@ public:
   Zcad::ErrorStatus dxfInFields(ZcDbDxfFiler* filer) override;
 
 private:
+  bool isForeign() const { return !foreignBody_.empty(); }
+
   ZcGeRegion region_;
+  std::vector<std::pair<int, std::string>> foreignBody_;  // another modeler's groups 1 and 3
 };
 
 #endif

@@ -149,12 +149,14 @@ TEST(ZcDbRegion, SplineEdgesAreSavedAndReadBack) {
   EXPECT_EQ(1, (edges[0]->kind() == ZcGeCurve3d::kNurbCurve) + (edges[1]->kind() == ZcGeCurve3d::kNurbCurve));
 }
 
+std::string RegionFile(const std::vector<std::string>& body) {
+  std::string text = "0\nSECTION\n2\nENTITIES\n0\nREGION\n5\n2A\n8\n0\n100\nAcDbEntity\n100\nAcDbModelerGeometry\n70\n1\n";
+  for (const std::string& line : body) text += "1\n" + Encoded(line) + "\n";
+  return text + "0\nENDSEC\n0\nEOF\n";
+}
+
 TEST(ZcDbRegion, OlderBodyOfBulgeLoopsStillReadsAndAGarbledOneIsRefused) {
-  auto file = [](const std::vector<std::string>& body) {
-    std::string text = "0\nSECTION\n2\nENTITIES\n0\nREGION\n5\n2A\n8\n0\n100\nAcDbEntity\n100\nAcDbModelerGeometry\n70\n1\n";
-    for (const std::string& line : body) text += "1\n" + Encoded(line) + "\n";
-    return text + "0\nENDSEC\n0\nEOF\n";
-  };
+  auto file = RegionFile;
   // A 10 x 10 square with a half circle bulging out of its right side.
   ZcDbDatabase db(false, true);
   ASSERT_EQ(Zcad::eOk, db.readDxfText(file({"loops 1 elevation 0", "loop 4", "0 0 0", "10 0 1", "10 10 0", "0 10 0"})));
@@ -167,6 +169,20 @@ TEST(ZcDbRegion, OlderBodyOfBulgeLoopsStillReadsAndAGarbledOneIsRefused) {
   ZcDbDatabase bad(false, true);
   EXPECT_EQ(Zcad::eBadDxfFile, bad.readDxfText(file({"region 2 faces 1", "face 1", "loop 2", "line 0 0 0 1 0 0"})));
   EXPECT_EQ(Zcad::eBadDxfFile, bad.readDxfText(file({"region 2 faces 1", "face 1", "loop 1", "line 0 0 0 1 0 nan"})));
+}
+
+TEST(ZcDbRegion, AnotherModelersBodyIsKeptAndWrittenBackAsRead) {
+  std::vector<std::string> body{"400 0 1 0", "16 Autodesk AutoCAD 19 ASM 223.0.1.1930 NT 0",
+                                "1 9.9999999999999995e-07 1e-10", "body $-1 -1 $-1 $1 $-1 $2 #"};
+  ZcDbDatabase db(false, true);
+  ASSERT_EQ(Zcad::eOk, db.readDxfText(RegionFile(body)));
+  ZcDbRegion* region = OnlyRegion(db);
+  ASSERT_NE(nullptr, region);
+  EXPECT_TRUE(region->isNull());
+  double area = 0;
+  EXPECT_EQ(Zcad::eNotApplicable, region->getArea(area));
+  std::string saved = db.dxfText();
+  for (const std::string& line : body) EXPECT_NE(std::string::npos, saved.find("\n" + Encoded(line) + "\n")) << line;
 }
 
 }  // namespace
