@@ -10,6 +10,7 @@
 #include "db/ZcDbArc.h"
 #include "db/ZcDbBlockTableRecord.h"
 #include "db/ZcDbDatabase.h"
+#include "db/ZcDbEllipse.h"
 #include "db/ZcDbLine.h"
 #include "db/ZcDbPolyline.h"
 #include "db/ZcDbSpline.h"
@@ -183,6 +184,33 @@ TEST(ZcDbRegion, AnotherModelersBodyIsKeptAndWrittenBackAsRead) {
   EXPECT_EQ(Zcad::eNotApplicable, region->getArea(area));
   std::string saved = db.dxfText();
   for (const std::string& line : body) EXPECT_NE(std::string::npos, saved.find("\n" + Encoded(line) + "\n")) << line;
+}
+
+TEST(ZcDbRegion, EdgesOfLongNumbersAreFiledInContinuedLinesAndReadBack) {
+  // A turned ellipse whose every number takes all 17 digits: its line passes 255 characters.
+  ZcDbEllipse ellipse(ZcGePoint3d(1.0 / 3, -2.0 / 7, 5.0 / 9), ZcGeVector3d(0, 0, 1),
+                      ZcGeVector3d(-10.0 / 3, -20.0 / 7, 0), 1.0 / 3, 0, 2 * kPi);
+  ZcDbVoidPtrArray curves, regions;
+  curves.append(&ellipse);
+  ASSERT_EQ(Zcad::eOk, ZcDbRegion::createFromCurves(curves, regions));
+  ZcDbDatabase db;
+  ZcDbBlockTableRecord* ms = nullptr;
+  ASSERT_EQ(Zcad::eOk, zcdbOpenObject(ms, db.modelSpaceId(), ZcDb::kForWrite));
+  auto* region = static_cast<ZcDbRegion*>(regions[0]);
+  double area = 0;
+  region->getArea(area);
+  ms->appendZcDbEntity(region);
+  region->close();
+  ms->close();
+  std::string text = db.dxfText();
+  EXPECT_NE(std::string::npos, text.find("\n  3\n", text.find("AcDbModelerGeometry"))) << "a continued line";
+  ZcDbDatabase again(false, true);
+  ASSERT_EQ(Zcad::eOk, again.readDxfText(text));
+  ZcDbRegion* read = OnlyRegion(again);
+  ASSERT_NE(nullptr, read);
+  double readArea = 0;
+  read->getArea(readArea);
+  EXPECT_DOUBLE_EQ(area, readArea);
 }
 
 }  // namespace
