@@ -13,6 +13,7 @@
 //      on the exact edges); islands are the outlines (negative faces) of other connected groups
 //      lying inside it.
 #include <algorithm>
+#include <map>
 #include <numeric>
 
 #include "ge/GeIntersect.h"
@@ -206,13 +207,16 @@ ErrorStatus ZcGeBoundaryTracer::trace(const std::vector<const ZcGeCurve3d*>& cur
   for (size_t e = 0; e < edges.size(); ++e)
     if (ends[e].first == ends[e].second) alive[e] = false;
   // An edge drawn twice (a region lying over the curves it was made from) is one edge.
-  for (size_t e = 0; e < edges.size(); ++e)
-    for (size_t f = 0; f < e && alive[e]; ++f)
-      if (alive[f] && std::minmax(ends[e].first, ends[e].second) == std::minmax(ends[f].first, ends[f].second)) {
-        ZcGePoint3d mid;
-        edges[e]->getPointAtDist(0.5 * edges[e]->length(), mid);
-        if (edges[f]->evalPoint(edges[f]->closestParam(mid)).distanceTo(mid) <= tol_) alive[e] = false;
-      }
+  std::map<std::pair<int, int>, std::vector<size_t>> between;  // the live edges joining two vertices
+  for (size_t e = 0; e < edges.size(); ++e) {
+    if (!alive[e]) continue;
+    std::vector<size_t>& same = between[std::minmax(ends[e].first, ends[e].second)];
+    ZcGePoint3d mid;
+    if (!same.empty()) edges[e]->getPointAtDist(0.5 * edges[e]->length(), mid);
+    for (size_t f : same)
+      if (edges[f]->evalPoint(edges[f]->closestParam(mid)).distanceTo(mid) <= tol_) alive[e] = false;
+    if (alive[e]) same.push_back(e);
+  }
   for (bool changed = true; changed;) {
     changed = false;
     std::vector<int> degree(verts.size(), 0);
