@@ -23,6 +23,7 @@
 #include "db/ZcDbSpline.h"
 #include "db/ZcDbTable.h"
 #include "db/ZcDbText.h"
+#include "ge/ZcGeCircArc3d.h"
 #include "ge/ZcGeCurve3d.h"
 #include "headless/Host.h"
 
@@ -169,6 +170,26 @@ private:
     return d;
   }
 
+  // A region's loop: lines as lines, arcs as two arc commands (each half under a half turn,
+  // so that a full circle draws), other edges by 100 chords each.
+  static std::string Loop(const ZcGeRegion::Loop& loop) {
+    if (loop.empty()) return "";
+    std::string d = "M" + At(loop.front()->startPoint());
+    for (const auto& c : loop) {
+      if (c->kind() == ZcGeCurve3d::kLineSeg) {
+        d += " L" + At(c->endPoint());
+      } else if (c->kind() == ZcGeCurve3d::kCircArc) {
+        const auto& arc = static_cast<const ZcGeCircArc3d&>(*c);
+        double bulge = std::tan(arc.sweep() / 8) * (arc.normal().z < 0 ? -1 : 1);
+        ZcGePoint3d mid = arc.evalPoint(arc.endParam() / 2);
+        d += Segment(arc.startPoint(), mid, bulge) + Segment(mid, arc.endPoint(), bulge);
+      } else {
+        for (int i = 1; i <= 100; ++i) d += " L" + At(c->evalPoint(c->endParam() * i / 100));
+      }
+    }
+    return d + " Z";
+  }
+
   void text(const ZcGePoint3d& at, double height, double rotation, const std::wstring& s, std::uint32_t rgb,
             const char* anchor = "start") {
     if (s.empty()) return;
@@ -227,11 +248,8 @@ private:
       for (int i = 0; i < ld->numVertices(); ++i) d += (i ? " L" : "M") + At(ld->vertexAt(i));
       path(d, rgb);
     } else if (auto* rg = dynamic_cast<const ZcDbRegion*>(e)) {
-      for (const auto& loop : rg->loops()) {
-        std::vector<std::pair<ZcGePoint3d, double>> v;
-        for (const auto& lv : loop) v.emplace_back(ZcGePoint3d(lv.p.x, lv.p.y, rg->elevation()), lv.bulge);
-        path(Chain(v, true), rgb);
-      }
+      for (const ZcGeRegion::Face& face : rg->geRegion().faces())
+        for (const ZcGeRegion::Loop& loop : face) path(Loop(loop), rgb);
     } else if (auto* pt = dynamic_cast<const ZcDbPoint*>(e)) {
       body_ << "<circle cx=\"" << Num(pt->position().x) << "\" cy=\"" << Num(pt->position().y)
             << "\" r=\"0.5\" fill=\"" << Rgb(rgb) << "\" stroke=\"none\"/>\n";

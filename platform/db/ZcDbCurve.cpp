@@ -182,19 +182,14 @@ Zcad::ErrorStatus ZcDbCurve::getGeomExtents(ZcDbExtents& extents) const {
 // --- Intersections ---------------------------------------------------------------------------
 
 namespace {
-// The kernel curves standing for an entity: a curve's own, a region's boundary loops.
+// The kernel curves standing for an entity: a curve's own, a region's boundary edges.
 bool KernelCurves(const ZcDbEntity* e, ZcGeCurve3dArray& out) {
   if (auto* c = dynamic_cast<const ZcDbCurve*>(e)) {
     if (auto g = c->toGeCurve()) out.push_back(std::move(g));
     return true;
   }
   if (auto* r = dynamic_cast<const ZcDbRegion*>(e)) {
-    for (const ZcDbRegion::Loop& loop : r->loops()) {
-      std::vector<ZcGePoint2d> pts;
-      std::vector<double> bulges;
-      for (const auto& v : loop) pts.push_back(v.p), bulges.push_back(v.bulge);
-      out.push_back(std::make_unique<ZcGeBulgePolyline3d>(pts, bulges, true, r->elevation()));
-    }
+    r->geRegion().explode(out);
     return true;
   }
   return false;

@@ -172,6 +172,19 @@ Zcad::ErrorStatus ZcDbSpline::dxfInFields(ZcDbDxfFiler* f) {
       (degree_ < 1 || knots_.length() != controlPoints_.length() + degree_ + 1 ||
        (!weights_.isEmpty() && weights_.length() != controlPoints_.length())))
     f->setError(0, L"a spline whose knots, weights and control points do not fit its degree");
+  if (controlPoints_.isEmpty() && !f->hasError()) {
+    // Filed with fit points only: the control data of their interpolation is kept too (and
+    // written), so that other programs draw the same curve rather than their own fit.
+    if (std::unique_ptr<ZcGeCurve3d> g = toGeCurve()) {
+      std::vector<double> knots, weights;
+      std::vector<ZcGePoint3d> cps;
+      bool periodic = false;
+      static_cast<const ZcGeNurbCurve3d&>(*g).getNurbsData(degree_, knots, cps, weights, periodic);
+      for (const ZcGePoint3d& p : cps) controlPoints_.append(p);
+      for (double k : knots) knots_.append(k);
+      for (double w : weights) weights_.append(w);
+    }
+  }
   return f->hasError() ? Zcad::eBadDxfFile : Zcad::eOk;
 }
 

@@ -86,16 +86,11 @@ std::unique_ptr<ZcGeCurve3d> SplinePath(const ZcDbSpline* sp) {
   return curve;
 }
 
+// A region's exact boundary edges.
 void RegionPaths(const ZcDbRegion* region, Paths& out) {
-  for (const ZcDbRegion::Loop& loop : region->loops()) {
-    std::vector<ZcGePoint2d> points;
-    std::vector<double> bulges;
-    for (const auto& v : loop) {
-      points.push_back(v.p);
-      bulges.push_back(v.bulge);
-    }
-    out.push_back(std::make_unique<ZcGeBulgePolyline3d>(points, bulges, true, region->elevation()));
-  }
+  ZcGeCurve3dArray edges;
+  region->geRegion().explode(edges);
+  for (auto& e : edges) out.push_back(std::move(e));
 }
 
 // The entity's box, for entities without a path; false when it has none.

@@ -89,20 +89,10 @@ ZcDbPolyline* PolylineOf(const ZcGeBulgePolyline3d& loop) {
   return pl;
 }
 
-// A region of the face's outline; edges other than lines by chords of about 1/64 each.
+// A region of the traced face, with its exact edges.
 ZcDbRegion* RegionOf(const ZcGeRegion& face) {
-  ZcGeCurve3dArray edges;
-  face.explode(edges);
-  ZcDbRegion::Loop loop;
-  for (const auto& e : edges) {
-    int steps = e->kind() == ZcGeCurve3d::kLineSeg ? 1 : 64;
-    for (int i = 0; i < steps; ++i) {
-      ZcGePoint3d p = e->evalPoint(e->endParam() * i / steps);
-      loop.push_back({ZcGePoint2d(p.x, p.y), 0.0});
-    }
-  }
   auto* region = new ZcDbRegion();
-  region->setLoops({loop});
+  region->setGeRegion(face);
   return region;
 }
 

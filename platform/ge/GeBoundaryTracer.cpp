@@ -3,7 +3,8 @@
 //
 // Steps, all in trace():
 //   1. edges: the curves (polylines as their segments) cut at every mutual intersection;
-//   2. vertices: edge ends merged within the tolerance; edges that close no loop are pruned;
+//   2. vertices: edge ends merged within the tolerance; an edge drawn twice is kept once;
+//      edges that close no loop are pruned;
 //   3. faces: at each vertex the outgoing half-edges are sorted counter-clockwise by tangent
 //      angle; angles within a tolerance are one direction, ordered by signed curvature, then
 //      by where each edge goes next; following "next = the half-edge clockwise from the twin"
@@ -12,6 +13,7 @@
 //      on the exact edges); islands are the outlines (negative faces) of other connected groups
 //      lying inside it.
 #include <algorithm>
+#include <map>
 #include <numeric>
 
 #include "ge/GeIntersect.h"
@@ -204,6 +206,17 @@ ErrorStatus ZcGeBoundaryTracer::trace(const std::vector<const ZcGeCurve3d*>& cur
   std::vector<bool> alive(edges.size(), true);
   for (size_t e = 0; e < edges.size(); ++e)
     if (ends[e].first == ends[e].second) alive[e] = false;
+  // An edge drawn twice (a region lying over the curves it was made from) is one edge.
+  std::map<std::pair<int, int>, std::vector<size_t>> between;  // the live edges joining two vertices
+  for (size_t e = 0; e < edges.size(); ++e) {
+    if (!alive[e]) continue;
+    std::vector<size_t>& same = between[std::minmax(ends[e].first, ends[e].second)];
+    ZcGePoint3d mid;
+    if (!same.empty()) edges[e]->getPointAtDist(0.5 * edges[e]->length(), mid);
+    for (size_t f : same)
+      if (edges[f]->evalPoint(edges[f]->closestParam(mid)).distanceTo(mid) <= tol_) alive[e] = false;
+    if (alive[e]) same.push_back(e);
+  }
   for (bool changed = true; changed;) {
     changed = false;
     std::vector<int> degree(verts.size(), 0);

@@ -215,15 +215,23 @@ double ZcGeRegion::signedLoopArea(const std::vector<const ZcGeCurve3d*>& loop) {
 }
 
 ErrorStatus ZcGeRegion::fromLoop(Loop loop, ZcGeRegion& region) {
-  if (loop.empty()) return Zcad::eInvalidInput;
-  for (size_t i = 0; i < loop.size(); ++i) {
-    const ZcGeCurve3d& next = *loop[(i + 1) % loop.size()];
-    if (loop[i]->endPoint().distanceTo(next.startPoint()) > ZcGeCurve3d::kOnCurveTol) return Zcad::eInvalidInput;
+  std::vector<Face> faces(1);
+  faces.front().push_back(std::move(loop));
+  return fromFaces(std::move(faces), region);
+}
+
+ErrorStatus ZcGeRegion::fromFaces(std::vector<Face> faces, ZcGeRegion& region) {
+  for (const Face& face : faces) {
+    if (face.empty()) return Zcad::eInvalidInput;
+    for (const Loop& loop : face) {
+      if (loop.empty() || std::any_of(loop.begin(), loop.end(), [](const auto& c) { return !c; }))
+        return Zcad::eInvalidInput;
+      for (size_t i = 0; i < loop.size(); ++i)
+        if (loop[i]->endPoint().distanceTo(loop[(i + 1) % loop.size()]->startPoint()) > ZcGeCurve3d::kOnCurveTol)
+          return Zcad::eInvalidInput;
+    }
   }
-  region.faces_.clear();
-  Face face;
-  face.push_back(std::move(loop));
-  region.faces_.push_back(std::move(face));
+  region.faces_ = std::move(faces);
   return Zcad::eOk;
 }
 

@@ -7,14 +7,7 @@
 
 namespace {
 
-class CurveChainTest : public GeometryTest {
-protected:
-  static ZcDbObjectIdArray Ids(std::vector<ZcDbObjectId> ids) {
-    ZcDbObjectIdArray out;
-    for (ZcDbObjectId id : ids) out.append(id);
-    return out;
-  }
-};
+class CurveChainTest : public GeometryTest {};
 
 TEST_F(CurveChainTest, ATouchingSquareIsOrderedWithoutAnyChange) {
   ZcDbObjectId a = AddLine({0, 0, 0}, {10, 0, 0}), c = AddLine({10, 10, 0}, {0, 10, 0}),

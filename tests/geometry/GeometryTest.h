@@ -11,6 +11,11 @@
 
 class GeometryTest : public DrawingTest {
 protected:
+  static ZcDbObjectIdArray Ids(std::vector<ZcDbObjectId> ids) {
+    ZcDbObjectIdArray out;
+    for (ZcDbObjectId id : ids) out.append(id);
+    return out;
+  }
   ZcDbObjectId AddArcAbout(const ZcGeVector3d& normal, const ZcGePoint3d& c, double r, double from, double to) {
     return Add(new ZcDbArc(c, normal, r, from, to));
   }

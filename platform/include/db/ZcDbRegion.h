@@ -1,29 +1,57 @@
-// Regions: areas bounded by closed loops. Made from curves by the geometry kernel; the
-// database keeps their loops and files them.
+// Regions: areas bounded by closed loops of lines, arcs, elliptic arcs and splines, held as
+// the geometry kernel's region. Made from curves, united, exploded back into curves and
+// filed; the system's region helpers and the boundary trace use them.
 #ifndef PLATFORM_DB_ZCDBREGION_H
 #define PLATFORM_DB_ZCDBREGION_H
 
+#include <string>
+#include <utility>
 #include <vector>
 
+#include "db/ZcArray.h"
 #include "db/ZcDbEntity.h"
-#include "ge/ZcGePoint2d.h"
+#include "ge/ZcGeRegion.h"
 
-/// A planar region: its boundary loops, each a closed sequence of vertices with bulges
-/// (arc segments) in the XY plane at an elevation; the first loop is the outer one.
+using ZcDbVoidPtrArray = ZcArray<void*>;
+
+namespace ZcDb {
+/// The boolean operations on regions.
+enum BoolOperType { kBoolUnite = 0, kBoolIntersect = 1, kBoolSubtract = 2 };
+}  // namespace ZcDb
+
+/// A planar region: one or more faces, each an outer loop with optional holes, each loop a
+/// closed chain of exact curves (see ZcGeRegion). A new region is empty (isNull()). A region
+/// read from a file with another modeler's body keeps that body as read and writes it back;
+/// it has no geometry here (isNull()) and refuses measuring, moving and booleans
+/// (eNotApplicable).
 class ZcDbRegion : public ZcDbEntity {
 public:
   ZCRX_DECLARE_MEMBERS(ZcDbRegion)
-  struct LoopVertex {
-    ZcGePoint2d p;
-    double bulge = 0.0;
-  };
-  using Loop = std::vector<LoopVertex>;
-
   ZcDbRegion() = default;
-  const std::vector<Loop>& loops() const { return loops_; }
-  /// eInvalidInput for a loop of fewer than two vertices.
-  Zcad::ErrorStatus setLoops(const std::vector<Loop>& loops, double elevation = 0.0);
-  double elevation() const { return elevation_; }
+
+  /// Makes one new region (not in any database, owned by the caller, appended to `regions`)
+  /// per closed loop among `curveSegments` (ZcDbCurve pointers): a closed curve alone is a
+  /// loop, open curves chain end to end within 1e-6 in any order and direction. Curves
+  /// closing no loop are left out.
+  /// eInvalidInput for an empty list or an entry that is not a curve; eNonCoplanarGeometry
+  /// (150) when no loop closes; nothing is appended then.
+  static Zcad::ErrorStatus createFromCurves(const ZcDbVoidPtrArray& curveSegments, ZcDbVoidPtrArray& regions);
+
+  const ZcGeRegion& geRegion() const { return region_; }
+  /// Replaces the geometry (open for write).
+  Zcad::ErrorStatus setGeRegion(const ZcGeRegion& region);
+  bool isNull() const { return region_.isEmpty(); }
+  /// The enclosed area, holes subtracted; 0 for an empty region.
+  Zcad::ErrorStatus getArea(double& area) const;
+  /// this := this ∪ other for kBoolUnite, both open for write (or not in a database); the
+  /// other region is left empty, for its caller to erase. eInvalidInput when the union fails
+  /// (both unchanged); eNotImplementedYet for intersection and subtraction; eNullEntityPointer
+  /// for no other region.
+  Zcad::ErrorStatus booleanOper(ZcDb::BoolOperType operation, ZcDbRegion* otherRegion);
+  /// One new curve entity (ZcDbLine, ZcDbArc, ZcDbCircle, ZcDbEllipse, ZcDbSpline) per
+  /// boundary edge, face by face, loop by loop, in chain order, with this region's
+  /// properties; owned by the caller. eInvalidInput for an empty region.
+  Zcad::ErrorStatus explode(ZcDbVoidPtrArray& entitySet) const;
 
   Zcad::ErrorStatus transformBy(const ZcGeMatrix3d& m) override;
   Zcad::ErrorStatus getGeomExtents(ZcDbExtents& extents) const override;
@@ -33,8 +61,10 @@ public:
   Zcad::ErrorStatus dxfInFields(ZcDbDxfFiler* filer) override;
 
 private:
-  std::vector<Loop> loops_;
-  double elevation_ = 0.0;
+  bool isForeign() const { return !foreignBody_.empty(); }
+
+  ZcGeRegion region_;
+  std::vector<std::pair<int, std::string>> foreignBody_;  // another modeler's groups 1 and 3
 };
 
 #endif

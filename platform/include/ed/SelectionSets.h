@@ -71,7 +71,8 @@ int zcedOsnap(const ads_point point, const wchar_t* modes, ads_point result);
 /// Traces the closed boundary around `seed` (world coordinates) through the visible curves
 /// of model space, with the islands inside it when `detectIslands`. Each loop is a new
 /// entity that is not in the drawing, owned by the caller: a closed ZcDbPolyline when its
-/// edges are lines and arcs, else a ZcDbRegion (other edges approximated by chords). eOk;
+/// edges are lines and arcs, else a ZcDbRegion with the exact edges (lines, arcs, elliptic
+/// arcs, splines). eOk;
 /// eNoInputFiles when no boundary encloses the seed; eInvalidInput when the drawing has no
 /// curves.
 Zcad::ErrorStatus zcedTraceBoundary(const ZcGePoint3d& seed, bool detectIslands, ZcDbVoidPtrArray& result);

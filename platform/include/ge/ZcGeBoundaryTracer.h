@@ -16,7 +16,7 @@ struct ZcGeTracedLoop {
 };
 
 /// Traces boundaries in the XY plane. The curves are cut at all their mutual intersections into
-/// a planar graph; edges that close no loop are dropped; the faces of the graph are traced
+/// a planar graph; an edge drawn twice counts once; edges that close no loop are dropped; the faces of the graph are traced
 /// with their interior on the left; the boundary is the smallest face that contains the seed.
 /// Islands are the outlines of the separate groups of curves that lie inside that face (only
 /// the outermost ones, not islands inside islands).

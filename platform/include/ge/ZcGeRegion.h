@@ -39,6 +39,11 @@ public:
   /// its ends meeting within 1e-6: eInvalidInput otherwise).
   static Zcad::ErrorStatus fromLoop(Loop loop, ZcGeRegion& region);
 
+  /// A region of the given faces as they stand (each face's first loop its outline, the rest
+  /// its holes; not checked for overlaps). eInvalidInput, `region` unchanged, when a face or a
+  /// loop is empty or a loop's curves do not meet end to end within 1e-6.
+  static Zcad::ErrorStatus fromFaces(std::vector<Face> faces, ZcGeRegion& region);
+
   /// this := this ∪ other; `other` is left empty. Disjoint operands give several faces, a
   /// nested one vanishes into the outer one, neighbours sharing edges merge with the shared
   /// edges gone. eInvalidInput when the boolean operation fails (both unchanged).

@@ -1,6 +1,6 @@
 // Control and inspection of the drawing database for the host program and the tests: a
-// fresh working drawing, counts of open objects and of protocol mistakes, and the last
-// drawing-file error. System code never includes this header.
+// fresh working drawing, counts of open objects and of protocol mistakes, the last
+// drawing-file error and a failing region union. System code never includes this header.
 #ifndef PLATFORM_HEADLESS_DATABASE_H
 #define PLATFORM_HEADLESS_DATABASE_H
 
@@ -20,6 +20,9 @@ int WriteViolations();
 /// close() calls on objects that were not open.
 int StrayCloses();
 void ResetDiagnostics();
+/// Makes the `nth` region union from now on (1: the next) fail as a failed boolean
+/// operation does (eInvalidInput, both regions unchanged); 0 drops a pending fault.
+void FailRegionUnion(int nth);
 
 }  // namespace headless
 

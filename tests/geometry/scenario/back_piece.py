@@ -2,9 +2,11 @@
 
   back_piece.py write PIECE.dxf           writes a loosely drawn back piece (R2000) on layer
                                           "Szew", its entities in shuffled order
-  back_piece.py check FIRST.dxf FINAL.dxf checks what the helpers saved: after the corner
-                                          join and the chain (FIRST), after the grade-point
-                                          move of the shoulder corner (FINAL)
+  back_piece.py check FIRST.dxf FINAL.dxf AREA
+                                          checks what the helpers saved: after the corner
+                                          join and the outline's region of area AREA (FIRST),
+                                          after the trace and the grade-point move of the
+                                          shoulder corner (FINAL)
 Exit status 0 when every check holds; the failed checks are printed.
 """
 import math
@@ -58,7 +60,29 @@ def crossing(l1, l2):
     return (x1 + t * (x2 - x1), y1 + t * (y2 - y1))
 
 
-def check(first_path, final_path):
+def outline_area(msp):
+    """The area of the closed outline of the seam curves (the pocket left out), its arcs and
+    splines flattened to within 1e-7."""
+    pieces = []
+    for e in msp.query("LINE ARC SPLINE"):
+        if e.dxftype() == "LINE":
+            pieces.append([tuple(e.dxf.start)[:2], tuple(e.dxf.end)[:2]])
+        else:
+            pieces.append([tuple(p)[:2] for p in e.flattening(1e-7)])
+    loop = pieces.pop(0)
+    while pieces:
+        tail = loop[-1]
+        nxt = next((p for p in pieces if near(p[0], tail) or near(p[-1], tail)), None)
+        if nxt is None:
+            return None
+        pieces.remove(nxt)
+        loop += (nxt if near(nxt[0], tail) else nxt[::-1])[1:]
+    if not near(loop[0], loop[-1]):
+        return None
+    return abs(sum(a[0] * b[1] - b[0] * a[1] for a, b in zip(loop, loop[1:]))) / 2
+
+
+def check(first_path, final_path, area):
     failures = []
 
     def expect(ok, what):
@@ -84,7 +108,15 @@ def check(first_path, final_path):
                and (near(l[0], CENTRE_BACK[1]) or near(l[1], CENTRE_BACK[1]))]
     expect(len(joining) == 1, "first: a joining line from the centre back's top to the neck arc")
 
+    regions = len(first.query("REGION"))
+    expect(regions == 1, f"first: one region, got {regions}")
+    outline = outline_area(first)
+    expect(outline is not None and abs(outline - area) <= 1e-3,
+           f"first: the region's area {area} is the outline's, got {outline}")
+
     final = docs["final"].modelspace()
+    regions = len(final.query("REGION"))
+    expect(regions == 2, f"final: two regions (the outline's and the pocket's), got {regions}")
     side = [e for e in final.query("LINE") if near(e.dxf.start, corner) or near(e.dxf.end, corner)]
     expect(any(near(e.dxf.end, CORNER_TO) or near(e.dxf.start, CORNER_TO) for e in side),
            "final: the side line reaches the new corner")
@@ -117,4 +149,4 @@ if __name__ == "__main__":
     if sys.argv[1] == "write":
         write(sys.argv[2])
         sys.exit(0)
-    sys.exit(check(sys.argv[2], sys.argv[3]))
+    sys.exit(check(sys.argv[2], sys.argv[3], float(sys.argv[4])))

@@ -1,6 +1,7 @@
 // The sample drawing of the drawing-file tests.
 #include "SampleDrawing.h"
 
+#include <cmath>
 #include <cstdlib>
 #include <cwchar>
 
@@ -22,6 +23,9 @@
 #include "db/ZcDbTable.h"
 #include "db/ZcDbText.h"
 #include "db/ZcDbXrecord.h"
+#include "ge/ZcGeCircArc3d.h"
+#include "ge/ZcGeLineSeg3d.h"
+#include "ge/ZcGeNurbCurve3d.h"
 
 namespace {
 ZcDbObjectId Append(ZcDbDatabase* db, ZcDbEntity* e, ZcDbObjectId owner = ZcDbObjectId()) {
@@ -140,7 +144,16 @@ void BuildSampleDrawing(ZcDbDatabase* db) {
   spline->setFitData(fit, 3, 0.0, ZcGeVector3d(1, 1, 0), ZcGeVector3d(1, -1, 0));
   Append(db, spline);
   auto* region = new ZcDbRegion;
-  region->setLoops({{{ZcGePoint2d(0, 0), 0}, {ZcGePoint2d(5, 0), 1}, {ZcGePoint2d(5, 5), 0}}});
+  {  // a line, a half circle and a spline edge
+    ZcGeRegion::Loop loop;
+    loop.push_back(std::make_unique<ZcGeLineSeg3d>(ZcGePoint3d(0, 0, 0), ZcGePoint3d(5, 0, 0)));
+    loop.push_back(std::make_unique<ZcGeCircArc3d>(ZcGePoint3d(5, 2.5, 0), ZcGeVector3d::kZAxis, ZcGeVector3d::kXAxis, 2.5,
+                                                   -std::acos(0.0), std::acos(0.0)));
+    loop.push_back(std::make_unique<ZcGeNurbCurve3d>(std::vector<ZcGePoint3d>{{5, 5, 0}, {2, 6, 0}, {0, 0, 0}}));
+    ZcGeRegion shape;
+    ZcGeRegion::fromLoop(std::move(loop), shape);
+    region->setGeRegion(shape);
+  }
   Append(db, region);
   Append(db, new ZcDbPoint(ZcGePoint3d(7, 8, 9)));
   auto* text = new ZcDbText(ZcGePoint3d(0, -20, 0), L"Zażółć ^ gęślą", styleId, 5.0, 0.25);

@@ -337,3 +337,15 @@ TEST(BoundaryTracer, RandomScenesTraceTheFaceOfTheKnownArea) {
     }
   EXPECT_EQ(passed, cases);
 }
+
+TEST(BoundaryTracer, FaceDrawnTwiceTracesAsOnce) {
+  // Two squares side by side, the left one drawn again over itself (a region lying on the
+  // curves it was made from): the right face is still found.
+  ZcGeBulgePolyline3d left = rect(0, 0, 10, 10), right = rect(10, 0, 20, 10), again = rect(0, 0, 10, 10);
+  std::vector<ZcGeTracedLoop> loops;
+  ASSERT_EQ(ZcGeBoundaryTracer().trace({&left, &right, &again}, {15, 5, 0}, true, loops), Zcad::eOk);
+  ASSERT_EQ(loops.size(), 1u);
+  EXPECT_NEAR(loopArea(loops[0]), 100.0, 1e-9);
+  ASSERT_EQ(ZcGeBoundaryTracer().trace({&left, &right, &again}, {5, 5, 0}, true, loops), Zcad::eOk);
+  EXPECT_NEAR(loopArea(loops[0]), 100.0, 1e-9);
+}
