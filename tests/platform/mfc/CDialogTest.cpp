@@ -8,6 +8,7 @@
 #include "DialogFixture.h"
 #include "mfc/CButton.h"
 #include "mfc/CComboBox.h"
+#include "ed/zced.h"
 #include "mfc/CZdUiDialog.h"
 
 namespace {
@@ -187,4 +188,35 @@ TEST_F(ModalLoopTest, EditorCommandsHideTheOpenDialogsOnceAndShowThemAfterTheLas
   headless::PushInputs({L"@dlg click 16", L"@dlg ok"});
   EXPECT_EQ(dlg.DoModal(), IDOK);
   EXPECT_EQ(visible, (std::vector<bool>{false, false, true}));
+}
+
+TEST_F(ModalLoopTest, AModelessDialogLivesBesidePromptsUntilDestroyed) {
+  std::size_t before = headless::LiveWindowCount();
+  CDialogEx tape;
+  ASSERT_TRUE(tape.Create(101));
+  EXPECT_FALSE(tape.IsWindowVisible());
+  tape.ShowWindow(SW_SHOW);
+  tape.UpdateData(FALSE);
+  tape.SetWindowText(L"__Fastrelle_miarka 12.5");
+  EXPECT_TRUE(tape.IsWindowVisible());
+  EXPECT_EQ(headless::OpenDialogs().size(), 1u);
+  EXPECT_NE(headless::DescribeDialog(tape.m_hWnd).find(L"[Dialog 101 \"__Fastrelle_miarka 12.5\"]"), std::wstring::npos);
+  tape.DestroyWindow();
+  EXPECT_EQ(headless::LiveWindowCount(), before);
+}
+
+TEST_F(ModalLoopTest, KeysTypedIntoADialogNeverReachTheHostsMessageFilters) {
+  static int seen = 0;
+  seen = 0;
+  ZcedFilterWinMsgFn filter = [](MSG* msg) -> bool {
+    if (msg->message == WM_KEYDOWN) ++seen;
+    return false;
+  };
+  zcedRegisterFilterWinMsg(filter);
+  headless::PushInputs({L"@dlg set 10 abc", L"@dlg key 10 Left", L"@dlg ok"});
+  TestDialog dlg;
+  EXPECT_EQ(dlg.DoModal(), IDOK);
+  zcedRemoveFilterWinMsg(filter);
+  EXPECT_EQ(seen, 0);
+  EXPECT_EQ(dlg.m_text, L"abc");
 }
