@@ -10,6 +10,7 @@
 #include "mfc/CComboBox.h"
 #include "ed/zced.h"
 #include "mfc/CZdUiDialog.h"
+#include "support/TempFolder.h"
 
 namespace {
 
@@ -219,4 +220,17 @@ TEST_F(ModalLoopTest, KeysTypedIntoADialogNeverReachTheHostsMessageFilters) {
   zcedRemoveFilterWinMsg(filter);
   EXPECT_EQ(seen, 0);
   EXPECT_EQ(dlg.m_text, L"abc");
+}
+
+TEST_F(ModalLoopTest, TheDialogCanBeDrawnAsItWasPainted) {
+  TempFolder folder;
+  std::wstring file = headless::FromUtf8(folder.Native("dialog.svg"));
+  headless::PushInputs({L"@dlg set 10 Przód", L"@dlg svg " + file, L"@dlg ok"});
+  TestDialog dlg;
+  dlg.DoModal();
+  std::ifstream in(folder.Native("dialog.svg"));
+  std::string svg((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  EXPECT_NE(svg.find("<title>Test</title>"), std::string::npos);
+  EXPECT_NE(svg.find(">Przód</text>"), std::string::npos);
+  EXPECT_NE(svg.find("fill=\"#FFFFFF\""), std::string::npos) << "the edits painted white";
 }
