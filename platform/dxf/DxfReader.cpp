@@ -232,6 +232,10 @@ private:
           header(i);
           continue;
         }
+        if (name == "THUMBNAILIMAGE") {  // the preview: read apart (zcdbGetPreviewBitmapFromDwg)
+          ++i;
+          continue;
+        }
         if (groups_[i].code != 0) Fail(groups_[i].line, L"a record (group code 0) was expected");
         Record r;
         r.type = groups_[i].value;
