@@ -6,6 +6,7 @@
 
 #include "db/ZcDbDatabase.h"
 #include "headless/Host.h"
+#include "host/DrawingPreview.h"
 #include "host/SvgWriter.h"
 
 namespace {
@@ -34,7 +35,11 @@ bool SaveDrawing(const std::string& path) {
   ZcDbDatabase* db = Working();
   std::wstring wide = headless::FromUtf8(path);
   Zcad::ErrorStatus es = db ? db->saveAs(wide.c_str()) : Zcad::eNoDatabase;
-  if (es == Zcad::eOk) return true;
+  if (es == Zcad::eOk) {
+    if (AddDrawingPreview(*db, path)) return true;
+    std::cerr << "cadhost: cannot add the preview to the drawing " << path << "\n";
+    return false;
+  }
   std::cerr << "cadhost: cannot save the drawing " << path << ": "
             << headless::ToUtf8(db && !db->readError().empty() ? db->readError() : zcadErrorStatusText(es))
             << Outcome(path) << "\n";

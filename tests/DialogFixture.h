@@ -62,6 +62,7 @@ protected:
   }
   void TearDown() override {
     zcDocManagerPtr()->popResourceHandle();
+    headless::FailWindowCreation(0);
     headless::SetDialogActionHook(nullptr);
     EXPECT_EQ(headless::LiveWindowCount(), windowsBefore_) << "a window outlived its test";
     HostTest::TearDown();

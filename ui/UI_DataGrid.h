@@ -1,6 +1,6 @@
-// The editable grid: a report list view whose rows carry one cell record per column that
-// existed when the row was inserted; a cell may carry a live editor window laid over it
-// (Part of every table of the system's dialogs). UI_DataGrid keeps the cell bookkeeping.
+// The editable grid behind every table of the system's dialogs: a report list view whose
+// rows carry one cell record per column that existed when the row was inserted; a cell may
+// carry a live editor window laid over it. UI_DataGrid keeps the cell bookkeeping.
 //
 // Invariants:
 // 1. A row's item data is its UI_DataGridRow (InsertRow) until DeleteRow frees it.

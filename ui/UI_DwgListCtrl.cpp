@@ -10,14 +10,19 @@
 #include "framework/UI_Path.h"
 #include "ui/FileFilterList.h"
 #include "win/shellapi.h"
+#include "win/synchapi.h"
 
 IMPLEMENT_DYNAMIC(UI_DwgListCtrl, CListCtrl)
 
 namespace {
 
 struct SharedImages {
+  SharedImages() { InitializeCriticalSection(&readsLock); }
+  ~SharedImages() { DeleteCriticalSection(&readsLock); }
   CImageList list;
   std::map<CString, int> keys;  // key text => image index
+  CRITICAL_SECTION readsLock;
+  int previewReads = 0;  // drawings whose preview was read, counted under the lock
 };
 
 SharedImages& Shared() {
@@ -76,7 +81,11 @@ void UI_DwgListCtrl::SetupView() {
 
 HICON UI_DwgListCtrl::MakePreviewIcon(const CString& path) {
   HBITMAP preview = nullptr;
-  if (!UI_File(path).Exists() || !zcdbGetPreviewBitmapFromDwg(path, &preview)) return nullptr;
+  if (!UI_File(path).Exists()) return nullptr;
+  EnterCriticalSection(&Shared().readsLock);
+  ++Shared().previewReads;
+  LeaveCriticalSection(&Shared().readsLock);
+  if (!zcdbGetPreviewBitmapFromDwg(path, &preview)) return nullptr;
   BITMAP size{};
   GetObjectW(preview, sizeof size, &size);
   HDC source = CreateCompatibleDC(nullptr), target = CreateCompatibleDC(nullptr);

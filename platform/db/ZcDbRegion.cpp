@@ -2,7 +2,6 @@
 // their exact edges.
 #include "db/ZcDbRegion.h"
 
-
 #include "db/RegionBody.h"
 #include "db/ZcDbCurve.h"
 #include "db/ZcDbDxfFiler.h"

@@ -56,7 +56,7 @@ bool zcdbGetPreviewBitmapFromDwg(const wchar_t* path, HBITMAP* preview, void*) {
   auto width = static_cast<std::int32_t>(U32(b, 4)), height = static_cast<std::int32_t>(U32(b, 8));
   int bits = b[14] | (b[15] << 8);
   std::uint32_t colours = U32(b, 32);
-  if (width <= 0 || height == 0 || (bits != 8 && bits != 24)) return false;
+  if (width <= 0 || height == 0 || height == INT32_MIN || (bits != 8 && bits != 24)) return false;
   bool bottomUp = height > 0;
   if (!bottomUp) height = -height;
   size_t palette = 40, count = bits == 8 ? (colours ? colours : 256) : 0;

@@ -254,6 +254,10 @@ private:
           header(in);
           continue;
         }
+        if (name == "THUMBNAILIMAGE") {  // the preview: read apart (zcdbGetPreviewBitmapFromDwg)
+          in.advance();
+          continue;
+        }
         if (c.code != 0) Fail(c.line, L"a record (group code 0) was expected");
         Record r;
         r.type = c.value;

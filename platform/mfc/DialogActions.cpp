@@ -159,6 +159,11 @@ bool RunDialogAction(HWND dialog, const std::wstring& text) {
     SendMessageW(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(dialog, id)));
     return true;
   }
+  if (verb == L"svg") {
+    if (w.size() < 2) return refuse(L"no file named");
+    if (!DrawDialogSvg(dialog, After(text, 1))) return refuse(L"the file cannot be written");
+    return true;
+  }
   if (verb == L"close") {
     SendMessageW(dialog, WM_CLOSE, 0, 0);
     return true;

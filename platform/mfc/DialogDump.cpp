@@ -2,6 +2,9 @@
 // line per control in tab order with its kind, text and state; lists and property grids
 // describe their rows themselves (WM_HEADLESS_DESCRIBE).
 #include <cstdio>
+#include <fstream>
+
+#include "win32/FilePaths.h"
 
 #include "mfc/DialogSystem.h"
 #include "win32/WindowRecords.h"
@@ -113,6 +116,57 @@ std::wstring DescribeDialog(HWND dialog) {
     out += L"\n  " + std::to_wstring(GetDlgCtrlID(c)) + L" " + line;
   }
   return out + L"\n";
+}
+
+}  // namespace platform
+
+namespace {
+
+std::string Escaped(const std::wstring& text) {
+  std::string out;
+  for (char c : platform::ToUtf8(text)) {
+    if (c == '<') out += "&lt;";
+    else if (c == '>') out += "&gt;";
+    else if (c == '&') out += "&amp;";
+    else if (c == '"') out += "&quot;";
+    else out += c;
+  }
+  return out;
+}
+
+// One window and the windows inside it: a box painted with its colour, its text inside.
+void DrawWindow(std::ofstream& out, HWND h, HWND dialog) {
+  RECT r, d;
+  GetWindowRect(h, &r);
+  GetWindowRect(dialog, &d);
+  COLORREF fill = platform::PaintedPixel(h, (r.right - r.left) / 2, (r.bottom - r.top) / 2);
+  wchar_t colour[16];
+  std::swprintf(colour, 16, L"#%02X%02X%02X", GetRValue(fill), GetGValue(fill), GetBValue(fill));
+  out << "<rect x=\"" << r.left - d.left << "\" y=\"" << r.top - d.top << "\" width=\"" << r.right - r.left
+      << "\" height=\"" << r.bottom - r.top << "\" fill=\"" << platform::ToUtf8(colour)
+      << "\" stroke=\"#808080\"/>\n";
+  std::wstring text = h == dialog ? L"" : Text(h);
+  if (!text.empty())
+    out << "<text x=\"" << r.left - d.left + 2 << "\" y=\"" << r.top - d.top + 11
+        << "\" font-family=\"sans-serif\" font-size=\"11\">" << Escaped(text) << "</text>\n";
+  platform::WindowRecord* rec = platform::FindWindowRecord(h);
+  for (HWND c : rec ? rec->children : std::vector<HWND>{})
+    if (IsWindowVisible(c)) DrawWindow(out, c, dialog);
+}
+
+}  // namespace
+
+namespace platform {
+
+bool DrawDialogSvg(HWND dialog, const std::wstring& file) {
+  std::ofstream out(NativePath(file), std::ios::binary);
+  RECT d;
+  if (!out || !GetWindowRect(dialog, &d)) return false;
+  out << "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"" << d.right - d.left << "\" height=\""
+      << d.bottom - d.top << "\">\n<title>" << Escaped(Text(dialog)) << "</title>\n";
+  DrawWindow(out, dialog, dialog);
+  out << "</svg>\n";
+  return out.good();
 }
 
 }  // namespace platform

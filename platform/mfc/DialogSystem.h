@@ -58,6 +58,9 @@ HWND CreateDialogFromTemplate(const DialogTemplate& tmpl, HWND owner, CWnd* obje
 INT_PTR RunModalLoop(HWND dialog, UINT templateId);
 /// The dump: the caption and id, then one line per control in tab order.
 std::wstring DescribeDialog(HWND dialog);
+/// Draws the dialog as it was last painted into an SVG file (boxes in their colours, texts);
+/// false when the file cannot be written.
+bool DrawDialogSvg(HWND dialog, const std::wstring& file);
 /// Takes one action (the text after "@dlg "); false with a message printed when it cannot.
 bool RunDialogAction(HWND dialog, const std::wstring& action);
 /// A key or mouse message as the user's: through the pre-translate chain from its window

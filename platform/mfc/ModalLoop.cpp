@@ -106,6 +106,7 @@ INT_PTR RunModalLoop(HWND dialog, UINT) {
 }  // namespace platform
 
 namespace headless {
+void FailWindowCreation(int nth) { platform::FailWindowCreation(nth); }
 std::size_t LiveWindowCount() { return platform::LiveWindows().size(); }
 void SetDialogActionHook(std::function<void(HWND, const std::wstring&)> hook) { ActionHook() = std::move(hook); }
 std::wstring DescribeDialog(HWND dialog) { return platform::DescribeDialog(dialog); }

@@ -52,8 +52,10 @@ bool CompileResourceScript(const std::string& source, const std::string& file, s
           strings[id] = Decode(joined, file, line);
         }
         t = lex.Next();
-      } else if ((t.kind == Token::Number || (t.kind == Token::Word && lex.defines.count(t.text))) &&
-                 lex.Peek().kind == Token::Word && IsCompiledKind(lex.Peek().text)) {
+      } else if ((t.kind == Token::Number || t.kind == Token::Word) && lex.Peek().kind == Token::Word &&
+                 IsCompiledKind(lex.Peek().text)) {
+        if (t.kind == Token::Word && !lex.defines.count(t.text))
+          Fail(file, t.line, "resource id '" + t.text + "' is not defined");
         long id = t.kind == Token::Number ? t.value : lex.defines[t.text];
         Token kind = lex.Next();
         if (id < 0 || id > 65535) Fail(file, t.line, "resource id out of range: " + std::to_string(id));

@@ -63,6 +63,9 @@ T& StateOf(HWND window) {
 /// how CWnd::CreateEx attaches its object before the window's first message.
 void SetCreationHook(std::function<void(HWND)> hook);
 
+/// Makes the `nth` next window creation fail (1: the very next; 0: none).
+void FailWindowCreation(int nth);
+
 /// Sends WM_COMMAND (code, id) from a control to its parent.
 void NotifyParent(HWND control, UINT code);
 /// Sends WM_NOTIFY with `header` (from and id filled in) to the control's parent.

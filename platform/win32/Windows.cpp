@@ -24,6 +24,7 @@ struct Manager {
   HWND focus = nullptr;
   std::function<void(HWND)> creationHook;
   std::set<int> keysDown;
+  int failCreationIn = 0;  // the nth next creation fails (1: the very next); 0: none
 };
 
 Manager& M() {
@@ -112,6 +113,8 @@ void SetKeyDown(int key, bool down) {
 
 void SetCreationHook(std::function<void(HWND)> hook) { M().creationHook = std::move(hook); }
 
+void FailWindowCreation(int nth) { M().failCreationIn = nth; }
+
 void NotifyParent(HWND control, UINT code) {
   WindowRecord* r = FindWindowRecord(control);
   if (!r || !r->parent) return;
@@ -150,6 +153,7 @@ void PaintPendingWindows() {
 HWND CreateWindowExW(DWORD exStyle, const wchar_t* className, const wchar_t* text, DWORD style, int x,
                      int y, int width, int height, HWND parent, HMENU menu, HINSTANCE, LPVOID param) {
   auto& m = M();
+  if (m.failCreationIn > 0 && --m.failCreationIn == 0) return nullptr;  // as out of resources
   auto cls = m.classes.find(platform::ToUpper(className ? className : L""));
   if (cls == m.classes.end()) return nullptr;
   if (parent && !IsWindow(parent)) return nullptr;

@@ -148,3 +148,15 @@ TEST_F(DialogTest, AGridWithFixedColumnsRefusesADividerDragAndLeavesNoWindow) {
             std::wstring::npos)
       << headless::ToUtf8(headless::Transcript());
 }
+
+TEST_F(GridTest, AnEditorThatCannotBeMadeLeavesNothingBehind) {
+  grid_.PutTextEdit(0, 1);
+  std::size_t before = headless::LiveWindowCount();
+  headless::FailWindowCreation(1);
+  EXPECT_FALSE(grid_.PutNumericEdit(0, 1));  // the old editor went first, the new one never came
+  EXPECT_EQ(grid_.GetCellEditor(0, 1), nullptr);
+  EXPECT_EQ(headless::LiveWindowCount(), before - 1);
+  headless::FailWindowCreation(1);
+  EXPECT_FALSE(grid_.PutLayerColorCell(1, 2, L"L1"));
+  EXPECT_TRUE(grid_.PutCheckBox(1, 2, 0));
+}

@@ -6,15 +6,16 @@
 #include <fstream>
 
 #include "DialogFixture.h"
+#include "db/DwgPreview.h"
 #include "mfc/CDialog.h"
 #include "support/TempFolder.h"
 #include "ui/FileFilterList.h"
 
 namespace {
 
-// A drawing file holding only a preview: 2 x 1 pixels, red then blue (24-bit, bottom up).
-void WriteDrawingWithPreview(const std::string& path) {
-  unsigned char dib[48] = {40, 0, 0, 0, 2, 0, 0, 0, 1, 0, 0, 0, 1, 0, 24, 0};
+// A drawing file holding only a preview: `width` x 1 pixels, red then blue (24-bit).
+void WriteDrawingWithPreview(const std::string& path, unsigned char width = 2) {
+  unsigned char dib[48] = {40, 0, 0, 0, width, 0, 0, 0, 1, 0, 0, 0, 1, 0, 24, 0};
   unsigned char pixels[8] = {0, 0, 255, 255, 0, 0, 0, 0};
   std::copy(pixels, pixels + 8, dib + 40);
   std::ofstream out(path);
@@ -51,6 +52,7 @@ protected:
       std::ofstream(folder_.Native(name)) << "0\nEOF\n";
     }
     WriteDrawingWithPreview(folder_.Native("preview.dwg"));
+    WriteDrawingWithPreview(folder_.Native("v1.2/empty.dwg"), 0);  // a preview of no width is none
   }
   std::wstring Path(const std::string& name = "") { return headless::FromUtf8(folder_.Native(name)); }
   TempFolder folder_;
@@ -96,7 +98,13 @@ TEST_F(DwgListTest, DoubleClickingAFolderEntersItAndADrawingDoesNot) {
   EXPECT_EQ(folders[0], windows);
   EXPECT_EQ(folders[1], windows + L"\\v1.2");
   std::wstring t = headless::Transcript();
-  EXPECT_NE(t.find(L"(focused)\n    0: a\n", t.find(L"@dlg show")), std::wstring::npos) << headless::ToUtf8(t);
+  EXPECT_NE(t.find(L"(focused)\n    0: a\n    1: empty\n", t.find(L"@dlg show")), std::wstring::npos)
+      << headless::ToUtf8(t);
+  HBITMAP none = nullptr;
+  EXPECT_FALSE(zcdbGetPreviewBitmapFromDwg((Path() + L"/v1.2/empty.dwg").c_str(), &none));
+  EXPECT_FALSE(zcdbGetPreviewBitmapFromDwg((Path() + L"/10.dwg").c_str(), &none));
+  EXPECT_FALSE(zcdbGetPreviewBitmapFromDwg((Path() + L"/gone.dwg").c_str(), &none));
+  EXPECT_EQ(none, nullptr);
 }
 
 TEST_F(DwgListTest, SelectingByPathOrIndex) {

@@ -12,6 +12,9 @@
 
 namespace headless {
 
+/// Makes the `nth` next window creation fail, as when the system runs out of window
+/// resources (1: the very next; 0: none pending).
+void FailWindowCreation(int nth);
 /// Windows that exist now (every kind).
 std::size_t LiveWindowCount();
 /// Called after each dialog action with the dialog and the action's text; null to stop.

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The saved drawing reads back with ezdxf and holds what the dialog changed: layer Przód
-# is off (its colour negative), layer Tył has colour 5 and is on.
+# is off (its colour negative), layer Tył has colour 5 and is on; the host gave it a preview.
 set -euo pipefail
+grep -q THUMBNAILIMAGE "$1/drawing.dxf"
 /usr/bin/python3 - "$1/drawing.dxf" <<'PY'
 import sys, ezdxf
 doc = ezdxf.readfile(sys.argv[1])

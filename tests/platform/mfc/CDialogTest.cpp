@@ -8,7 +8,9 @@
 #include "DialogFixture.h"
 #include "mfc/CButton.h"
 #include "mfc/CComboBox.h"
+#include "ed/zced.h"
 #include "mfc/CZdUiDialog.h"
+#include "support/TempFolder.h"
 
 namespace {
 
@@ -187,4 +189,48 @@ TEST_F(ModalLoopTest, EditorCommandsHideTheOpenDialogsOnceAndShowThemAfterTheLas
   headless::PushInputs({L"@dlg click 16", L"@dlg ok"});
   EXPECT_EQ(dlg.DoModal(), IDOK);
   EXPECT_EQ(visible, (std::vector<bool>{false, false, true}));
+}
+
+TEST_F(ModalLoopTest, AModelessDialogLivesBesidePromptsUntilDestroyed) {
+  std::size_t before = headless::LiveWindowCount();
+  CDialogEx tape;
+  ASSERT_TRUE(tape.Create(101));
+  EXPECT_FALSE(tape.IsWindowVisible());
+  tape.ShowWindow(SW_SHOW);
+  tape.UpdateData(FALSE);
+  tape.SetWindowText(L"__Fastrelle_miarka 12.5");
+  EXPECT_TRUE(tape.IsWindowVisible());
+  EXPECT_EQ(headless::OpenDialogs().size(), 1u);
+  EXPECT_NE(headless::DescribeDialog(tape.m_hWnd).find(L"[Dialog 101 \"__Fastrelle_miarka 12.5\"]"), std::wstring::npos);
+  tape.DestroyWindow();
+  EXPECT_EQ(headless::LiveWindowCount(), before);
+}
+
+TEST_F(ModalLoopTest, KeysTypedIntoADialogNeverReachTheHostsMessageFilters) {
+  static int seen = 0;
+  seen = 0;
+  ZcedFilterWinMsgFn filter = [](MSG* msg) -> bool {
+    if (msg->message == WM_KEYDOWN) ++seen;
+    return false;
+  };
+  zcedRegisterFilterWinMsg(filter);
+  headless::PushInputs({L"@dlg set 10 abc", L"@dlg key 10 Left", L"@dlg ok"});
+  TestDialog dlg;
+  EXPECT_EQ(dlg.DoModal(), IDOK);
+  zcedRemoveFilterWinMsg(filter);
+  EXPECT_EQ(seen, 0);
+  EXPECT_EQ(dlg.m_text, L"abc");
+}
+
+TEST_F(ModalLoopTest, TheDialogCanBeDrawnAsItWasPainted) {
+  TempFolder folder;
+  std::wstring file = headless::FromUtf8(folder.Native("dialog.svg"));
+  headless::PushInputs({L"@dlg set 10 Przód", L"@dlg svg " + file, L"@dlg ok"});
+  TestDialog dlg;
+  dlg.DoModal();
+  std::ifstream in(folder.Native("dialog.svg"));
+  std::string svg((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  EXPECT_NE(svg.find("<title>Test</title>"), std::string::npos);
+  EXPECT_NE(svg.find(">Przód</text>"), std::string::npos);
+  EXPECT_NE(svg.find("fill=\"#FFFFFF\""), std::string::npos) << "the edits painted white";
 }

@@ -187,3 +187,36 @@ TEST_F(WindowsTest, AControlFromGetDlgItemWorksAsItsClassAndASubclassSeesItsMess
   temporary->AddString(L"X");
   EXPECT_EQ(SendMessageW(raw, CB_GETCOUNT, 0, 0), 1);
 }
+
+namespace {
+// A window object that goes with its window, as modeless windows do.
+class SelfDeleting : public CWnd {
+public:
+  static int alive;
+  SelfDeleting() { ++alive; }
+  ~SelfDeleting() override { --alive; }
+
+protected:
+  void PostNcDestroy() override { delete this; }
+};
+int SelfDeleting::alive = 0;
+}  // namespace
+
+TEST_F(WindowsTest, AnObjectCanGoWithItsWindowAndAttachedHandlesComeBackDetached) {
+  auto* w = new SelfDeleting;
+  ASSERT_TRUE(w->CreateEx(0, nullptr, L"", WS_POPUP, kRect, nullptr, 0));
+  HWND h = w->m_hWnd;
+  EXPECT_EQ(SelfDeleting::alive, 1);
+  DestroyWindow(h);
+  EXPECT_EQ(SelfDeleting::alive, 0);
+
+  HWND raw = CreateWindowExW(0, L"Edit", L"x", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
+  CEdit edit;
+  ASSERT_TRUE(edit.Attach(raw));
+  EXPECT_EQ(CWnd::FromHandlePermanent(raw), &edit);
+  EXPECT_FALSE(CEdit().Attach(raw)) << "a window has one object";
+  EXPECT_EQ(edit.Detach(), raw);
+  EXPECT_EQ(CWnd::FromHandlePermanent(raw), nullptr);
+  EXPECT_TRUE(IsWindow(raw));
+  DestroyWindow(raw);
+}

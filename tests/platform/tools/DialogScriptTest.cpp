@@ -60,6 +60,8 @@ TEST(DialogScript, ErrorsStopTheBuildWithFileAndLine) {
             "t.rc:3: error: unknown control statement 'LISTBOX'");
   EXPECT_EQ(Compile("1 DIALOGEX 0, 0, 10\nBEGIN\nEND\n", false), "t.rc:2: error: expected ',', found 'BEGIN'");
   EXPECT_EQ(Compile("1 PNG \"missing.png\"\n", false), "t.rc:1: error: cannot read missing.png");
+  EXPECT_EQ(Compile("\nIDD_LOST DIALOGEX 0, 0, 10, 10\nBEGIN\nEND\n", false),
+            "t.rc:2: error: resource id 'IDD_LOST' is not defined");
 }
 
 TEST(DialogScript, ReadsFilesAndHeaderBesideTheScriptAndDialogInitData) {
