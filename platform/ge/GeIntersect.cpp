@@ -267,8 +267,8 @@ double footOn(const Piece& b, const ZcGePoint3d& p, double t, double lo, double 
   return t;
 }
 
-void mergeFound(const Piece& a, const Piece& b, double b0, double b1, std::vector<std::pair<double, double>>& found,
-                std::vector<CurveHit>& hits);
+void mergeFound(const Piece& a, const Piece& b, const BezierSpans& spansB, double b0, double b1,
+                std::vector<std::pair<double, double>>& found, std::vector<CurveHit>& hits);
 
 /// The piece over [u0, u1] as Bézier spans; false for an empty spline.
 bool spansOf(const Piece& p, double u0, double u1, SpanCurve& out) {
@@ -319,12 +319,12 @@ void numericPair(const Piece& a, const Piece& b, std::vector<CurveHit>& hits) {
                    std::min(b1, sd.t1 + mt), s, t))
       found.emplace_back(s, t);
   }
-  mergeFound(a, b, b0, b1, found, hits);
+  mergeFound(a, b, spanB.spans, b0, b1, found, hits);
 }
 
 /// Turns converged parameter pairs into hits: one per crossing, one per tangential touch.
-void mergeFound(const Piece& a, const Piece& b, double b0, double b1, std::vector<std::pair<double, double>>& found,
-                std::vector<CurveHit>& hits) {
+void mergeFound(const Piece& a, const Piece& b, const BezierSpans& spansB, double b0, double b1,
+                std::vector<std::pair<double, double>>& found, std::vector<CurveHit>& hits) {
   // A crossing draws every seed to one point. A tangential touch does not: its residual vanishes
   // to second order, so seeds stop anywhere along a stretch of ~1e-7 where the curves are
   // within the tolerance. Seeds between which the curves never part are one touch, reported
@@ -335,6 +335,7 @@ void mergeFound(const Piece& a, const Piece& b, double b0, double b1, std::vecto
     for (; j < found.size(); ++j) {
       double sm = 0.5 * (found[j - 1].first + found[j].first), tm = 0.5 * (found[j - 1].second + found[j].second);
       ZcGePoint3d p = a.point(sm);
+      if (!nearSpans(spansB, p, kHitTol)) break;  // clear of b's boxes: the curves part
       if (p.distanceTo(b.point(footOn(b, p, tm, b0, b1))) > kHitTol) break;
     }
     double s = 0.5 * (found[i].first + found[j - 1].first), t = 0.5 * (found[i].second + found[j - 1].second);
