@@ -311,7 +311,7 @@ BezierSpans bezierSpansOf(int degree, std::vector<double> knots, const std::vect
     double w = weights.empty() ? 1.0 : weights[i];
     p[i] = {ctrl[i].x * w, ctrl[i].y * w, ctrl[i].z * w, w};
   }
-  double a = knots[degree], b = knots[n];
+  double a = knots[degree];
   std::vector<double> values;
   for (int i = degree; i <= n; ++i)
     if (values.empty() || knots[i] > values.back()) values.push_back(knots[i]);
@@ -321,13 +321,12 @@ BezierSpans bezierSpansOf(int degree, std::vector<double> knots, const std::vect
   }
   s.degree = degree;
   s.rational = !weights.empty();
-  s.breaks.push_back(a - a);
+  s.breaks.push_back(0.0);
   for (size_t j = 0; j + 1 < values.size(); ++j) {
     int k = static_cast<int>(std::upper_bound(knots.begin(), knots.end(), values[j]) - knots.begin()) - 1;
     for (int i = k - degree; i <= k; ++i) s.cp.push_back(p[i]);
     s.breaks.push_back(values[j + 1] - a);
   }
-  (void)b;
   s.computeBoxes();
   return s;
 }
