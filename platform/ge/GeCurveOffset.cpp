@@ -180,7 +180,7 @@ bool leastSquares(const Target& tg, const std::vector<double>& brk, Fit& fit) {
   if (unknowns <= 0) return true;
   std::vector<std::array<double, 4>> m(unknowns, std::array<double, 4>{0, 0, 0, 0});
   std::vector<ZcGeVector3d> rhs(unknowns);
-  const int samples = 8;
+  const int samples = 6;
   for (int s = 0; s < spans; ++s)
     for (int j = 0; j < samples; ++j) {
       double t = brk[s] + (brk[s + 1] - brk[s]) * (j + 0.5) / samples;
@@ -224,7 +224,7 @@ bool fitCubic(const Target& tg, const std::vector<double>& seeds, Fit& fit) {
   for (int iter = 0; iter < 40; ++iter) {
     if (!solved && !leastSquares(tg, brk, fit)) return false;
     solved = true;
-    const int checks = dense ? 32 : 8;
+    const int checks = dense ? 24 : 8;
     std::vector<double> next{brk.front()};
     bool ok = true;
     for (size_t s = 0; s + 1 < brk.size(); ++s) {

@@ -1,6 +1,6 @@
 // Intersections of curves. Lines, arcs and polyline segments meet in closed form; pairs with an
-// ellipse or a spline are sampled, seeded where the samples come close and polished by
-// Gauss–Newton on A(s) − B(t) = 0 to ~1e-12. Ends touching the other curve are checked
+// ellipse or a spline are seeded from pairs of Bézier spans and polished by Gauss–Newton on
+// A(s) − B(t) = 0 to ~1e-12. Ends touching the other curve are checked
 // explicitly, so end-to-end tangential touches are never missed.
 #include <algorithm>
 #include <functional>
@@ -286,10 +286,8 @@ double footOn(const Piece& b, const ZcGePoint3d& p, double t, double lo, double 
   return t;
 }
 
-void sampledSeeds(const Piece& a, double a0, double a1, int na, const Piece& b, double b0, double b1, int nb,
-                  std::vector<std::pair<double, double>>& found);
-void mergeFound(const Piece& a, const Piece& b, double b0, double b1, std::vector<std::pair<double, double>>& found,
-                std::vector<CurveHit>& hits);
+void mergeFound(const Piece& a, const Piece& b, const BezierSpans& spansB, double b0, double b1,
+                std::vector<std::pair<double, double>>& found, std::vector<CurveHit>& hits);
 
 /// The piece over [u0, u1] as Bézier spans; false for an empty spline.
 bool spansOf(const Piece& p, double u0, double u1, SpanCurve& out) {
@@ -314,76 +312,38 @@ bool spansOf(const Piece& p, double u0, double u1, SpanCurve& out) {
 }
 
 void numericPair(const Piece& a, const Piece& b, std::vector<CurveHit>& hits) {
-  auto box = [](const Piece& p, double u0, double u1, int n, ZcGePoint3d& lo, ZcGePoint3d& hi) {
-    lo = hi = p.point(u0);
-    for (int i = 1; i <= n; ++i) growBox(lo, hi, p.point(u0 + (u1 - u0) * i / n));
-  };
   double a0, a1, b0, b1;
   int na, nb;
   ZcGePoint3d lo, hi;
-  // Seeds from Bézier spans where both pieces have them; dense chord samples otherwise.
+  // Seeds from Bézier span pairs; an analytic piece's extension is cut to the other's box.
   SpanCurve spanA, spanB;
-  bool spanned = false;
   if (a.analytic) {
     sampleRange(b, {}, {}, b0, b1, nb);
-    bool bs = spansOf(b, b0, b1, spanB);
-    if (bs) spanB.spans.bounds(lo, hi); else box(b, b0, b1, nb, lo, hi);
+    if (!spansOf(b, b0, b1, spanB)) return;
+    spanB.spans.bounds(lo, hi);
     sampleRange(a, lo, hi, a0, a1, na);
-    spanned = bs && spansOf(a, a0, a1, spanA);
+    if (!spansOf(a, a0, a1, spanA)) return;
   } else {
     sampleRange(a, {}, {}, a0, a1, na);
-    bool as = spansOf(a, a0, a1, spanA);
-    if (as) spanA.spans.bounds(lo, hi); else box(a, a0, a1, na, lo, hi);
+    if (!spansOf(a, a0, a1, spanA)) return;
+    spanA.spans.bounds(lo, hi);
     sampleRange(b, lo, hi, b0, b1, nb);
-    spanned = as && spansOf(b, b0, b1, spanB);
+    if (!spansOf(b, b0, b1, spanB)) return;
   }
   std::vector<std::pair<double, double>> found;  // converged (s, t) on the two pieces
-  if (spanned) {
-    // Newton kept near the seed's sub-spans (each holds one crossing at most).
-    for (const SpanSeed& sd : spanSeeds(spanA, spanB, kHitTol)) {
-      double s = sd.s, t = sd.t, ms = 0.25 * (sd.s1 - sd.s0), mt = 0.25 * (sd.t1 - sd.t0);
-      if (polishPair(a, std::max(a0, sd.s0 - ms), std::min(a1, sd.s1 + ms), b, std::max(b0, sd.t0 - mt),
-                     std::min(b1, sd.t1 + mt), s, t))
-        found.emplace_back(s, t);
-    }
-  } else {
-    sampledSeeds(a, a0, a1, na, b, b0, b1, nb, found);
+  // Newton kept near the seed's sub-spans (each holds one crossing at most).
+  for (const SpanSeed& sd : spanSeeds(spanA, spanB, kHitTol)) {
+    double s = sd.s, t = sd.t, ms = 0.25 * (sd.s1 - sd.s0), mt = 0.25 * (sd.t1 - sd.t0);
+    if (polishPair(a, std::max(a0, sd.s0 - ms), std::min(a1, sd.s1 + ms), b, std::max(b0, sd.t0 - mt),
+                   std::min(b1, sd.t1 + mt), s, t))
+      found.emplace_back(s, t);
   }
-  mergeFound(a, b, b0, b1, found, hits);
-}
-
-/// Seeds from dense chord samples of both pieces, polished into `found`.
-void sampledSeeds(const Piece& a, double a0, double a1, int na, const Piece& b, double b0, double b1, int nb,
-                  std::vector<std::pair<double, double>>& found) {
-  std::vector<double> sa(na + 1), sb(nb + 1);
-  std::vector<ZcGePoint3d> pa(na + 1), pb(nb + 1);
-  for (int i = 0; i <= na; ++i) { sa[i] = a0 + (a1 - a0) * i / na; pa[i] = a.point(sa[i]); }
-  for (int j = 0; j <= nb; ++j) { sb[j] = b0 + (b1 - b0) * j / nb; pb[j] = b.point(sb[j]); }
-  for (int i = 0; i < na; ++i) {
-    double la = pa[i].distanceTo(pa[i + 1]);
-    for (int j = 0; j < nb; ++j) {
-      double lb = pb[j].distanceTo(pb[j + 1]);
-      double margin = 0.25 * std::max(la, lb) + kHitTol;
-      bool apart = false;
-      for (unsigned k = 0; k < 3 && !apart; ++k)
-        apart = std::min(pa[i][k], pa[i + 1][k]) > std::max(pb[j][k], pb[j + 1][k]) + margin ||
-                std::min(pb[j][k], pb[j + 1][k]) > std::max(pa[i][k], pa[i + 1][k]) + margin;
-      if (apart) continue;
-      // Seed at the nearest points of the two chords.
-      ZcGeVector3d d1 = pa[i + 1] - pa[i], d2 = pb[j + 1] - pb[j], w = pa[i] - pb[j];
-      double aa = d1.dotProduct(d1), bb = d1.dotProduct(d2), cc = d2.dotProduct(d2);
-      double den = aa * cc - bb * bb;
-      double u = den > 1e-30 ? std::clamp((bb * d2.dotProduct(w) - cc * d1.dotProduct(w)) / den, 0.0, 1.0) : 0.5;
-      double v = cc > 0.0 ? std::clamp((d2.dotProduct(w) + bb * u) / cc, 0.0, 1.0) : 0.5;
-      double s = sa[i] + (sa[i + 1] - sa[i]) * u, t = sb[j] + (sb[j + 1] - sb[j]) * v;
-      if (polishPair(a, a0, a1, b, b0, b1, s, t)) found.emplace_back(s, t);
-    }
-  }
+  mergeFound(a, b, spanB.spans, b0, b1, found, hits);
 }
 
 /// Turns converged parameter pairs into hits: one per crossing, one per tangential touch.
-void mergeFound(const Piece& a, const Piece& b, double b0, double b1, std::vector<std::pair<double, double>>& found,
-                std::vector<CurveHit>& hits) {
+void mergeFound(const Piece& a, const Piece& b, const BezierSpans& spansB, double b0, double b1,
+                std::vector<std::pair<double, double>>& found, std::vector<CurveHit>& hits) {
   // A crossing draws every seed to one point. A tangential touch does not: its residual vanishes
   // to second order, so seeds stop anywhere along a stretch of ~1e-7 where the curves are
   // within the tolerance. Seeds between which the curves never part are one touch, reported
@@ -394,6 +354,7 @@ void mergeFound(const Piece& a, const Piece& b, double b0, double b1, std::vecto
     for (; j < found.size(); ++j) {
       double sm = 0.5 * (found[j - 1].first + found[j].first), tm = 0.5 * (found[j - 1].second + found[j].second);
       ZcGePoint3d p = a.point(sm);
+      if (!nearSpans(spansB, p, kHitTol)) break;  // clear of b's boxes: the curves part
       if (p.distanceTo(b.point(footOn(b, p, tm, b0, b1))) > kHitTol) break;
     }
     double s = 0.5 * (found[i].first + found[j - 1].first), t = 0.5 * (found[i].second + found[j - 1].second);

@@ -146,7 +146,12 @@ ZcGeNurbCurve3d::ZcGeNurbCurve3d(const ZcGeNurbCurve3d& other) : ZcGeCurve3d(oth
 }
 
 ZcGeNurbCurve3d& ZcGeNurbCurve3d::operator=(const ZcGeNurbCurve3d& other) {
-  if (this != &other) *this = ZcGeNurbCurve3d(other);
+  if (this != &other) {
+    ZcGeCurve3d::operator=(other);
+    auto copy = std::make_unique<Impl>(*other.impl_);
+    if (!copy->curve.IsNull()) copy->curve = Handle(Geom_BSplineCurve)::DownCast(copy->curve->Copy());
+    impl_ = std::move(copy);
+  }
   return *this;
 }
 

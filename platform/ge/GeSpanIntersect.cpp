@@ -119,16 +119,35 @@ struct Seeder {
     double den = aa * cc - bb * bb;
     double s = den > 1e-30 * (aa * cc + 1e-300) ? std::clamp((bb * d2.dotProduct(w) - cc * d1.dotProduct(w)) / den, 0.0, 1.0) : 0.5;
     double t = cc > 0.0 ? std::clamp((d2.dotProduct(w) + bb * s) / cc, 0.0, 1.0) : 0.5;
+    seed(x, y, s, t);
+  }
+
+  void seed(const Sub& x, const Sub& y, double s, double t) {
     seeds.push_back({a.param(ia, x.u0 + (x.u1 - x.u0) * s), b.param(ib, y.u0 + (y.u1 - y.u0) * t), a.param(ia, x.u0),
                      a.param(ia, x.u1), b.param(ib, y.u0), b.param(ib, y.u1)});
   }
 
+  /// A small pair running nearly parallel (a touch, two crossings close together, an overlap):
+  /// seeds at the ends and the middle of x against the nearest places of y's chord.
+  void smallLeaf(const Sub& x, const Sub& y) {
+    ZcGePoint3d q0 = y.at(0);
+    ZcGeVector3d d2 = y.at(y.degree) - q0;
+    double cc = d2.lengthSqrd();
+    for (double s : {0.0, 0.5, 1.0}) {
+      ZcGePoint3d p = x.at(0) + (x.at(x.degree) - x.at(0)) * s;
+      seed(x, y, s, cc > 0.0 ? std::clamp((p - q0).dotProduct(d2) / cc, 0.0, 1.0) : 0.5);
+    }
+  }
+
   void recurse(const Sub& x, const Sub& y, int depth) {
     if (apart(x, y, margin)) return;
+    // Curves that run along each other (an overlap) would be cut down to the smallest pieces
+    // everywhere: past a budget of seeds, every pair left is seeded as it stands.
+    if (seeds.size() >= 2000) { leaf(x, y); return; }
     double devX = x.deviation(), devY = y.deviation();
     bool xFlat = devX <= flatTol, yFlat = devY <= flatTol;
     if ((x.size() >= y.size() ? apartAcross(x, y, margin) : apartAcross(y, x, margin))) return;
-    if (depth >= 48 || std::max(x.size(), y.size()) <= minSize) { leaf(x, y); return; }
+    if (depth >= 48 || std::max(x.size(), y.size()) <= minSize) { smallLeaf(x, y); return; }
     if (xFlat && yFlat) {
       // Flat pieces whose cones of tangent directions hold no common direction cross at most
       // once; others (nearly parallel, which may weave) are cut further.
@@ -198,8 +217,9 @@ std::vector<SpanSeed> spanSeeds(const SpanCurve& a, const SpanCurve& b, double m
   b.spans.bounds(blo, bhi);
   double size = std::max((ahi - alo).length(), (bhi - blo).length());
   // Flat to a thousandth of the size: Newton from the chords' nearest points then converges.
-  // Pieces smaller than 1e-5 of the size are seeded as they are (touches, overlaps).
-  Seeder sd{a, b, margin, 1e-3 * size, 1e-5 * size};
+  // Pieces smaller than 5e-4 of the size are seeded as they are (touches, overlaps): the work
+  // along an overlap stays bounded.
+  Seeder sd{a, b, margin, 1e-3 * size, 5e-4 * size};
   int last = b.spans.spans() - 1;
   bool closed = self && subOf(a.spans, 0).at(0).distanceTo(subOf(b.spans, last).at(b.spans.degree)) <= kMergeTol;
   for (int i = 0; i < a.spans.spans(); ++i) {

@@ -195,10 +195,24 @@ const double kWgk[8] = {0.022935322010529225, 0.063092092629978553, 0.1047900103
 const double kWg[4] = {0.129484966168869693, 0.279705391489276668, 0.381830050505118945, 0.417959183673469388};
 
 double speedAt(const BezierSpans& s, int span, double u) {
-  ZcGePoint3d p;
-  ZcGeVector3d d;
-  s.evalLocal(span, u, p, &d, nullptr);
-  return d.length();
+  if (s.rational) {
+    ZcGePoint3d p;
+    ZcGeVector3d d;
+    s.evalLocal(span, u, p, &d, nullptr);
+    return d.length();
+  }
+  // A polynomial span's derivative is the Bézier curve of its legs, one degree lower.
+  const HPoint* c = s.span(span);
+  int n = s.degree;
+  double x[25], y[25], z[25], v = 1.0 - u;
+  for (int i = 0; i < n; ++i) { x[i] = c[i + 1].x - c[i].x; y[i] = c[i + 1].y - c[i].y; z[i] = c[i + 1].z - c[i].z; }
+  for (int r = 1; r < n; ++r)
+    for (int i = 0; i < n - r; ++i) {
+      x[i] = v * x[i] + u * x[i + 1];
+      y[i] = v * y[i] + u * y[i + 1];
+      z[i] = v * z[i] + u * z[i + 1];
+    }
+  return n * std::sqrt(x[0] * x[0] + y[0] * y[0] + z[0] * z[0]);
 }
 
 /// Length of span `i` over local [u0, u1] (the speed in u includes the span width).
@@ -297,7 +311,7 @@ BezierSpans bezierSpansOf(int degree, std::vector<double> knots, const std::vect
     double w = weights.empty() ? 1.0 : weights[i];
     p[i] = {ctrl[i].x * w, ctrl[i].y * w, ctrl[i].z * w, w};
   }
-  double a = knots[degree], b = knots[n];
+  double a = knots[degree];
   std::vector<double> values;
   for (int i = degree; i <= n; ++i)
     if (values.empty() || knots[i] > values.back()) values.push_back(knots[i]);
@@ -307,13 +321,12 @@ BezierSpans bezierSpansOf(int degree, std::vector<double> knots, const std::vect
   }
   s.degree = degree;
   s.rational = !weights.empty();
-  s.breaks.push_back(a - a);
+  s.breaks.push_back(0.0);
   for (size_t j = 0; j + 1 < values.size(); ++j) {
     int k = static_cast<int>(std::upper_bound(knots.begin(), knots.end(), values[j]) - knots.begin()) - 1;
     for (int i = k - degree; i <= k; ++i) s.cp.push_back(p[i]);
     s.breaks.push_back(values[j + 1] - a);
   }
-  (void)b;
   s.computeBoxes();
   return s;
 }

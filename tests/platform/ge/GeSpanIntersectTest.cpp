@@ -86,3 +86,12 @@ TEST(SpanIntersect, BothLegsOfANarrowHairpinAreCrossed) {
   EXPECT_EQ(hits.size(), 2u);
   EXPECT_EQ(static_cast<int>(hits.size()), crossingsBySides(v, across));
 }
+
+TEST(SpanIntersect, ASplineOverlappingItsCopyReportsTheEndsOfTheOverlap) {
+  ZcGeNurbCurve3d a = wave(0.0), b = wave(0.0);
+  std::vector<ZcGePoint3d> hits;
+  ASSERT_EQ(a.intersectWith(b, ZcGeCurve3d::kExtendNone, hits), Zcad::eOk);
+  ASSERT_GE(hits.size(), 2u);
+  EXPECT_LE(hits.front().distanceTo(a.startPoint()), 1e-9);
+  EXPECT_LE(hits.back().distanceTo(a.endPoint()), 1e-9);
+}

@@ -194,3 +194,12 @@ TEST(NurbCurve, ClosedSplineWithACornerAtItsSeamHasAClosedOffset) {
   ASSERT_EQ(resting.getOffsetCurves(-0.3, out), Zcad::eOk);
   EXPECT_LE(offsetError(resting, *out[0], -0.3), 1e-6);
 }
+
+TEST(NurbCurve, AnAssignedSplineIsAnIndependentCopy) {
+  ZcGeNurbCurve3d a(kFit), b;
+  b = a;
+  ASSERT_EQ(a.setControlPointAt(1, {50, 50, 0}), Zcad::eOk);
+  EXPECT_EQ(b.numControlPoints(), a.numControlPoints());
+  for (const ZcGePoint3d& p : kFit) EXPECT_TRUE(passesThrough(b, p));
+  EXPECT_FALSE(passesThrough(a, kFit[1], 1e-3));
+}
