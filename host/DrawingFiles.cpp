@@ -5,6 +5,7 @@
 #include <iostream>
 
 #include "db/ZcDbDatabase.h"
+#include "headless/Database.h"
 #include "headless/Host.h"
 #include "host/DrawingPreview.h"
 #include "host/SvgWriter.h"
@@ -34,12 +35,9 @@ bool OpenDrawing(const std::string& path) {
 bool SaveDrawing(const std::string& path) {
   ZcDbDatabase* db = Working();
   std::wstring wide = headless::FromUtf8(path);
+  if (db) headless::SetDrawingPreview(*db, DrawingPreview(*db));
   Zcad::ErrorStatus es = db ? db->saveAs(wide.c_str()) : Zcad::eNoDatabase;
-  if (es == Zcad::eOk) {
-    if (AddDrawingPreview(*db, path)) return true;
-    std::cerr << "cadhost: cannot add the preview to the drawing " << path << "\n";
-    return false;
-  }
+  if (es == Zcad::eOk) return true;
   std::cerr << "cadhost: cannot save the drawing " << path << ": "
             << headless::ToUtf8(db && !db->readError().empty() ? db->readError() : zcadErrorStatusText(es))
             << Outcome(path) << "\n";

@@ -1,14 +1,11 @@
 // Drawing previews: the visible curves of model space sampled and drawn as lines into a
 // 128 x 96 picture (a 24-bit device-independent bitmap: a BITMAPINFOHEADER, then rows
-// bottom up padded to 4 bytes), kept as hex text in group 310 of THUMBNAILIMAGE, its byte
-// count in group 90.
+// bottom up padded to 4 bytes), which the drawing writer keeps in the file's THUMBNAILIMAGE
+// section.
 #include "host/DrawingPreview.h"
 
 #include <algorithm>
 #include <cmath>
-#include <filesystem>
-#include <fstream>
-#include <sstream>
 #include <vector>
 
 #include "db/ZcDbBlockTableRecord.h"
@@ -100,33 +97,4 @@ std::vector<unsigned char> Picture(const ZcDbDatabase& db) {
 
 }  // namespace
 
-bool AddDrawingPreview(const ZcDbDatabase& db, const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::stringstream text;
-  text << in.rdbuf();
-  std::string file = text.str();
-  size_t eof = file.rfind("\nEOF");                                      // the value line
-  size_t code = eof == std::string::npos || eof == 0 ? eof : file.rfind('\n', eof - 1);  // its "  0"
-  if (!in || code == std::string::npos) return false;
-  std::vector<unsigned char> dib = Picture(db);
-  std::ostringstream section;
-  section << "  0\nSECTION\n  2\nTHUMBNAILIMAGE\n 90\n" << dib.size() << "\n";
-  const char* hex = "0123456789ABCDEF";
-  for (size_t i = 0; i < dib.size(); i += 127) {
-    section << "310\n";
-    for (size_t k = i; k < std::min(dib.size(), i + 127); ++k) section << hex[dib[k] >> 4] << hex[dib[k] & 15];
-    section << "\n";
-  }
-  section << "  0\nENDSEC\n";
-  file.insert(code + 1, section.str());
-  std::string temporary = path + ".preview";
-  {
-    std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-    out << file;
-    if (!out.flush()) return false;
-  }
-  std::error_code ec;
-  std::filesystem::rename(temporary, path, ec);  // the saved drawing stays whole until then
-  if (ec) std::filesystem::remove(temporary, ec);
-  return !ec;
-}
+std::vector<unsigned char> DrawingPreview(const ZcDbDatabase& db) { return Picture(db); }

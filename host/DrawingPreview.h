@@ -3,12 +3,11 @@
 #ifndef HOST_DRAWINGPREVIEW_H
 #define HOST_DRAWINGPREVIEW_H
 
-#include <string>
+#include <vector>
 
 class ZcDbDatabase;
 
-/// Adds the preview of `db`'s model space to the DXF file at `path` (written just before),
-/// before its end of file. False when the file cannot be read or written again.
-bool AddDrawingPreview(const ZcDbDatabase& db, const std::string& path);
+/// The preview of `db`'s model space: a 128 x 96 device-independent bitmap, 24 bits.
+std::vector<unsigned char> DrawingPreview(const ZcDbDatabase& db);
 
 #endif

@@ -72,6 +72,7 @@ struct ZcDbDatabaseImpl {
   zcdb::SpatialIndex spatial;  // the layouts' entity extents, for windows and picks
 
   std::wstring fileName, readError;
+  std::vector<unsigned char> preview;  // saved as the THUMBNAILIMAGE section
   int codePage = 1250;  // of the file being read
   /// The CLASS records of the file read (the classes of objects kept as read), written back.
   std::vector<zcdb::OpaqueGroups> classes;

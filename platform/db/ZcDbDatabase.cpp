@@ -282,6 +282,8 @@ ZcDbDatabase* NewDrawing() {
   ResetDiagnostics();
   return w.db;
 }
+
+void SetDrawingPreview(ZcDbDatabase& db, std::vector<unsigned char> dib) { db.impl().preview = std::move(dib); }
 }  // namespace headless
 
 // --- Entity names and data lists ---------------------------------------------------------------

@@ -64,7 +64,27 @@ private:
     blocks();
     entities();
     objects();
+    preview();
     f_.writeRaw(0, "EOF");
+  }
+
+  // The preview, its byte count in 90 and its bytes as hex text, 127 to a 310 group.
+  void preview() {
+    const std::vector<unsigned char>& dib = d_.preview;
+    if (dib.empty()) return;
+    section("THUMBNAILIMAGE");
+    f_.writeInt(90, static_cast<long long>(dib.size()));
+    static const char hex[] = "0123456789ABCDEF";
+    std::string line;
+    for (std::size_t i = 0; i < dib.size(); i += 127) {
+      line.clear();
+      for (std::size_t k = i; k < std::min(dib.size(), i + 127); ++k) {
+        line += hex[dib[k] >> 4];
+        line += hex[dib[k] & 15];
+      }
+      f_.writeRaw(310, line);
+    }
+    endsec();
   }
 
   static constexpr std::size_t kChunk = 1 << 20;

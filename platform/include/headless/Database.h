@@ -5,6 +5,7 @@
 #define PLATFORM_HEADLESS_DATABASE_H
 
 #include <string>
+#include <vector>
 
 class ZcDbDatabase;
 
@@ -23,6 +24,9 @@ void ResetDiagnostics();
 /// Makes the `nth` region union from now on (1: the next) fail as a failed boolean
 /// operation does (eInvalidInput, both regions unchanged); 0 drops a pending fault.
 void FailRegionUnion(int nth);
+/// The preview `db` carries when it is saved: a device-independent bitmap, written as the
+/// file's THUMBNAILIMAGE section (none when empty).
+void SetDrawingPreview(ZcDbDatabase& db, std::vector<unsigned char> dib);
 
 }  // namespace headless
 
