@@ -12,6 +12,7 @@
 #include <algorithm>
 #include <map>
 
+#include "db/SpatialIndex.h"
 #include "db/ZcDbDatabase.h"
 #include "db/ZcDbGroup.h"
 #include "ed/zced.h"
@@ -48,6 +49,36 @@ void NewSet(Selection selection, ads_name out) {
   State().sets.emplace(serial, std::move(selection));
   out[0] = serial;
   out[1] = kSetTag;
+}
+
+// The entity types every entity passing the filter must have: its code 0 items outside
+// any group (each a wildcard pattern); empty when the filter leaves the type open.
+std::vector<std::wstring> TypePatterns(const resbuf* filter) {
+  std::vector<std::wstring> patterns;
+  int depth = 0;
+  for (const resbuf* rb = filter; rb; rb = rb->rbnext) {
+    if (rb->restype == -4 && rb->resval.rstring) {
+      std::wstring m = Upper(rb->resval.rstring);
+      if (!m.empty() && m[0] == L'<') ++depth;
+      else if (!m.empty() && m.back() == L'>') --depth;
+    } else if (rb->restype == 0 && depth == 0 && rb->resval.rstring) {
+      patterns.push_back(rb->resval.rstring);
+    }
+  }
+  return patterns;
+}
+
+// The entities "X" looks at: with types named, only those of the types (through the
+// database's index of entities by type); else every entity of model and paper space.
+std::vector<ZcDbObjectId> AllCandidates(const resbuf* filter) {
+  std::vector<std::wstring> types = TypePatterns(filter);
+  ZcDbDatabase* db = Drawing();
+  if (types.empty() || !db) return TopLevelEntities(true);
+  return zcdb::EntitiesOfTypes(db, {db->modelSpaceId(), db->paperSpaceId()}, [&](const std::wstring& name) {
+    for (const std::wstring& t : types)
+      if (!WildcardMatch(t, name)) return false;
+    return true;
+  });
 }
 
 ZcGePoint3d FromAds(const void* p) {
@@ -201,7 +232,7 @@ int zcedSSGet(const wchar_t* rawMode, const void* pt1, const void* pt2, const re
   }
   Selection s;
   if (mode == L"X") {
-    for (ZcDbObjectId id : editor::TopLevelEntities(true)) editor::AddWithGroups(s, {id, 0, {}}, filter);
+    for (ZcDbObjectId id : editor::AllCandidates(filter)) editor::AddWithGroups(s, {id, 0, {}}, filter);
   } else if (mode == L"I") {
     for (ZcDbObjectId id : editor::State().pickFirst)
       if (!id.isErased()) editor::AddWithGroups(s, {id, 0, {}}, filter);
