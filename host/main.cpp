@@ -11,7 +11,6 @@
 #include <fstream>
 #include <iostream>
 
-#include "ed/SelectionSets.h"
 #include "headless/Host.h"
 #include "host/DrawingFiles.h"
 #include "host/Options.h"
@@ -48,19 +47,6 @@ private:
   bool first_ = true;
 };
 
-// "@select": the next lines answer "Select objects:" and what they select becomes the
-// pick-first set, as clicking objects between commands makes it; nothing selected (or a
-// cancel) clears it.
-void SelectPickFirst() {
-  ads_name set;
-  if (zcedSSGet(nullptr, nullptr, nullptr, nullptr, set) != RTNORM) {
-    zcedSSSetFirst(nullptr, nullptr);
-    return;
-  }
-  zcedSSSetFirst(set, nullptr);
-  zcedSSFree(set);
-}
-
 void RunCommands(bool interactive) {
   std::wstring line;
   for (;;) {
@@ -71,7 +57,7 @@ void RunCommands(bool interactive) {
     if (!interactive) std::cout << "\nCommand: " << headless::ToUtf8(name) << std::flush;
     if (headless::RunKeyLine(name)) continue;  // a key pressed on the drawing view
     if (name == L"@select") {
-      SelectPickFirst();
+      headless::SelectPickFirst();
       continue;
     }
     if (headless::RunCommand(name) == headless::CommandResult::Unknown)

@@ -1,5 +1,6 @@
 // Selection sets: the sets the host hands out by name, the selection modes of zcedSSGet,
-// the user's selection steps read from the input queue, and the pick-first set.
+// the user's selection steps read from the input queue, and the pick-first set (made by
+// the user's selection between commands).
 //
 // Invariants:
 //  1. A set name is (serial, kSetTag); a serial is never given out twice, so a freed
@@ -335,4 +336,11 @@ int zcedSSSetFirst(const ads_name pickSet, const ads_name) {
 
 namespace headless {
 int OpenSelectionSets() { return static_cast<int>(editor::State().sets.size()); }
+
+void SelectPickFirst() {
+  Selection s;
+  editor::State().pickFirst.clear();
+  if (editor::SelectSteps(s, false, nullptr, editor::Ask) != RTNORM) return;
+  for (const auto& m : s.members) editor::State().pickFirst.push_back(m.id);
+}
 }  // namespace headless

@@ -160,6 +160,10 @@ UndoState Undo();
 int Regenerations();
 /// Selection sets handed out and not yet freed.
 int OpenSelectionSets();
+/// What a user's clicks between commands do (the host's "@select"): the next lines answer
+/// "Select objects:" and what they select becomes the pick-first set; nothing selected, or
+/// a cancel, clears it.
+void SelectPickFirst();
 
 }  // namespace headless
 

@@ -240,6 +240,25 @@ TEST_F(SelectionSets, PickFirstSetIsACopyReadByImpliedModeAndGetFirst) {
   EXPECT_EQ(0, headless::OpenSelectionSets());
 }
 
+// Between commands the user's picks and windows make the pick-first set; a selection of
+// nothing, or a cancel, clears it.
+TEST_F(SelectionSets, ObjectsSelectedBetweenCommandsBecomeThePickFirstSet) {
+  ZcDbObjectId a = AddLine({0, 0, 0}, {10, 0, 0}), b = AddLine({0, 20, 0}, {10, 20, 0});
+  AddLine({0, 40, 0}, {10, 40, 0});
+  headless::PushInputs({L"5,0", L"W", L"-1,15", L"11,25", L""});
+  headless::SelectPickFirst();
+  EXPECT_EQ((Ids{a, b}), Get(L"I"));
+  headless::PushInputs({L"50,50", L"60,60", L""});  // a window around nothing
+  headless::SelectPickFirst();
+  EXPECT_EQ(Ids{}, Get(L"I"));
+  headless::PushInputs({L"5,0", L""});
+  headless::SelectPickFirst();
+  headless::PushInputs({L"5,20", L"@cancel"});
+  headless::SelectPickFirst();
+  EXPECT_EQ(Ids{}, Get(L"I"));
+  EXPECT_EQ(0u, headless::PendingInput());
+}
+
 TEST_F(SelectionSets, EntSelTellsAPickAMissEnterAndAKeywordApart) {
   ZcDbObjectId line = AddLine({0, 0, 0}, {10, 0, 0});
   headless::PushInputs({L"4,0.5", L"4,30", L"", L"K"});
