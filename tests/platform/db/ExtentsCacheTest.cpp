@@ -280,6 +280,26 @@ TEST_F(ExtentsCache, BoxesCrossingsAndReferenceListsAreTheSameCachedOrNotAsDrawi
   }
 }
 
+// Two pieces cut from one block cross where their outlines do: walking the one's block does
+// not keep the other's contents out.
+TEST_F(ExtentsCache, TwoReferencesToOneBlockCrossWhereTheirContentsDo) {
+  ZcDbObjectId square = AddBlock(L"Square");
+  Edit<ZcDbBlockTableRecord>(square, [](ZcDbBlockTableRecord* b) { b->setOrigin({0, 0, 0}); });
+  auto* outline = new ZcDbPolyline();
+  for (unsigned k = 0; k < 4; ++k) outline->addVertexAt(k, {k == 1 || k == 2 ? 10.0 : 0.0, k >= 2 ? 10.0 : 0.0});
+  outline->setClosed(true);
+  AppendEntity(*db_, outline, square);
+  ZcDbObjectId a = AppendEntity(*db_, new ZcDbBlockReference({0, 0, 0}, square));
+  ZcDbObjectId b = AppendEntity(*db_, new ZcDbBlockReference({5, 5, 0}, square));
+  for (bool caching : {true, false}) {
+    headless::SetCaching(caching);
+    ZcGePoint3dArray points = Crossings(a, b);
+    ASSERT_EQ(2, points.length()) << "caching " << caching;
+    EXPECT_TRUE(points[0].isEqualTo({10, 5, 0}) || points[1].isEqualTo({10, 5, 0}));
+    EXPECT_TRUE(points[0].isEqualTo({5, 10, 0}) || points[1].isEqualTo({5, 10, 0}));
+  }
+}
+
 // A reference is listed under the block it places from the moment it is made, under its
 // new block once it changes blocks, and not once erased or its owner is.
 TEST_F(ExtentsCache, ABlocksReferencesFollowTheirMakingChangingAndErasure) {
