@@ -14,9 +14,9 @@
 #include "db/ZcDbDatabase.h"
 #include "db/ZcDbEntity.h"
 #include "db/ZcDbObject.h"
+#include "db/SpatialIndex.h"
 #include "db/ExtentsCache.h"
 #include "db/ReferenceIndex.h"
-#include "db/SpatialIndex.h"
 
 /// One XData item: its code and the value in the member its kind uses. Integers keep the
 /// bits they were given: a 1071 value is stored as the 32-bit word it came in.
