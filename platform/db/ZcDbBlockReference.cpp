@@ -299,6 +299,11 @@ Zcad::ErrorStatus ZcDbBlockReference::intersectWith(const ZcDbEntity* other, ZcD
                                                                                   : ZcDb::kOnBothOperands;
   // Pairs whose boxes are apart meet nowhere, unless the argument is extended.
   const bool skip = zcdb::Caching() && inner == ZcDb::kOnBothOperands;
+  ZcDbExtents box, own;
+  const bool boxed = skip && other->getGeomExtents(box) == Zcad::eOk && !box.isEmpty();
+  if (boxed && getGeomExtents(own) == Zcad::eOk &&
+      zcdb::BoxesApart(own.minPoint(), own.maxPoint(), box.minPoint(), box.maxPoint()))
+    return Zcad::eOk;  // the whole reference is away from it
   std::shared_ptr<const zcdb::PlacedContents> mine = placedContents();
   if (other->isKindOf(ZcDbBlockReference::desc())) {
     std::shared_ptr<const zcdb::PlacedContents> theirs =
@@ -311,8 +316,6 @@ Zcad::ErrorStatus ZcDbBlockReference::intersectWith(const ZcDbEntity* other, ZcD
       }
     return Zcad::eOk;
   }
-  ZcDbExtents box;
-  const bool boxed = skip && other->getGeomExtents(box) == Zcad::eOk && !box.isEmpty();
   for (const zcdb::PlacedPart& part : mine->parts) {
     if (boxed && part.boxed && zcdb::BoxesApart(part.lo, part.hi, box.minPoint(), box.maxPoint())) continue;
     Zcad::ErrorStatus es = part.entity->intersectWith(other, inner, points);

@@ -216,9 +216,12 @@ Zcad::ErrorStatus ZcDbEntity::intersectWith(const ZcDbEntity* other, ZcDb::Inter
     // Its contents are placed once per state of the reference; parts whose boxes are apart
     // from this entity's are passed over when neither is extended.
     auto* ref = static_cast<const ZcDbBlockReference*>(other);
-    ZcDbExtents box;
+    ZcDbExtents box, whole;
     const bool boxed = zcdb::Caching() && type == ZcDb::kOnBothOperands && getGeomExtents(box) == Zcad::eOk &&
                        !box.isEmpty();
+    if (boxed && ref->getGeomExtents(whole) == Zcad::eOk &&
+        zcdb::BoxesApart(whole.minPoint(), whole.maxPoint(), box.minPoint(), box.maxPoint()))
+      return Zcad::eOk;
     std::shared_ptr<const zcdb::PlacedContents> contents = ref->placedContents();
     for (const zcdb::PlacedPart& part : contents->parts) {
       if (boxed && part.boxed && zcdb::BoxesApart(part.lo, part.hi, box.minPoint(), box.maxPoint())) continue;
