@@ -1,8 +1,10 @@
 // Block references as a fabric layout uses them: N = 50, 200, 500 pieces, references to 8
 // piece blocks of 12-40 curves (lines, arcs, a spline side), turned 0 or 90 degrees, some
 // mirrored. Each round moves every piece a little (as a mover's step does) and then asks
-// its box, or its crossings with its neighbour (reference against reference). Beside each,
-// the same with the caches and indexes off (headless::SetCaching), in the same run.
+// its box, or its crossings with its neighbour (reference against reference); or lists
+// each block's references, or selects the pieces by type ("X" with (0 . "INSERT")) among
+// ten lines per piece. Beside each, the same with the caches and indexes off
+// (headless::SetCaching), in the same run.
 #include <benchmark/benchmark.h>
 
 #include <cmath>
@@ -15,6 +17,8 @@
 #include "db/ZcDbDatabase.h"
 #include "db/ZcDbLine.h"
 #include "db/ZcDbSpline.h"
+#include "ed/SelectionSets.h"
+#include "ed/zced.h"
 #include "headless/Database.h"
 
 namespace {
@@ -55,7 +59,7 @@ void AddPiece(ZcDbBlockTableRecord* block, int sides, double w, double h, std::m
 }
 
 struct Layout {
-  std::vector<ZcDbObjectId> pieces;
+  std::vector<ZcDbObjectId> pieces, blocks;
 };
 
 // N pieces in rows on a fabric 1500 wide, each overlapping its right neighbour a little.
@@ -77,6 +81,7 @@ Layout Build(int n) {
   }
   table->close();
   Layout layout;
+  layout.blocks = blocks;
   ZcDbBlockTableRecord* ms = nullptr;
   zcdbOpenObject(ms, db->modelSpaceId(), ZcDb::kForWrite);
   for (int i = 0; i < n; ++i) {
@@ -146,13 +151,60 @@ void BM_ReferenceCrossings(benchmark::State& state) {
   headless::SetCaching(true);
 }
 
+void BM_BlockReferenceIds(benchmark::State& state) {
+  headless::SetCaching(state.range(1) != 0);
+  Layout layout = Build(static_cast<int>(state.range(0)));
+  std::size_t found = 0;
+  for (auto _ : state) {
+    for (ZcDbObjectId block : layout.blocks) {
+      ZcDbBlockTableRecord* record = nullptr;
+      zcdbOpenObject(record, block, ZcDb::kForRead);
+      ZcDbObjectIdArray ids;
+      record->getBlockReferenceIds(ids);
+      record->close();
+      found += ids.length();
+    }
+  }
+  benchmark::DoNotOptimize(found);
+  headless::SetCaching(true);
+}
+
+void BM_SelectPiecesByType(benchmark::State& state) {
+  headless::SetCaching(state.range(1) != 0);
+  const int n = static_cast<int>(state.range(0));
+  Build(n);
+  ZcDbDatabase* db = zcdbHostApplicationServices()->workingDatabase();
+  ZcDbBlockTableRecord* ms = nullptr;
+  zcdbOpenObject(ms, db->modelSpaceId(), ZcDb::kForWrite);
+  for (int i = 0; i < 10 * n; ++i) {
+    auto* line = new ZcDbLine({i * 0.1, -10, 0}, {i * 0.1, -5, 0});
+    ms->appendZcDbEntity(line);
+    line->close();
+  }
+  ms->close();
+  resbuf* filter = zcutNewRb(0);
+  filter->resval.rstring = zcutDupString(L"INSERT");
+  std::int32_t found = 0;
+  for (auto _ : state) {
+    ads_name ss;
+    if (zcedSSGet(L"X", nullptr, nullptr, filter, ss) == RTNORM) {
+      zcedSSLength(ss, &found);
+      zcedSSFree(ss);
+    }
+  }
+  zcutRelRb(filter);
+  state.counters["found"] = found;
+  headless::SetCaching(true);
+}
+
+// 50, 200 and 500 pieces, with the caches and without.
+void PiecesCachedOrNot(benchmark::internal::Benchmark* b) {
+  b->ArgsProduct({{50, 200, 500}, {1, 0}})->ArgNames({"pieces", "cached"});
+}
+
 }  // namespace
 
-BENCHMARK(BM_ReferenceExtents)
-    ->ArgsProduct({{50, 200, 500}, {1, 0}})
-    ->ArgNames({"pieces", "cached"})
-    ->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_ReferenceCrossings)
-    ->ArgsProduct({{50, 200, 500}, {1, 0}})
-    ->ArgNames({"pieces", "cached"})
-    ->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_BlockReferenceIds)->Apply(PiecesCachedOrNot)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_SelectPiecesByType)->Apply(PiecesCachedOrNot)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ReferenceExtents)->Apply(PiecesCachedOrNot)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ReferenceCrossings)->Apply(PiecesCachedOrNot)->Unit(benchmark::kMillisecond);

@@ -315,13 +315,9 @@ std::vector<ZcDbObjectId> EntitiesOfTypes(ZcDbDatabase* db, const std::vector<Zc
                                           const std::function<bool(const std::wstring&)>& wanted) {
   if (!db) return {};
   if (Caching()) return db->impl().spatial.OfTypes(db->impl(), spaces, wanted);
-  std::vector<ZcDbObjectId> ids;
+  std::vector<ZcDbObjectId> ids;  // every one: the caller's filter decides
   for (ZcDbObjectId space : spaces)
-    for (ZcDbObjectId id : Scan(db->impl(), space)) {
-      const char* name = db->impl().object(id.slot())->dxfName();
-      std::string n = name ? name : "";
-      if (wanted(std::wstring(n.begin(), n.end()))) ids.push_back(id);
-    }
+    for (ZcDbObjectId id : Scan(db->impl(), space)) ids.push_back(id);
   return ids;
 }
 

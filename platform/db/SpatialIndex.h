@@ -98,7 +98,8 @@ private:
 };
 
 /// The index's questions on a database (see SpatialIndex). With caching off (zcdb::Caching)
-/// they look at every entity of the layout instead: near a box, every one, unboxed.
+/// they give every entity of the layouts instead (near a box, unboxed; of any type), for
+/// the callers' own tests to decide.
 std::vector<NearEntity> EntitiesNear(ZcDbDatabase* db, ZcDbObjectId space, const ZcGePoint3d& a,
                                      const ZcGePoint3d& b);
 bool LayoutBounds(ZcDbDatabase* db, ZcDbObjectId space, ZcGePoint3d& lo, ZcGePoint3d& hi);
