@@ -1,9 +1,10 @@
 // cadhost: starts the platform, seeds the registry with the install folder, loads
 // Module_Fastrelle (which loads its siblings), opens a drawing when asked, then runs
 // commands typed by either of their names, from a script file or an interactive prompt,
-// printing the command line; then saves and renders the drawing when asked. The modules
-// are unloaded on exit. Exit status 0 when the input ran to its end (1 when a drawing
-// could not be opened, saved or rendered).
+// printing the command line (with the host's own script lines: "@key" presses a key on the
+// drawing view, "@select" makes the pick-first set); then saves and renders the drawing
+// when asked. The modules are unloaded on exit. Exit status 0 when the input ran to its
+// end (1 when a drawing could not be opened, saved or rendered).
 #include <unistd.h>
 
 #include <filesystem>
@@ -55,6 +56,11 @@ void RunCommands(bool interactive) {
     std::wstring name = Trim(line);
     if (name.empty() || name[0] == L';') continue;  // blank lines and comments
     if (!interactive) std::cout << "\nCommand: " << headless::ToUtf8(name) << std::flush;
+    if (headless::RunKeyLine(name)) continue;  // a key pressed on the drawing view
+    if (name == L"@select") {
+      headless::SelectPickFirst();
+      continue;
+    }
     if (headless::RunCommand(name) == headless::CommandResult::Unknown)
       std::cout << "\nUnknown command \"" << headless::ToUtf8(name) << "\"." << std::flush;
     headless::RunIdle();  // messages the command posted, and painting

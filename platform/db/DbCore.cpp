@@ -75,6 +75,7 @@ Zcad::ErrorStatus Open(ZcDbObject* obj, ZcDb::OpenMode mode, bool openErased) {
     s.readers = 0;  // an upgrade in place: one close closes it
     s.writer = true;
     s.db->impl().spatial.Opened(obj);
+    s.db->impl().changing(obj);
     return Zcad::eOk;
   }
   if (s.readers == 0) ++s.db->impl().openCount;
@@ -225,6 +226,7 @@ Zcad::ErrorStatus ZcDbObject::close() {
     s.writer = false;
     --s.db->impl().openCount;
     s.db->impl().spatial.Closed(this);
+    s.db->impl().changing(this);
     return Zcad::eOk;
   }
   if (s.readers > 0) {
@@ -241,6 +243,7 @@ Zcad::ErrorStatus ZcDbObject::upgradeOpen() {
   state_->readers = 0;
   state_->writer = true;
   state_->db->impl().spatial.Opened(this);
+  state_->db->impl().changing(this);
   return Zcad::eOk;
 }
 
@@ -250,6 +253,7 @@ Zcad::ErrorStatus ZcDbObject::downgradeOpen() {
   state_->writer = false;
   state_->readers = 1;
   state_->db->impl().spatial.Closed(this);
+  state_->db->impl().changing(this);
   return Zcad::eOk;
 }
 

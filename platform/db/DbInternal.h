@@ -18,6 +18,8 @@
 #include "db/ZcDbObject.h"
 #include "ge/ZcGePoint2d.h"
 #include "db/SpatialIndex.h"
+#include "db/ExtentsCache.h"
+#include "db/ReferenceIndex.h"
 
 /// One XData item: its code and the value in the member its kind uses. Integers keep the
 /// bits they were given: a 1071 value is stored as the 32-bit word it came in.
@@ -43,6 +45,12 @@ struct ZcDbObjectState {
   bool erased = false;
   std::vector<ZcDbXDataApp> xdata;
   std::vector<ZcDbObjectId> reactors;
+  // Measures kept while the object stays unchanged (see ExtentsCache).
+  bool boxKept = false;
+  Zcad::ErrorStatus boxStatus = Zcad::eOk;
+  std::uint64_t boxEpoch = 0, contentsEpoch = 0;
+  ZcDbExtents box;
+  std::shared_ptr<const zcdb::PlacedContents> contents;
 };
 
 /// The database's insides. Invariants:
@@ -70,6 +78,15 @@ struct ZcDbDatabaseImpl {
   ZcGePoint3d ucsorg;  // the user coordinate system's origin, in world coordinates
 
   zcdb::SpatialIndex spatial;  // the layouts' entity extents, for windows and picks
+  zcdb::ExtentsCache extents;  // entities' boxes, and blocks' boxes under each pose
+  zcdb::ReferenceIndex references;  // the references of each block
+
+  /// `obj` is opened for write, closed after it or made resident: the caches and indexes
+  /// that hold what it was drop it.
+  void changing(const ZcDbObject* obj) {
+    extents.Changing(obj);
+    references.Note(obj);
+  }
 
   std::wstring fileName, readError;
   std::vector<unsigned char> preview;  // saved as the THUMBNAILIMAGE section

@@ -6,6 +6,7 @@
 #include <cmath>
 
 #include "db/DbInternal.h"
+#include "db/ExtentsCache.h"
 #include "db/ZcDbBlockReference.h"
 #include "db/ZcDbBlockTableRecord.h"
 #include "db/ZcDbExtents.h"
@@ -54,6 +55,11 @@ void SpatialIndex::MarkReferencesDirty() {
   for (std::uint32_t slot : refs_) MarkDirty(slot);
 }
 
+void SpatialIndex::ListType(ZcDbDatabaseImpl& d, std::uint32_t slot) {
+  const char* name = d.object(slot)->dxfName();
+  byType_[name ? name : ""].push_back(slot);
+}
+
 void SpatialIndex::Opened(const ZcDbObject* obj) {
   if (!built_ || !obj->isKindOf(ZcDbEntity::desc())) return;
   ZcDbDatabaseImpl& d = obj->database()->impl();
@@ -63,6 +69,7 @@ void SpatialIndex::Opened(const ZcDbObject* obj) {
     e.known = true;
     e.order = nextOrder_++;
     e.space = IsLayout(d, obj->ownerId()) ? obj->ownerId().slot() : 0;
+    if (e.space != 0) ListType(d, slot);
   }
   if (e.space == 0 || e.open) return;
   e.open = true;
@@ -107,6 +114,7 @@ void SpatialIndex::Build(ZcDbDatabaseImpl& d) {
   loose_.clear();
   refs_.clear();
   layouts_.clear();
+  byType_.clear();
   dead_ = 0;
   nextOrder_ = 0;
   tree_.Build({});
@@ -121,6 +129,7 @@ void SpatialIndex::Build(ZcDbDatabaseImpl& d) {
       e.known = true;
       e.order = nextOrder_++;
       e.space = space.slot();
+      ListType(d, id.slot());
       if (d.object(id.slot())->isWriteEnabled()) {
         e.open = true;
         loose_.push_back(id.slot());
@@ -242,13 +251,74 @@ bool SpatialIndex::Bounds(ZcDbDatabaseImpl& d, ZcDbObjectId space, ZcGePoint3d& 
   return true;
 }
 
+std::vector<ZcDbObjectId> SpatialIndex::OfTypes(ZcDbDatabaseImpl& d, const std::vector<ZcDbObjectId>& spaces,
+                                                const std::function<bool(const std::wstring&)>& wanted) {
+  if (!built_) Build(d);
+  std::vector<std::pair<std::pair<std::size_t, std::uint32_t>, std::uint32_t>> found;  // ((layout, order), slot)
+  for (const auto& [name, slots] : byType_) {
+    if (!wanted(std::wstring(name.begin(), name.end()))) continue;
+    for (std::uint32_t slot : slots) {
+      const Entry& e = entries_[slot - 1];
+      for (std::size_t k = 0; k < spaces.size(); ++k)
+        if (!spaces[k].isNull() && spaces[k].databaseSerial() == d.serial && e.space == spaces[k].slot() &&
+            !d.object(slot)->isErased())
+          found.push_back({{k, e.order}, slot});
+    }
+  }
+  std::sort(found.begin(), found.end());
+  std::vector<ZcDbObjectId> ids;
+  for (const auto& f : found) ids.push_back(ZcDbObjectId(d.serial, f.second));
+  return ids;
+}
+
+namespace {
+// The live entities of a layout, in drawing order, looked at one by one.
+std::vector<ZcDbObjectId> Scan(ZcDbDatabaseImpl& d, ZcDbObjectId space) {
+  std::vector<ZcDbObjectId> ids;
+  if (space.isNull() || space.databaseSerial() != d.serial) return ids;
+  auto* record = d.objectAs<ZcDbBlockTableRecord>(space);
+  if (!record || !record->isKindOf(ZcDbBlockTableRecord::desc())) return ids;
+  for (ZcDbObjectId id : record->rawEntities())
+    if (id.databaseSerial() == d.serial && d.object(id.slot()) && !d.object(id.slot())->isErased()) ids.push_back(id);
+  return ids;
+}
+}  // namespace
+
 std::vector<NearEntity> EntitiesNear(ZcDbDatabase* db, ZcDbObjectId space, const ZcGePoint3d& a,
                                      const ZcGePoint3d& b) {
-  return db ? db->impl().spatial.Near(db->impl(), space, a, b) : std::vector<NearEntity>();
+  if (!db) return {};
+  if (Caching()) return db->impl().spatial.Near(db->impl(), space, a, b);
+  std::vector<NearEntity> all;
+  for (ZcDbObjectId id : Scan(db->impl(), space)) {
+    NearEntity n;
+    n.id = id;
+    all.push_back(n);
+  }
+  return all;
 }
 
 bool LayoutBounds(ZcDbDatabase* db, ZcDbObjectId space, ZcGePoint3d& lo, ZcGePoint3d& hi) {
-  return db && db->impl().spatial.Bounds(db->impl(), space, lo, hi);
+  if (!db) return false;
+  if (Caching()) return db->impl().spatial.Bounds(db->impl(), space, lo, hi);
+  ZcDbExtents all;
+  for (ZcDbObjectId id : Scan(db->impl(), space)) {
+    ZcDbExtents ext;
+    if (db->impl().objectAs<ZcDbEntity>(id)->getGeomExtents(ext) == Zcad::eOk) all.addExt(ext);
+  }
+  if (all.isEmpty()) return false;
+  lo = all.minPoint();
+  hi = all.maxPoint();
+  return true;
+}
+
+std::vector<ZcDbObjectId> EntitiesOfTypes(ZcDbDatabase* db, const std::vector<ZcDbObjectId>& spaces,
+                                          const std::function<bool(const std::wstring&)>& wanted) {
+  if (!db) return {};
+  if (Caching()) return db->impl().spatial.OfTypes(db->impl(), spaces, wanted);
+  std::vector<ZcDbObjectId> ids;  // every one: the caller's filter decides
+  for (ZcDbObjectId space : spaces)
+    for (ZcDbObjectId id : Scan(db->impl(), space)) ids.push_back(id);
+  return ids;
 }
 
 }  // namespace zcdb

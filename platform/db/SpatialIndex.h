@@ -5,6 +5,8 @@
 #define PLATFORM_DB_SPATIALINDEX_H
 
 #include <cstdint>
+#include <functional>
+#include <string>
 #include <unordered_map>
 #include <vector>
 
@@ -53,6 +55,11 @@ public:
   /// The box holding the extents of every entity of the layout (it may be larger after
   /// erasures); false when there is none with extents.
   bool Bounds(ZcDbDatabaseImpl& d, ZcDbObjectId space, ZcGePoint3d& lo, ZcGePoint3d& hi);
+  /// The entities of the layouts `spaces` whose DXF name `wanted` accepts, erased ones left
+  /// out, layout by layout in the order given and each in drawing order: only the entities
+  /// of the accepted names are looked at.
+  std::vector<ZcDbObjectId> OfTypes(ZcDbDatabaseImpl& d, const std::vector<ZcDbObjectId>& spaces,
+                                    const std::function<bool(const std::wstring&)>& wanted);
 
 private:
   enum class Held : std::uint8_t { None, Tree, Fresh, Loose };
@@ -73,6 +80,7 @@ private:
   void Pack();
   void MarkDirty(std::uint32_t slot);
   void MarkReferencesDirty();
+  void ListType(ZcDbDatabaseImpl& d, std::uint32_t slot);
   bool IsLayout(ZcDbDatabaseImpl& d, ZcDbObjectId owner);
   Entry& At(std::uint32_t slot);
 
@@ -83,15 +91,20 @@ private:
   std::vector<std::uint32_t> loose_;   // slots that are always candidates
   std::vector<std::uint32_t> refs_;    // slots of block references in layouts
   std::unordered_map<std::uint32_t, bool> layouts_;  // block record slot -> is a layout
+  std::unordered_map<std::string, std::vector<std::uint32_t>> byType_;  // DXF name -> slots in layouts
   std::size_t dead_ = 0;               // tree items no longer current
   std::uint32_t nextOrder_ = 0;
   BoxTree tree_;
 };
 
-/// The index's questions on a database (see SpatialIndex).
+/// The index's questions on a database (see SpatialIndex). With caching off (zcdb::Caching)
+/// they give every entity of the layouts instead (near a box, unboxed; of any type), for
+/// the callers' own tests to decide.
 std::vector<NearEntity> EntitiesNear(ZcDbDatabase* db, ZcDbObjectId space, const ZcGePoint3d& a,
                                      const ZcGePoint3d& b);
 bool LayoutBounds(ZcDbDatabase* db, ZcDbObjectId space, ZcGePoint3d& lo, ZcGePoint3d& hi);
+std::vector<ZcDbObjectId> EntitiesOfTypes(ZcDbDatabase* db, const std::vector<ZcDbObjectId>& spaces,
+                                          const std::function<bool(const std::wstring&)>& wanted);
 
 }  // namespace zcdb
 

@@ -1,14 +1,18 @@
-// Block references: placement, attributes they own, their box and intersections through
-// the block's contents, and the INSERT record (followed by its ATTRIB records).
+// Block references: placement, attributes they own, their box (the block's box under their
+// pose, kept per block and pose, plus their position) and intersections through the
+// block's contents (placed once per state of the reference), and the INSERT record
+// (followed by its ATTRIB records).
 #include "db/ZcDbBlockReference.h"
 
 #include <algorithm>
 #include <cmath>
 
 #include "db/DbInternal.h"
+#include "db/ExtentsCache.h"
 #include "db/ZcDbBlockTableRecord.h"
 #include "db/ZcDbDxfFiler.h"
 #include "db/ZcDbText.h"
+#include "ge/ZcGeTol.h"
 
 ZCRX_DEFINE_MEMBERS(ZcDbBlockReference, ZcDbEntity)
 
@@ -21,6 +25,7 @@ thread_local std::vector<ZcDbObjectId> tBlockPath;
 namespace zcdb {
 BlockWalk::BlockWalk(ZcDbObjectId block) : entered_(!onPath(block)) {
   if (entered_) tBlockPath.push_back(block);
+  else CountCycleCut();
 }
 BlockWalk::~BlockWalk() {
   if (entered_) tBlockPath.pop_back();
@@ -63,14 +68,17 @@ Zcad::ErrorStatus ZcDbBlockReference::setRotation(double a) {
 }
 
 ZcGeMatrix3d ZcDbBlockReference::blockTransform() const {
+  return ZcGeMatrix3d::translation(position_.asVector()) * poseTransform();
+}
+
+ZcGeMatrix3d ZcDbBlockReference::poseTransform() const {
   ZcGePoint3d origin;
   if (auto* btr = static_cast<ZcDbBlockTableRecord*>(zcdb::ObjectOf(block_))) origin = btr->origin();
   ZcGeMatrix3d scale;
   scale(0, 0) = scale_.sx;
   scale(1, 1) = scale_.sy;
   scale(2, 2) = scale_.sz;
-  return ZcGeMatrix3d::translation(position_.asVector()) * ZcGeMatrix3d::rotation(rotation_, normal_) *
-         scale * ZcGeMatrix3d::translation(-origin.asVector());
+  return ZcGeMatrix3d::rotation(rotation_, normal_) * scale * ZcGeMatrix3d::translation(-origin.asVector());
 }
 
 Zcad::ErrorStatus ZcDbBlockReference::appendAttribute(ZcDbAttribute* attribute) {
@@ -133,6 +141,7 @@ Zcad::ErrorStatus ZcDbBlockReference::forEachAttribute(
     s.writer = true;
     Zcad::ErrorStatus es = fn(static_cast<ZcDbEntity*>(o));
     s.writer = wasWriter;
+    s.db->impl().extents.Changing(o);
     if (es != Zcad::eOk) return es;
   }
   return Zcad::eOk;
@@ -171,30 +180,61 @@ Zcad::ErrorStatus ZcDbBlockReference::transformBy(const ZcGeMatrix3d& m) {
 }
 
 std::vector<std::unique_ptr<ZcDbEntity>> ZcDbBlockReference::transformedContents() const {
+  return contentsUnder(blockTransform());
+}
+
+std::vector<std::unique_ptr<ZcDbEntity>> ZcDbBlockReference::contentsUnder(const ZcGeMatrix3d& m) const {
   std::vector<std::unique_ptr<ZcDbEntity>> out;
   auto* btr = dynamic_cast<ZcDbBlockTableRecord*>(zcdb::ObjectOf(block_));
   if (!btr) return out;
-  ZcGeMatrix3d m = blockTransform();
   for (ZcDbObjectId id : btr->rawEntities()) {
     auto* e = static_cast<ZcDbEntity*>(zcdb::ObjectOf(id));
     if (!e || e->isErased() || e->isKindOf(ZcDbAttributeDefinition::desc())) continue;
     std::unique_ptr<ZcDbEntity> copy(static_cast<ZcDbEntity*>(e->cloneObject()));
     if (!copy) continue;
     if (auto* inner = dynamic_cast<ZcDbBlockReference*>(copy.get());
-        inner && (inner->block_ == block_ || zcdb::BlockWalk::onPath(inner->block_)))
+        inner && (inner->block_ == block_ || zcdb::BlockWalk::onPath(inner->block_))) {
+      zcdb::CountCycleCut();
       continue;  // a block that holds itself, or one being walked, is not followed
+    }
     if (copy->transformBy(m) == Zcad::eOk) out.push_back(std::move(copy));
   }
   return out;
 }
 
-Zcad::ErrorStatus ZcDbBlockReference::getGeomExtents(ZcDbExtents& ext) const {
+Zcad::ErrorStatus ZcDbBlockReference::poseExtents(ZcDbExtents& ext) const {
   ext = ZcDbExtents();
+  auto* btr = dynamic_cast<ZcDbBlockTableRecord*>(zcdb::ObjectOf(block_));
+  if (!btr) return Zcad::eInvalidExtents;
+  // Kept per block and pose: references that differ only in position share it.
+  zcdb::BlockPose pose;
+  pose.block = block_.slot();
+  const double v[7] = {rotation_, scale_.sx, scale_.sy, scale_.sz, normal_.x, normal_.y, normal_.z};
+  std::copy(v, v + 7, pose.v);
+  zcdb::ExtentsCache& cache = btr->database()->impl().extents;
+  Zcad::ErrorStatus es = Zcad::eOk;
+  if (zcdb::Caching() && cache.FindPose(pose, es, ext)) return es;
+  const int cuts = zcdb::CyclesCut();
   if (zcdb::BlockWalk walk(block_); walk.entered())
-    for (auto& e : transformedContents()) {
+    for (auto& e : contentsUnder(poseTransform())) {
       ZcDbExtents part;
       if (e->getGeomExtents(part) == Zcad::eOk) ext.addExt(part);
     }
+  es = ext.isEmpty() ? Zcad::eInvalidExtents : Zcad::eOk;
+  if (zcdb::Caching() && zcdb::CyclesCut() == cuts) cache.KeepPose(pose, es, ext);
+  return es;
+}
+
+Zcad::ErrorStatus ZcDbBlockReference::getGeomExtents(ZcDbExtents& ext) const {
+  Zcad::ErrorStatus es = Zcad::eOk;
+  if (zcdb::RecallExtents(this, true, es, ext)) return es;
+  const int cuts = zcdb::CyclesCut();
+  ext = ZcDbExtents();
+  ZcDbExtents posed;
+  if (poseExtents(posed) == Zcad::eOk) {  // placed: a translation moves the box as it is
+    ext.addPoint(posed.minPoint() + position_.asVector());
+    ext.addPoint(posed.maxPoint() + position_.asVector());
+  }
   for (ZcDbObjectId id : attributeIds()) {
     auto* a = static_cast<ZcDbAttribute*>(zcdb::ObjectOf(id));
     ZcDbExtents part;
@@ -204,8 +244,55 @@ Zcad::ErrorStatus ZcDbBlockReference::getGeomExtents(ZcDbExtents& ext) const {
     ZcDbExtents part;
     if (!a->isInvisible() && a->getGeomExtents(part) == Zcad::eOk) ext.addExt(part);
   }
-  return ext.isEmpty() ? Zcad::eInvalidExtents : Zcad::eOk;
+  es = ext.isEmpty() ? Zcad::eInvalidExtents : Zcad::eOk;
+  if (zcdb::CyclesCut() == cuts) zcdb::KeepExtents(this, es, ext);
+  return es;
 }
+
+namespace {
+// Adds the reference's contents, nested references opened down to their own, each with its
+// box, in the order the contents are walked.
+void Flatten(const ZcDbBlockReference& ref, zcdb::PlacedContents& out) {
+  zcdb::BlockWalk walk(ref.blockTableRecord());
+  if (!walk.entered()) return;
+  for (auto& part : ref.transformedContents()) {
+    if (auto* inner = dynamic_cast<ZcDbBlockReference*>(part.get())) {
+      Flatten(*inner, out);
+      continue;
+    }
+    zcdb::PlacedPart p;
+    ZcDbExtents box;
+    if (part->getGeomExtents(box) == Zcad::eOk && !box.isEmpty()) {
+      p.boxed = true;
+      p.lo = box.minPoint();
+      p.hi = box.maxPoint();
+    }
+    p.entity = std::move(part);
+    out.parts.push_back(std::move(p));
+  }
+}
+}  // namespace
+
+std::shared_ptr<const zcdb::PlacedContents> ZcDbBlockReference::placedContents() const {
+  if (auto kept = zcdb::RecallContents(this)) return kept;
+  const int cuts = zcdb::CyclesCut();
+  auto contents = std::make_shared<zcdb::PlacedContents>();
+  Flatten(*this, *contents);
+  if (zcdb::CyclesCut() == cuts) zcdb::KeepContents(this, contents);
+  return contents;
+}
+
+namespace zcdb {
+bool BoxesApart(const ZcGePoint3d& alo, const ZcGePoint3d& ahi, const ZcGePoint3d& blo, const ZcGePoint3d& bhi) {
+  // Grown by the tolerance points are compared with, at the size of the numbers.
+  double size = std::max({std::fabs(alo.x), std::fabs(alo.y), std::fabs(alo.z), std::fabs(ahi.x), std::fabs(ahi.y),
+                          std::fabs(ahi.z), std::fabs(blo.x), std::fabs(blo.y), std::fabs(blo.z), std::fabs(bhi.x),
+                          std::fabs(bhi.y), std::fabs(bhi.z), 1.0});
+  double tol = ZcGeContext::gTol.equalPoint() * size;
+  return alo.x > bhi.x + tol || blo.x > ahi.x + tol || alo.y > bhi.y + tol || blo.y > ahi.y + tol ||
+         alo.z > bhi.z + tol || blo.z > ahi.z + tol;
+}
+}  // namespace zcdb
 
 Zcad::ErrorStatus ZcDbBlockReference::intersectWith(const ZcDbEntity* other, ZcDb::Intersect type,
                                                     ZcGePoint3dArray& points) const {
@@ -213,10 +300,28 @@ Zcad::ErrorStatus ZcDbBlockReference::intersectWith(const ZcDbEntity* other, ZcD
   // The contents are not extended: only the argument may be.
   ZcDb::Intersect inner = (type == ZcDb::kExtendArg || type == ZcDb::kExtendBoth) ? ZcDb::kExtendArg
                                                                                   : ZcDb::kOnBothOperands;
-  zcdb::BlockWalk walk(block_);
-  if (!walk.entered()) return Zcad::eOk;
-  for (auto& part : transformedContents()) {
-    Zcad::ErrorStatus es = part->intersectWith(other, inner, points);
+  // Pairs whose boxes are apart meet nowhere, unless the argument is extended.
+  const bool skip = zcdb::Caching() && inner == ZcDb::kOnBothOperands;
+  ZcDbExtents box, own;
+  const bool boxed = skip && other->getGeomExtents(box) == Zcad::eOk && !box.isEmpty();
+  if (boxed && getGeomExtents(own) == Zcad::eOk &&
+      zcdb::BoxesApart(own.minPoint(), own.maxPoint(), box.minPoint(), box.maxPoint()))
+    return Zcad::eOk;  // the whole reference is away from it
+  std::shared_ptr<const zcdb::PlacedContents> mine = placedContents();
+  if (other->isKindOf(ZcDbBlockReference::desc())) {
+    std::shared_ptr<const zcdb::PlacedContents> theirs =
+        static_cast<const ZcDbBlockReference*>(other)->placedContents();
+    for (const zcdb::PlacedPart& a : mine->parts)
+      for (const zcdb::PlacedPart& b : theirs->parts) {
+        if (skip && a.boxed && b.boxed && zcdb::BoxesApart(a.lo, a.hi, b.lo, b.hi)) continue;
+        Zcad::ErrorStatus es = a.entity->intersectWith(b.entity.get(), inner, points);
+        if (es != Zcad::eOk && es != Zcad::eNotApplicable) return es;
+      }
+    return Zcad::eOk;
+  }
+  for (const zcdb::PlacedPart& part : mine->parts) {
+    if (boxed && part.boxed && zcdb::BoxesApart(part.lo, part.hi, box.minPoint(), box.maxPoint())) continue;
+    Zcad::ErrorStatus es = part.entity->intersectWith(other, inner, points);
     if (es != Zcad::eOk && es != Zcad::eNotApplicable) return es;
   }
   return Zcad::eOk;

@@ -66,6 +66,10 @@ bool ZcDbBlockTableRecord::hasAttributeDefinitions() const {
 Zcad::ErrorStatus ZcDbBlockTableRecord::getBlockReferenceIds(ZcDbObjectIdArray& ids, bool, bool) const {
   ZcDbDatabase* db = database();
   if (!db) return Zcad::eNotInDatabase;
+  if (zcdb::Caching()) {
+    for (ZcDbObjectId id : db->impl().references.ReferencesTo(db->impl(), objectId())) ids.append(id);
+    return Zcad::eOk;
+  }
   for (const auto& o : db->impl().slots) {
     if (o->isErased() || !o->isKindOf(ZcDbBlockReference::desc())) continue;
     auto* ref = static_cast<ZcDbBlockReference*>(o.get());
@@ -120,9 +124,11 @@ Zcad::ErrorStatus ZcDbBlockTableRecord::eraseBlock() {
 void ZcDbBlockTableRecord::adoptEntity(ZcDbObjectId id) {
   entities_.push_back(id);
   if (database()) database()->impl().spatial.Forget();
+  if (database() && !isLayout()) database()->impl().extents.BlocksChanged();
 }
 void ZcDbBlockTableRecord::forgetEntity(ZcDbObjectId id) {
   if (database()) database()->impl().spatial.Forget();
+  if (database() && !isLayout()) database()->impl().extents.BlocksChanged();
   for (auto it = entities_.begin(); it != entities_.end(); ++it)
     if (*it == id) {
       entities_.erase(it);

@@ -4,6 +4,7 @@
 #include "db/ZcDbCurve.h"
 
 #include "db/DbInternal.h"
+#include "db/ExtentsCache.h"
 #include "db/ZcDb2dPolyline.h"
 #include "db/ZcDbArc.h"
 #include "db/ZcDbBlockReference.h"
@@ -171,12 +172,16 @@ Zcad::ErrorStatus ZcDbCurve::reverseCurve() {
 }
 
 Zcad::ErrorStatus ZcDbCurve::getGeomExtents(ZcDbExtents& extents) const {
-  return Ask(this, [&](const ZcGeCurve3d& g) {
+  Zcad::ErrorStatus kept = Zcad::eOk;
+  if (zcdb::RecallExtents(this, false, kept, extents)) return kept;
+  Zcad::ErrorStatus es = Ask(this, [&](const ZcGeCurve3d& g) {
     ZcGePoint3d lo, hi;
-    Zcad::ErrorStatus es = g.getGeomExtents(lo, hi);
-    if (es == Zcad::eOk) extents = ZcDbExtents(lo, hi);
-    return es;
+    Zcad::ErrorStatus found = g.getGeomExtents(lo, hi);
+    if (found == Zcad::eOk) extents = ZcDbExtents(lo, hi);
+    return found;
   });
+  if (es == Zcad::eOk) zcdb::KeepExtents(this, es, extents);
+  return es;
 }
 
 // --- Intersections ---------------------------------------------------------------------------
@@ -203,11 +208,19 @@ Zcad::ErrorStatus ZcDbEntity::intersectWith(const ZcDbEntity* other, ZcDb::Inter
   if (!other) return Zcad::eNullEntityPointer;
   if (other->isKindOf(ZcDbBlockReference::desc())) {
     // A reference meets this entity where its contents do.
+    // Its contents are placed once per state of the reference; parts whose boxes are apart
+    // from this entity's are passed over when neither is extended.
     auto* ref = static_cast<const ZcDbBlockReference*>(other);
-    zcdb::BlockWalk walk(ref->blockTableRecord());
-    if (!walk.entered()) return Zcad::eOk;
-    for (auto& part : ref->transformedContents()) {
-      Zcad::ErrorStatus es = intersectWith(part.get(), type, points);
+    ZcDbExtents box, whole;
+    const bool boxed = zcdb::Caching() && type == ZcDb::kOnBothOperands && getGeomExtents(box) == Zcad::eOk &&
+                       !box.isEmpty();
+    if (boxed && ref->getGeomExtents(whole) == Zcad::eOk &&
+        zcdb::BoxesApart(whole.minPoint(), whole.maxPoint(), box.minPoint(), box.maxPoint()))
+      return Zcad::eOk;
+    std::shared_ptr<const zcdb::PlacedContents> contents = ref->placedContents();
+    for (const zcdb::PlacedPart& part : contents->parts) {
+      if (boxed && part.boxed && zcdb::BoxesApart(part.lo, part.hi, box.minPoint(), box.maxPoint())) continue;
+      Zcad::ErrorStatus es = intersectWith(part.entity.get(), type, points);
       if (es != Zcad::eOk && es != Zcad::eNotApplicable) return es;
     }
     return Zcad::eOk;

@@ -43,6 +43,7 @@ ZcDbObjectId ZcDbDatabaseImpl::adopt(ZcDbObject* obj, ZcDbObjectId owner, std::u
   s.handle = handle ? handle : handseed++;
   if (s.handle >= handseed) handseed = s.handle + 1;
   byHandle[s.handle] = slot;
+  changing(obj);
   return s.id;
 }
 

@@ -1,7 +1,7 @@
 // The drawing as the editor sees it: visible top-level entities (all of them, or those the
 // spatial index finds near a box), their paths as kernel curves (lines, arcs, circles,
-// ellipses, polylines with bulges, splines, region loops), window tests on those paths,
-// the pick box and the drawing's extents.
+// ellipses, polylines with bulges, splines, region loops), window tests on those paths
+// (a block reference's through its contents), the pick box and the drawing's extents.
 #include "editor/Entities.h"
 
 #include <algorithm>
@@ -9,7 +9,9 @@
 #include <limits>
 
 #include "db/ZcDb2dPolyline.h"
+#include "db/ExtentsCache.h"
 #include "db/ZcDbArc.h"
+#include "db/ZcDbBlockReference.h"
 #include "db/ZcDbBlockTableRecord.h"
 #include "db/ZcDbDatabase.h"
 #include "db/ZcDbEllipse.h"
@@ -105,6 +107,23 @@ bool BoxesOverlap(const Box& a, const Box& b) {
   return a.lo.x <= b.hi.x && b.lo.x <= a.hi.x && a.lo.y <= b.hi.y && b.lo.y <= a.hi.y;
 }
 
+// A reference is seen through its contents (placed, nested references opened) and its
+// visible attributes: `test` is asked of each part that is not invisible, until it says so.
+template <class Test>
+bool AnyPartOf(const ZcDbBlockReference* ref, Test test) {
+  std::shared_ptr<const zcdb::PlacedContents> contents = ref->placedContents();
+  for (const zcdb::PlacedPart& part : contents->parts)
+    if (part.entity->visibility() != ZcDb::kInvisible && test(part.entity.get())) return true;
+  for (ZcDbObjectId id : ref->attributeIds()) {
+    ZcDbEntity* a = nullptr;
+    if (zcdbOpenZcDbEntity(a, id, ZcDb::kForRead) != Zcad::eOk) continue;
+    bool hit = IsVisible(a) && test(a);
+    a->close();
+    if (hit) return true;
+  }
+  return false;
+}
+
 }  // namespace
 
 ZcDbDatabase* Drawing() { return zcdbHostApplicationServices()->workingDatabase(); }
@@ -197,6 +216,8 @@ bool EntityInWindow(const ZcDbEntity* e, const Box& box) {
 }
 
 bool EntityCrossesWindow(const ZcDbEntity* e, const Box& box) {
+  if (auto* ref = As<ZcDbBlockReference>(e))  // by its contents, not its box
+    return AnyPartOf(ref, [&](const ZcDbEntity* part) { return EntityCrossesWindow(part, box); });
   if (auto* sp = As<ZcDbSpline>(e)) {  // most splines are decided on their control points
     int degree;
     bool rational, closed, periodic;
@@ -241,6 +262,13 @@ double PickBoxHalfSize() {
 
 double DistanceTo(const ZcDbEntity* e, const ZcGePoint3d& wcs) {
   double best = std::numeric_limits<double>::max();
+  if (auto* ref = As<ZcDbBlockReference>(e)) {  // the nearest of its contents
+    AnyPartOf(ref, [&](const ZcDbEntity* part) {
+      best = std::min(best, DistanceTo(part, wcs));
+      return false;
+    });
+    return best;
+  }
   Paths paths = PathsOf(e);
   for (const auto& p : paths) {
     ZcGePoint3d closest;

@@ -43,7 +43,8 @@ std::vector<std::unique_ptr<ZcGeCurve3d>> PathsOf(const ZcDbEntity* entity);
 
 /// Whole entity inside the window.
 bool EntityInWindow(const ZcDbEntity* entity, const Box& box);
-/// Entity inside the window or crossing its edge, on its real path.
+/// Entity inside the window or crossing its edge, on its real path (a block reference's
+/// contents and visible attributes, not its box).
 bool EntityCrossesWindow(const ZcDbEntity* entity, const Box& box);
 
 /// Half the side of the pick box in drawing units: "PICKBOX" pixels at the current zoom
@@ -53,7 +54,8 @@ double PickBoxHalfSize();
 /// through the pick box around it, the one nearest to the point (the last drawn wins a
 /// tie, as it lies on top). The null id when the pick misses.
 ZcDbObjectId EntityAt(const ZcGePoint3d& wcs);
-/// Distance from the point to the entity's path (or box); a large number when unknown.
+/// Distance from the point to the entity's path (or box; a reference's nearest content); a
+/// large number when unknown.
 double DistanceTo(const ZcDbEntity* entity, const ZcGePoint3d& wcs);
 
 }  // namespace editor

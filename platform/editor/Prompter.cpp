@@ -161,8 +161,11 @@ bool ParsePoint(const std::wstring& raw, ZcGePoint3d& ucs) {
 }
 
 bool NextLine(std::wstring& line) {
-  if (PromptObserver()) PromptObserver()();
-  return headless::PopInput(line);
+  for (;;) {
+    if (PromptObserver()) PromptObserver()();
+    if (!headless::PopInput(line)) return false;
+    if (!headless::RunKeyLine(line)) return true;  // a key pressed at the prompt: it reads on
+  }
 }
 
 int Interpret(const Request& r, const std::wstring& line, Answer& a, std::wstring& why) {

@@ -1,5 +1,6 @@
 // Selection sets: the sets the host hands out by name, the selection modes of zcedSSGet,
-// the user's selection steps read from the input queue, and the pick-first set.
+// the user's selection steps read from the input queue, and the pick-first set (made by
+// the user's selection between commands).
 //
 // Invariants:
 //  1. A set name is (serial, kSetTag); a serial is never given out twice, so a freed
@@ -12,6 +13,7 @@
 #include <algorithm>
 #include <map>
 
+#include "db/SpatialIndex.h"
 #include "db/ZcDbDatabase.h"
 #include "db/ZcDbGroup.h"
 #include "ed/zced.h"
@@ -48,6 +50,36 @@ void NewSet(Selection selection, ads_name out) {
   State().sets.emplace(serial, std::move(selection));
   out[0] = serial;
   out[1] = kSetTag;
+}
+
+// The entity types every entity passing the filter must have: its code 0 items outside
+// any group (each a wildcard pattern); empty when the filter leaves the type open.
+std::vector<std::wstring> TypePatterns(const resbuf* filter) {
+  std::vector<std::wstring> patterns;
+  int depth = 0;
+  for (const resbuf* rb = filter; rb; rb = rb->rbnext) {
+    if (rb->restype == -4 && rb->resval.rstring) {
+      std::wstring m = Upper(rb->resval.rstring);
+      if (!m.empty() && m[0] == L'<') ++depth;
+      else if (!m.empty() && m.back() == L'>') --depth;
+    } else if (rb->restype == 0 && depth == 0 && rb->resval.rstring) {
+      patterns.push_back(rb->resval.rstring);
+    }
+  }
+  return patterns;
+}
+
+// The entities "X" looks at: with types named, only those of the types (through the
+// database's index of entities by type); else every entity of model and paper space.
+std::vector<ZcDbObjectId> AllCandidates(const resbuf* filter) {
+  std::vector<std::wstring> types = TypePatterns(filter);
+  ZcDbDatabase* db = Drawing();
+  if (types.empty() || !db) return TopLevelEntities(true);
+  return zcdb::EntitiesOfTypes(db, {db->modelSpaceId(), db->paperSpaceId()}, [&](const std::wstring& name) {
+    for (const std::wstring& t : types)
+      if (!WildcardMatch(t, name)) return false;
+    return true;
+  });
 }
 
 ZcGePoint3d FromAds(const void* p) {
@@ -201,7 +233,7 @@ int zcedSSGet(const wchar_t* rawMode, const void* pt1, const void* pt2, const re
   }
   Selection s;
   if (mode == L"X") {
-    for (ZcDbObjectId id : editor::TopLevelEntities(true)) editor::AddWithGroups(s, {id, 0, {}}, filter);
+    for (ZcDbObjectId id : editor::AllCandidates(filter)) editor::AddWithGroups(s, {id, 0, {}}, filter);
   } else if (mode == L"I") {
     for (ZcDbObjectId id : editor::State().pickFirst)
       if (!id.isErased()) editor::AddWithGroups(s, {id, 0, {}}, filter);
@@ -304,4 +336,11 @@ int zcedSSSetFirst(const ads_name pickSet, const ads_name) {
 
 namespace headless {
 int OpenSelectionSets() { return static_cast<int>(editor::State().sets.size()); }
+
+void SelectPickFirst() {
+  Selection s;
+  editor::State().pickFirst.clear();
+  if (editor::SelectSteps(s, false, nullptr, editor::Ask) != RTNORM) return;
+  for (const auto& m : s.members) editor::State().pickFirst.push_back(m.id);
+}
 }  // namespace headless

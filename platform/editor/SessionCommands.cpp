@@ -1,9 +1,13 @@
-// Host commands about the editing session: "UNDO" groups and marks. The drawing database
+// Host commands about the editing session: "UNDO" groups and marks (the drawing database
 // keeps no history of its own, so only the grouping is kept; stepping back is refused
-// with a message rather than pretended.
+// with a message rather than pretended), "SAVEAS" (the drawing written as DXF under a
+// name, whole or not at all) and "NEW" (a fresh drawing in place of the working one).
+#include "db/ZcDbDatabase.h"
+#include "ed/SelectionSets.h"
 #include "ed/zced.h"
 #include "editor/Editor.h"
 #include "editor/HostCommand.h"
+#include "headless/Database.h"
 #include "headless/Host.h"
 
 namespace editor {
@@ -33,9 +37,36 @@ void Undo(CommandLine& line) {
   }
 }
 
+// The database's own save, as the host's --save makes it: a fresh file beside the target
+// put in its place once whole, so a failed save leaves the old file as it was.
+void SaveAs(CommandLine& line) {
+  std::wstring path = line.Text(L"\nEnter file name: ");
+  ZcDbDatabase* db = zcdbHostApplicationServices()->workingDatabase();
+  if (path.empty()) {
+    zcutPrintText(L"\nNo file name given: nothing was saved.");
+    return;
+  }
+  Zcad::ErrorStatus es = db ? db->saveAs(path.c_str()) : Zcad::eNoDatabase;
+  if (es == Zcad::eOk) {
+    zcutPrintf(L"\nSaved as %s.", path);
+    return;
+  }
+  std::wstring why = db && !db->readError().empty() ? db->readError() : zcadErrorStatusText(es);
+  zcutPrintf(L"\nThe drawing could not be saved as %s: %s.", path, why);
+}
+
+void New(CommandLine&) {
+  zcedSSSetFirst(nullptr, nullptr);  // the selection named entities of the old drawing
+  headless::NewDrawing();
+}
+
 }  // namespace
 
-void AddSessionCommands(std::vector<HostCommand>& table) { table.push_back({L"UNDO", &Undo}); }
+void AddSessionCommands(std::vector<HostCommand>& table) {
+  table.push_back({L"UNDO", &Undo});
+  table.push_back({L"SAVEAS", &SaveAs});
+  table.push_back({L"NEW", &New});
+}
 
 void ResetSession() { State() = headless::UndoState(); }
 

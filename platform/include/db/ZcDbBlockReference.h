@@ -11,6 +11,9 @@
 #include "db/ZcDbEntity.h"
 
 class ZcDbAttribute;
+namespace zcdb {
+struct PlacedContents;
+}
 
 /// Scale factors along X, Y and Z.
 class ZcGeScale3d {
@@ -88,8 +91,18 @@ public:
   /// caller deletes (nested references stay references). A nested reference to this block,
   /// or to a block whose contents are being walked, is left out: a cycle has no end.
   std::vector<std::unique_ptr<ZcDbEntity>> transformedContents() const;
+  /// The block's entities as this reference places them, nested references opened down to
+  /// their own contents, each with its box; kept while the reference and the block
+  /// definitions stay unchanged. Intersections go through it.
+  std::shared_ptr<const zcdb::PlacedContents> placedContents() const;
 
 private:
+  /// rotate(rotation about the normal) x scale x translate(-origin of the block): the
+  /// placement without the position.
+  ZcGeMatrix3d poseTransform() const;
+  std::vector<std::unique_ptr<ZcDbEntity>> contentsUnder(const ZcGeMatrix3d& m) const;
+  /// The box of the block's contents under poseTransform (kept per block and pose).
+  Zcad::ErrorStatus poseExtents(ZcDbExtents& extents) const;
   Zcad::ErrorStatus forEachAttribute(const std::function<Zcad::ErrorStatus(ZcDbEntity*)>& fn);
 
   ZcDbObjectId block_;

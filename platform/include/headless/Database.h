@@ -28,6 +28,14 @@ void FailRegionUnion(int nth);
 /// file's THUMBNAILIMAGE section (none when empty).
 void SetDrawingPreview(ZcDbDatabase& db, std::vector<unsigned char> dib);
 
+/// Turns the database's caches and indexes on or off (on at start): the entities' kept
+/// extents, blocks' boxes under each placement, references' placed contents, the spatial
+/// index behind windows and picks, the index of entities by type behind "X" selections and
+/// the index of each block's references. Off, every answer is worked out from the drawing
+/// as it is asked: the same answers, for comparison tests and benchmarks.
+void SetCaching(bool on);
+bool Caching();
+
 }  // namespace headless
 
 #endif

@@ -102,6 +102,16 @@ void ClearMessageBoxes();
 /// Passes a window message through the installed filters; true when one consumed it.
 bool FilterMessage(MSG& msg);
 std::size_t FilterCount();
+/// The window standing for the drawing view: key presses go to it.
+HWND DrawingView();
+/// A key press on the drawing view, as the host's message loop delivers it: WM_KEYDOWN,
+/// then WM_KEYUP, each through the installed filters and, when none takes it, to the view
+/// (which does nothing with it). True when a filter took the key-down.
+bool PressKey(UINT virtualKey);
+/// A script line "@key Left|Up|Right|Down" (any case) presses that key and gives true; a
+/// key of another name is refused with a message on the command line (true too: the line
+/// was a key line). False for any other line.
+bool RunKeyLine(const std::wstring& line);
 
 // --- Text at the process boundary ---------------------------------------------------------
 std::string ToUtf8(const std::wstring& text);
@@ -150,6 +160,10 @@ UndoState Undo();
 int Regenerations();
 /// Selection sets handed out and not yet freed.
 int OpenSelectionSets();
+/// What a user's clicks between commands do (the host's "@select"): the next lines answer
+/// "Select objects:" and what they select becomes the pick-first set; nothing selected, or
+/// a cancel, clears it.
+void SelectPickFirst();
 
 }  // namespace headless
 

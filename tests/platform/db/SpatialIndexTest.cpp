@@ -1,7 +1,8 @@
 // The spatial index of entity extents, seen through what uses it: crossing and window
-// selections, picks and boundary tracing on random drawings (seeded) give exactly what a
-// scan of every entity gives, while entities are added, moved, erased and unerased, held
-// open for write, and block definitions under references change.
+// selections, picks, "X" selections of types and boundary tracing on random drawings
+// (seeded) give exactly what a scan of every entity gives, and what they give with the
+// caches and indexes off, while entities are added, moved, erased and unerased, held open
+// for write, and block definitions under references change.
 #include <random>
 
 
@@ -13,6 +14,7 @@
 #include "ed/zced.h"
 #include "editor/Entities.h"
 #include "ge/ZcGeBoundaryTracer.h"
+#include "headless/Database.h"
 
 namespace {
 
@@ -119,12 +121,13 @@ protected:
     }
   }
 
-  // The selection zcedSSGet makes, in its order.
-  static std::vector<ZcDbObjectId> Selected(const wchar_t* mode, const ZcGePoint3d& a, const ZcGePoint3d& b) {
+  // The selection zcedSSGet makes, in its order (none when it makes none).
+  static std::vector<ZcDbObjectId> Selected(const wchar_t* mode, const ZcGePoint3d& a, const ZcGePoint3d& b,
+                                            const resbuf* filter = nullptr) {
     std::vector<ZcDbObjectId> ids;
     ads_point p = {a.x, a.y, 0}, q = {b.x, b.y, 0};
     ads_name ss;
-    if (zcedSSGet(mode, p, q, nullptr, ss) != RTNORM) return ids;
+    if (zcedSSGet(mode, p, q, filter, ss) != RTNORM) return ids;
     std::int32_t n = 0;
     zcedSSLength(ss, &n);
     for (std::int32_t i = 0; i < n; ++i) {
@@ -169,13 +172,46 @@ protected:
     return found;
   }
 
+  // "X" with a type filter (wildcards, alternatives, a negated type): the entities of
+  // those types in drawing order.
+  static std::vector<ZcDbObjectId> OfType(const wchar_t* type) {
+    Filter f;
+    f.Text(0, type);
+    return Selected(L"X", ZcGePoint3d::kOrigin, ZcGePoint3d::kOrigin, f.Head());
+  }
+  static std::vector<ZcDbObjectId> ScannedOfType(const wchar_t* type) {
+    std::vector<ZcDbObjectId> ids;
+    for (ZcDbObjectId id : editor::TopLevelEntities(true)) {
+      ZcDbEntity* e = nullptr;
+      if (zcdbOpenZcDbEntity(e, id, ZcDb::kForRead) != Zcad::eOk) continue;
+      std::string name = e->dxfName();
+      if (editor::WildcardMatch(type, std::wstring(name.begin(), name.end()))) ids.push_back(id);
+      e->close();
+    }
+    return ids;
+  }
+
   void ExpectSameAsScan(int round) {
     for (int w = 0; w < 4; ++w) {
       ZcGePoint3d a(Uniform(-20, 220), Uniform(-20, 220), 0);
       ZcGePoint3d b = a + ZcGeVector3d(Uniform(-40, 40), Uniform(-40, 40), 0);
-      ASSERT_EQ(Scanned(true, a, b), Selected(L"C", a, b)) << "crossing, round " << round;
-      ASSERT_EQ(Scanned(false, a, b), Selected(L"W", a, b)) << "window, round " << round;
-      ASSERT_EQ(ScannedPick(a), editor::EntityAt(a)) << "pick, round " << round;
+      std::vector<ZcDbObjectId> crossing = Selected(L"C", a, b), window = Selected(L"W", a, b);
+      ZcDbObjectId picked = editor::EntityAt(a);
+      ASSERT_EQ(Scanned(true, a, b), crossing) << "crossing, round " << round;
+      ASSERT_EQ(Scanned(false, a, b), window) << "window, round " << round;
+      ASSERT_EQ(ScannedPick(a), picked) << "pick, round " << round;
+      headless::SetCaching(false);
+      EXPECT_EQ(crossing, Selected(L"C", a, b)) << "crossing without caches, round " << round;
+      EXPECT_EQ(window, Selected(L"W", a, b)) << "window without caches, round " << round;
+      EXPECT_EQ(picked, editor::EntityAt(a)) << "pick without caches, round " << round;
+      headless::SetCaching(true);
+    }
+    for (const wchar_t* type : {L"INSERT", L"*POLYLINE,SPLINE", L"~LINE", L"circle"}) {
+      std::vector<ZcDbObjectId> found = OfType(type);
+      ASSERT_EQ(ScannedOfType(type), found) << type << ", round " << round;
+      headless::SetCaching(false);
+      EXPECT_EQ(found, OfType(type)) << type << " without caches, round " << round;
+      headless::SetCaching(true);
     }
   }
 };

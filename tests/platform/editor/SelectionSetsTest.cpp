@@ -1,12 +1,15 @@
 // Selection sets on a real drawing: the modes, filters with nested groups, window and
-// crossing tests on the true paths, picks under the pick box, groups under PICKSTYLE,
+// crossing tests on the true paths (a reference's contents), picks under the pick box, groups under PICKSTYLE,
 // pick-first sets, set bookkeeping, single picks, object snaps and boundary tracing.
 #include "ed/SelectionSets.h"
 
 #include "DrawingFixture.h"
+#include "db/ZcDbBlockReference.h"
 #include "db/ZcDbGroup.h"
 #include "db/ZcDbPolyline.h"
+#include "db/ZcDbText.h"
 #include "ed/zced.h"
+#include "editor/Entities.h"
 
 namespace {
 
@@ -86,6 +89,51 @@ TEST_F(SelectionSets, WindowTakesOnlyWholeEntitiesAndSkipsLayersThatAreOff) {
   ads_point c1 = {5, 5, 0}, c2 = {0, 0, 0};
   EXPECT_EQ(Ids{inside}, Get(L"W", nullptr, c1, c2));
   EXPECT_EQ(3u, Get(L"X").size());  // the whole drawing includes layers that are off
+}
+
+// A turned, mirrored reference to an L of two lines, nested in another block, with a
+// label: its box holds the empty corner of the L, where nothing of it lies.
+TEST_F(SelectionSets, AReferenceIsPickedAndCrossedByItsContentsNotItsBox) {
+  ZcDbBlockTable* table = nullptr;
+  db_->getBlockTable(table, ZcDb::kForWrite);
+  ZcDbObjectId ell, outer;
+  for (auto [name, id] : {std::pair{L"L", &ell}, std::pair{L"Outer", &outer}}) {
+    auto* record = new ZcDbBlockTableRecord();
+    record->setName(name);
+    table->add(*id, record);
+    record->close();
+  }
+  table->close();
+  auto append = [&](ZcDbObjectId block, ZcDbEntity* e) {
+    ZcDbBlockTableRecord* record = nullptr;
+    zcdbOpenObject(record, block, ZcDb::kForWrite);
+    record->appendZcDbEntity(e);
+    e->close();
+    record->close();
+  };
+  append(ell, new ZcDbLine({0, 0, 0}, {40, 0, 0}));
+  append(ell, new ZcDbLine({0, 0, 0}, {0, 40, 0}));
+  append(outer, new ZcDbBlockReference({0, 0, 0}, ell));
+  // Placed mirrored about Y then turned a quarter: the L's arms run to -Y and to -X of (100, 100).
+  auto* ref = new ZcDbBlockReference({100, 100, 0}, outer);
+  ref->setScaleFactors(ZcGeScale3d(-1, 1, 1));
+  ref->setRotation(3.141592653589793 / 2);
+  auto* label = new ZcDbAttribute();
+  label->setPosition({100, 120, 0});
+  label->setTextString(L"Przód");
+  ref->appendAttribute(label);
+  ZcDbObjectId id = Add(ref);
+
+  EXPECT_TRUE(editor::EntityAt({80, 80, 0}).isNull()) << "the empty corner inside its box";
+  EXPECT_EQ(id, editor::EntityAt({100, 80, 0})) << "on an arm";
+  ads_point c1 = {75, 75, 0}, c2 = {85, 85, 0};
+  EXPECT_EQ(Ids{}, Get(L"C", nullptr, c1, c2));
+  ads_point d1 = {95, 75, 0}, d2 = {105, 85, 0};
+  EXPECT_EQ(Ids{id}, Get(L"C", nullptr, d1, d2));
+  ads_point t1 = {101, 119, 0}, t2 = {102, 121, 0};
+  EXPECT_EQ(Ids{id}, Get(L"C", nullptr, t1, t2)) << "on its label";
+  ads_point w1 = {50, 50, 0}, w2 = {150, 150, 0};
+  EXPECT_EQ(Ids{id}, Get(L"W", nullptr, w1, w2));
 }
 
 TEST_F(SelectionSets, LastModeGivesTheLastEntityStillInTheDrawing) {
@@ -190,6 +238,25 @@ TEST_F(SelectionSets, PickFirstSetIsACopyReadByImpliedModeAndGetFirst) {
   EXPECT_EQ(Ids{line}, Take(picks->resval.rlname));
   zcutRelRb(picks);
   EXPECT_EQ(0, headless::OpenSelectionSets());
+}
+
+// Between commands the user's picks and windows make the pick-first set; a selection of
+// nothing, or a cancel, clears it.
+TEST_F(SelectionSets, ObjectsSelectedBetweenCommandsBecomeThePickFirstSet) {
+  ZcDbObjectId a = AddLine({0, 0, 0}, {10, 0, 0}), b = AddLine({0, 20, 0}, {10, 20, 0});
+  AddLine({0, 40, 0}, {10, 40, 0});
+  headless::PushInputs({L"5,0", L"W", L"-1,15", L"11,25", L""});
+  headless::SelectPickFirst();
+  EXPECT_EQ((Ids{a, b}), Get(L"I"));
+  headless::PushInputs({L"50,50", L"60,60", L""});  // a window around nothing
+  headless::SelectPickFirst();
+  EXPECT_EQ(Ids{}, Get(L"I"));
+  headless::PushInputs({L"5,0", L""});
+  headless::SelectPickFirst();
+  headless::PushInputs({L"5,20", L"@cancel"});
+  headless::SelectPickFirst();
+  EXPECT_EQ(Ids{}, Get(L"I"));
+  EXPECT_EQ(0u, headless::PendingInput());
 }
 
 TEST_F(SelectionSets, EntSelTellsAPickAMissEnterAndAKeywordApart) {

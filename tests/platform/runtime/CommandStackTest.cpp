@@ -5,7 +5,9 @@
 #include <stdexcept>
 
 #include "HostFixture.h"
+#include "ed/UserInput.h"
 #include "ed/zced.h"
+#include "headless/Host.h"
 
 namespace {
 int g_firstRuns = 0, g_secondRuns = 0;
@@ -95,4 +97,36 @@ TEST_F(CommandStackTest, FiltersAreInstalledOnceAndConsumeMessages) {
   EXPECT_EQ(seen, 2);
   EXPECT_TRUE(zcedRemoveFilterWinMsg(fn));
   EXPECT_FALSE(zcedRemoveFilterWinMsg(fn));
+}
+
+// "@key" lines press a key on the drawing view: down and up, each through the filters as
+// the host's loop delivers them; at a prompt the prompt reads on for its answer.
+TEST_F(CommandStackTest, KeyLinesReachTheFiltersAndAPromptReadsOnAfterThem) {
+  static std::vector<std::pair<UINT, WPARAM>> seen;
+  static HWND window = nullptr;
+  seen.clear();
+  auto filter = [](MSG* msg) {
+    seen.emplace_back(msg->message, msg->wParam);
+    window = msg->hwnd;
+    return msg->message == WM_KEYDOWN && msg->wParam == VK_LEFT;
+  };
+  ZcedFilterWinMsgFn fn = filter;
+  zcedRegisterFilterWinMsg(fn);
+  EXPECT_TRUE(headless::RunKeyLine(L"@key left"));
+  EXPECT_EQ((std::vector<std::pair<UINT, WPARAM>>{{WM_KEYDOWN, VK_LEFT}, {WM_KEYUP, VK_LEFT}}), seen);
+  EXPECT_EQ(headless::DrawingView(), window);
+  EXPECT_TRUE(IsWindow(window));
+  EXPECT_FALSE(headless::PressKey(VK_UP));  // no filter takes it: nothing happens
+  EXPECT_FALSE(headless::RunKeyLine(L"LINE"));
+  EXPECT_TRUE(headless::RunKeyLine(L"@key Home"));
+  EXPECT_NE(headless::Transcript().find(L"Unknown key \"Home\""), std::wstring::npos);
+
+  seen.clear();
+  headless::PushInputs({L"@key Right", L"5,6"});
+  ads_point p;
+  EXPECT_EQ(RTNORM, zcedGetPoint(nullptr, L"\nPoint: ", p));
+  EXPECT_EQ(5.0, p[0]);
+  EXPECT_EQ(6.0, p[1]);
+  EXPECT_EQ((std::vector<std::pair<UINT, WPARAM>>{{WM_KEYDOWN, VK_RIGHT}, {WM_KEYUP, VK_RIGHT}}), seen);
+  zcedRemoveFilterWinMsg(fn);
 }
