@@ -47,10 +47,10 @@ TEST_F(DynamicLinkerTest, FailuresArePrintedOnlyWhenAskedAndLeaveNothingLoaded) 
 TEST_F(DynamicLinkerTest, UnloadingAModuleLeavesNoneOfItsCommandsBehind) {
   auto install = FreshInstall();
   ASSERT_TRUE(StartFastrelle(install));
-  ASSERT_EQ(headless::RunCommand(L"Fastrelle:About"), headless::CommandResult::Ran);
+  ASSERT_EQ(headless::RunCommand(L"Fastrelle"), headless::CommandResult::Ran);
   EXPECT_TRUE(Linker()->unloadModule(L"Module_Fastrelle.zrx"));
   EXPECT_FALSE(zcrxAppIsLoaded(L"Module_Fastrelle.zrx"));
-  EXPECT_EQ(headless::RunCommand(L"Fastrelle:About"), headless::CommandResult::Unknown);
+  EXPECT_EQ(headless::RunCommand(L"Fastrelle"), headless::CommandResult::Unknown);
   EXPECT_FALSE(Linker()->unloadModule(L"Module_Fastrelle.zrx"));
 }
 
