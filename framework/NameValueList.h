@@ -7,6 +7,8 @@
 
 #include "mfc/CString.h"
 
+class CMFCPropertyGridProperty;
+
 /// One pair of a NameValueList.
 struct NameValue {
   CString name;
@@ -28,6 +30,9 @@ public:
   /// Replaces every `from` by `to` in every value; names are untouched.
   void ReplaceInValues(const CString& from, const CString& to);
   int GetCount() const { return static_cast<int>(m_pairs.size()); }
+  /// Appends (name, value as shown) for every row of a property group, in order; nothing
+  /// for null. (Defined with the property grids' support, NameValueList_grid.cpp.)
+  void ReadFromPropertyGroup(CMFCPropertyGridProperty* group);
   /// The pair at `index`; an empty pair when there is none.
   const NameValue& operator[](int index) const;
   const std::vector<NameValue>& Pairs() const { return m_pairs; }

@@ -1,8 +1,7 @@
-// Fuzz targets of the two settings readers, on bytes standing as the file on disk.
-// fuzz_settings_reader: any per-user copy loads over the install copy without a crash, and
-// the merged set written back reads again as exactly the same set (no line joined to the
-// next, none split in two, no value changed), or the copy is left byte for byte as it was.
-// fuzz_lines_reader (FUZZ_LINES_INI): any "Lines.ini" reads into sections without a crash.
+// Fuzz target of the key=value settings reader, on bytes standing as the per-user copy on
+// disk: any copy loads over the install copy without a crash, and the merged set written
+// back reads again as exactly the same set (no line joined to the next, none split in two,
+// no value changed), or the copy is left byte for byte as it was.
 #include <cstdint>
 #include <cstdlib>
 #include <filesystem>
@@ -10,13 +9,12 @@
 #include <string>
 
 #include "ed/zced.h"
-#include "framework/IniFileReader.h"
 #include "framework/SettingsFile.h"
 #include "headless/Host.h"
 
 namespace {
 
-[[maybe_unused]] std::string Bytes(const std::filesystem::path& path) {
+std::string Bytes(const std::filesystem::path& path) {
   std::ifstream in(path, std::ios::binary);
   return std::string(std::istreambuf_iterator<char>(in), {});
 }
@@ -58,13 +56,6 @@ const std::filesystem::path& Root() {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const std::string input(reinterpret_cast<const char*>(data), size);
-#ifdef FUZZ_LINES_INI
-  const std::filesystem::path file = Root() / "install" / "Config" / "Lines.ini";
-  std::ofstream(file, std::ios::binary | std::ios::trunc) << input;
-  IniFileReader ini;
-  ini.Load(CString(headless::FromUtf8(file.string())));
-  for (int i = 0; i < ini.GetCount(); ++i) ini.GetSection(i).GetSectionName();
-#else
   const std::filesystem::path user = Root() / "appdata" / "Config" / "Fuzzed.ini";
   std::ofstream(user, std::ios::binary | std::ios::trunc) << input;
   SettingsFile::Values merged, reread;
@@ -74,7 +65,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     Fuzzed second(reread);
     if (reread != merged || Bytes(user) != written) std::abort();
   }
-#endif
   headless::ClearTranscript();
   return 0;
 }

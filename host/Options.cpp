@@ -10,14 +10,15 @@ namespace {
 
 const char kUsage[] =
     "usage: cadhost [--install DIR] [--appdata DIR] [--open DRAWING] [--script FILE]\n"
-    "               [--save DRAWING] [--svg FILE]\n"
+    "               [--save DRAWING] [--svg FILE] [--load MODULE]...\n"
     "  --install DIR   the install tree (default: the folder of cadhost)\n"
     "  --appdata DIR   the folder that %APPDATA% names (default: $APPDATA, else\n"
     "                  $XDG_CONFIG_HOME/fastrelle, else ~/.config/fastrelle)\n"
     "  --script FILE   read commands and answers from FILE (default: standard input)\n"
     "  --open DRAWING  read the drawing (DXF, whatever its extension) before the script\n"
     "  --save DRAWING  write the drawing as DXF after the script\n"
-    "  --svg FILE      render the drawing as SVG after the script\n";
+    "  --svg FILE      render the drawing as SVG after the script\n"
+    "  --load MODULE   load a further module after Module_Fastrelle (may be repeated)\n";
 
 std::string ProgramFolder() {
   char buf[4096];
@@ -43,7 +44,9 @@ bool ParseOptions(int argc, char** argv, HostOptions& options) {
       std::cout << kUsage;
       std::exit(0);
     }
-    std::string* target = arg == "--install" ? &options.install
+    std::string loaded;
+    std::string* target = arg == "--load"    ? &loaded
+                          : arg == "--install" ? &options.install
                           : arg == "--appdata" ? &options.appdata
                           : arg == "--script"  ? &options.script
                           : arg == "--open"    ? &options.open
@@ -66,6 +69,7 @@ bool ParseOptions(int argc, char** argv, HostOptions& options) {
       std::exit(1);
     }
     *target = argv[++i];
+    if (target == &loaded) options.load.push_back(loaded);
   }
   if (options.install.empty()) options.install = ProgramFolder();
   if (options.appdata.empty()) options.appdata = DefaultAppData();

@@ -3,6 +3,7 @@
 #define HOST_OPTIONS_H
 
 #include <string>
+#include <vector>
 
 struct HostOptions {
   std::string install;  // the install folder; default: the folder of the program
@@ -11,6 +12,7 @@ struct HostOptions {
   std::string open;     // a drawing read before the script
   std::string save;     // where the drawing is written (DXF) after the script
   std::string svg;      // where the drawing is rendered (SVG) after the script
+  std::vector<std::string> load;  // further modules loaded after Module_Fastrelle, in order
 };
 
 /// Reads argv. On a bad command line prints why and the usage to stderr and returns false;

@@ -11,6 +11,7 @@
 #include <iostream>
 
 #include "headless/Host.h"
+#include "headless/Windows.h"
 #include "host/DrawingFiles.h"
 #include "host/Options.h"
 #include "rx/ZcRxDynamicLinker.h"
@@ -56,6 +57,7 @@ void RunCommands(bool interactive) {
     if (!interactive) std::cout << "\nCommand: " << headless::ToUtf8(name) << std::flush;
     if (headless::RunCommand(name) == headless::CommandResult::Unknown)
       std::cout << "\nUnknown command \"" << headless::ToUtf8(name) << "\"." << std::flush;
+    headless::RunIdle();  // messages the command posted, and painting
   }
   std::cout << "\n";
 }
@@ -96,6 +98,14 @@ int main(int argc, char** argv) {
   if (!linker || !linker->loadModule(mainModule.c_str(), true, false)) {
     std::cerr << "\ncadhost: Module_Fastrelle.zrx could not be loaded from " << install.string() << "\n";
     return 1;
+  }
+  for (const std::string& module : options.load) {
+    std::wstring path = headless::FromUtf8(std::filesystem::absolute(module, ec).string());
+    if (!linker->loadModule(path.c_str(), true, false)) {
+      std::cerr << "\ncadhost: " << module << " could not be loaded\n";
+      headless::UnloadAllModules();
+      return 1;
+    }
   }
   if (!options.open.empty() && !OpenDrawing(options.open)) {
     headless::UnloadAllModules();

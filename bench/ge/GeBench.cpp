@@ -1,17 +1,20 @@
 // Hot operations of the geometry kernel (closest point, intersection, length, offset) on lines,
-// arcs, 100-vertex polylines and 20-fit-point splines; for the analytic kinds the same question
-// is also put to OpenCASCADE's general algorithms, so one run shows the ratio.
+// arcs, 100-vertex polylines and 20-fit-point splines; the same question is also put to
+// OpenCASCADE's general algorithms on the same curves, so one run shows the ratio.
 #include <benchmark/benchmark.h>
 
 #include <cmath>
 
 #include <GCPnts_AbscissaPoint.hxx>
 #include <Geom2dAPI_InterCurveCurve.hxx>
+#include <Geom2d_BSplineCurve.hxx>
 #include <Geom2d_Circle.hxx>
 #include <Geom2d_Line.hxx>
 #include <Geom2d_TrimmedCurve.hxx>
 #include <GeomAPI_ProjectPointOnCurve.hxx>
 #include <GeomAdaptor_Curve.hxx>
+#include <GeomConvert_ApproxCurve.hxx>
+#include <Geom_BSplineCurve.hxx>
 #include <Geom_Circle.hxx>
 #include <Geom_Line.hxx>
 #include <Geom_OffsetCurve.hxx>
@@ -45,6 +48,43 @@ ZcGeNurbCurve3d spline(double phase) {
   std::vector<ZcGePoint3d> pts;
   for (int i = 0; i < 20; ++i) pts.emplace_back(i * 1.0, 2.0 * std::sin(0.5 * i + phase), 0.0);
   return ZcGeNurbCurve3d(pts);
+}
+
+/// The 8-fit-point spline whose offset is measured (one wave over 21 units).
+ZcGeNurbCurve3d spline8() {
+  std::vector<ZcGePoint3d> pts;
+  for (int i = 0; i < 8; ++i) pts.emplace_back(i * 3.0, 4.0 * std::sin(0.9 * i), 0.0);
+  return ZcGeNurbCurve3d(pts);
+}
+/// A line across the 20-fit-point spline, crossing it several times.
+ZcGeLineSeg3d lineAcross() { return {{-1, -2.5, 0}, {20, 2.5, 0}}; }
+
+/// OpenCASCADE's B-spline of the same control data, in 3D and in the XY plane.
+template <class Curve, class Poles, class Make>
+Handle(Curve) occtBSpline(const ZcGeNurbCurve3d& s, Make point) {
+  int degree;
+  std::vector<double> knots, weights;
+  std::vector<ZcGePoint3d> ctrl;
+  bool periodic;
+  s.getNurbsData(degree, knots, ctrl, weights, periodic);
+  std::vector<double> uniq;
+  std::vector<int> mult;
+  for (double k : knots) {
+    if (!uniq.empty() && k == uniq.back()) ++mult.back();
+    else { uniq.push_back(k); mult.push_back(1); }
+  }
+  Poles poles(1, static_cast<int>(ctrl.size()));
+  for (size_t i = 0; i < ctrl.size(); ++i) poles(static_cast<int>(i) + 1) = point(ctrl[i]);
+  TColStd_Array1OfReal k(1, static_cast<int>(uniq.size()));
+  TColStd_Array1OfInteger m(1, static_cast<int>(uniq.size()));
+  for (size_t i = 0; i < uniq.size(); ++i) { k(static_cast<int>(i) + 1) = uniq[i]; m(static_cast<int>(i) + 1) = mult[i]; }
+  return new Curve(poles, k, m, degree);
+}
+Handle(Geom_BSplineCurve) occtSpline(const ZcGeNurbCurve3d& s) {
+  return occtBSpline<Geom_BSplineCurve, TColgp_Array1OfPnt>(s, [](const ZcGePoint3d& p) { return gp_Pnt(p.x, p.y, p.z); });
+}
+Handle(Geom2d_BSplineCurve) occtSpline2d(const ZcGeNurbCurve3d& s) {
+  return occtBSpline<Geom2d_BSplineCurve, TColgp_Array1OfPnt2d>(s, [](const ZcGePoint3d& p) { return gp_Pnt2d(p.x, p.y); });
 }
 
 Handle(Geom_Curve) occtLine(const ZcGeLineSeg3d& l) {
@@ -126,7 +166,26 @@ void BM_Closest_Polyline100_Occt(benchmark::State& s) {
     benchmark::DoNotOptimize(best);
   }
 }
-void BM_Closest_Spline20_Ours(benchmark::State& s) { closestOurs(s, [] { return spline(0); }); }
+// Splines: probes round and along the curve, the same sequence for both.
+const ZcGePoint3d kSplineProbes[8] = {{3.3, 7.1, 0}, {5.2, 0.4, 0}, {9.9, -1.7, 0}, {12.5, 3.0, 0},
+                                      {-2.0, 1.0, 0}, {17.0, -4.0, 0}, {14.2, 0.1, 0}, {7.7, 2.2, 0}};
+void BM_Closest_Spline20_Ours(benchmark::State& state) {
+  auto c = spline(0);
+  unsigned i = 0;
+  for (auto _ : state) {
+    ZcGePoint3d p;
+    c.getClosestPointTo(kSplineProbes[i++ & 7], p);
+    benchmark::DoNotOptimize(p);
+  }
+}
+void BM_Closest_Spline20_Occt(benchmark::State& state) {
+  Handle(Geom_Curve) c = occtSpline(spline(0));
+  unsigned i = 0;
+  for (auto _ : state) {
+    const ZcGePoint3d& q = kSplineProbes[i++ & 7];
+    benchmark::DoNotOptimize(occtClosest(c, gp_Pnt(q.x, q.y, 0)));
+  }
+}
 
 // --- Intersection ----------------------------------------------------------------------------
 
@@ -159,6 +218,9 @@ void BM_Intersect_Polyline100_Occt(benchmark::State& s) {
   intersectOcct(s, occtSegments2d(zigzag(0)), occtSegments2d(zigzag(1.5)));
 }
 void BM_Intersect_Spline20_Ours(benchmark::State& s) { intersectOurs(s, spline(0), spline(1.5)); }
+void BM_Intersect_Spline20_Occt(benchmark::State& s) { intersectOcct(s, {occtSpline2d(spline(0))}, {occtSpline2d(spline(1.5))}); }
+void BM_Intersect_Spline20Line_Ours(benchmark::State& s) { intersectOurs(s, spline(0), lineAcross()); }
+void BM_Intersect_Spline20Line_Occt(benchmark::State& s) { intersectOcct(s, {occtSpline2d(spline(0))}, {occt2d(lineAcross())}); }
 
 // --- Length ----------------------------------------------------------------------------------
 
@@ -184,6 +246,7 @@ void BM_Length_Arc_Occt(benchmark::State& s) { lengthOcct(s, {occtArc(arc())}); 
 void BM_Length_Polyline100_Ours(benchmark::State& s) { lengthOurs(s, [] { return zigzag(0); }); }
 void BM_Length_Polyline100_Occt(benchmark::State& s) { lengthOcct(s, occtSegments(zigzag(0))); }
 void BM_Length_Spline20_Ours(benchmark::State& s) { lengthOurs(s, [] { return spline(0); }); }
+void BM_Length_Spline20_Occt(benchmark::State& s) { lengthOcct(s, {occtSpline(spline(0))}); }
 
 // --- Offset ----------------------------------------------------------------------------------
 
@@ -215,6 +278,41 @@ void BM_Offset_Polyline100_Ours(benchmark::State& s) { offsetOurs(s, [] { return
 void BM_Offset_Polyline100_Occt(benchmark::State& s) { offsetOcct(s, occtSegments(zigzag(0))); }
 void BM_Offset_Spline20_Ours(benchmark::State& s) { offsetOurs(s, [] { return spline(0); }); }
 
+// The 8-fit-point spline's offset at 0.7: ours (a cubic within 1e-6 of the exact offset) against
+// OpenCASCADE's approximation of its offset curve to the same tolerance, cubic and C2; the
+// counter "ctrl" is the control point count of the result.
+void BM_Offset_Spline8_Ours(benchmark::State& state) {
+  auto c = spline8();
+  unsigned n = 0;
+  for (auto _ : state) {
+    ZcGeCurve3dArray out;
+    c.getOffsetCurves(0.7, out);
+    n = static_cast<const ZcGeNurbCurve3d&>(*out[0]).numControlPoints();
+    benchmark::DoNotOptimize(out);
+  }
+  state.counters["ctrl"] = n;
+}
+void BM_Offset_Spline8_Occt(benchmark::State& state) {
+  Handle(Geom_Curve) c = occtSpline(spline8());
+  int n = 0;
+  for (auto _ : state) {
+    Handle(Geom_OffsetCurve) o = new Geom_OffsetCurve(c, 0.7, gp::DZ());
+    GeomConvert_ApproxCurve approx(o, 1e-6, GeomAbs_C2, 1000, 3);
+    n = approx.HasResult() ? approx.Curve()->NbPoles() : -1;
+    benchmark::DoNotOptimize(n);
+  }
+  state.counters["ctrl"] = n;
+}
+// The offset crossed by a line: ours on our cubic offset, OpenCASCADE's on the same cubic.
+ZcGeNurbCurve3d offset8() {
+  ZcGeCurve3dArray out;
+  spline8().getOffsetCurves(0.7, out);
+  return static_cast<const ZcGeNurbCurve3d&>(*out[0]);
+}
+ZcGeLineSeg3d lineAcross8() { return {{-1, -3, 0}, {22, 3.5, 0}}; }
+void BM_Intersect_Offset8Line_Ours(benchmark::State& s) { intersectOurs(s, offset8(), lineAcross8()); }
+void BM_Intersect_Offset8Line_Occt(benchmark::State& s) { intersectOcct(s, {occtSpline2d(offset8())}, {occt2d(lineAcross8())}); }
+
 }  // namespace
 
 BENCHMARK(BM_Closest_Line_Ours);
@@ -224,6 +322,7 @@ BENCHMARK(BM_Closest_Arc_Occt);
 BENCHMARK(BM_Closest_Polyline100_Ours);
 BENCHMARK(BM_Closest_Polyline100_Occt);
 BENCHMARK(BM_Closest_Spline20_Ours);
+BENCHMARK(BM_Closest_Spline20_Occt);
 BENCHMARK(BM_Intersect_Line_Ours);
 BENCHMARK(BM_Intersect_Line_Occt);
 BENCHMARK(BM_Intersect_Arc_Ours);
@@ -231,6 +330,9 @@ BENCHMARK(BM_Intersect_Arc_Occt);
 BENCHMARK(BM_Intersect_Polyline100_Ours);
 BENCHMARK(BM_Intersect_Polyline100_Occt);
 BENCHMARK(BM_Intersect_Spline20_Ours);
+BENCHMARK(BM_Intersect_Spline20_Occt);
+BENCHMARK(BM_Intersect_Spline20Line_Ours);
+BENCHMARK(BM_Intersect_Spline20Line_Occt);
 BENCHMARK(BM_Length_Line_Ours);
 BENCHMARK(BM_Length_Line_Occt);
 BENCHMARK(BM_Length_Arc_Ours);
@@ -238,6 +340,7 @@ BENCHMARK(BM_Length_Arc_Occt);
 BENCHMARK(BM_Length_Polyline100_Ours);
 BENCHMARK(BM_Length_Polyline100_Occt);
 BENCHMARK(BM_Length_Spline20_Ours);
+BENCHMARK(BM_Length_Spline20_Occt);
 BENCHMARK(BM_Offset_Line_Ours);
 BENCHMARK(BM_Offset_Line_Occt);
 BENCHMARK(BM_Offset_Arc_Ours);
@@ -245,3 +348,7 @@ BENCHMARK(BM_Offset_Arc_Occt);
 BENCHMARK(BM_Offset_Polyline100_Ours);
 BENCHMARK(BM_Offset_Polyline100_Occt);
 BENCHMARK(BM_Offset_Spline20_Ours);
+BENCHMARK(BM_Offset_Spline8_Ours);
+BENCHMARK(BM_Offset_Spline8_Occt);
+BENCHMARK(BM_Intersect_Offset8Line_Ours);
+BENCHMARK(BM_Intersect_Offset8Line_Occt);

@@ -272,6 +272,7 @@ Zcad::ErrorStatus ZcDbObject::erase(bool erasing) {
   if (!state_->db) return Zcad::eNotInDatabase;
   if (Zcad::ErrorStatus es = assertWrite(); es != Zcad::eOk) return es;
   if (state_->erased == erasing) return erasing ? Zcad::eWasErased : Zcad::eOk;
+  if (Zcad::ErrorStatus es = subErase(erasing); es != Zcad::eOk) return es;
   state_->erased = erasing;
   return Zcad::eOk;
 }

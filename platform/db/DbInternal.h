@@ -4,6 +4,7 @@
 #ifndef PLATFORM_DB_DBINTERNAL_H
 #define PLATFORM_DB_DBINTERNAL_H
 
+#include <cmath>
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -13,7 +14,9 @@
 #include "db/ZcCmColor.h"
 #include "db/ZcDbDatabase.h"
 #include "db/ZcDbEntity.h"
+#include "db/OpaqueGroups.h"
 #include "db/ZcDbObject.h"
+#include "ge/ZcGePoint2d.h"
 #include "db/SpatialIndex.h"
 
 /// One XData item: its code and the value in the member its kind uses. Integers keep the
@@ -70,6 +73,8 @@ struct ZcDbDatabaseImpl {
 
   std::wstring fileName, readError;
   int codePage = 1250;  // of the file being read
+  /// The CLASS records of the file read (the classes of objects kept as read), written back.
+  std::vector<zcdb::OpaqueGroups> classes;
 
   /// Makes `obj` resident with `owner` (a fresh handle unless `handle` is given); the object
   /// is left closed. Returns its id.
@@ -108,6 +113,23 @@ ZcDbDatabase* DatabaseFor(const ZcDbObject* obj);
 ZcDbObjectId RecordByName(ZcDbDatabase* db, ZcDbObjectId table, const std::wstring& name);
 /// The name of a symbol table record; empty for a null or foreign id.
 std::wstring RecordName(ZcDbObjectId id);
+
+/// Whether every number given is finite: setters refuse others with eInvalidInput, so that
+/// no infinite or NaN coordinate enters a drawing.
+inline bool Finite(double v) { return std::isfinite(v); }
+inline bool Finite(const ZcGePoint3d& p) { return Finite(p.x) && Finite(p.y) && Finite(p.z); }
+inline bool Finite(const ZcGeVector3d& v) { return Finite(v.x) && Finite(v.y) && Finite(v.z); }
+inline bool Finite(const ZcGePoint2d& p) { return Finite(p.x) && Finite(p.y); }
+template <class T>
+bool Finite(const ZcArray<T>& values) {
+  for (const T& v : values)
+    if (!Finite(v)) return false;
+  return true;
+}
+template <class A, class B, class... Rest>
+bool Finite(const A& a, const B& b, const Rest&... rest) {
+  return Finite(a) && Finite(b, rest...);
+}
 
 /// Marks a block as being walked (its contents' extents, intersections, copies) for the
 /// life of the object. A walk that meets a block already on the current path has met a

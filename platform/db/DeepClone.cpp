@@ -220,7 +220,10 @@ Zcad::ErrorStatus ZcDbDatabase::insert(ZcDbObjectId& blockId, const wchar_t* blo
     auto* rec = source->impl().objectAs<ZcDbBlockTableRecord>(id);
     if (rec->isErased() || zcdb::FoldKey(rec->name()) != key) continue;
     std::wstring fresh;
-    for (int n = 1; fresh.empty() || table->has(fresh.c_str()); ++n) fresh = std::wstring(blockName) + L"$" + std::to_wstring(n);
+    for (int n = 1; fresh.empty() || table->has(fresh.c_str()); ++n) {
+      std::wstring suffix = L"$" + std::to_wstring(n);
+      fresh = std::wstring(blockName).substr(0, 255 - suffix.size()) + suffix;  // names hold 255 at most
+    }
     cloner.cloneRecordAs(rec, fresh);
   }
   auto* model = source->impl().objectAs<ZcDbBlockTableRecord>(source->modelSpaceId());

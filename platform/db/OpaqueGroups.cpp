@@ -71,12 +71,13 @@ ZcDbObjectId OpaqueGroups::read(ZcDbDxfFiler* f, Base base, const std::string& d
   while (f->nextAny(p) && p.code != 1001) {
     if (p.code == 100) {
       segment = p.value;
-      entitySegment = base == Base::kEntity && segment == "AcDbEntity";
+      entitySegment = base != Base::kObject && segment == "AcDbEntity";
       if (!entitySegment) readGroup(f, p, body_);
       continue;
     }
-    if (entitySegment) {
-      if (!IsEntityOwned(p.code)) readGroup(f, p, extras_);
+    if (entitySegment || (base == Base::kVertex && segment.empty() && IsEntityOwned(p.code))) {
+      // a vertex keeps its own properties but its layer, which is its polyline's
+      if (base == Base::kVertex ? p.code != 8 : !IsEntityOwned(p.code)) readGroup(f, p, extras_);
       continue;
     }
     if (segment.empty()) {  // the common part the object base reads
@@ -110,11 +111,23 @@ void OpaqueGroups::addMarkers(const std::string& name) {
     body_.insert(body_.begin(), marker(name == "3DFACE" ? "AcDbFace" : "AcDbTrace"));
     return;
   }
+  if (name == "POLYLINE") {  // kept polylines are meshes and face sets
+    body_.insert(body_.begin(), marker(intValue(70) & 64 ? "AcDbPolyFaceMesh" : "AcDbPolygonMesh"));
+    return;
+  }
+  if (name == "VERTEX") {
+    int flags = intValue(70);
+    if ((flags & 128) && !(flags & 64)) {
+      body_.insert(body_.begin(), marker("AcDbFaceRecord"));
+    } else {
+      body_.insert(body_.begin(), marker(flags & 128 ? "AcDbPolyFaceMeshVertex" : "AcDbPolygonMeshVertex"));
+      body_.insert(body_.begin(), marker("AcDbVertex"));
+    }
+    return;
+  }
   if (name != "DIMENSION") return;
   // The groups of each dimension type's own subclass; the rest are the common ones.
-  int type = 0;
-  for (const Group& g : body_)
-    if (g.code == 70) type = static_cast<int>(number(g)) & 7;
+  int type = intValue(70) & 7;
   struct Own {
     const char* first;
     const char* second;
@@ -160,6 +173,19 @@ void OpaqueGroups::translateIds(ZcDbIdTranslator& t) {
       if (g.kind == Kind::kRef && !g.ref.isNull()) g.ref = t.translate(g.ref);
 }
 
+// The low bits of an integer group (flags and kinds); 0 when absent.
+int OpaqueGroups::intValue(int code) const {
+  for (const Group& g : body_)
+    if (g.code == code) {
+      std::string_view v = g.raw;
+      if (!v.empty() && v.front() == '+') v.remove_prefix(1);
+      long long i = 0;
+      std::from_chars(v.data(), v.data() + v.size(), i);
+      return static_cast<int>(i & 0xFFFF);
+    }
+  return 0;
+}
+
 double OpaqueGroups::number(const Group& g) {
   std::string_view v = g.raw;
   if (!v.empty() && v.front() == '+') v.remove_prefix(1);
@@ -171,6 +197,15 @@ double OpaqueGroups::number(const Group& g) {
 std::vector<ZcGePoint3d> OpaqueGroups::points(const std::string& name) const {
   std::vector<ZcGePoint3d> out;
   if (name == "RAY" || name == "XLINE") return out;  // infinite
+  if (name == "POLYLINE") {  // the vertices' locations; face records have none
+    for (const OpaqueGroups& v : vertices_) {
+      int flags = v.intValue(70);
+      if ((flags & 128) && !(flags & 64)) continue;
+      std::vector<ZcGePoint3d> at = v.points("VERTEX");
+      if (!at.empty()) out.push_back(at.front());
+    }
+    return out;
+  }
   auto plain = [&](int code) {
     if (name == "MLINE") return code == 10 || code == 11;  // 12 and 13 are directions
     if (name == "DIMENSION") return code == 10 || code == 11 || code == 13;  // 12: clone point

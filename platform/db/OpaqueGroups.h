@@ -18,8 +18,9 @@ namespace zcdb {
 
 class OpaqueGroups {
 public:
-  /// Which groups of the record the object and entity bases read and write themselves.
-  enum class Base { kObject, kEntity };
+  /// Which groups of the record the object and entity bases read and write themselves; a
+  /// vertex of a kept polyline leaves only its handle, owner and layer to its polyline.
+  enum class Base { kObject, kEntity, kVertex };
 
   /// Reads every group of the record the base does not own: the common entity segment's
   /// other groups, then the record's own segments up to its XData. Numbers are checked
@@ -39,6 +40,9 @@ public:
   std::vector<ZcGePoint3d> points(const std::string& dxfName) const;
   /// The groups as code and DXF text, for callers that inspect them.
   std::vector<std::pair<int, std::wstring>> groups() const;
+  /// The VERTEX records that follow a kept POLYLINE (meshes and face sets), in order.
+  std::vector<OpaqueGroups>& vertices() { return vertices_; }
+  const std::vector<OpaqueGroups>& vertices() const { return vertices_; }
 
 private:
   enum class Kind { kRaw, kText, kRef };
@@ -54,8 +58,11 @@ private:
   static double number(const Group& g);
   void addMarkers(const std::string& dxfName);
 
+  int intValue(int code) const;
+
   std::vector<Group> extras_;  // of the common entity segment
   std::vector<Group> body_;
+  std::vector<OpaqueGroups> vertices_;
 };
 
 }  // namespace zcdb

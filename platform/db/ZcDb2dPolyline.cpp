@@ -2,6 +2,7 @@
 // POLYLINE / VERTEX / SEQEND records.
 #include "db/ZcDb2dPolyline.h"
 
+#include "db/DbInternal.h"
 #include "db/CurveMath.h"
 #include "db/DbInternal.h"
 #include "db/ZcDbBlockReference.h"
@@ -26,12 +27,14 @@ ZcDb3dPolyline::ZcDb3dPolyline(const ZcGePoint3dArray& points, bool closed) {
 }
 
 Zcad::ErrorStatus ZcDbVertexPolyline::appendVertex(const ZcGePoint3d& p, double bulge) {
+  if (!zcdb::Finite(p, bulge)) return Zcad::eInvalidInput;
   if (Zcad::ErrorStatus es = assertWrite(); es != Zcad::eOk) return es;
   verts_.push_back({p, is3d_ ? 0.0 : bulge, 0.0, 0.0});
   return Zcad::eOk;
 }
 
 Zcad::ErrorStatus ZcDbVertexPolyline::setVertexAt(unsigned i, const ZcGePoint3d& p, double bulge) {
+  if (!zcdb::Finite(p, bulge)) return Zcad::eInvalidInput;
   if (i >= verts_.size()) return Zcad::eInvalidIndex;
   if (Zcad::ErrorStatus es = assertWrite(); es != Zcad::eOk) return es;
   verts_[i].p = p;

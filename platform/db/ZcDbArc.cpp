@@ -7,6 +7,7 @@
 
 #include <cmath>
 
+#include "db/DbInternal.h"
 #include "db/CurveMath.h"
 #include "ge/ZcGeCircArc3d.h"
 #include "db/ZcDbDxfFiler.h"
@@ -45,18 +46,19 @@ bool ReadCircleGroup(ZcDbDxfFiler* f, const ZcDbDxfPair& p, ZcGePoint3d& center,
 // The centre, radius and normal setters of circles and arcs.
 #define ZC_CIRCULAR_SETTERS(Class)                                          \
   Zcad::ErrorStatus Class::setCenter(const ZcGePoint3d& c) {                \
+    if (!zcdb::Finite(c)) return Zcad::eInvalidInput;                       \
     if (Zcad::ErrorStatus es = assertWrite(); es != Zcad::eOk) return es;   \
     center_ = c;                                                            \
     return Zcad::eOk;                                                       \
   }                                                                         \
   Zcad::ErrorStatus Class::setRadius(double r) {                            \
-    if (!(r > 0)) return Zcad::eInvalidInput;                               \
+    if (!(r > 0) || !zcdb::Finite(r)) return Zcad::eInvalidInput;           \
     if (Zcad::ErrorStatus es = assertWrite(); es != Zcad::eOk) return es;   \
     radius_ = r;                                                            \
     return Zcad::eOk;                                                       \
   }                                                                         \
   Zcad::ErrorStatus Class::setNormal(const ZcGeVector3d& n) {               \
-    if (n.isZeroLength()) return Zcad::eInvalidInput;                       \
+    if (n.isZeroLength() || !zcdb::Finite(n)) return Zcad::eInvalidInput;   \
     if (Zcad::ErrorStatus es = assertWrite(); es != Zcad::eOk) return es;   \
     normal_ = n.normal();                                                   \
     return Zcad::eOk;                                                       \
@@ -110,11 +112,13 @@ ZcDbArc::ZcDbArc(const ZcGePoint3d& center, const ZcGeVector3d& normal, double r
 }
 
 Zcad::ErrorStatus ZcDbArc::setStartAngle(double a) {
+  if (!zcdb::Finite(a)) return Zcad::eInvalidInput;
   if (Zcad::ErrorStatus es = assertWrite(); es != Zcad::eOk) return es;
   startAngle_ = zcdb::NormalizeAngle(a);
   return Zcad::eOk;
 }
 Zcad::ErrorStatus ZcDbArc::setEndAngle(double a) {
+  if (!zcdb::Finite(a)) return Zcad::eInvalidInput;
   if (Zcad::ErrorStatus es = assertWrite(); es != Zcad::eOk) return es;
   endAngle_ = zcdb::NormalizeAngle(a);
   return Zcad::eOk;

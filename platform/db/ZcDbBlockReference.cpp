@@ -43,17 +43,20 @@ Zcad::ErrorStatus ZcDbBlockReference::setBlockTableRecord(ZcDbObjectId id) {
   return Zcad::eOk;
 }
 Zcad::ErrorStatus ZcDbBlockReference::setPosition(const ZcGePoint3d& p) {
+  if (!zcdb::Finite(p)) return Zcad::eInvalidInput;
   if (Zcad::ErrorStatus es = assertWrite(); es != Zcad::eOk) return es;
   position_ = p;
   return Zcad::eOk;
 }
 Zcad::ErrorStatus ZcDbBlockReference::setScaleFactors(const ZcGeScale3d& s) {
+  if (!zcdb::Finite(s.sx, s.sy, s.sz)) return Zcad::eInvalidInput;
   if (s.sx == 0 || s.sy == 0 || s.sz == 0) return Zcad::eInvalidInput;
   if (Zcad::ErrorStatus es = assertWrite(); es != Zcad::eOk) return es;
   scale_ = s;
   return Zcad::eOk;
 }
 Zcad::ErrorStatus ZcDbBlockReference::setRotation(double a) {
+  if (!zcdb::Finite(a)) return Zcad::eInvalidInput;
   if (Zcad::ErrorStatus es = assertWrite(); es != Zcad::eOk) return es;
   rotation_ = a;
   return Zcad::eOk;

@@ -16,6 +16,7 @@ bool ZcDbBlockTable::accepts(const ZcDbSymbolTableRecord* r) const {
 }
 
 Zcad::ErrorStatus ZcDbBlockTableRecord::setOrigin(const ZcGePoint3d& p) {
+  if (!zcdb::Finite(p)) return Zcad::eInvalidInput;
   if (Zcad::ErrorStatus es = assertWrite(); es != Zcad::eOk) return es;
   origin_ = p;
   return Zcad::eOk;

@@ -106,6 +106,22 @@ Zcad::ErrorStatus ZcDbDictionary::remove(ZcDbObjectId id) {
   return Zcad::eKeyNotFound;
 }
 
+Zcad::ErrorStatus ZcDbDictionary::renameEntry(ZcDbObjectId id, const wchar_t* newKey) {
+  if (!newKey || !*newKey) return Zcad::eInvalidKey;
+  auto from = entries_.begin();
+  while (from != entries_.end() && from->second.id != id) ++from;
+  if (from == entries_.end()) return Zcad::eKeyNotFound;
+  std::wstring folded = zcdb::FoldKey(newKey);
+  auto to = entries_.find(folded);
+  if (to != entries_.end() && to != from && to->second.id.isValid() && !to->second.id.isErased())
+    return Zcad::eDuplicateKey;
+  // An erased object left under the new key loses its entry, as a replaced one would.
+  if (to != entries_.end() && to != from) entries_.erase(to);
+  entries_.erase(from);
+  entries_[folded] = Entry{newKey, id};
+  return Zcad::eOk;
+}
+
 int ZcDbDictionary::numEntries() const {
   int n = 0;
   for (const auto& [folded, e] : entries_)

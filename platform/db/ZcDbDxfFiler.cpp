@@ -48,14 +48,14 @@ char Cp1250Byte(unsigned c) {
 }
 }  // namespace
 
-void ZcDbDxfFiler::encodeText(const wchar_t* text, std::string& out) {
+void ZcDbDxfFiler::encodeText(std::wstring_view text, std::string& out) {
   static const char kHex[] = "0123456789ABCDEF";
   auto unicode = [&](unsigned c) {
     out += "\\U+";
     for (int shift = 12; shift >= 0; shift -= 4) out.push_back(kHex[(c >> shift) & 15]);
   };
-  for (const wchar_t* p = text; p && *p; ++p) {
-    auto c = static_cast<unsigned>(*p);
+  for (wchar_t ch : text) {
+    auto c = static_cast<unsigned>(ch);
     if (c == '^') {
       out += "^ ";
     } else if (c < 0x20) {
@@ -141,6 +141,12 @@ std::wstring ZcDbDxfFiler::decodeText(std::string_view s, int codePage) {
 
 void ZcDbDxfFiler::writeString(int code, const wchar_t* text) {
   PutCode(*out_, code);
+  encodeText(text ? std::wstring_view(text) : std::wstring_view(), *out_);
+  out_->push_back('\n');
+}
+
+void ZcDbDxfFiler::writeString(int code, const std::wstring& text) {
+  PutCode(*out_, code);
   encodeText(text, *out_);
   out_->push_back('\n');
 }
@@ -161,12 +167,15 @@ void ZcDbDxfFiler::writeInt(int code, long long value) {
 
 void ZcDbDxfFiler::writeDouble(int code, double value) {
   PutCode(*out_, code);
-  if (!std::isfinite(value)) value = 0.0;
+  // A value that is not finite is written as held ("inf", "nan"), never as another number,
+  // and marks the writing as failed: the file could not be read back.
+  if (!std::isfinite(value)) setError(0, L"a number that is not finite for group code " + std::to_wstring(code));
   if (value == 0.0) value = 0.0;  // no "-0"
   char buf[32];
   auto r = std::to_chars(buf, buf + sizeof buf, value);  // shortest text that reads back exactly
   out_->append(buf, r.ptr);
-  if (!std::memchr(buf, '.', r.ptr - buf) && !std::memchr(buf, 'e', r.ptr - buf)) out_->append(".0");
+  if (std::isfinite(value) && !std::memchr(buf, '.', r.ptr - buf) && !std::memchr(buf, 'e', r.ptr - buf))
+    out_->append(".0");
   out_->push_back('\n');
 }
 
@@ -231,16 +240,34 @@ bool ZcDbDxfFiler::nextAny(ZcDbDxfPair& pair) {
 
 void ZcDbDxfFiler::setError(int line, const std::wstring& message) {
   if (!error_.empty()) return;
-  error_ = message;
+  error_ = shortenQuotes(message);
   errorLine_ = line;
 }
 
+namespace {
+const std::size_t kQuoted = 80;
+}  // namespace
+
 std::wstring ZcDbDxfFiler::excerpt(std::string_view text, int codePage) {
-  const std::size_t kQuoted = 80;
   // No character takes more than four bytes: the first 4 x 80 bytes hold the quoted part.
   std::wstring s = decodeText(text.substr(0, 4 * kQuoted), codePage);
   if (s.size() <= kQuoted && text.size() <= 4 * kQuoted) return s;
   return s.substr(0, kQuoted) + L"...";
+}
+
+std::wstring ZcDbDxfFiler::shortenQuotes(const std::wstring& message) {
+  std::wstring out;
+  std::size_t at = 0;
+  for (;;) {
+    std::size_t open = message.find(L'"', at);
+    std::size_t close = open == std::wstring::npos ? open : message.find(L'"', open + 1);
+    if (close == std::wstring::npos) return out + message.substr(at);
+    out += message.substr(at, open + 1 - at);
+    std::size_t length = close - open - 1;
+    out += length > kQuoted ? message.substr(open + 1, kQuoted) + L"..." : message.substr(open + 1, length);
+    out += L'"';
+    at = close + 1;
+  }
 }
 
 std::wstring ZcDbDxfFiler::toString(const ZcDbDxfPair& p) {

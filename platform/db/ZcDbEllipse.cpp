@@ -3,6 +3,7 @@
 
 #include <cmath>
 
+#include "db/DbInternal.h"
 #include "ge/ZcGeEllipArc3d.h"
 #include "db/ZcDbDxfFiler.h"
 
@@ -19,6 +20,7 @@ ZcDbEllipse::ZcDbEllipse(const ZcGePoint3d& c, const ZcGeVector3d& n, const ZcGe
 
 Zcad::ErrorStatus ZcDbEllipse::set(const ZcGePoint3d& c, const ZcGeVector3d& n,
                                    const ZcGeVector3d& major, double ratio, double s, double e) {
+  if (!zcdb::Finite(c, n, major, ratio, s, e)) return Zcad::eInvalidInput;
   if (major.isZeroLength() || n.isZeroLength() || !(ratio > 0 && ratio <= 1) ||
       std::fabs(major.normal().dotProduct(n.normal())) > 1e-9)
     return Zcad::eInvalidInput;

@@ -177,6 +177,7 @@ Zcad::ErrorStatus ZcDbEntity::setLinetype(ZcDbObjectId id, bool) {
 }
 
 Zcad::ErrorStatus ZcDbEntity::setLinetypeScale(double scale, bool) {
+  if (!zcdb::Finite(scale)) return Zcad::eInvalidInput;
   if (!(scale > 0.0)) return Zcad::eInvalidInput;
   if (Zcad::ErrorStatus es = assertWrite(); es != Zcad::eOk) return es;
   linetypeScale_ = scale;

@@ -30,6 +30,14 @@ Zcad::ErrorStatus ZcDbGroup::getName(std::wstring& out) const {
   return Zcad::eOk;
 }
 
+Zcad::ErrorStatus ZcDbGroup::setName(const wchar_t* newName) {
+  if (!newName || !*newName) return Zcad::eInvalidInput;
+  if (Zcad::ErrorStatus es = assertWrite(); es != Zcad::eOk) return es;
+  auto* dict = dynamic_cast<ZcDbDictionary*>(zcdb::ObjectOf(ownerId()));
+  if (!dict) return Zcad::eKeyNotFound;
+  return dict->renameEntry(objectId(), newName);
+}
+
 Zcad::ErrorStatus ZcDbGroup::setDescription(const wchar_t* text) {
   if (Zcad::ErrorStatus es = assertWrite(); es != Zcad::eOk) return es;
   description_ = text ? text : L"";

@@ -11,23 +11,27 @@ ZcGePoint3d ZcDbLeader::vertexAt(int i) const {
   return i >= 0 && i < numVertices() ? verts_[i] : ZcGePoint3d();
 }
 Zcad::ErrorStatus ZcDbLeader::appendVertex(const ZcGePoint3d& p) {
+  if (!zcdb::Finite(p)) return Zcad::eInvalidInput;
   if (Zcad::ErrorStatus es = assertWrite(); es != Zcad::eOk) return es;
   verts_.push_back(p);
   return Zcad::eOk;
 }
 Zcad::ErrorStatus ZcDbLeader::setVertexAt(int i, const ZcGePoint3d& p) {
+  if (!zcdb::Finite(p)) return Zcad::eInvalidInput;
   if (i < 0 || i >= numVertices()) return Zcad::eInvalidIndex;
   if (Zcad::ErrorStatus es = assertWrite(); es != Zcad::eOk) return es;
   verts_[i] = p;
   return Zcad::eOk;
 }
 Zcad::ErrorStatus ZcDbLeader::setDimscale(double s) {
+  if (!zcdb::Finite(s)) return Zcad::eInvalidInput;
   if (s < 0) return Zcad::eInvalidInput;
   if (Zcad::ErrorStatus es = assertWrite(); es != Zcad::eOk) return es;
   dimscale_ = s;
   return Zcad::eOk;
 }
 Zcad::ErrorStatus ZcDbLeader::setDimasz(double s) {
+  if (!zcdb::Finite(s)) return Zcad::eInvalidInput;
   if (s < 0) return Zcad::eInvalidInput;
   if (Zcad::ErrorStatus es = assertWrite(); es != Zcad::eOk) return es;
   dimasz_ = s;

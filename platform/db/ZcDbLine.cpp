@@ -1,17 +1,20 @@
 // Lines: geometry and their DXF record.
 #include "db/ZcDbLine.h"
 
+#include "db/DbInternal.h"
 #include "ge/ZcGeLineSeg3d.h"
 #include "db/ZcDbDxfFiler.h"
 
 ZCRX_DEFINE_MEMBERS(ZcDbLine, ZcDbCurve)
 
 Zcad::ErrorStatus ZcDbLine::setStartPoint(const ZcGePoint3d& p) {
+  if (!zcdb::Finite(p)) return Zcad::eInvalidInput;
   if (Zcad::ErrorStatus es = assertWrite(); es != Zcad::eOk) return es;
   start_ = p;
   return Zcad::eOk;
 }
 Zcad::ErrorStatus ZcDbLine::setEndPoint(const ZcGePoint3d& p) {
+  if (!zcdb::Finite(p)) return Zcad::eInvalidInput;
   if (Zcad::ErrorStatus es = assertWrite(); es != Zcad::eOk) return es;
   end_ = p;
   return Zcad::eOk;

@@ -11,6 +11,7 @@
 ZCRX_DEFINE_MEMBERS(ZcDbMText, ZcDbEntity)
 
 Zcad::ErrorStatus ZcDbMText::setLocation(const ZcGePoint3d& p) {
+  if (!zcdb::Finite(p)) return Zcad::eInvalidInput;
   if (Zcad::ErrorStatus es = assertWrite(); es != Zcad::eOk) return es;
   location_ = p;
   return Zcad::eOk;
@@ -21,12 +22,14 @@ Zcad::ErrorStatus ZcDbMText::setContents(const wchar_t* text) {
   return Zcad::eOk;
 }
 Zcad::ErrorStatus ZcDbMText::setTextHeight(double h) {
+  if (!zcdb::Finite(h)) return Zcad::eInvalidInput;
   if (!(h > 0)) return Zcad::eInvalidInput;
   if (Zcad::ErrorStatus es = assertWrite(); es != Zcad::eOk) return es;
   height_ = h;
   return Zcad::eOk;
 }
 Zcad::ErrorStatus ZcDbMText::setWidth(double w) {
+  if (!zcdb::Finite(w)) return Zcad::eInvalidInput;
   if (w < 0) return Zcad::eInvalidInput;
   if (Zcad::ErrorStatus es = assertWrite(); es != Zcad::eOk) return es;
   width_ = w;
@@ -53,6 +56,7 @@ Zcad::ErrorStatus ZcDbMText::setAttachment(int a) {
 
 double ZcDbMText::rotation() const { return std::atan2(direction_.y, direction_.x); }
 Zcad::ErrorStatus ZcDbMText::setRotation(double angle) {
+  if (!zcdb::Finite(angle)) return Zcad::eInvalidInput;
   if (Zcad::ErrorStatus es = assertWrite(); es != Zcad::eOk) return es;
   direction_ = ZcGeVector3d(std::cos(angle), std::sin(angle), 0);
   return Zcad::eOk;

@@ -1,4 +1,5 @@
-// Entities kept without modelling their kind: their groups, points and box.
+// Entities kept without modelling their kind: their groups, points and box, and the vertices
+// of kept polylines.
 #include "db/ZcDbOpaqueEntity.h"
 
 #include "db/OpaqueGroups.h"
@@ -40,4 +41,35 @@ Zcad::ErrorStatus ZcDbOpaqueEntity::dxfInFields(ZcDbDxfFiler* f) {
   if (Zcad::ErrorStatus es = ZcDbEntity::dxfInFields(f); es != Zcad::eOk) return es;
   groups_->read(f, zcdb::OpaqueGroups::Base::kEntity, type_);
   return f->hasError() ? Zcad::eBadDxfFile : Zcad::eOk;
+}
+
+Zcad::ErrorStatus ZcDbOpaqueEntity::dxfInVertex(ZcDbDxfFiler* f) {
+  zcdb::OpaqueGroups vertex;
+  vertex.read(f, zcdb::OpaqueGroups::Base::kVertex, "VERTEX");
+  groups_->vertices().push_back(std::move(vertex));
+  return f->hasError() ? Zcad::eBadDxfFile : Zcad::eOk;
+}
+
+unsigned ZcDbOpaqueEntity::numFollowers() const {
+  return type_ == "POLYLINE" ? static_cast<unsigned>(groups_->vertices().size()) + 1 : 0;
+}
+
+// VERTEX: 5 handle, 330 the polyline, 100 AcDbEntity, 8 the polyline's layer, then its own
+// groups as read; SEQEND: 5 handle, 330 the polyline, 100 AcDbEntity, 8 layer.
+void ZcDbOpaqueEntity::dxfOutFollowers(ZcDbDxfFiler* f, std::uint64_t& nextHandle) const {
+  if (!numFollowers()) return;
+  std::wstring layerName = layer();
+  auto common = [&](const char* type) {
+    f->writeRaw(0, type);
+    f->writeHandle(5, nextHandle++);
+    f->writeObjectId(330, objectId());
+    f->writeRaw(100, "AcDbEntity");
+    f->writeString(8, layerName);
+  };
+  for (const zcdb::OpaqueGroups& v : groups_->vertices()) {
+    common("VERTEX");
+    v.writeEntityExtras(f);
+    v.writeBody(f);
+  }
+  common("SEQEND");
 }

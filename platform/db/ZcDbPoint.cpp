@@ -1,11 +1,13 @@
 // Point entities.
 #include "db/ZcDbPoint.h"
 
+#include "db/DbInternal.h"
 #include "db/ZcDbDxfFiler.h"
 
 ZCRX_DEFINE_MEMBERS(ZcDbPoint, ZcDbEntity)
 
 Zcad::ErrorStatus ZcDbPoint::setPosition(const ZcGePoint3d& p) {
+  if (!zcdb::Finite(p)) return Zcad::eInvalidInput;
   if (Zcad::ErrorStatus es = assertWrite(); es != Zcad::eOk) return es;
   position_ = p;
   return Zcad::eOk;

@@ -3,6 +3,7 @@
 
 #include <cmath>
 
+#include "db/DbInternal.h"
 #include "db/CurveMath.h"
 #include "ge/ZcGeBulgePolyline3d.h"
 #include "db/ZcDbDxfFiler.h"
@@ -11,6 +12,7 @@ ZCRX_DEFINE_MEMBERS(ZcDbPolyline, ZcDbCurve)
 
 Zcad::ErrorStatus ZcDbPolyline::addVertexAt(unsigned index, const ZcGePoint2d& p, double bulge,
                                             double sw, double ew) {
+  if (!zcdb::Finite(p, bulge, sw, ew)) return Zcad::eInvalidInput;
   if (Zcad::ErrorStatus es = assertWrite(); es != Zcad::eOk) return es;
   Vertex v{p, bulge, sw < 0 ? 0.0 : sw, ew < 0 ? 0.0 : ew};
   if (index > verts_.size()) index = numVerts();
@@ -36,6 +38,7 @@ Zcad::ErrorStatus ZcDbPolyline::getPointAt(unsigned index, ZcGePoint2d& p) const
   return Zcad::eOk;
 }
 Zcad::ErrorStatus ZcDbPolyline::setPointAt(unsigned index, const ZcGePoint2d& p) {
+  if (!zcdb::Finite(p)) return Zcad::eInvalidInput;
   if (index >= verts_.size()) return Zcad::eInvalidIndex;
   if (Zcad::ErrorStatus es = assertWrite(); es != Zcad::eOk) return es;
   verts_[index].p = p;
@@ -47,6 +50,7 @@ Zcad::ErrorStatus ZcDbPolyline::getBulgeAt(unsigned index, double& b) const {
   return Zcad::eOk;
 }
 Zcad::ErrorStatus ZcDbPolyline::setBulgeAt(unsigned index, double b) {
+  if (!zcdb::Finite(b)) return Zcad::eInvalidInput;
   if (index >= verts_.size()) return Zcad::eInvalidIndex;
   if (Zcad::ErrorStatus es = assertWrite(); es != Zcad::eOk) return es;
   verts_[index].bulge = b;
@@ -59,6 +63,7 @@ Zcad::ErrorStatus ZcDbPolyline::getWidthsAt(unsigned index, double& sw, double& 
   return Zcad::eOk;
 }
 Zcad::ErrorStatus ZcDbPolyline::setWidthsAt(unsigned index, double sw, double ew) {
+  if (!zcdb::Finite(sw, ew)) return Zcad::eInvalidInput;
   if (index >= verts_.size()) return Zcad::eInvalidIndex;
   if (sw < 0 || ew < 0) return Zcad::eInvalidInput;
   if (Zcad::ErrorStatus es = assertWrite(); es != Zcad::eOk) return es;
@@ -72,11 +77,13 @@ Zcad::ErrorStatus ZcDbPolyline::setClosed(bool closed) {
   return Zcad::eOk;
 }
 Zcad::ErrorStatus ZcDbPolyline::setElevation(double z) {
+  if (!zcdb::Finite(z)) return Zcad::eInvalidInput;
   if (Zcad::ErrorStatus es = assertWrite(); es != Zcad::eOk) return es;
   elevation_ = z;
   return Zcad::eOk;
 }
 Zcad::ErrorStatus ZcDbPolyline::setConstantWidth(double w) {
+  if (!zcdb::Finite(w)) return Zcad::eInvalidInput;
   if (w < 0) return Zcad::eInvalidInput;
   if (Zcad::ErrorStatus es = assertWrite(); es != Zcad::eOk) return es;
   constantWidth_ = w;

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstdio>
 
+#include "db/DbInternal.h"
 #include "db/CurveMath.h"
 #include "db/ZcDbDxfFiler.h"
 #include "ge/ZcGeBulgePolyline3d.h"
@@ -11,8 +12,12 @@
 ZCRX_DEFINE_MEMBERS(ZcDbRegion, ZcDbEntity)
 
 Zcad::ErrorStatus ZcDbRegion::setLoops(const std::vector<Loop>& loops, double elevation) {
-  for (const Loop& l : loops)
+  if (!zcdb::Finite(elevation)) return Zcad::eInvalidInput;
+  for (const Loop& l : loops) {
     if (l.size() < 2) return Zcad::eInvalidInput;
+    for (const LoopVertex& v : l)
+      if (!zcdb::Finite(v.p, v.bulge)) return Zcad::eInvalidInput;
+  }
   if (Zcad::ErrorStatus es = assertWrite(); es != Zcad::eOk) return es;
   loops_ = loops;
   elevation_ = elevation;

@@ -2,6 +2,7 @@
 // the geometry kernel; the ends of a clamped spline are its first and last control points.
 #include "db/ZcDbSpline.h"
 
+#include "db/DbInternal.h"
 #include "ge/ZcGeNurbCurve3d.h"
 #include "db/ZcDbDxfFiler.h"
 
@@ -14,6 +15,7 @@ Zcad::ErrorStatus ZcDbSpline::getControlPointAt(int i, ZcGePoint3d& p) const {
 }
 
 Zcad::ErrorStatus ZcDbSpline::setControlPointAt(int i, const ZcGePoint3d& p) {
+  if (!zcdb::Finite(p)) return Zcad::eInvalidInput;
   if (i < 0 || i >= controlPoints_.length()) return Zcad::eInvalidIndex;
   if (Zcad::ErrorStatus es = assertWrite(); es != Zcad::eOk) return es;
   controlPoints_[i] = p;
@@ -37,6 +39,7 @@ Zcad::ErrorStatus ZcDbSpline::getFitTangents(ZcGeVector3d& s, ZcGeVector3d& e) c
 Zcad::ErrorStatus ZcDbSpline::setNurbsData(int degree, bool rational, bool closed, bool periodic,
                                            const ZcGePoint3dArray& cps, const ZcGeDoubleArray& knots,
                                            const ZcGeDoubleArray& weights) {
+  if (!zcdb::Finite(cps, knots, weights)) return Zcad::eInvalidInput;
   if (degree < 1 || cps.length() < degree + 1 || knots.length() != cps.length() + degree + 1 ||
       (rational && weights.length() != cps.length()))
     return Zcad::eInvalidInput;
@@ -70,6 +73,7 @@ Zcad::ErrorStatus ZcDbSpline::getNurbsData(int& degree, bool& rational, bool& cl
 
 Zcad::ErrorStatus ZcDbSpline::setFitData(const ZcGePoint3dArray& fit, int degree, double tol,
                                          const ZcGeVector3d& st, const ZcGeVector3d& et) {
+  if (!zcdb::Finite(fit, tol, st, et)) return Zcad::eInvalidInput;
   if (fit.length() < 2 || degree < 1 || tol < 0) return Zcad::eInvalidInput;
   if (Zcad::ErrorStatus es = assertWrite(); es != Zcad::eOk) return es;
   ZcGeNurbCurve3d g;
@@ -214,6 +218,7 @@ Zcad::ErrorStatus ZcDbSpline::setFromGeCurve(const ZcGeCurve3d& curve) {
 }
 
 Zcad::ErrorStatus ZcDbSpline::setFitPointAt(int index, const ZcGePoint3d& p) {
+  if (!zcdb::Finite(p)) return Zcad::eInvalidInput;
   if (!hasFitData()) return Zcad::eNotApplicable;
   if (index < 0 || index >= fitPoints_.length()) return Zcad::eInvalidIndex;
   ZcGePoint3dArray fit = fitPoints_;

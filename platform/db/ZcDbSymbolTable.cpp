@@ -45,6 +45,8 @@ Zcad::ErrorStatus ZcDbSymbolTableRecord::setName(const wchar_t* name) {
   bool reserved = name && (zcdb::FoldKey(name) == L"*MODEL_SPACE" || zcdb::FoldKey(name) == L"*PAPER_SPACE");
   if (!reserved && !isValidName(name)) return Zcad::eInvalidSymbolTableName;
   if (Zcad::ErrorStatus es = assertWrite(); es != Zcad::eOk) return es;
+  // Layer "0" is the layer every drawing has under that name.
+  if (database() && objectId() == database()->layerZero() && name_ != name) return Zcad::eInvalidInput;
   if (auto* table = dynamic_cast<ZcDbSymbolTable*>(zcdb::ObjectOf(ownerId()))) {
     ZcDbObjectId other;
     if (table->getAt(name, other) == Zcad::eOk && other != objectId()) return Zcad::eDuplicateRecordName;
@@ -263,6 +265,18 @@ bool ZcDbLayerTableRecord::isInUse() const {
     if (e && !e->isErased() && e->layerId() == objectId()) return true;
   }
   return false;
+}
+
+bool ZcDbLayerTableRecord::isReserved() const {
+  ZcDbDatabase* db = database();
+  return (db && objectId() == db->layerZero()) || zcdb::FoldKey(name()) == zcdb::FoldKey(L"DEFPOINTS");
+}
+
+Zcad::ErrorStatus ZcDbLayerTableRecord::subErase(bool erasing) {
+  // An erased layer would leave its entities, or the drawing's current layer, on a layer
+  // the saved file no longer has.
+  if (erasing && (isReserved() || isInUse())) return Zcad::eObjectInUse;
+  return Zcad::eOk;
 }
 
 ZcDbObject* ZcDbLayerTableRecord::cloneObject() const {

@@ -3,6 +3,7 @@
 
 #include <cmath>
 
+#include "db/DbInternal.h"
 #include "db/ZcDbDxfFiler.h"
 
 ZCRX_DEFINE_MEMBERS(ZcDbTable, ZcDbEntity)
@@ -12,6 +13,7 @@ bool ZcDbTable::validCell(int row, int col) const {
 }
 
 Zcad::ErrorStatus ZcDbTable::insertRows(int at, double height, int count) {
+  if (!zcdb::Finite(height)) return Zcad::eInvalidInput;
   if (at < 0 || at > static_cast<int>(numRows()) || count < 1) return Zcad::eInvalidIndex;
   if (!(height > 0)) return Zcad::eInvalidInput;
   if (Zcad::ErrorStatus es = assertWrite(); es != Zcad::eOk) return es;
@@ -22,6 +24,7 @@ Zcad::ErrorStatus ZcDbTable::insertRows(int at, double height, int count) {
 }
 
 Zcad::ErrorStatus ZcDbTable::insertColumns(int at, double width, int count) {
+  if (!zcdb::Finite(width)) return Zcad::eInvalidInput;
   if (at < 0 || at > static_cast<int>(numColumns()) || count < 1) return Zcad::eInvalidIndex;
   if (!(width > 0)) return Zcad::eInvalidInput;
   if (Zcad::ErrorStatus es = assertWrite(); es != Zcad::eOk) return es;
@@ -55,6 +58,7 @@ double ZcDbTable::columnWidth(int col) const {
 }
 
 Zcad::ErrorStatus ZcDbTable::setRowHeight(int row, double h) {
+  if (!zcdb::Finite(h)) return Zcad::eInvalidInput;
   if (row < 0 || row >= static_cast<int>(numRows())) return Zcad::eInvalidIndex;
   if (!(h > 0)) return Zcad::eInvalidInput;
   if (Zcad::ErrorStatus es = assertWrite(); es != Zcad::eOk) return es;
@@ -63,6 +67,7 @@ Zcad::ErrorStatus ZcDbTable::setRowHeight(int row, double h) {
 }
 
 Zcad::ErrorStatus ZcDbTable::setColumnWidth(int col, double w) {
+  if (!zcdb::Finite(w)) return Zcad::eInvalidInput;
   if (col < 0 || col >= static_cast<int>(numColumns())) return Zcad::eInvalidIndex;
   if (!(w > 0)) return Zcad::eInvalidInput;
   if (Zcad::ErrorStatus es = assertWrite(); es != Zcad::eOk) return es;
@@ -86,6 +91,7 @@ double ZcDbTable::textHeight(int row, int col) const {
 }
 
 Zcad::ErrorStatus ZcDbTable::setTextHeight(int row, int col, double h) {
+  if (!zcdb::Finite(h)) return Zcad::eInvalidInput;
   if (!validCell(row, col)) return Zcad::eInvalidIndex;
   if (!(h > 0)) return Zcad::eInvalidInput;
   if (Zcad::ErrorStatus es = assertWrite(); es != Zcad::eOk) return es;
@@ -94,6 +100,7 @@ Zcad::ErrorStatus ZcDbTable::setTextHeight(int row, int col, double h) {
 }
 
 Zcad::ErrorStatus ZcDbTable::setPosition(const ZcGePoint3d& p) {
+  if (!zcdb::Finite(p)) return Zcad::eInvalidInput;
   if (Zcad::ErrorStatus es = assertWrite(); es != Zcad::eOk) return es;
   position_ = p;
   return Zcad::eOk;

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <type_traits>
 
 #include "db/DbInternal.h"
 #include "db/ZcDbDxfFiler.h"
@@ -21,8 +22,18 @@ ZcDbText::ZcDbText(const ZcGePoint3d& position, const wchar_t* text, ZcDbObjectI
     : position_(position), alignment_(position), text_(text ? text : L""),
       height_(height > 0 ? height : 2.5), rotation_(rotation), textStyle_(style) {}
 
+namespace {
+// Points and numbers must be finite; modes and styles are any value their type allows.
+template <class T>
+bool Acceptable(const T& v) {
+  if constexpr (std::is_enum_v<T> || std::is_same_v<T, ZcDbObjectId>) return true;
+  else return zcdb::Finite(v);
+}
+}  // namespace
+
 #define ZC_TEXT_SETTER(Name, member, Type)                          \
   Zcad::ErrorStatus ZcDbText::Name(Type v) {                         \
+    if (!Acceptable(v)) return Zcad::eInvalidInput;                  \
     if (Zcad::ErrorStatus es = assertWrite(); es != Zcad::eOk) return es; \
     member = v;                                                      \
     return Zcad::eOk;                                                \
@@ -41,12 +52,14 @@ Zcad::ErrorStatus ZcDbText::setTextString(const wchar_t* text) {
   return Zcad::eOk;
 }
 Zcad::ErrorStatus ZcDbText::setHeight(double h) {
+  if (!zcdb::Finite(h)) return Zcad::eInvalidInput;
   if (!(h > 0)) return Zcad::eInvalidInput;
   if (Zcad::ErrorStatus es = assertWrite(); es != Zcad::eOk) return es;
   height_ = h;
   return Zcad::eOk;
 }
 Zcad::ErrorStatus ZcDbText::setWidthFactor(double f) {
+  if (!zcdb::Finite(f)) return Zcad::eInvalidInput;
   if (!(f > 0)) return Zcad::eInvalidInput;
   if (Zcad::ErrorStatus es = assertWrite(); es != Zcad::eOk) return es;
   widthFactor_ = f;

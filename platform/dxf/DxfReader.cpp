@@ -3,7 +3,8 @@
 // which replaces the old content only when the whole file was read; a malformed file
 // leaves the database as it was, with readError() naming the line.
 //
-// Steps: split the text into groups; cut the sections into records; make an object for
+// Steps: walk the text's groups once, cutting the sections into records (the groups are not
+// kept: each record's are split again from the text when it is read); make an object for
 // every record of a kind the database keeps (with the record's handle); link tables to
 // their records, blocks to their entities, references to their attributes and polylines
 // to their vertices; let each object read its groups (records, then entities, then
@@ -17,8 +18,6 @@
 #include <map>
 #include <memory>
 #include <sstream>
-
-#include <sys/mman.h>
 
 #include "db/DbInternal.h"
 #include "db/ZcDb2dPolyline.h"
@@ -55,13 +54,15 @@ struct ReadError {
   std::wstring message;
 };
 
-[[noreturn]] void Fail(int line, const std::wstring& message) { throw ReadError{line, message}; }
+[[noreturn]] void Fail(int line, const std::wstring& message) {
+  throw ReadError{line, ZcDbDxfFiler::shortenQuotes(message)};
+}
 
 // A piece of the file as a message quotes it: at most 80 characters of it.
 std::wstring Wide(std::string_view s) { return ZcDbDxfFiler::excerpt(s, 65001); }
 
-// One record: its type, its groups after the type (a range of the file's groups), the line
-// of its type.
+// One record: its type, the number of its groups after the type (which expand splits from
+// the text when they are needed), the line of its type.
 struct Record {
   std::string_view type;
   const ZcDbDxfPair* first = nullptr;
@@ -72,73 +73,65 @@ struct Record {
   const ZcDbDxfPair* end() const { return first + count; }
 };
 
-// Asks for huge pages over the whole pages of [p, p + bytes) (a hint; small ranges are left).
-void AdviseHugePages(void* p, std::size_t bytes) {
-  constexpr std::uintptr_t kPage = 4096;
-  auto from = (reinterpret_cast<std::uintptr_t>(p) + kPage - 1) & ~(kPage - 1);
-  auto to = (reinterpret_cast<std::uintptr_t>(p) + bytes) & ~(kPage - 1);
-  if (bytes >= (std::size_t(4) << 20) && to > from) ::madvise(reinterpret_cast<void*>(from), to - from, MADV_HUGEPAGE);
-}
+// Walks the groups of the text from a position (the start of a code line) and its line.
+class GroupSplitter {
+public:
+  GroupSplitter(std::string_view text, std::size_t pos = 0, int line = 0) : text_(text), pos_(pos), line_(line) {}
 
-// The group table of a large file runs to tens of megabytes, written once from start to
-// end: it is kept in huge pages, so that filling it does not fault page by page.
-template <class T>
-struct HugePages {
-  using value_type = T;
-  HugePages() = default;
-  template <class U>
-  HugePages(const HugePages<U>&) {}
-  static constexpr std::size_t kHuge = std::size_t(2) << 20;
-  T* allocate(std::size_t n) {
-    std::size_t bytes = n * sizeof(T);
-    if (bytes < 2 * kHuge) return std::allocator<T>().allocate(n);
-    void* p = std::aligned_alloc(kHuge, (bytes + kHuge - 1) / kHuge * kHuge);
-    if (!p) throw std::bad_alloc();
-    AdviseHugePages(p, bytes);
-    return static_cast<T*>(p);
-  }
-  void deallocate(T* p, std::size_t n) {
-    if (n * sizeof(T) < 2 * kHuge) std::allocator<T>().deallocate(p, n);
-    else std::free(p);
-  }
-  template <class U>
-  bool operator==(const HugePages<U>&) const { return true; }
-  template <class U>
-  bool operator!=(const HugePages<U>&) const { return false; }
-};
-using GroupTable = std::vector<ZcDbDxfPair, HugePages<ZcDbDxfPair>>;
-
-GroupTable SplitGroups(const std::string& text) {
-  GroupTable groups;
-  groups.reserve(static_cast<std::size_t>(std::count(text.begin(), text.end(), '\n')) / 2 + 1);
-  std::size_t pos = 0, n = text.size();
-  int line = 0;
-  auto nextLine = [&](std::string_view& out) {
-    if (pos >= n) return false;
-    std::size_t e = text.find('\n', pos);
-    if (e == std::string::npos) e = n;
-    out = std::string_view(text).substr(pos, e - pos);
-    if (!out.empty() && out.back() == '\r') out.remove_suffix(1);
-    pos = e + 1;
-    ++line;
-    return true;
-  };
-  std::string_view codeText, value;
-  while (nextLine(codeText)) {
-    int codeLine = line;
+  // The next group; false at the end of the text.
+  bool next(ZcDbDxfPair& group) {
+    std::string_view codeText, value;
+    if (!nextLine(codeText)) return false;
+    int codeLine = line_;
     std::string_view t = codeText;
     while (!t.empty() && (t.front() == ' ' || t.front() == '\t')) t.remove_prefix(1);
     while (!t.empty() && (t.back() == ' ' || t.back() == '\t')) t.remove_suffix(1);
-    if (t.empty() && pos >= n) break;  // a last empty line
+    if (t.empty() && pos_ >= text_.size()) return false;  // a last empty line
     int code = 0;
     auto r = std::from_chars(t.data(), t.data() + t.size(), code);
     if (t.empty() || r.ec != std::errc() || r.ptr != t.data() + t.size() || code < -5 || code > 1071)
       Fail(codeLine, L"a group code was expected, found \"" + Wide(codeText) + L"\"");
     if (!nextLine(value)) Fail(codeLine, L"the file ends after group code " + std::to_wstring(code));
-    groups.push_back({code, value, codeLine});
+    group = ZcDbDxfPair(code, value, codeLine);
+    return true;
   }
-  return groups;
-}
+
+private:
+  bool nextLine(std::string_view& out) {
+    if (pos_ >= text_.size()) return false;
+    std::size_t e = text_.find('\n', pos_);
+    if (e == std::string_view::npos) e = text_.size();
+    out = text_.substr(pos_, e - pos_);
+    if (!out.empty() && out.back() == '\r') out.remove_suffix(1);
+    pos_ = e + 1;
+    ++line_;
+    return true;
+  }
+
+  std::string_view text_;
+  std::size_t pos_;
+  int line_;
+};
+
+// The groups of the text one after another, with the current one in view.
+class GroupStream {
+public:
+  explicit GroupStream(std::string_view text) : splitter_(text) { advance(); }
+  bool more() const { return more_; }
+  const ZcDbDxfPair& current() const { return current_; }
+  void advance() {
+    more_ = splitter_.next(current_);
+    if (more_) lastLine_ = current_.line;
+  }
+  // The line of the last group read; 0 when the text holds none.
+  int lastLine() const { return lastLine_; }
+
+private:
+  GroupSplitter splitter_;
+  ZcDbDxfPair current_;
+  bool more_ = false;
+  int lastLine_ = 0;
+};
 
 ZcDbObject* MakeObject(std::string_view type) {
   static const std::map<std::string_view, std::function<ZcDbObject*()>> kFactory = {
@@ -186,6 +179,8 @@ bool IsStructural(std::string_view type) {
 template <class Opaque>
 ZcDbObject* MakeOpaque(std::string_view type, int line) {
   if (type.empty()) Fail(line, L"a record without a type");
+  for (char c : type)
+    if (c <= ' ' || c > '~') Fail(line, L"a record type that is not a name");
   if (IsStructural(type)) Fail(line, L"a " + Wide(type) + L" record out of its place");
   return new Opaque(std::string(type));
 }
@@ -220,9 +215,8 @@ public:
   }
 
   void run() {
-    groups_ = SplitGroups(text_);
-    d_.slots.reserve(groups_.size() / 8);
-    d_.byHandle.reserve(groups_.size() / 8);
+    d_.slots.reserve(text_.size() / 256);
+    d_.byHandle.reserve(text_.size() / 256);
     sections();
     makeObjects();
     link();
@@ -232,52 +226,58 @@ public:
 
 private:
   // --- Sections and records ------------------------------------------------------------------
+  // The groups are walked once here, without being kept: a table of them all would take
+  // three times the file's size for short lines. Each record notes how many groups follow
+  // its type, and expand splits them again from the text when they are needed.
   void sections() {
-    std::size_t i = 0, n = groups_.size();
+    GroupStream in(text_);
     bool sawEof = false;
-    while (i < n) {
-      const ZcDbDxfPair& g = groups_[i];
-      if (g.code == 999) { ++i; continue; }
+    while (in.more()) {
+      const ZcDbDxfPair g = in.current();
+      if (g.code == 999) { in.advance(); continue; }
       if (g.code != 0) Fail(g.line, L"a section was expected, found group code " + std::to_wstring(g.code));
       if (g.value == "EOF") { sawEof = true; break; }
       if (g.value != "SECTION") Fail(g.line, L"a section was expected, found \"" + Wide(g.value) + L"\"");
-      if (i + 1 >= n || groups_[i + 1].code != 2) Fail(g.line, L"the section has no name");
-      std::string_view name = groups_[i + 1].value;
+      in.advance();
+      if (!in.more() || in.current().code != 2) Fail(g.line, L"the section has no name");
+      std::string_view name = in.current().value;
       int sectionLine = g.line;
-      i += 2;
+      in.advance();
       std::vector<Record> records;
       records.reserve(64);
-      while (i < n && !(groups_[i].code == 0 && groups_[i].value == "ENDSEC")) {
-        if (groups_[i].code == 0 && (groups_[i].value == "SECTION" || groups_[i].value == "EOF"))
-          Fail(groups_[i].line, L"the section " + Wide(name) + L" begun at line " +
-                                    std::to_wstring(sectionLine) + L" is not closed");
+      while (in.more() && !(in.current().code == 0 && in.current().value == "ENDSEC")) {
+        const ZcDbDxfPair& c = in.current();
+        if (c.code == 0 && (c.value == "SECTION" || c.value == "EOF"))
+          Fail(c.line, L"the section " + Wide(name) + L" begun at line " +
+                           std::to_wstring(sectionLine) + L" is not closed");
         if (name == "HEADER") {
-          header(i);
+          header(in);
           continue;
         }
-        if (groups_[i].code != 0) Fail(groups_[i].line, L"a record (group code 0) was expected");
+        if (c.code != 0) Fail(c.line, L"a record (group code 0) was expected");
         Record r;
-        r.type = groups_[i].value;
-        r.line = groups_[i].line;
-        std::size_t start = ++i;
-        while (i < n && groups_[i].code != 0) ++i;
-        r.first = groups_.data() + start;
-        r.count = i - start;
+        r.type = c.value;
+        r.line = c.line;
+        for (in.advance(); in.more() && in.current().code != 0; in.advance()) ++r.count;
         records.push_back(std::move(r));
       }
-      if (i >= n) Fail(groups_.empty() ? 1 : groups_.back().line,
-                       L"the file ends inside the section " + Wide(name) + L" begun at line " +
-                           std::to_wstring(sectionLine));
-      ++i;  // ENDSEC
+      if (!in.more()) Fail(in.lastLine() ? in.lastLine() : 1,
+                           L"the file ends inside the section " + Wide(name) + L" begun at line " +
+                               std::to_wstring(sectionLine));
+      in.advance();  // ENDSEC
       if (name == "HEADER") codePage();
       if (name == "TABLES") tables(records);
       else if (name == "BLOCKS") blocks(records);
       else if (name == "ENTITIES") entities(records, ZcDbObjectId());
       else if (name == "OBJECTS") objects(records);
+      else if (name == "CLASSES") classes(records);
+      forgetExpanded();  // records of this section may move or go
     }
-    if (groups_.empty()) Fail(1, L"the file is empty");
+    if (!in.lastLine()) Fail(1, L"the file is empty");
+    // What follows EOF must still be groups.
+    while (in.more()) in.advance();
     // A file cut short between two sections would otherwise read as a part of a drawing.
-    if (!sawEof) Fail(groups_.back().line + 1, L"the file ends without its EOF record");
+    if (!sawEof) Fail(in.lastLine() + 1, L"the file ends without its EOF record");
   }
 
   // AC1021 and later files are UTF-8; older ones use $DWGCODEPAGE (Windows-1252 unless it
@@ -292,11 +292,12 @@ private:
     else d_.codePage = cp.find("1250") != std::string_view::npos ? 1250 : 1252;
   }
 
-  void header(std::size_t& i) {
-    const ZcDbDxfPair& var = groups_[i];
+  void header(GroupStream& in) {
+    const ZcDbDxfPair var = in.current();
     if (var.code != 9) Fail(var.line, L"a header variable (group code 9) was expected");
     std::vector<ZcDbDxfPair> values;
-    for (++i; i < groups_.size() && groups_[i].code != 9 && groups_[i].code != 0; ++i) values.push_back(groups_[i]);
+    for (in.advance(); in.more() && in.current().code != 9 && in.current().code != 0; in.advance())
+      values.push_back(in.current());
     headerVars_[std::string(var.value)] = values;
   }
 
@@ -307,7 +308,7 @@ private:
     for (Record& r : records) {
       if (r.type == "TABLE") {
         std::string_view name;
-        for (auto& p : r)
+        for (auto& p : expand(r))
           if (p.code == 2) { name = p.value; break; }
         table = &r;
         r.obj = MakeTable(name);
@@ -344,7 +345,7 @@ private:
         if (open) Fail(r.line, L"a block begins inside another block");
         open = true;
         current.clear();
-        for (auto& p : r) {
+        for (auto& p : expand(r)) {
           if (p.code == 2) {
             current = ZcDbDxfFiler::decodeText(p.value, d_.codePage);
             blockNameText_[current] = p.value;
@@ -356,6 +357,7 @@ private:
           }
         }
         if (current.empty()) Fail(r.line, L"a block without a name");
+        if (!Printable(current)) Fail(r.line, L"a block name holding a control character");
         blockOrigins_[zcdb::FoldKey(current)] = origin;
         blockLines_[current] = r.line;
         origin = ZcGePoint3d();
@@ -376,18 +378,64 @@ private:
   }
 
   void entities(std::vector<Record>& records, ZcDbObjectId) { entityRecords_.push_back(std::move(records)); }
+
+  // The classes of the objects a file holds, kept as read for the file written.
+  void classes(std::vector<Record>& records) {
+    for (Record& r : records) {
+      if (r.type != "CLASS") Fail(r.line, L"a " + Wide(r.type) + L" record in the CLASSES section");
+      ZcDbDxfFiler f(expand(r).first, r.count, &db_);
+      zcdb::OpaqueGroups groups;
+      groups.read(&f, zcdb::OpaqueGroups::Base::kObject, "CLASS");
+      if (f.hasError()) Fail(f.errorLine(), f.error());
+      d_.classes.push_back(std::move(groups));
+    }
+  }
   void objects(std::vector<Record>& records) { objectRecords_ = std::move(records); }
 
+  // --- The groups of a record ----------------------------------------------------------------
+  // A record's groups are split from the text when it is read, into one buffer that serves
+  // record after record: expand gives the record its groups (first), and takes them from
+  // the record expanded before, so that no table of all the file's groups is ever held.
+  void forgetExpanded() {
+    if (expanded_) expanded_->first = nullptr;
+    expanded_ = nullptr;
+  }
+
+  // Where the groups after a record's type begin in the text, and the line there.
+  GroupSplitter splitterAfterType(const Record& r) const {
+    std::size_t pos = static_cast<std::size_t>(r.type.data() - text_.data()) + r.type.size();
+    if (pos < text_.size() && text_[pos] == '\r') ++pos;
+    return GroupSplitter(text_, pos + 1, r.line + 1);
+  }
+
+  Record& expand(Record& r) {
+    if (expanded_ == &r) return r;
+    forgetExpanded();
+    buffer_.clear();
+    GroupSplitter splitter = splitterAfterType(r);
+    ZcDbDxfPair group;
+    for (std::size_t k = 0; k < r.count && splitter.next(group); ++k) buffer_.push_back(group);
+    r.first = buffer_.data();
+    expanded_ = &r;
+    return r;
+  }
+
+  // The first group of `code` in a record, found without splitting the rest of it.
+  bool findGroup(const Record& r, int code, ZcDbDxfPair& found) const {
+    GroupSplitter splitter = splitterAfterType(r);
+    for (std::size_t k = 0; k < r.count && splitter.next(found); ++k)
+      if (found.code == code) return true;
+    return false;
+  }
+
   // --- Objects -------------------------------------------------------------------------------
-  static std::uint64_t HandleOf(Record& r, int code = 5) {
-    for (auto& p : r)
-      if (p.code == code) {
-        ZcDbDxfFiler f(r.first, r.count, nullptr);
-        std::uint64_t h = f.toHandle(p);
-        if (f.hasError()) Fail(f.errorLine(), f.error());
-        return h;
-      }
-    return 0;
+  std::uint64_t HandleOf(Record& r, int code = 5) {
+    ZcDbDxfPair p;
+    if (!findGroup(r, code, p)) return 0;
+    ZcDbDxfFiler f(nullptr, 0, nullptr);
+    std::uint64_t h = f.toHandle(p);
+    if (f.hasError()) Fail(f.errorLine(), f.error());
+    return h;
   }
 
   void adopt(Record& r) {
@@ -409,14 +457,11 @@ private:
   // Complex entities: INSERT + ATTRIB... + SEQEND, POLYLINE + VERTEX... + SEQEND.
   void entityList(std::vector<Record>& records, std::vector<Record*>& out) {
     Record* parent = nullptr;
-    bool skipping = false;  // the vertices of a polyline kind the database does not keep
     for (Record& r : records) {
       if (r.type == "SEQEND") {
         parent = nullptr;
-        skipping = false;
         continue;
       }
-      if (skipping && (r.type == "VERTEX" || r.type == "ATTRIB")) continue;
       if (r.type == "VERTEX" || r.type == "ATTRIB") {
         if (!parent || (r.type == "VERTEX") != (parent->type == "POLYLINE"))
           Fail(r.line, L"a " + Wide(r.type) + L" record without its " +
@@ -431,20 +476,16 @@ private:
         continue;
       }
       parent = nullptr;
-      skipping = false;
       if (r.type == "POLYLINE") {
         int flags = 0;
-        for (auto& p : r)
-          if (p.code == 70) {
-            ZcDbDxfFiler f(r.first, r.count, nullptr);
-            flags = static_cast<int>(f.toInt(p));
-            if (f.hasError()) Fail(f.errorLine(), f.error());
-          }
-        if (flags & (16 | 64)) {  // meshes and face sets are not kept
-          skipping = true;
-          continue;
+        if (ZcDbDxfPair p; findGroup(r, 70, p)) {
+          ZcDbDxfFiler f(nullptr, 0, nullptr);
+          flags = static_cast<int>(f.toInt(p));
+          if (f.hasError()) Fail(f.errorLine(), f.error());
         }
-        r.obj = flags & 8 ? static_cast<ZcDbObject*>(new ZcDb3dPolyline) : new ZcDb2dPolyline;
+        if (flags & (16 | 64)) r.obj = new ZcDbOpaqueEntity("POLYLINE");  // meshes and face sets, as read
+        else if (flags & 8) r.obj = new ZcDb3dPolyline;
+        else r.obj = new ZcDb2dPolyline;
         parent = &r;
       } else {
         r.obj = MakeObject(r.type);
@@ -528,9 +569,11 @@ private:
     ZcDbObjectId id;
     if (bt->getAt(name.c_str(), id) != Zcad::eOk) {  // files without block records
       auto* btr = new ZcDbBlockTableRecord;
-      bool anonymous = name.size() > 1 && name[0] == L'*' && ZcDbSymbolTableRecord::isValidName(name.c_str() + 1);
+      auto text = blockNameText_.find(name);
+      bool anonymous = text != blockNameText_.end() && name.size() > 1 && name[0] == L'*' &&
+                       ZcDbSymbolTableRecord::isValidName(name.c_str() + 1);
       if (anonymous) {  // "*D1", "*U2": named as a block record of the file would be
-        ZcDbDxfPair pair{2, blockNameText_[name], line};
+        ZcDbDxfPair pair{2, text->second, line};
         ZcDbDxfFiler f(&pair, 1, &db_);
         btr->dxfInFields(&f);
       } else if (btr->setName(name.c_str()) != Zcad::eOk) {
@@ -544,6 +587,7 @@ private:
   }
 
   void readRecord(Record& r) {
+    expand(r);
     ZcDbDxfFiler f(r.first, r.count, &db_);
     Zcad::ErrorStatus es = r.obj->dxfInFields(&f);
     if (es != Zcad::eOk || f.hasError())
@@ -559,11 +603,12 @@ private:
           // a block that cannot be named in the BLOCKS section could not be written back
           auto* btr = dynamic_cast<ZcDbBlockTableRecord*>(r.obj);
           if (btr && btr->name().empty()) Fail(r.line, L"a block record without a name");
+          if (btr && !Printable(btr->name())) Fail(r.line, L"a block name holding a control character");
         }
     d_.completeTables();  // files without tables (or without their required records)
-    // the entities of each block, then the block origins (blocks a file lists without
-    // block records are made on the way)
-    for (auto& [name, line] : blockLines_) blockNamed(name, line);  // before any reference to them
+    // every block first (a file without block records makes them here), so that references
+    // find theirs whatever the order; then the entities of each block, the block origins
+    for (auto& [name, line] : blockLines_) blockNamed(name, line);
     for (auto& [name, ents] : blockEntityPtrs_) {
       ZcDbBlockTableRecord* btr = blockNamed(name, blockLines_[name]);
       for (Record* r : ents) placeEntity(*r, btr);
@@ -582,7 +627,7 @@ private:
     d_.paperSpace = paper->objectId();
     for (Record* r : modelEntities_) {
       bool inPaper = false;
-      for (auto& p : *r)
+      for (auto& p : expand(*r))
         if (p.code == 67 && Trim(p.value) == "1") inPaper = true;
       placeEntity(*r, inPaper ? paper : model);
     }
@@ -616,7 +661,9 @@ private:
           path.pop_back();
           continue;
         }
-        auto [inner, line] = refs[top.next++];
+        std::uint32_t inner = refs[top.next].first;
+        int line = refs[top.next].second;
+        ++top.next;
         if (state[inner] == 1) {
           std::wstring names;
           auto at = std::find_if(path.begin(), path.end(), [&](const Step& s) { return s.block == inner; });
@@ -634,6 +681,14 @@ private:
   std::wstring nameOf(std::uint32_t slot) const {
     auto* btr = dynamic_cast<ZcDbBlockTableRecord*>(d_.object(slot));
     return btr ? btr->name() : std::wstring();
+  }
+
+  // Block names are looked up and written whole: a control character (a NUL above all)
+  // would make one block two.
+  static bool Printable(const std::wstring& name) {
+    for (wchar_t c : name)
+      if (c < 0x20) return false;
+    return true;
   }
 
   static std::string_view Trim(std::string_view v) {
@@ -655,11 +710,12 @@ private:
       }
     }
     if (auto it = vertices_.find(&r); it != vertices_.end()) {
-      auto* pl = static_cast<ZcDbVertexPolyline*>(r.obj);
+      auto* pl = dynamic_cast<ZcDbVertexPolyline*>(r.obj);
+      auto* kept = dynamic_cast<ZcDbOpaqueEntity*>(r.obj);
       for (Record* v : it->second) {
-        ZcDbDxfFiler f(v->first, v->count, &db_);
-        if (pl->dxfInVertex(&f) != Zcad::eOk || f.hasError())
-          Fail(f.errorLine() ? f.errorLine() : v->line, f.error());
+        ZcDbDxfFiler f(expand(*v).first, v->count, &db_);
+        Zcad::ErrorStatus es = pl ? pl->dxfInVertex(&f) : kept->dxfInVertex(&f);
+        if (es != Zcad::eOk || f.hasError()) Fail(f.errorLine() ? f.errorLine() : v->line, f.error());
       }
     }
   }
@@ -739,7 +795,8 @@ private:
   const std::string& text_;
   ZcDbDatabase& db_;
   ZcDbDatabaseImpl& d_;
-  GroupTable groups_;
+  std::vector<ZcDbDxfPair> buffer_;  // the groups of the record last expanded
+  Record* expanded_ = nullptr;
   std::map<std::string, std::vector<ZcDbDxfPair>> headerVars_;
   std::vector<std::vector<Record>> tableRecords_;
   std::vector<Record*> kept_;

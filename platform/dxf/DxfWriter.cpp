@@ -3,7 +3,7 @@
 //   HEADER   $ACADVER AC1015, $DWGCODEPAGE ANSI_1250, $INSBASE, $UCSORG, $CLAYER, $CELTYPE, $CECOLOR,
 //            $CELTSCALE, $CELWEIGHT, $TEXTSTYLE, $TEXTSIZE, $DIMASZ, $DIMSCALE, $LTSCALE,
 //            $HANDSEED (above every handle of the file)
-//   CLASSES  empty
+//   CLASSES  the CLASS records of the file read, as read
 //   TABLES   VPORT, LTYPE, LAYER, STYLE, VIEW, UCS, APPID, DIMSTYLE, BLOCK_RECORD; each a
 //            TABLE record, its records, ENDTAB (VPORT, UCS and DIMSTYLE are kept empty)
 //   BLOCKS   per block record: BLOCK, its entities (none for the two spaces), ENDBLK
@@ -22,6 +22,7 @@
 #include "db/ZcDbBlockTableRecord.h"
 #include "db/ZcDbDictionary.h"
 #include "db/ZcDbDxfFiler.h"
+#include "db/ZcDbOpaqueEntity.h"
 #include "db/ZcDbText.h"
 #include "win32/ReplacingFile.h"
 
@@ -35,11 +36,15 @@ public:
     next_ = d_.handseed;
   }
 
-  // Writes the text to the file; false when the file refused a part of it.
+  // Writes the text to the file; false when the file refused a part of it, or when the
+  // drawing held a number no file can (the file would not read back).
   bool runToFile() {
     write();
-    return drain();
+    return drain() && !f_.hasError();
   }
+
+  // Why the drawing could not be written as held ("" when the file refused the text).
+  const std::wstring& refusal() const { return f_.error(); }
 
   std::string run() {
     write();
@@ -50,6 +55,10 @@ private:
   void write() {
     header();
     section("CLASSES");
+    for (const zcdb::OpaqueGroups& c : d_.classes) {
+      f_.writeRaw(0, "CLASS");
+      c.writeBody(&f_);
+    }
     endsec();
     tables();
     blocks();
@@ -121,6 +130,7 @@ private:
       if (o->isErased()) continue;
       if (o->isKindOf(ZcDbEntity::desc())) {
         if (auto* p = dynamic_cast<const ZcDbVertexPolyline*>(o.get())) n += p->numVerts() + 1;
+        if (auto* k = dynamic_cast<const ZcDbOpaqueEntity*>(o.get())) n += k->numFollowers();
         if (auto* r = dynamic_cast<const ZcDbBlockReference*>(o.get()))
           n += r->attributeIds().isEmpty() ? 0 : 1;
         continue;
@@ -179,6 +189,7 @@ private:
     if (!o || o->isErased()) return;
     record(o);
     if (auto* p = dynamic_cast<const ZcDbVertexPolyline*>(o)) p->dxfOutVertices(&f_, next_);
+    if (auto* k = dynamic_cast<const ZcDbOpaqueEntity*>(o)) k->dxfOutFollowers(&f_, next_);
     if (auto* r = dynamic_cast<const ZcDbBlockReference*>(o)) {
       ZcDbObjectIdArray attrs = r->attributeIds();
       if (attrs.isEmpty()) return;
@@ -257,7 +268,11 @@ Zcad::ErrorStatus ZcDbDatabase::saveAs(const wchar_t* fileName) {
   }
   auto file = platform::ReplacingFile::Begin(fileName, impl_->readError);
   if (!file) return Zcad::eFileWriteError;
-  DxfWriter(*this, file.get()).runToFile();
+  DxfWriter writer(*this, file.get());
+  if (!writer.runToFile() && !writer.refusal().empty()) {
+    impl_->readError = writer.refusal();  // the fresh file goes; the target stays as it was
+    return Zcad::eFileWriteError;
+  }
   if (!file->Commit(impl_->readError)) return Zcad::eFileWriteError;
   impl_->fileName = fileName;
   impl_->readError.clear();

@@ -1,5 +1,5 @@
-// Ellipses and elliptic arcs: exact evaluation of our own; length and offsets through
-// OpenCASCADE (Gauss integration and offset approximation), closest points by sampling and Newton.
+// Ellipses and elliptic arcs: exact evaluation of our own; length through OpenCASCADE's Gauss
+// integration; closest points over quarter arcs as Bézier spans; offsets as fitted cubic splines.
 #include <algorithm>
 
 #include <GCPnts_AbscissaPoint.hxx>
@@ -7,6 +7,7 @@
 #include <Standard_Failure.hxx>
 
 #include "ge/GeInternal.h"
+#include "ge/GeCurveOffset.h"
 #include "ge/GeOcct.h"
 #include "ge/GeSpans.h"
 #include "ge/ZcGeEllipArc3d.h"
@@ -103,10 +104,13 @@ double ZcGeEllipArc3d::lengthBetween(double t0, double t1) const {
 }
 
 ErrorStatus ZcGeEllipArc3d::getOffsetCurves(double dist, ZcGeCurve3dArray& offsetCurves) const {
-  if (dist < 0.0 && -dist >= minorRadius() * radiusRatio_) return Zcad::eInvalidInput;  // cusps inside
-  double shift = 0.0;
-  Handle(Geom_Curve) c = ge::toOcct(*this, shift);
-  return ge::offsetBySpline(*this, c, shift, dist, offsetCurves);
+  // The curvature peaks at the ends of the major axis, too sharply on a flat ellipse for samples.
+  std::vector<double> peaks, breaks{0.0};
+  for (double a : {0.0, ge::kPi})
+    if (normAngle(a - startAngle_) <= sweep_) peaks.push_back(normAngle(a - startAngle_));
+  int quarters = std::max(1, static_cast<int>(std::ceil(sweep_ / (0.5 * ge::kPi) - 1e-9)));
+  for (int i = 1; i <= quarters; ++i) breaks.push_back(sweep_ * i / quarters);
+  return ge::offsetByCubic(*this, nullptr, dist, breaks, {}, peaks, offsetCurves);
 }
 
 ErrorStatus ZcGeEllipArc3d::getSplitCurves(const std::vector<double>& params, ZcGeCurve3dArray& pieces) const {

@@ -8,6 +8,8 @@
 
 #include "ge/GeIntersect.h"
 #include "ge/GeInternal.h"
+#include "ge/GeOcct.h"
+#include "ge/GeSpanIntersect.h"
 #include "ge/ZcGeCircArc3d.h"
 #include "ge/ZcGeEllipArc3d.h"
 #include "ge/ZcGeLineSeg3d.h"
@@ -284,6 +286,33 @@ double footOn(const Piece& b, const ZcGePoint3d& p, double t, double lo, double 
   return t;
 }
 
+void sampledSeeds(const Piece& a, double a0, double a1, int na, const Piece& b, double b0, double b1, int nb,
+                  std::vector<std::pair<double, double>>& found);
+void mergeFound(const Piece& a, const Piece& b, double b0, double b1, std::vector<std::pair<double, double>>& found,
+                std::vector<CurveHit>& hits);
+
+/// The piece over [u0, u1] as Bézier spans; false for an empty spline.
+bool spansOf(const Piece& p, double u0, double u1, SpanCurve& out) {
+  if (p.analytic && !p.seg.arc) {
+    out = lineSpanCurve(p.seg.point(u0), p.seg.point(u1), u0, u1);
+    return true;
+  }
+  if (p.analytic) {  // u is the fraction of the signed sweep
+    double th = std::fabs(p.seg.theta);
+    ZcGeVector3d y = p.seg.n.crossProduct(p.seg.v0) * (p.seg.theta > 0.0 ? 1.0 : -1.0);
+    out = ellipticSpanCurve(p.seg.c, p.seg.v0, y, th * u0, th * (u1 - u0), u0, 1.0 / th);
+    return th > 0.0;
+  }
+  if (p.curve->kind() == ZcGeCurve3d::kEllipArc) {
+    const auto& e = static_cast<const ZcGeEllipArc3d&>(*p.curve);
+    out = ellipticSpanCurve(e.center(), e.majorAxis(), e.minorAxis(), e.startAngle() + u0, u1 - u0, u0, 1.0);
+    return u1 > u0;
+  }
+  const BezierSpans& spans = static_cast<const ZcGeNurbCurve3d&>(*p.curve).impl().spans;
+  out = splineSpanCurve(spans);
+  return spans.spans() > 0;
+}
+
 void numericPair(const Piece& a, const Piece& b, std::vector<CurveHit>& hits) {
   auto box = [](const Piece& p, double u0, double u1, int n, ZcGePoint3d& lo, ZcGePoint3d& hi) {
     lo = hi = p.point(u0);
@@ -292,13 +321,44 @@ void numericPair(const Piece& a, const Piece& b, std::vector<CurveHit>& hits) {
   double a0, a1, b0, b1;
   int na, nb;
   ZcGePoint3d lo, hi;
-  if (a.analytic) { sampleRange(b, {}, {}, b0, b1, nb); box(b, b0, b1, nb, lo, hi); sampleRange(a, lo, hi, a0, a1, na); }
-  else { sampleRange(a, {}, {}, a0, a1, na); box(a, a0, a1, na, lo, hi); sampleRange(b, lo, hi, b0, b1, nb); }
+  // Seeds from Bézier spans where both pieces have them; dense chord samples otherwise.
+  SpanCurve spanA, spanB;
+  bool spanned = false;
+  if (a.analytic) {
+    sampleRange(b, {}, {}, b0, b1, nb);
+    bool bs = spansOf(b, b0, b1, spanB);
+    if (bs) spanB.spans.bounds(lo, hi); else box(b, b0, b1, nb, lo, hi);
+    sampleRange(a, lo, hi, a0, a1, na);
+    spanned = bs && spansOf(a, a0, a1, spanA);
+  } else {
+    sampleRange(a, {}, {}, a0, a1, na);
+    bool as = spansOf(a, a0, a1, spanA);
+    if (as) spanA.spans.bounds(lo, hi); else box(a, a0, a1, na, lo, hi);
+    sampleRange(b, lo, hi, b0, b1, nb);
+    spanned = as && spansOf(b, b0, b1, spanB);
+  }
+  std::vector<std::pair<double, double>> found;  // converged (s, t) on the two pieces
+  if (spanned) {
+    // Newton kept near the seed's sub-spans (each holds one crossing at most).
+    for (const SpanSeed& sd : spanSeeds(spanA, spanB, kHitTol)) {
+      double s = sd.s, t = sd.t, ms = 0.25 * (sd.s1 - sd.s0), mt = 0.25 * (sd.t1 - sd.t0);
+      if (polishPair(a, std::max(a0, sd.s0 - ms), std::min(a1, sd.s1 + ms), b, std::max(b0, sd.t0 - mt),
+                     std::min(b1, sd.t1 + mt), s, t))
+        found.emplace_back(s, t);
+    }
+  } else {
+    sampledSeeds(a, a0, a1, na, b, b0, b1, nb, found);
+  }
+  mergeFound(a, b, b0, b1, found, hits);
+}
+
+/// Seeds from dense chord samples of both pieces, polished into `found`.
+void sampledSeeds(const Piece& a, double a0, double a1, int na, const Piece& b, double b0, double b1, int nb,
+                  std::vector<std::pair<double, double>>& found) {
   std::vector<double> sa(na + 1), sb(nb + 1);
   std::vector<ZcGePoint3d> pa(na + 1), pb(nb + 1);
   for (int i = 0; i <= na; ++i) { sa[i] = a0 + (a1 - a0) * i / na; pa[i] = a.point(sa[i]); }
   for (int j = 0; j <= nb; ++j) { sb[j] = b0 + (b1 - b0) * j / nb; pb[j] = b.point(sb[j]); }
-  std::vector<std::pair<double, double>> found;  // converged (s, t) on the two pieces
   for (int i = 0; i < na; ++i) {
     double la = pa[i].distanceTo(pa[i + 1]);
     for (int j = 0; j < nb; ++j) {
@@ -319,6 +379,11 @@ void numericPair(const Piece& a, const Piece& b, std::vector<CurveHit>& hits) {
       if (polishPair(a, a0, a1, b, b0, b1, s, t)) found.emplace_back(s, t);
     }
   }
+}
+
+/// Turns converged parameter pairs into hits: one per crossing, one per tangential touch.
+void mergeFound(const Piece& a, const Piece& b, double b0, double b1, std::vector<std::pair<double, double>>& found,
+                std::vector<CurveHit>& hits) {
   // A crossing draws every seed to one point. A tangential touch does not: its residual vanishes
   // to second order, so seeds stop anywhere along a stretch of ~1e-7 where the curves are
   // within the tolerance. Seeds between which the curves never part are one touch, reported
@@ -354,6 +419,9 @@ std::vector<CurveHit> intersectCurves(const ZcGeCurve3d& a, bool extA, const ZcG
   auto endTouch = [&](const ZcGeCurve3d& self, const ZcGeCurve3d& other, bool extOther, bool selfIsA) {
     for (double t : {0.0, self.endParam()}) {
       ZcGePoint3d p = self.evalPoint(t);
+      if (other.kind() == ZcGeCurve3d::kNurbCurve &&
+          !nearSpans(static_cast<const ZcGeNurbCurve3d&>(other).impl().spans, p, kHitTol))
+        continue;  // nowhere near: spare the projection
       double u = other.closestParam(p, extOther);
       if (other.evalPoint(u).distanceTo(p) <= kHitTol) {
         if (selfIsA) addHit(hits, p, t, u);

@@ -1,16 +1,14 @@
-// NURBS splines on OpenCASCADE's B-spline curve: validation of control data, interpolation of
-// fit data, evaluation, length, projection, offsets, splits, transforms.
+// NURBS splines held as OpenCASCADE's B-spline curve (validation, interpolation of fit data,
+// splits) and as Bézier spans of their own (evaluation, length, projection, offsets), transforms.
 #include <algorithm>
 
-#include <GCPnts_AbscissaPoint.hxx>
 #include <GeomAPI_Interpolate.hxx>
-#include <GeomAPI_ProjectPointOnCurve.hxx>
-#include <GeomAdaptor_Curve.hxx>
 #include <Standard_Failure.hxx>
 #include <TColStd_HArray1OfBoolean.hxx>
 #include <TColgp_Array1OfVec.hxx>
 #include <TColgp_HArray1OfPnt.hxx>
 
+#include "ge/GeCurveOffset.h"
 #include "ge/GeInternal.h"
 #include "ge/GeOcct.h"
 
@@ -310,7 +308,20 @@ double ZcGeNurbCurve3d::closestParam(const ZcGePoint3d& point, bool) const {
 }
 
 ErrorStatus ZcGeNurbCurve3d::getOffsetCurves(double dist, ZcGeCurve3dArray& offsetCurves) const {
-  return ge::offsetBySpline(*this, impl_->curve, 0.0, dist, offsetCurves);
+  const ge::BezierSpans& s = impl_->spans;
+  if (s.spans() == 0) return Zcad::eInvalidInput;
+  // Corners: span joins where the tangent directions on the two sides differ.
+  std::vector<double> kinks;
+  for (int i = 1; i < s.spans(); ++i) {
+    ZcGePoint3d p;
+    ZcGeVector3d left, right;
+    s.evalLocal(i - 1, 1.0, p, &left, nullptr);
+    s.evalLocal(i, 0.0, p, &right, nullptr);
+    if (left.isZeroLength() || right.isZeroLength() || left.normal().crossProduct(right.normal()).length() > 1e-9 ||
+        left.dotProduct(right) < 0.0)
+      kinks.push_back(s.breaks[i]);
+  }
+  return ge::offsetByCubic(*this, &s, dist, s.breaks, kinks, {}, offsetCurves);
 }
 
 ErrorStatus ZcGeNurbCurve3d::getSplitCurves(const std::vector<double>& params, ZcGeCurve3dArray& pieces) const {

@@ -1,11 +1,9 @@
-// Conversions between our curves and OpenCASCADE's, and offsets approximated by splines.
+// Conversions between our curves and OpenCASCADE's (region booleans, benchmarks).
 #include <GC_MakeArcOfCircle.hxx>
 #include <GeomConvert.hxx>
-#include <GeomConvert_ApproxCurve.hxx>
 #include <Geom_Circle.hxx>
 #include <Geom_Ellipse.hxx>
 #include <Geom_Line.hxx>
-#include <Geom_OffsetCurve.hxx>
 #include <Geom_TrimmedCurve.hxx>
 #include <Standard_Failure.hxx>
 #include <TColStd_Array1OfInteger.hxx>
@@ -95,44 +93,6 @@ std::unique_ptr<ZcGeCurve3d> fromOcct(const Handle(Geom_Curve)& curve, double fi
     return nullptr;
   }
   return bs.IsNull() ? nullptr : splineFromOcct(bs);
-}
-
-ErrorStatus offsetBySpline(const ZcGeCurve3d& base, const Handle(Geom_Curve)& c, double shift, double dist,
-                           ZcGeCurve3dArray& out) {
-  if (c.IsNull() || base.isDegenerate()) return Zcad::eInvalidInput;
-  ZcGePoint3d origin;
-  ZcGeVector3d n;
-  if (base.getPlane(origin, n) != Zcad::eOk) return Zcad::eInvalidInput;
-  if (dist == 0.0) { out.push_back(base.copy()); return Zcad::eOk; }
-  double end = base.endParam();
-  Handle(Geom_BSplineCurve) result;
-  try {
-    Handle(Geom_Curve) trimmed = new Geom_TrimmedCurve(c, shift, shift + end);
-    Handle(Geom_OffsetCurve) off = new Geom_OffsetCurve(trimmed, dist, dir(n));
-    GeomConvert_ApproxCurve approx(off, 1e-7, GeomAbs_C2, 400, 9);
-    if (!approx.HasResult()) return Zcad::eInvalidInput;
-    result = approx.Curve();
-  } catch (const Standard_Failure&) {
-    return Zcad::eInvalidInput;
-  }
-  // Make the ends exact: the base ends moved along their normals, tangents parallel to the base.
-  auto exactEnd = [&](double t, int pole, int inner) {
-    ZcGeVector3d tan = base.evalDeriv(t).normal();
-    ZcGePoint3d p = base.evalPoint(t) + tan.crossProduct(n).normal() * dist;
-    gp_Pnt oldEnd = result->Pole(pole), oldInner = result->Pole(inner);
-    double reach = oldEnd.Distance(oldInner);
-    result->SetPole(pole, toPnt(p));
-    result->SetPole(inner, toPnt(p + tan * (pole == 1 ? reach : -reach)));
-    (void)oldEnd;
-  };
-  if (result->NbPoles() >= 4) {
-    exactEnd(0.0, 1, 2);
-    exactEnd(end, result->NbPoles(), result->NbPoles() - 1);
-  }
-  std::unique_ptr<ZcGeNurbCurve3d> spline = splineFromOcct(result);
-  if (!spline || spline->endParam() <= 0.0) return Zcad::eInvalidInput;
-  out.push_back(std::move(spline));
-  return Zcad::eOk;
 }
 
 }  // namespace ge

@@ -1,5 +1,5 @@
 // The bridge to OpenCASCADE, private to the geometry kernel: the spline's hidden state,
-// conversions of our curves to OpenCASCADE curves and back, and the offset approximation.
+// conversions of our curves to OpenCASCADE curves and back.
 #ifndef PLATFORM_GE_GEOCCT_H
 #define PLATFORM_GE_GEOCCT_H
 
@@ -36,10 +36,6 @@ Handle(Geom_Curve) toOcct(const ZcGeCurve3d& c, double& shift);
 std::unique_ptr<ZcGeCurve3d> fromOcct(const Handle(Geom_Curve)& c, double first, double last);
 /// A spline from an OpenCASCADE B-spline over its own range (knots shifted to start at 0).
 std::unique_ptr<ZcGeNurbCurve3d> splineFromOcct(const Handle(Geom_BSplineCurve)& c);
-/// The offset of `base` (whose OpenCASCADE form is `c`, parameter = ours + shift) at `dist`,
-/// approximated by one spline to 1e-7, with the ends and end tangents made exact.
-Zcad::ErrorStatus offsetBySpline(const ZcGeCurve3d& base, const Handle(Geom_Curve)& c, double shift, double dist,
-                                 ZcGeCurve3dArray& out);
 
 }  // namespace ge
 

@@ -279,6 +279,14 @@ void BezierSpans::computeBoxes() {
   }
 }
 
+void BezierSpans::bounds(ZcGePoint3d& lo, ZcGePoint3d& hi) const {
+  lo = hi = boxLo.empty() ? ZcGePoint3d() : boxLo.front();
+  for (size_t i = 0; i < boxLo.size(); ++i) {
+    growBox(lo, hi, boxLo[i]);
+    growBox(lo, hi, boxHi[i]);
+  }
+}
+
 BezierSpans bezierSpansOf(int degree, std::vector<double> knots, const std::vector<ZcGePoint3d>& ctrl,
                           const std::vector<double>& weights) {
   BezierSpans s;
@@ -376,6 +384,12 @@ double closestOnSpans(const ZcGeCurve3d& c, const BezierSpans& s, const ZcGePoin
     }
   }
   return best;
+}
+
+bool nearSpans(const BezierSpans& s, const ZcGePoint3d& p, double tol) {
+  for (int i = 0; i < s.spans(); ++i)
+    if (boxDistance(p, s.boxLo[i], s.boxHi[i]) <= tol) return true;
+  return false;
 }
 
 double lengthOnSpans(const BezierSpans& s, double t0, double t1) {

@@ -38,6 +38,8 @@ struct BezierSpans {
   void eval(double t, ZcGePoint3d& p, ZcGeVector3d* d1, ZcGeVector3d* d2) const;
   /// Recomputes the span boxes from the control points.
   void computeBoxes();
+  /// The box of all span boxes (holds the whole curve).
+  void bounds(ZcGePoint3d& lo, ZcGePoint3d& hi) const;
 };
 
 /// The Bézier spans of the B-spline of `degree` over the flat knot vector `knots` (non-decreasing,
@@ -58,6 +60,9 @@ BezierSpans ellipseSpans(const ZcGePoint3d& center, const ZcGeVector3d& x, const
 /// (ellipses); null for splines.
 double closestOnSpans(const ZcGeCurve3d& c, const BezierSpans& s, const ZcGePoint3d& p,
                       const std::function<double(int, double)>* toParam = nullptr);
+
+/// Whether `p` lies within `tol` of some span's box (a quick test before a projection).
+bool nearSpans(const BezierSpans& s, const ZcGePoint3d& p, double tol);
 
 /// Arc length of a spline over [t0, t1] by Gauss–Kronrod per span, refined where a span's
 /// estimate is not within ~1e-14 relative.

@@ -3,9 +3,11 @@
 // and the window calls MFC wraps.
 #include "mfc/CWnd.h"
 
+#include <map>
 #include <vector>
 
 #include "mfc/DialogSystem.h"
+#include "mfc/TextFold.h"
 #include "win32/WindowRecords.h"
 
 const CRuntimeClass CObject::classCObject = {"CObject", sizeof(CObject), nullptr, nullptr};
@@ -48,14 +50,26 @@ platform::WindowRecord* Record(HWND h) { return platform::FindWindowRecord(h); }
 
 bool IsColorMessage(UINT m) { return m >= WM_CTLCOLORMSGBOX && m <= WM_CTLCOLORSTATIC; }
 
-// A wrapper that FromHandle gives for a window no object is attached to.
-struct TemporaryWnd : CWnd {
-  ~TemporaryWnd() override { m_hWnd = nullptr; }
-};
+std::map<std::wstring, CWnd* (*)()>& TemporaryKinds() {
+  static std::map<std::wstring, CWnd* (*)()> kinds;
+  return kinds;
+}
+
+// The wrapper FromHandle gives for a window no object is attached to: an object of the
+// MFC class of the window's class (a CComboBox for a "ComboBox"), so that casting it to
+// that class is sound.
+CWnd* MakeTemporary(HWND window, const std::wstring& className) {
+  auto it = TemporaryKinds().find(platform::ToUpper(className));
+  CWnd* wnd = it != TemporaryKinds().end() ? it->second() : new CWnd;
+  wnd->m_hWnd = window;
+  return wnd;
+}
 
 }  // namespace
 
 namespace platform {
+void RegisterTemporaryKind(const wchar_t* className, CWnd* (*make)()) { TemporaryKinds()[ToUpper(className)] = make; }
+
 void HookCreation(CWnd* wnd) {
   SetCreationHook([wnd](HWND h) { wnd->HookWindow(h); });
 }
@@ -110,11 +124,13 @@ CWnd* CWnd::FromHandle(HWND window) {
   if (!r) return nullptr;
   if (r->object) return static_cast<CWnd*>(r->object);
   if (!r->temporary) {
-    auto* temp = new TemporaryWnd;
-    temp->m_hWnd = window;
-    r->temporary = std::shared_ptr<void>(temp, [](void* p) { delete static_cast<TemporaryWnd*>(p); });
+    r->temporary = std::shared_ptr<void>(MakeTemporary(window, r->className), [](void* p) {
+      auto* wnd = static_cast<CWnd*>(p);
+      wnd->m_hWnd = nullptr;  // the window is going: nothing to detach or destroy
+      delete wnd;
+    });
   }
-  return static_cast<TemporaryWnd*>(r->temporary.get());
+  return static_cast<CWnd*>(r->temporary.get());
 }
 
 BOOL CWnd::Create(const wchar_t* className, const wchar_t* windowName, DWORD style, const RECT& rect, CWnd* parent,

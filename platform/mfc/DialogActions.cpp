@@ -89,6 +89,16 @@ bool IsCheckBox(HWND h) {
   return platform::IsClass(h, L"BUTTON") && (kind == BS_CHECKBOX || kind == BS_AUTOCHECKBOX);
 }
 
+// The control `id` of the dialog: a child, else the first deeper window with that id (a
+// cell editor inside a grid).
+HWND FindControl(HWND parent, int id) {
+  if (HWND direct = GetDlgItem(parent, id)) return direct;
+  platform::WindowRecord* r = platform::FindWindowRecord(parent);
+  for (HWND child : r ? r->children : std::vector<HWND>{})
+    if (HWND deeper = FindControl(child, id)) return deeper;
+  return nullptr;
+}
+
 }  // namespace
 
 namespace platform {
@@ -157,7 +167,7 @@ bool RunDialogAction(HWND dialog, const std::wstring& text) {
   int id = 0;
   if (w[1].find_first_not_of(L"-0123456789") != std::wstring::npos || w[1].empty()) return refuse(L"no control id");
   id = std::stoi(w[1]);
-  HWND control = GetDlgItem(dialog, id);
+  HWND control = FindControl(dialog, id);
   if (!control) return refuse(L"no control " + w[1]);
   if (!IsWindowVisible(control) && verb != L"show") return refuse(L"the control is hidden");
 

@@ -14,19 +14,6 @@ std::map<HWND, UINT>& TemplateIds() {
   return ids;
 }
 
-// The MFC controls of templates are windows of the standard kinds their objects subclass.
-void RegisterMfcClasses() {
-  static const bool done = [] {
-    RegisterClassProcW(L"MfcButton", platform::ButtonProc);
-    RegisterClassProcW(L"MfcLink", platform::ButtonProc);
-    RegisterClassProcW(L"MfcEditBrowse", platform::EditProc);
-    RegisterClassProcW(L"RichEdit20W", platform::EditProc);
-    RegisterClassProcW(L"MfcPropertyGrid", DefWindowProcW);
-    return true;
-  }();
-  (void)done;
-}
-
 int X(int dlu) { return MulDiv(dlu, 6, 4); }
 int Y(int dlu) { return MulDiv(dlu, 13, 8); }
 
@@ -65,7 +52,6 @@ UINT DialogTemplateId(HWND dialog) {
 }
 
 HWND CreateDialogFromTemplate(const DialogTemplate& tmpl, HWND owner, CWnd* object) {
-  RegisterMfcClasses();
   DWORD style = (tmpl.style & ~static_cast<DWORD>(WS_VISIBLE | WS_CHILD)) | WS_POPUP;
   if (object) HookCreation(object);
   HWND dialog = CreateWindowExW(tmpl.exStyle, L"#32770", tmpl.caption, style, X(tmpl.x), Y(tmpl.y), X(tmpl.cx),
@@ -87,8 +73,11 @@ HWND CreateDialogFromTemplate(const DialogTemplate& tmpl, HWND owner, CWnd* obje
     if (!found) continue;
     for (std::size_t i = 0; i < image->initCount; ++i) {
       const DialogInitData& init = image->inits[i];
-      if (init.dialogId == tmpl.id)
-        SendMessageW(GetDlgItem(dialog, init.controlId), init.message, init.size, reinterpret_cast<LPARAM>(init.bytes));
+      if (init.dialogId != tmpl.id) continue;
+      HWND control = GetDlgItem(dialog, init.controlId);
+      if (WindowRecord* r = FindWindowRecord(control))
+        r->initData.assign(reinterpret_cast<const char*>(init.bytes), init.size);
+      SendMessageW(control, init.message, init.size, reinterpret_cast<LPARAM>(init.bytes));
     }
   }
   HWND first = GetNextDlgTabItem(dialog, nullptr, FALSE);

@@ -43,6 +43,12 @@ bool SetControlText(HWND dialog, HWND control, const std::wstring& text, std::ws
 void ClickControl(HWND dialog, HWND control, POINT at);
 
 void HookCreation(CWnd* wnd);
+/// The MFC class FromHandle wraps windows of `className` in (a "ComboBox" in a CComboBox).
+void RegisterTemporaryKind(const wchar_t* className, CWnd* (*make)());
+template <class T>
+CWnd* MakeWindowObject() {
+  return new T;
+}
 const DialogTemplate* FindDialogTemplate(UINT id);
 const BinaryResource* FindBinaryResource(const wchar_t* type, UINT id);
 /// Makes the dialog window and its controls (the object attached before the first
@@ -61,6 +67,9 @@ void DeliverInput(HWND dialog, const MSG& msg);
 void TypeKey(HWND dialog, UINT key, wchar_t character);
 /// Types a text key by key.
 void TypeText(HWND dialog, const std::wstring& text);
+/// Takes the next input line when it starts with `prefix` ("@file "), giving the rest;
+/// false (nothing taken) otherwise.
+bool TakeScriptAnswer(const std::wstring& prefix, std::wstring& answer);
 /// The dialog windows now open (modal and modeless), oldest first.
 std::vector<HWND>& OpenDialogs();
 /// The modal dialogs now running, innermost last.

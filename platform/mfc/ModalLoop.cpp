@@ -34,6 +34,15 @@ void Idle() {
 
 namespace platform {
 
+bool TakeScriptAnswer(const std::wstring& prefix, std::wstring& answer) {
+  std::wstring line;
+  if (!headless::PeekInput(line) || line.compare(0, prefix.size(), prefix) != 0) return false;
+  headless::PopInput(line);
+  answer = line.substr(prefix.size());
+  while (!answer.empty() && (answer.back() == L' ' || answer.back() == L'\t')) answer.pop_back();
+  return true;
+}
+
 void DeliverInput(HWND dialog, const MSG& msg) {
   MSG m = msg;
   if (!IsWindow(m.hwnd)) return;

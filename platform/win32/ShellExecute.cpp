@@ -1,5 +1,7 @@
 // The shell's open call, headless: the request is written on the command line and recorded;
 // nothing is started, so nothing is waited for. Help, Update and the About link use it.
+#include "win/winuser.h"
+#include "win/winwindows.h"
 #include "win/shellapi.h"
 
 #include <sys/stat.h>
@@ -8,6 +10,7 @@
 
 #include "ed/zced.h"
 #include "headless/Shell.h"
+#include "headless/Windows.h"
 #include "mfc/TextFold.h"
 #include "win32/FilePaths.h"
 
@@ -43,5 +46,10 @@ HINSTANCE ShellExecuteW(HWND hwnd, const wchar_t* verb, const wchar_t* file, con
 
 namespace headless {
 std::vector<ShellExecuteCall> ShellExecuteCalls() { return Calls(); }
+std::vector<std::wstring> ShellExecutions() {
+  std::vector<std::wstring> out;
+  for (const ShellExecuteCall& call : Calls()) out.push_back((call.verb.empty() ? L"open" : call.verb) + L" " + call.file);
+  return out;
+}
 void ClearShellExecuteCalls() { Calls().clear(); }
 }  // namespace headless

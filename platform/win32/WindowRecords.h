@@ -39,6 +39,7 @@ struct WindowRecord {
   std::unique_ptr<WindowState> state;
   void* object = nullptr;              // the MFC object attached (CWnd), if any
   std::shared_ptr<void> temporary;     // a wrapper FromHandle made, dropped with the window
+  std::string initData;                // the DLGINIT bytes its dialog template gave it
   std::vector<COLORREF> pixels;  // the client area as last painted, row by row
   LONG pixelWidth = 0, pixelHeight = 0;
   // Modal dialogs: EndDialog sets these; the loop returns the result.
@@ -97,6 +98,8 @@ LRESULT StaticProc(HWND, UINT, WPARAM, LPARAM);
 LRESULT EditProc(HWND, UINT, WPARAM, LPARAM);
 LRESULT ComboBoxProc(HWND, UINT, WPARAM, LPARAM);
 LRESULT DialogProc(HWND, UINT, WPARAM, LPARAM);
+LRESULT ListViewProc(HWND, UINT, WPARAM, LPARAM);
+LRESULT HeaderProc(HWND, UINT, WPARAM, LPARAM);
 
 }  // namespace platform
 

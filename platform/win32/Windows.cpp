@@ -34,6 +34,14 @@ Manager& M() {
     m.classes[L"EDIT"] = platform::EditProc;
     m.classes[L"COMBOBOX"] = platform::ComboBoxProc;
     m.classes[L"#32770"] = platform::DialogProc;
+    m.classes[L"SYSLISTVIEW32"] = platform::ListViewProc;
+    m.classes[L"SYSHEADER32"] = platform::HeaderProc;
+    // The MFC controls of templates are windows of the standard kinds their objects subclass.
+    m.classes[L"MFCBUTTON"] = platform::ButtonProc;
+    m.classes[L"MFCLINK"] = platform::ButtonProc;
+    m.classes[L"MFCEDITBROWSE"] = platform::EditProc;
+    m.classes[L"RICHEDIT20W"] = platform::EditProc;
+    m.classes[L"MFCPROPERTYGRID"] = DefWindowProcW;
   }
   return m;
 }

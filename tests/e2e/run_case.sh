@@ -17,8 +17,13 @@ trap 'rm -rf "$tmp"' EXIT
 cp -r "$install_dir" "$tmp/install"
 mkdir -p "$tmp/appdata"
 cd "$tmp"
-args=(--install "$tmp/install" --appdata "$tmp/appdata" --script "$case_dir/script.scr")
-[ -f "$case_dir/args" ] && while read -r a; do a=${a//@CASE@/$case_dir}; args+=("${a//@TMP@/$tmp}"); done < "$case_dir/args"
+# "@CASE@" in the script and the args names the case folder, "@INSTALL@" in the args the
+# built install tree (modules of the tests' own lie beside it), "@TMP@" the temporary folder.
+sed "s|@CASE@|$case_dir|g" "$case_dir/script.scr" > "$tmp/script.scr"
+args=(--install "$tmp/install" --appdata "$tmp/appdata" --script "$tmp/script.scr")
+[ -f "$case_dir/args" ] && while read -r a; do
+  a="${a//@CASE@/$case_dir}"; a="${a//@INSTALL@/$install_dir}"; args+=("${a//@TMP@/$tmp}")
+done < "$case_dir/args"
 expected_status=0
 [ -f "$case_dir/status" ] && expected_status=$(cat "$case_dir/status")
 if [ -x "$case_dir/prepare.sh" ]; then
@@ -32,7 +37,7 @@ status=$?
 # The temporary folder reaches the transcript in both forms: "/tmp/x" and, through the
 # system's Windows paths, "\tmp\x".
 tmp_windows=${tmp//\//\\\\}
-sed -e "s|$tmp|<tmp>|g" -e "s|$tmp_windows|<tmp>|g" "$tmp/out.raw" > "$tmp/transcript.out"
+sed -e "s|$tmp|<tmp>|g" -e "s|$tmp_windows|<tmp>|g" -e "s|$case_dir|<case>|g" "$tmp/out.raw" > "$tmp/transcript.out"
 rm -f "$case_dir/transcript.out" "$case_dir/transcript.diff"
 if [ "$status" -ne "$expected_status" ]; then
   cp "$tmp/transcript.out" "$case_dir/transcript.out"

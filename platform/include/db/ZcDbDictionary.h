@@ -47,6 +47,10 @@ public:
   /// Internal: all entries, erased ones included, in key order.
   std::vector<std::pair<std::wstring, ZcDbObjectId>> rawEntries() const;
   void adoptEntry(const std::wstring& key, ZcDbObjectId id);
+  /// Internal: gives the entry holding `id` the key `newKey`, for an object renaming
+  /// itself (groups). eDuplicateKey when another live entry has that key regardless of
+  /// case, eKeyNotFound when no entry holds `id`.
+  Zcad::ErrorStatus renameEntry(ZcDbObjectId id, const wchar_t* newKey);
 
 private:
   struct Entry {

@@ -33,6 +33,7 @@ struct ZcDbDxfPair {
 /// in file order, walked segment by segment (a segment starts after a 100 subclass marker).
 /// A value that does not convert sets the filer's error (first one wins) naming the line,
 /// and gives 0 / empty, so a reader can finish its loop and the caller reports the error.
+/// Writing a number that is not finite sets the error too (the text could not be read back).
 class ZcDbDxfFiler {
 public:
   /// A writer that appends to `out` (DXF text, one item per line).
@@ -47,7 +48,8 @@ public:
 
   // --- Writing -----------------------------------------------------------------------------
   void writeString(int code, const wchar_t* text);
-  void writeString(int code, const std::wstring& text) { writeString(code, text.c_str()); }
+  /// The whole text, NUL characters included ("^@").
+  void writeString(int code, const std::wstring& text);
   /// Writes ASCII text as it stands (subclass markers, type names).
   void writeRaw(int code, std::string_view text);
   void writeInt(int code, long long value);
@@ -92,7 +94,7 @@ public:
   /// DXF text of a wide string in the Windows-1250 code page (the files' $DWGCODEPAGE):
   /// control characters as "^" + char+64, a literal "^" as "^ ", a character the code
   /// page lacks as "\U+XXXX" (surrogate pairs beyond the BMP).
-  static void encodeText(const wchar_t* text, std::string& out);
+  static void encodeText(std::wstring_view text, std::string& out);
   /// The inverse of encodeText for a file of `codePage` (1250, 1252, or 65001 for UTF-8).
   /// A malformed UTF-8 sequence is U+FFFD in a UTF-8 file and its bytes' 1252 characters
   /// in a 1252 one, never the character an overlong form would spell.
@@ -100,6 +102,9 @@ public:
   /// A value as an error message quotes it: decoded, cut to its first 80 characters with
   /// "..." after the cut, so that a huge line never fills the message.
   static std::wstring excerpt(std::string_view text, int codePage = 1250);
+  /// `message` with each quoted part ("...") longer than 80 characters cut as excerpt cuts
+  /// it; the filer's and the reader's errors pass through it, whatever they quote.
+  static std::wstring shortenQuotes(const std::wstring& message);
 
 private:
   std::string* out_ = nullptr;

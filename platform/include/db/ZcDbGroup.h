@@ -20,6 +20,11 @@ public:
   /// The key of the group in the dictionary that owns it; null when it is in none.
   const wchar_t* name() const;
   Zcad::ErrorStatus getName(std::wstring& name) const;
+  /// Renames the group's entry in the dictionary that owns it (the group open for write):
+  /// eInvalidInput for an empty name, eDuplicateKey when another entry holds the name
+  /// regardless of case (a change of letter case alone is allowed), eKeyNotFound when no
+  /// dictionary holds the group. Members and their back-links stay.
+  Zcad::ErrorStatus setName(const wchar_t* name);
   std::wstring description() const { return description_; }
   Zcad::ErrorStatus setDescription(const wchar_t* text);
   bool isSelectable() const { return selectable_; }

@@ -82,6 +82,7 @@ public:
 
   // --- Erasure -------------------------------------------------------------------------
   /// Erases (true) or restores (false) a resident object open for write. The id stays valid.
+  /// A class may refuse the change (subErase): its status is returned and nothing changes.
   Zcad::ErrorStatus erase(bool erasing = true);
   bool isErased() const;
 
@@ -132,6 +133,9 @@ public:
   virtual void onAddedToDatabase() {}
 
 protected:
+  /// Asked by erase before the object is erased or restored: a status other than eOk
+  /// refuses the change. Every object may by default.
+  virtual Zcad::ErrorStatus subErase(bool erasing) { return Zcad::eOk; }
   /// eOk when the object may be changed, else eWasNotOpenForWrite (and a diagnostic count).
   Zcad::ErrorStatus assertWrite() const;
   /// Copies XData into a clone.

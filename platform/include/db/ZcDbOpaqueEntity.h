@@ -28,6 +28,15 @@ public:
   std::vector<ZcGePoint3d> points() const;
   /// The box of its plain points; eInvalidExtents when it has none.
   Zcad::ErrorStatus getGeomExtents(ZcDbExtents& extents) const override;
+
+  // A kept POLYLINE (a mesh or a face set) owns the VERTEX records that follow it.
+  /// Reads one VERTEX record following this POLYLINE.
+  Zcad::ErrorStatus dxfInVertex(ZcDbDxfFiler* filer);
+  /// Writes the records that follow this one in a file - a POLYLINE's VERTEX records and its
+  /// SEQEND, each with a handle from `nextHandle` - or nothing.
+  void dxfOutFollowers(ZcDbDxfFiler* filer, std::uint64_t& nextHandle) const;
+  /// How many records dxfOutFollowers writes.
+  unsigned numFollowers() const;
 };
 
 #endif

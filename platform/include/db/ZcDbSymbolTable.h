@@ -17,6 +17,7 @@ class ZcDbSymbolTableIterator;
 
 /// A named record of a table. Names are validated by setName: not empty, at most 255
 /// characters, none of < > / \ " : ; ? * = , ` and no control characters ("|" is allowed).
+/// Layer "0" keeps its name (eInvalidInput).
 class ZcDbSymbolTableRecord : public ZcDbObject {
 public:
   ZCRX_DECLARE_MEMBERS(ZcDbSymbolTableRecord)
@@ -137,6 +138,8 @@ public:
   /// True when a live entity of the database lies on the layer, or it is layer "0" or the
   /// current layer.
   bool isInUse() const;
+  /// True for layer "0" and for "DEFPOINTS" (any case), which the drawing keeps.
+  bool isReserved() const;
 
   ZcDbObject* cloneObject() const override;
   const char* dxfName() const override { return "LAYER"; }
@@ -146,6 +149,9 @@ public:
 
 protected:
   const char* recordMarker() const override { return "AcDbLayerTableRecord"; }
+  /// Layer "0", "DEFPOINTS", the current layer and a layer in use (isInUse) cannot be
+  /// erased: eObjectInUse, and the layer stays.
+  Zcad::ErrorStatus subErase(bool erasing) override;
 
 private:
   ZcCmColor color_;
@@ -160,6 +166,9 @@ public:
   const char* tableName() const override { return "LAYER"; }
   bool accepts(const ZcDbSymbolTableRecord* r) const override;
   ZcDbObject* cloneObject() const override { return nullptr; }
+  /// Brings the layers' usage up to date before layers are erased. Usage (isInUse) is
+  /// always current here, so this only succeeds.
+  Zcad::ErrorStatus generateUsageData() { return Zcad::eOk; }
 };
 
 // --- Linetypes ------------------------------------------------------------------------------

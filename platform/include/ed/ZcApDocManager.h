@@ -2,7 +2,15 @@
 #ifndef PLATFORM_ED_ZCAPDOCMANAGER_H
 #define PLATFORM_ED_ZCAPDOCMANAGER_H
 
+#include "ed/ErrorStatus.h"
 #include "win/wintypes.h"
+
+/// The host's one open document (the drawing commands work on).
+class ZcApDocument;
+
+namespace ZcAp {
+enum DocLockMode { kNone = 0, kAutoWrite = 1, kNotLocked = 2, kWrite = 4, kProtectedAutoWrite = 20, kRead = 32, kXWrite = 64 };
+}
 
 /// Resource handles pushed here are searched first by string and dialog lookups, until
 /// popped. Popping an empty stack does nothing.
@@ -13,6 +21,15 @@ public:
   /// The module on top of the stack, or null.
   HINSTANCE curResourceHandle() const;
   int resourceHandleDepth() const;
+
+  /// The current document; never null in the host.
+  ZcApDocument* curDocument() const;
+  /// Locks are counted: each lock needs its unlock. eInvalidInput for no document.
+  Zcad::ErrorStatus lockDocument(ZcApDocument* doc, ZcAp::DocLockMode mode = ZcAp::kWrite,
+                                 const wchar_t* globalCommand = nullptr, const wchar_t* localCommand = nullptr,
+                                 bool prompt = true);
+  /// eNotApplicable when the document holds no lock.
+  Zcad::ErrorStatus unlockDocument(ZcApDocument* doc);
 };
 
 ZcApDocManager* zcDocManagerPtr();

@@ -115,7 +115,10 @@ public:
   /// arc), negative to the left. line → line, arc → arc, circle → circle, polyline → joined
   /// polyline, ellipse and spline → spline. The ends of the result are the base ends moved by
   /// `dist` along the end normals and its end tangents are parallel to the base ones.
-  /// eInvalidInput when the result would collapse (an arc radius ≤ 0) or the curve is not planar.
+  /// eInvalidInput when the result would collapse (an arc radius ≤ 0) or the curve is not planar;
+  /// for ellipses and splines (cubic splines within 1e-6 of the exact offset) eDegenerateGeometry
+  /// where the exact offset has a cusp (radius of curvature on its side below |dist|) or crosses
+  /// itself.
   virtual Zcad::ErrorStatus getOffsetCurves(double dist, ZcGeCurve3dArray& offsetCurves) const = 0;
 
   /// Pieces of the curve split at `params`, in parameter order. Parameters outside the range,

@@ -14,8 +14,11 @@
 /// re-interpolates; setting control data drops it.
 ///
 /// The parameter is the knot range [knot[degree], knot[#ctrl]] shifted to start at 0 (the knots
-/// a caller reads are the shifted ones; with unclamped ends the first `degree` are negative). Evaluation, length and its inverse, closest points, intersections, offsets
-/// and splits rest on OpenCASCADE and are polished with Newton's method on this exact curve.
+/// a caller reads are the shifted ones; with unclamped ends the first `degree` are negative).
+/// Interpolation and splits rest on OpenCASCADE; evaluation, length and its inverse, closest
+/// points, intersections and offsets are the kernel's own, on the spline's rational Bézier spans
+/// (closest points by isolating every stationary point of the distance per span, intersections
+/// by span pruning and Newton, lengths by Gauss–Kronrod per span).
 ///
 /// Invariants (setNurbsData checks them): degree ≥ 1; #knots = #ctrl + degree + 1; knots
 /// non-decreasing with first < last; #ctrl ≥ degree + 1; weights empty or one per control point,
@@ -89,7 +92,10 @@ public:
   ZcGeVector3d evalDeriv(double param) const override;
   ZcGeVector3d evalDeriv2(double param) const override;
   double closestParam(const ZcGePoint3d& point, bool extend = false) const override;
-  /// One spline approximating the offset to 1e-6, with ends and end tangents made exact.
+  /// One cubic spline within 1e-6 of the exact offset, with exact ends and end tangents. A
+  /// kinked spline (a corner where knots repeat) is offset piece by piece, joined round the
+  /// corner on an arc or trimmed where the pieces cross. eDegenerateGeometry where the exact
+  /// offset has a cusp or crosses itself; eOutOfRange if the tolerance cannot be reached.
   Zcad::ErrorStatus getOffsetCurves(double dist, ZcGeCurve3dArray& offsetCurves) const override;
   /// Pieces by knot insertion; they are control-data splines (no fit data).
   Zcad::ErrorStatus getSplitCurves(const std::vector<double>& params,

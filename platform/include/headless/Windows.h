@@ -25,6 +25,11 @@ void RunIdle();
 HWND ActiveModalDialog();
 /// The dialogs now open, oldest first.
 std::vector<HWND> OpenDialogs();
+/// Locks on the current document not yet released, and locks taken since the start.
+int DocumentLocksHeld();
+int DocumentLocksTaken();
+/// Every ShellExecuteW asked for ("open <file>"), recorded, never run.
+std::vector<std::wstring> ShellExecutions();
 
 }  // namespace headless
 

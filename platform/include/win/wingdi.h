@@ -75,4 +75,30 @@ COLORREF SetTextColor(HDC dc, COLORREF colour);
 COLORREF GetTextColor(HDC dc);
 COLORREF GetPixel(HDC dc, int x, int y);
 
+// --- Memory pictures -----------------------------------------------------------------------
+struct BITMAP {
+  LONG bmType;
+  LONG bmWidth;
+  LONG bmHeight;
+  LONG bmWidthBytes;
+  WORD bmPlanes;
+  WORD bmBitsPixel;
+  void* bmBits;
+};
+/// A device context that paints into the bitmap selected into it.
+HDC CreateCompatibleDC(HDC dc);
+BOOL DeleteDC(HDC dc);
+/// A white picture of the size.
+HBITMAP CreateCompatibleBitmap(HDC dc, int width, int height);
+HBITMAP CreateBitmap(int width, int height, UINT planes, UINT bitsPerPixel, const void* bits);
+/// Selects a bitmap into a memory context; the one it had.
+HGDIOBJ SelectObject(HDC dc, HGDIOBJ object);
+int GetObjectW(HGDIOBJ object, int size, void* out);
+/// WHITENESS or BLACKNESS over the rectangle.
+BOOL PatBlt(HDC dc, int x, int y, int width, int height, DWORD rop);
+/// Copies a rectangle, scaled (nearest pixel), with SRCCOPY.
+BOOL StretchBlt(HDC dest, int x, int y, int width, int height, HDC source, int sx, int sy, int sw, int sh, DWORD rop);
+/// The colour of a pixel of a bitmap; for tests and dumps.
+COLORREF BitmapPixel(HBITMAP bitmap, int x, int y);
+
 #endif

@@ -7,6 +7,7 @@
 #include "win/wingdi.h"
 #include "win/wintypes.h"
 
+typedef std::uintptr_t DWORD_PTR;
 struct HMENU__;
 typedef HMENU__* HMENU;
 typedef LRESULT (*WNDPROC)(HWND, UINT, WPARAM, LPARAM);

@@ -252,6 +252,30 @@ TEST(Cloning, InsertingKeepsASideBlockNamedAsTheNewBlockUnderASuffix) {
   }
 }
 
+TEST(Cloning, ACopyThatWouldMakeABlockHoldItselfIsRefused) {
+  // The target's block "Mark" takes a copy of a reference to the source's "Mark": the
+  // target's record of that name would then hold itself.
+  ZcDbDatabase source, target;
+  ZcDbObjectId sourceMark, targetMark;
+  for (auto [db, id] : {std::pair{&source, &sourceMark}, std::pair{&target, &targetMark}}) {
+    ZcDbBlockTable* table = nullptr;
+    db->getBlockTable(table, ZcDb::kForWrite);
+    auto* btr = new ZcDbBlockTableRecord;
+    btr->setName(L"Mark");
+    table->add(*id, btr);
+    btr->close();
+    table->close();
+  }
+  ZcDbObjectIdArray ids;
+  ids.append(AppendEntity(source, new ZcDbBlockReference(ZcGePoint3d(0, 0, 0), sourceMark)));
+  ZcDbIdMapping map;
+  EXPECT_EQ(Zcad::eInvalidInput, source.wblockCloneObjects(ids, targetMark, map));
+  ZcDbBlockTableRecord* btr = nullptr;
+  zcdbOpenObject(btr, targetMark, ZcDb::kForRead);
+  EXPECT_EQ(0, btr->entityIds().length());
+  btr->close();
+}
+
 TEST(Cloning, WblockCloneMapsIdsAndIgnoresRecordsTheTargetHas) {
   ZcDbDatabase source, target;
   ZcDbObjectId sourceLayer = AddLayer(source, L"Shared");

@@ -7,6 +7,8 @@
 #include "DrawingHelpers.h"
 
 #include <cmath>
+#include <filesystem>
+#include <limits>
 
 #include "db/ZcDbArc.h"
 #include "db/ZcDbBlockReference.h"
@@ -204,6 +206,57 @@ TEST(DrawOrder, MovingToTheBottomDrawsFirst) {
   ASSERT_EQ(2, order.length());
   EXPECT_EQ(b, order[0]);
   EXPECT_EQ(a, order[1]);
+}
+
+}  // namespace
+
+namespace {
+
+TEST(Numbers, SettersRefuseNumbersThatAreNotFiniteAndKeepTheirValue) {
+  const double inf = std::numeric_limits<double>::infinity(), nan = std::nan("");
+  const ZcGePoint3d far(inf, 0, 0), odd(0, nan, 0);
+  ZcDbLine line(ZcGePoint3d(0, 0, 0), ZcGePoint3d(1, 0, 0));
+  EXPECT_EQ(Zcad::eInvalidInput, line.setStartPoint(far));
+  EXPECT_EQ(Zcad::eInvalidInput, line.setEndPoint(odd));
+  EXPECT_EQ(ZcGePoint3d(0, 0, 0), line.startPoint());
+  EXPECT_EQ(ZcGePoint3d(1, 0, 0), line.endPoint());
+  ZcDbCircle circle(ZcGePoint3d(0, 0, 0), ZcGeVector3d::kZAxis, 1);
+  EXPECT_EQ(Zcad::eInvalidInput, circle.setCenter(far));
+  EXPECT_EQ(Zcad::eInvalidInput, circle.setRadius(inf));
+  EXPECT_EQ(1.0, circle.radius());
+  ZcDbArc arc(ZcGePoint3d(0, 0, 0), 1, 0, 1);
+  EXPECT_EQ(Zcad::eInvalidInput, arc.setEndAngle(nan));
+  ZcDbPolyline pl;
+  EXPECT_EQ(Zcad::eInvalidInput, pl.addVertexAt(0, ZcGePoint2d(inf, 0)));
+  EXPECT_EQ(0u, pl.numVerts());
+  pl.addVertexAt(0, ZcGePoint2d(0, 0));
+  EXPECT_EQ(Zcad::eInvalidInput, pl.setBulgeAt(0, nan));
+  EXPECT_EQ(Zcad::eInvalidInput, pl.setElevation(-inf));
+  ZcDbText text(ZcGePoint3d(0, 0, 0), L"A");
+  EXPECT_EQ(Zcad::eInvalidInput, text.setPosition(odd));
+  EXPECT_EQ(Zcad::eInvalidInput, text.setHeight(inf));
+  EXPECT_EQ(Zcad::eInvalidInput, text.setRotation(nan));
+  ZcDbMText mtext;
+  EXPECT_EQ(Zcad::eInvalidInput, mtext.setLocation(far));
+  ZcDbBlockReference ref;
+  EXPECT_EQ(Zcad::eInvalidInput, ref.setPosition(far));
+  EXPECT_EQ(Zcad::eInvalidInput, ref.setScaleFactors(ZcGeScale3d(1, inf, 1)));
+  EXPECT_EQ(Zcad::eInvalidInput, ref.setRotation(nan));
+  EXPECT_EQ(Zcad::eInvalidInput, line.setLinetypeScale(inf));
+}
+
+TEST(Numbers, ADrawingHoldingAnInfiniteNumberIsNotSavedAsAnotherNumber) {
+  ZcDbDatabase db;
+  ZcDbObjectId id = AppendEntity(db, new ZcDbLine(ZcGePoint3d(1e308, 0, 0), ZcGePoint3d(0, 0, 0)));
+  ZcDbEntity* e = nullptr;
+  zcdbOpenZcDbEntity(e, id, ZcDb::kForWrite);
+  e->transformBy(ZcGeMatrix3d::translation(ZcGeVector3d(1e308, 0, 0)));  // overflows
+  e->close();
+  std::string text = db.dxfText();
+  EXPECT_NE(std::string::npos, text.find("\n 10\ninf\n"));
+  auto path = std::filesystem::temp_directory_path() / ("fastrelle_inf_" + std::to_string(::getpid()) + ".dxf");
+  EXPECT_EQ(Zcad::eFileWriteError, db.saveAs(path.wstring().c_str()));
+  std::filesystem::remove(path);
 }
 
 }  // namespace

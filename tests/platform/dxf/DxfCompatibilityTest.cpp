@@ -50,14 +50,15 @@ TEST(DxfCompatibility, HeavyPolylinesAndAttributesFollowTheirOwners) {
       "0|HATCH|8|0|0|ENDSEC|0|EOF")))
       << std::string(db.readError().begin(), db.readError().end());
   ZcDbObjectIdArray ids = ModelSpace(db);
-  ASSERT_EQ(3, ids.length());  // the mesh is not kept; the hatch is, as read
-  EXPECT_STREQ("HATCH", Open<ZcDbEntity>(ids[2])->dxfName());
+  ASSERT_EQ(4, ids.length());  // the face set and the hatch are kept as read
+  EXPECT_STREQ("POLYLINE", Open<ZcDbEntity>(ids[1])->dxfName());
+  EXPECT_STREQ("HATCH", Open<ZcDbEntity>(ids[3])->dxfName());
   auto* pl = Open<ZcDb2dPolyline>(ids[0]);
   ASSERT_NE(nullptr, pl);
   EXPECT_EQ(2u, pl->numVerts());
   EXPECT_TRUE(pl->isClosed());
   EXPECT_DOUBLE_EQ(1.0, pl->vertexAt(0).bulge);
-  auto* ref = Open<ZcDbBlockReference>(ids[1]);
+  auto* ref = Open<ZcDbBlockReference>(ids[2]);
   ASSERT_NE(nullptr, ref);
   ZcDbObjectIdArray attrs = ref->attributeIds();
   ASSERT_EQ(1, attrs.length());
@@ -95,6 +96,45 @@ TEST(DxfCompatibility, TextIsDecodedByTheFilesCodePage) {
   ZcDbDatabase db(false, true);
   ASSERT_EQ(Zcad::eOk, db.readDxfText(Dxf(escaped)));
   EXPECT_EQ(L"Przód łuk \t^", Open<ZcDbText>(ModelSpace(db)[0])->textString());
+  // a NUL character is written escaped and whole, not as the end of the text
+  ZcDbDatabase withNul(false, true);
+  ASSERT_EQ(Zcad::eOk, withNul.readDxfText(Dxf("0|SECTION|2|ENTITIES|0|TEXT|10|0|20|0|40|1|1|a^@b|0|ENDSEC|0|EOF")));
+  ZcDbDatabase again(false, true);
+  ASSERT_EQ(Zcad::eOk, again.readDxfText(withNul.dxfText()));
+  EXPECT_EQ(std::wstring(L"a\0b", 3), Open<ZcDbText>(ModelSpace(again)[0])->textString());
+}
+
+TEST(DxfCompatibility, EveryUpperHalfByteOfWindows1250ReadsAsTheCodePageSaysAndWritesBack) {
+  // The code page's characters for 0x80..0xFF; U+FFFD where it defines none.
+  const wchar_t kCp1250[128] = {
+      0x20AC, 0xFFFD, 0x201A, 0xFFFD, 0x201E, 0x2026, 0x2020, 0x2021,
+      0xFFFD, 0x2030, 0x0160, 0x2039, 0x015A, 0x0164, 0x017D, 0x0179,
+      0xFFFD, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
+      0xFFFD, 0x2122, 0x0161, 0x203A, 0x015B, 0x0165, 0x017E, 0x017A,
+      0x00A0, 0x02C7, 0x02D8, 0x0141, 0x00A4, 0x0104, 0x00A6, 0x00A7,
+      0x00A8, 0x00A9, 0x015E, 0x00AB, 0x00AC, 0x00AD, 0x00AE, 0x017B,
+      0x00B0, 0x00B1, 0x02DB, 0x0142, 0x00B4, 0x00B5, 0x00B6, 0x00B7,
+      0x00B8, 0x0105, 0x015F, 0x00BB, 0x013D, 0x02DD, 0x013E, 0x017C,
+      0x0154, 0x00C1, 0x00C2, 0x0102, 0x00C4, 0x0139, 0x0106, 0x00C7,
+      0x010C, 0x00C9, 0x0118, 0x00CB, 0x011A, 0x00CD, 0x00CE, 0x010E,
+      0x0110, 0x0143, 0x0147, 0x00D3, 0x00D4, 0x0150, 0x00D6, 0x00D7,
+      0x0158, 0x016E, 0x00DA, 0x0170, 0x00DC, 0x00DD, 0x0162, 0x00DF,
+      0x0155, 0x00E1, 0x00E2, 0x0103, 0x00E4, 0x013A, 0x0107, 0x00E7,
+      0x010D, 0x00E9, 0x0119, 0x00EB, 0x011B, 0x00ED, 0x00EE, 0x010F,
+      0x0111, 0x0144, 0x0148, 0x00F3, 0x00F4, 0x0151, 0x00F6, 0x00F7,
+      0x0159, 0x016F, 0x00FA, 0x0171, 0x00FC, 0x00FD, 0x0163, 0x02D9};
+  std::string bytes;
+  for (int b = 0x80; b < 0x100; ++b) bytes.push_back(static_cast<char>(b));
+  ZcDbDatabase db(false, true);
+  ASSERT_EQ(Zcad::eOk, db.readDxfText(Dxf("0|SECTION|2|HEADER|9|$ACADVER|1|AC1015|9|$DWGCODEPAGE|3|ANSI_1250|0|ENDSEC|"
+                                          "0|SECTION|2|ENTITIES|0|TEXT|10|0|20|0|40|1|1|" + bytes + "|0|ENDSEC|0|EOF")));
+  std::wstring text = Open<ZcDbText>(ModelSpace(db)[0])->textString();
+  ASSERT_EQ(128u, text.size());
+  for (int i = 0; i < 128; ++i) EXPECT_EQ(kCp1250[i], text[i]) << "byte 0x" << std::hex << 0x80 + i;
+  // written back in the same code page: each defined byte as itself
+  std::string written;
+  for (int i = 0; i < 128; ++i) written += kCp1250[i] == 0xFFFD ? std::string("\\U+FFFD") : std::string(1, char(0x80 + i));
+  EXPECT_NE(std::string::npos, db.dxfText().find("\n" + written + "\n"));
 }
 
 TEST(DxfCompatibility, MalformedUtf8TextNeverReadsAsAnotherCharacter) {

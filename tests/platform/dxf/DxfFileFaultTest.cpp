@@ -79,6 +79,8 @@ TEST(DxfFileFault, AMessageQuotesAtMostEightyCharactersOfTheBadLine) {
       huge + "\n0\nEOF\n",                                                     // where a group code belongs
       "0\n" + huge + "\n0\nEOF\n",                                             // where a section belongs
       "0\nSECTION\n2\nENTITIES\n0\nLINE\n10\n" + huge + "\n0\nENDSEC\n0\nEOF\n",  // a number
+      "0\nSECTION\n2\nBLOCKS\n0\nBLOCK\n2\n" + huge + "\n0\nENDSEC\n0\nEOF\n",        // a block name
+      "0\nSECTION\n2\nENTITIES\n0\nINSERT\n2\n" + huge + "\n0\nENDSEC\n0\nEOF\n",     // a reference
   };
   for (const std::string& text : files) {
     ZcDbDatabase db;

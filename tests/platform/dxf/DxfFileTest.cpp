@@ -7,6 +7,8 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <sstream>
+#include <vector>
 
 #include "SampleDrawing.h"
 #include "db/ZcDbBlockReference.h"
@@ -87,6 +89,58 @@ TEST(DxfFile, AnotherDxfLibraryAuditsAndReadsWhatWeWrite) {
   EXPECT_EQ(0, std::system(cmd.c_str()));
 }
 
+TEST(DxfFile, AnEntityMarkedForPaperSpaceIsReadThereAndWrittenBackThere) {
+  for (const char* kind : {"LINE", "SOLID"}) {  // a modelled kind and one kept as read
+    std::string text = std::string("0\nSECTION\n2\nENTITIES\n0\n") + kind +
+                       "\n5\n2A\n100\nAcDbEntity\n67\n1\n8\n0\n10\n1\n20\n2\n30\n0\n11\n3\n21\n4\n31\n0\n"
+                       "0\nLINE\n5\n2B\n100\nAcDbEntity\n8\n0\n10\n0\n20\n0\n30\n0\n11\n1\n21\n1\n31\n0\n"
+                       "0\nENDSEC\n0\nEOF\n";
+    for (int round = 0; round < 2; ++round) {  // as given, then as written
+      ZcDbDatabase db(false, true);
+      ASSERT_EQ(Zcad::eOk, db.readDxfText(text)) << std::string(db.readError().begin(), db.readError().end());
+      ZcDbObjectId paperOne, modelOne;
+      db.getZcDbObjectId(paperOne, false, ZcDbHandle(L"2A"));
+      db.getZcDbObjectId(modelOne, false, ZcDbHandle(L"2B"));
+      ZcDbEntity* e = nullptr;
+      ASSERT_EQ(Zcad::eOk, zcdbOpenZcDbEntity(e, paperOne, ZcDb::kForRead));
+      EXPECT_EQ(db.paperSpaceId(), e->ownerId()) << kind << " round " << round;
+      e->close();
+      zcdbOpenZcDbEntity(e, modelOne, ZcDb::kForRead);
+      EXPECT_EQ(db.modelSpaceId(), e->ownerId());
+      e->close();
+      text = db.dxfText();
+      std::size_t at = text.find(std::string("\n  0\n") + kind + "\n  5\n2A\n");
+      ASSERT_NE(std::string::npos, at);
+      EXPECT_EQ(0, text.compare(text.find("  8\n", at) - 6, 6, " 67\n1\n")) << "67 1 before its layer";
+    }
+  }
+}
+
+TEST(DxfFile, TheHandleSeedWrittenIsAboveEveryHandleOfTheFile) {
+  ZcDbDatabase db;
+  BuildSampleDrawing(&db);
+  // a kept record whose handle is far above the database's own
+  ZcDbDatabase withKept(false, true);
+  ASSERT_EQ(Zcad::eOk, withKept.readDxfText(db.dxfText()));
+  std::string text = withKept.dxfText();
+  ASSERT_EQ(Zcad::eOk, withKept.readDxfText(text.substr(0, text.find("  0\nENDSEC\n", text.find("ENTITIES"))) +
+                                            "  0\nSOLID\n  5\nFFF0\n100\nAcDbEntity\n  8\n0\n" +
+                                            text.substr(text.find("  0\nENDSEC\n", text.find("ENTITIES")))));
+  text = withKept.dxfText();
+  std::vector<std::string> lines;
+  std::istringstream in(text);
+  for (std::string l; std::getline(in, l);) lines.push_back(l);
+  std::uint64_t seed = 0, highest = 0;
+  for (std::size_t i = 0; i + 1 < lines.size(); i += 2) {
+    if (lines[i] != "  5" && lines[i] != "105") continue;
+    std::uint64_t h = std::stoull(lines[i + 1], nullptr, 16);
+    if (i >= 1 && lines[i - 1] == "$HANDSEED") seed = h;
+    else highest = std::max(highest, h);
+  }
+  EXPECT_GE(highest, 0xFFF0u);
+  EXPECT_GT(seed, highest);
+}
+
 // --- Malformed files --------------------------------------------------------------------------
 
 struct Malformed {
@@ -130,6 +184,19 @@ TEST(DxfFile, ReadingReplacesTheContentAndInvalidatesOldIds) {
   EXPECT_FALSE(oldModel.isValid());
   EXPECT_TRUE(db.modelSpaceId().isValid());
   EXPECT_EQ(&db, db.modelSpaceId().database());
+}
+
+TEST(DxfFile, CrLfLineEndsReadAsTheSameDrawingWithTheSameLinesNamed) {
+  ZcDbDatabase source;
+  BuildSampleDrawing(&source);
+  std::string lf = source.dxfText(), crlf;
+  for (char c : lf) crlf += c == '\n' ? std::string("\r\n") : std::string(1, c);
+  ZcDbDatabase db(false, true);
+  ASSERT_EQ(Zcad::eOk, db.readDxfText(crlf));
+  EXPECT_EQ(lf, db.dxfText());
+  EXPECT_EQ(Zcad::eBadDxfFile, db.readDxfText("0\r\nSECTION\r\n2\r\nENTITIES\r\n0\r\nLINE\r\n8\r\n0\r\n10\r\nabc\r\n"
+                                              "0\r\nENDSEC\r\n0\r\nEOF\r\n"));
+  EXPECT_EQ(0u, db.readError().rfind(L"line 9:", 0)) << std::string(db.readError().begin(), db.readError().end());
 }
 
 TEST(DxfFile, MissingFileIsReportedAsNotFound) {

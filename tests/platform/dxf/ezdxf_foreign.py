@@ -1,6 +1,6 @@
 #!/usr/bin/python3
 # Drawings made by ezdxf, a DXF library we did not write, holding entity kinds the database
-# keeps without modelling them.
+# keeps without modelling them (meshes and face sets among them).
 #   ezdxf_foreign.py make VERSION FILE      writes the drawing in that DXF version (R12, R2000, R2018)
 #   ezdxf_foreign.py compare SOURCE SAVED   exits 1 unless every layout of SAVED holds the same
 #       entities as SOURCE, the kept kinds group by group (as ezdxf writes them, handles aside,
@@ -11,6 +11,10 @@ import ezdxf
 from ezdxf.lldxf.tagwriter import TagCollector
 
 KEPT = {"HATCH", "DIMENSION", "SOLID", "3DFACE", "RAY", "XLINE", "MLINE"}
+
+
+def kept(e):
+    return e.dxftype() in KEPT or (e.dxftype() == "POLYLINE" and (e.is_poly_face_mesh or e.is_polygon_mesh))
 
 
 def is_handle(code):
@@ -26,6 +30,11 @@ def make(version, path):
     msp.add_3dface([(10, 0, 0), (15, 0, 0), (15, 5, 1), (10, 5, 1)])
     msp.add_linear_dim(base=(0, 10), p1=(0, 0), p2=(10, 0)).render()
     doc.layout().add_line((0, 0), (1, 1))  # paper space
+    faces = msp.add_polyface()
+    faces.append_faces([[(60, 0, 0), (70, 0, 0), (70, 10, 0)], [(60, 0, 0), (70, 10, 0), (60, 10, 5)]])
+    mesh = msp.add_polymesh(size=(2, 2))
+    for m, n, z in [(0, 0, 0), (0, 1, 1), (1, 0, 2), (1, 1, 3)]:
+        mesh.set_mesh_vertex((m, n), (80 + 10 * m, 10 * n, z))
     if version != "R12":
         msp.add_ray((20, 0), (1, 1))
         msp.add_xline((30, 0), (0, 1))
@@ -51,7 +60,7 @@ def describe(doc, e):
 def layouts(doc):
     named = [("*MODEL", doc.modelspace()), ("*PAPER", doc.layout())]
     named += [(b.name.upper(), b) for b in doc.blocks if not b.name.lower().startswith(("*model", "*paper", "$model", "$paper"))]
-    return {name: sorted((e.dxftype(), describe(doc, e) if e.dxftype() in KEPT else []) for e in layout)
+    return {name: sorted((e.dxftype(), describe(doc, e) if kept(e) else []) for e in layout)
             for name, layout in named}
 
 

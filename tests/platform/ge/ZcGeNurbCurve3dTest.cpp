@@ -119,3 +119,78 @@ TEST(NurbCurve, ClosedSplinePiecesStartAndEndAtTheirCuts) {
     }
   }
 }
+
+namespace {
+/// The largest distance from a point of `off` to the exact offset: |distance to the base − |d||
+/// (the base's nearest points are checked against dense search in the curve protocol's tests).
+double offsetError(const ZcGeCurve3d& base, const ZcGeCurve3d& off, double d) {
+  double worst = 0.0;
+  for (int i = 0; i <= 2000; ++i) {
+    ZcGePoint3d q = off.evalPoint(off.endParam() * i / 2000.0), foot;
+    base.getClosestPointTo(q, foot);
+    worst = std::max(worst, std::fabs(q.distanceTo(foot) - std::fabs(d)));
+  }
+  return worst;
+}
+}  // namespace
+
+TEST(NurbCurve, OffsetIsACubicWithFewControlPointsWithinTheToleranceOfTheExactOffset) {
+  std::vector<ZcGePoint3d> pts;
+  for (int i = 0; i < 8; ++i) pts.emplace_back(i * 3.0, 4.0 * std::sin(0.9 * i), 0.0);
+  ZcGeNurbCurve3d s(pts);
+  for (double d : {0.7, -0.7, 0.05}) {
+    ZcGeCurve3dArray out;
+    ASSERT_EQ(s.getOffsetCurves(d, out), Zcad::eOk) << d;
+    const auto& o = static_cast<const ZcGeNurbCurve3d&>(*out[0]);
+    EXPECT_EQ(o.degree(), 3);
+    EXPECT_LE(o.numControlPoints(), 170u) << d;  // a degree-9 spline of 330 before
+    EXPECT_LE(offsetError(s, o, d), 1e-6) << d;
+  }
+}
+
+TEST(NurbCurve, KinkedSplineIsOffsetPieceByPieceJoinedAtTheCorner) {
+  // A corner at (5, 0); offsets on both sides: round the outside of the corner, trimmed inside.
+  ZcGeNurbCurve3d kinked(3, {0, 0, 0, 0, 1, 1, 1, 2, 2, 2, 2},
+                         {{0, 0, 0}, {2, 3, 0}, {4, 3, 0}, {5, 0, 0}, {7, 2, 0}, {9, 2, 0}, {11, 0, 0}});
+  for (double d : {0.3, -0.3}) {
+    ZcGeCurve3dArray out;
+    ASSERT_EQ(kinked.getOffsetCurves(d, out), Zcad::eOk) << d;
+    ASSERT_EQ(out.size(), 1u);
+    EXPECT_LE(offsetError(kinked, *out[0], d), 1e-6) << d;
+    EXPECT_LE(out[0]->startPoint().distanceTo(kinked.startPoint()), std::fabs(d) + 1e-12);
+  }
+  // A cusp is refused: a semicircle of radius 1 offset inwards by more than its radius.
+  double w = std::sqrt(0.5);
+  ZcGeNurbCurve3d half(2, {0, 0, 0, 1, 1, 2, 2, 2}, {{1, 0, 0}, {1, 1, 0}, {0, 1, 0}, {-1, 1, 0}, {-1, 0, 0}},
+                       {1, w, 1, w, 1});
+  ZcGeCurve3dArray out;
+  EXPECT_EQ(half.getOffsetCurves(-0.99, out), Zcad::eOk);
+  EXPECT_EQ(half.getOffsetCurves(-1.01, out), Zcad::eDegenerateGeometry);
+}
+
+TEST(NurbCurve, OffsetThatWouldCrossItselfIsRefusedThoughItHasNoCusp) {
+  // A hairpin whose arms end 2 apart, its bend nowhere sharper than radius 1.53: inwards by
+  // less than 1 the offset is clean, by more its arms cross.
+  ZcGeNurbCurve3d hairpin({{0, 1, 0}, {5, 2.5, 0}, {10, 3, 0}, {13, 0, 0}, {10, -3, 0}, {5, -2.5, 0}, {0, -1, 0}});
+  ZcGeCurve3dArray out;
+  EXPECT_EQ(hairpin.getOffsetCurves(0.9, out), Zcad::eOk);
+  EXPECT_EQ(hairpin.getOffsetCurves(1.1, out), Zcad::eDegenerateGeometry);
+  EXPECT_EQ(hairpin.getOffsetCurves(-1.1, out), Zcad::eOk);  // outwards
+}
+
+TEST(NurbCurve, ClosedSplineWithACornerAtItsSeamHasAClosedOffset) {
+  // Interpolated with free ends, the closed spline turns abruptly where it starts and ends.
+  ZcGeNurbCurve3d closed({{0, 0, 0}, {5, 0, 0}, {5, 5, 0}, {0, 5, 0}, {0, 0, 0}});
+  for (double d : {0.5, -0.5}) {  // round the seam outside, trimmed inside
+    ZcGeCurve3dArray out;
+    ASSERT_EQ(closed.getOffsetCurves(d, out), Zcad::eOk) << d;
+    EXPECT_LE(out[0]->startPoint().distanceTo(out[0]->endPoint()), 1e-9) << d;
+    EXPECT_LE(offsetError(closed, *out[0], d), 1e-6) << d;
+  }
+  // A doubled first control point: the spline starts at rest, its offset on the convex side
+  // is still within the tolerance.
+  ZcGeNurbCurve3d resting(3, {0, 0, 0, 0, 1, 1, 1, 1}, {{0, 0, 0}, {0, 0, 0}, {3, 3, 0}, {6, 0, 0}});
+  ZcGeCurve3dArray out;
+  ASSERT_EQ(resting.getOffsetCurves(-0.3, out), Zcad::eOk);
+  EXPECT_LE(offsetError(resting, *out[0], -0.3), 1e-6);
+}

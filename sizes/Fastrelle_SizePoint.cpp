@@ -1,0 +1,130 @@
+// Fastrelle_SizePoint: numbering, inserting, selecting around and moving a grade point.
+#include "sizes/Fastrelle_SizePoint.h"
+
+#include "db/ZcDbBlockReference.h"
+#include "db/ZcDbCurve.h"
+#include "ed/ErrorStatus.h"
+#include "framework/BlockReference.h"
+#include "framework/Fastrelle_Settings.h"
+#include "framework/Folders.h"
+#include "framework/Layers.h"
+#include "framework/ResBuf.h"
+#include "framework/SSGet.h"
+#include "framework/Strings.h"
+#include "framework/UI_DwgBlock.h"
+#include "geometry/FastrelleArcCalculator.h"
+#include "geometry/Fastrelle_SplineStretchDistributor.h"
+#include "geometry/StretchByDataBase.h"
+#include "sizes/Fastrelle_SizePoints.h"
+#include "sizes/Fastrelle_Sizes.h"
+#include "sizes/SizeLayerNames.h"
+#include "win/crt.h"
+
+namespace {
+/// A seam entity follows the point when it passes this close to it.
+constexpr double kOnSeam = 0.1;
+}  // namespace
+
+CString GradePointBlockName() { return UI_DwgBlock::FileTitle(GetSettingString(L"GradePoint")); }
+CString GradePointNumberTag() { return GetSettingString(L"GradePointNumber"); }
+
+Fastrelle_SizePoint::Fastrelle_SizePoint(const ZcGePoint3d& position) {
+  Fastrelle_SizePoints points;
+  points.CollectReferences(points.BlockName());
+  int index = points.FindNearestIndex(position);
+  if (index >= 0) m_id = points.Ids()[index];
+}
+
+Fastrelle_SizePoint::Fastrelle_SizePoint(int number, const CString& size) {
+  Fastrelle_SizePoints_Set points(IntToString(number));
+  m_id = points.FindInSize(size);
+}
+
+int Fastrelle_SizePoint::Insert(const ZcGePoint3d& position, const CString& size) {
+  Fastrelle_SizePoints points;  // defines the block from its drawing when missing
+  if (points.BlockName().IsEmpty()) return Zcad::eUndefinedBlock;
+  ZcDbObjectId id;
+  if (int es = InsertBlock(points.BlockName(), position, 1.0, 0.0, &id)) return es;
+  m_id = id;
+  Fastrelle_Sizes_ZW sizes;
+  sizes.LoadFromLayers();
+  Fastrelle_Size_ZW found = sizes.Find(size);
+  CString layer = found.Tech().GetLayerName();
+  // Size "0" has no extra-elements layer until its first point or part needs one.
+  if (!FindLayer(layer)) EnsureSizeLayers(found);
+  ZcDbEntity* e = nullptr;
+  int es = zcdbOpenObject(e, m_id, ZcDb::kForWrite);
+  if (es == Zcad::eOk) {
+    es = e->setLayer(layer);
+    e->close();
+  }
+  return es;
+}
+
+void Fastrelle_SizePoint::SetNumber(int number) {
+  if (ZcDbBlockReference* ref = Reference(m_id)) SetAttributeValue(ref, GradePointNumberTag(), IntToString(number));
+}
+
+int Fastrelle_SizePoint::GetNumber() const {
+  ZcDbBlockReference* ref = Reference(m_id);
+  CString text;
+  if (!ref || GetAttributeValue(ref, GradePointNumberTag(), text) != Zcad::eOk) return 0;
+  return !text.IsEmpty() && StartsWithNumber(text) ? _wtoi(text) : 0;
+}
+
+Fastrelle_Size_ZW Fastrelle_SizePoint::GetSize() const { return Fastrelle_Size_ZW(m_id); }
+
+void Fastrelle_SizePoint::SelectAround(const CString& layer, ZcDbObjectIdArray& ids, double d) const {
+  ResBuf filter;
+  filter.BeginNot();
+  filter.Add(0, L"INSERT");
+  filter.EndNot();
+  if (!layer.IsEmpty()) filter.Add(8, QuoteForFilter(layer));  // a layer name is free text
+  const ZcGePoint3d p = GetPosition();
+  const ZcGePoint3d corner1(p.x + d, p.y - d, p.z), corner2(p.x - d, p.y + d, p.z);
+  SSGet selection(kSelectCrossing, filter.Head());
+  selection.SavePickStyle();
+  selection.SetCorners(&corner1, &corner2);
+  selection.Select();
+  ids.append(selection.Ids());
+}
+
+void Fastrelle_SizePoint::SelectCutLinesAround(ZcDbObjectIdArray& ids) const {
+  SelectAround(GetSize().Cut().GetLayerName(), ids, 25.0);
+}
+
+void Fastrelle_SizePoint::SelectSeamLinesAround(ZcDbObjectIdArray& ids) const {
+  if (m_id.isValid()) SelectAround(GetSize().Seam().GetLayerName(), ids, 1.0);
+}
+
+void Fastrelle_SizePoint::SeamCurvesThrough(ZcDbObjectIdArray& ids) const {
+  // Every such entity of the drawing, its layer on or off: the seam must follow its point
+  // whether the user shows it or not. The layer name is quoted: it is free text.
+  ResBuf filter;
+  filter.Add(0, L"LINE,LWPOLYLINE,POLYLINE,ARC,SPLINE");
+  filter.Add(8, QuoteForFilter(GetSize().Seam().GetLayerName()));
+  SSGet selection(kSelectAll, filter.Head());
+  selection.SavePickStyle();
+  selection.Select();
+  const ZcGePoint3d p = GetPosition();
+  for (ZcDbObjectId id : selection.Ids()) {
+    ZcDbCurve* curve = nullptr;
+    if (zcdbOpenObject(curve, id, ZcDb::kForRead) != Zcad::eOk) continue;
+    ZcGePoint3d nearest;
+    bool near = curve->getClosestPointTo(p, nearest) == Zcad::eOk && nearest.distanceTo(p) < kOnSeam;
+    curve->close();
+    if (near) ids.append(id);
+  }
+}
+
+int Fastrelle_SizePoint::MoveTo(const ZcGePoint3d& target) {
+  const ZcGePoint3d from = GetPosition();
+  if (from.distanceTo(target) < 1e-4) return Zcad::eOk;
+  StretchByDataBase stretch;
+  stretch.SetArcCalculator(new FastrelleArcCalculator);
+  stretch.SetSplineStretcher(new Fastrelle_SplineStretchDistributor);
+  SeamCurvesThrough(stretch.ids);
+  // Apply checks every id before it changes any: a failure leaves the seam and the point.
+  if (int es = stretch.Apply(from, target)) return es;
+  return Fastrelle_Point_Gradable::MoveTo(target);
+}
