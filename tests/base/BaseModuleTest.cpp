@@ -7,6 +7,7 @@
 
 #include "HostFixture.h"
 #include "ed/ZcApDocManager.h"
+#include "headless/Windows.h"
 #include "mfc/Resources.h"
 #include "win/winbase.h"
 
@@ -48,6 +49,19 @@ TEST_F(BaseModuleTest, UnloadTakesOnlyBasesCommandsOffTheSharedGroup) {
   EXPECT_EQ(entry(1, nullptr), 0);  // and a new start registers the three again
   EXPECT_EQ(headless::RunCommand(L"Fastrelle:Update"), headless::CommandResult::Ran);
   dlclose(dl);
+}
+
+TEST_F(BaseModuleTest, EachCommandGivenNoAnswerReturnsAndLeavesNothingBehind) {
+  ASSERT_TRUE(StartFastrelle(FreshInstall()));
+  const std::size_t windows = headless::LiveWindowCount();
+  const int depth = zcDocManagerPtr()->resourceHandleDepth();
+  for (const wchar_t* name : {L"Fastrelle:Help", L"Fastrelle:Update", L"Fastrelle:About"}) {
+    EXPECT_EQ(headless::RunCommand(name), headless::CommandResult::Ran) << name;
+    EXPECT_EQ(headless::LiveWindowCount(), windows) << name;
+    EXPECT_TRUE(headless::OpenDialogs().empty()) << name;
+    EXPECT_EQ(zcDocManagerPtr()->resourceHandleDepth(), depth) << name;
+  }
+  EXPECT_EQ(headless::Transcript().find(L"Pusty tekst"), std::wstring::npos);
 }
 
 }  // namespace
