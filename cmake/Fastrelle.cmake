@@ -22,7 +22,7 @@ function(fastrelle_resources target rcfile)
   set(out ${CMAKE_CURRENT_BINARY_DIR}/${base}_rc.cpp)
   add_custom_command(OUTPUT ${out}
     COMMAND zrc ${rcfile} ${out}
-    DEPENDS zrc ${rcfile}
+    DEPENDS zrc ${rcfile} ${PROJECT_SOURCE_DIR}/framework/ModuleVersion.h
     COMMENT "Compiling resources ${base}.rc")
   target_sources(${target} PRIVATE ${out})
 endfunction()

@@ -41,13 +41,12 @@ typedef void (*CommandLauncher)();
 void ReportCommandStatus(int status);
 void ReportCommandException(const char* what);
 
-/// Runs one command of class `T` for the host: constructs it on the stack, runs it and
-/// destroys it. Nothing escapes to the host: an exception ends the command with a report.
-template <class T>
-void LaunchCommand() {
+/// Runs `body` for the host (a command, a module's entry message). Nothing escapes to the
+/// host: an exception ends it with a report.
+template <class Body>
+void RunReported(Body&& body) {
   try {
-    T command;
-    command.Run();
+    body();
   } catch (Zcad::ErrorStatus status) {
     ReportCommandStatus(status);
   } catch (int status) {
@@ -57,6 +56,16 @@ void LaunchCommand() {
   } catch (...) {
     ReportCommandException(nullptr);
   }
+}
+
+/// Runs one command of class `T` for the host: constructs it on the stack, runs it and
+/// destroys it, reported as RunReported does.
+template <class T>
+void LaunchCommand() {
+  RunReported([] {
+    T command;
+    command.Run();
+  });
 }
 
 /// A group of commands registered together. It owns its command objects and deletes them

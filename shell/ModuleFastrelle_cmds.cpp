@@ -5,10 +5,11 @@
 #include "ed/zced.h"
 #include "framework/CommandSequences.h"
 #include "framework/Folders.h"
+#include "framework/ModuleVersion.h"
 #include "framework/Printer.h"
 #include "framework/Product.h"
 
-const wchar_t kModuleVersion[] = L"2018.0.5";
+const wchar_t kModuleVersion[] = L"" FASTRELLE_BANNER_VERSION;
 const wchar_t kModuleReleaseDate[] = L"Mar  5 2018";
 
 CString GetMenuFilePath() { return GetRegisteredInstallPath() + L"\\Menu\\" + kProductWord + L".mnu"; }

@@ -12,6 +12,7 @@
 
 #include "ed/ZcEdCommandStack.h"
 #include "headless/Host.h"
+#include "headless/Shell.h"
 #include "mfc/CString.h"
 #include "rx/ZcRxDynamicLinker.h"
 
@@ -39,6 +40,7 @@ protected:
     headless::ClearHostEnvironment();
     headless::ClearLinkerLog();
     headless::ClearMessageBoxes();
+    headless::ClearShellExecuteCalls();
     headless::ResetEditor();
   }
 

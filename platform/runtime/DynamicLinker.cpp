@@ -229,6 +229,8 @@ HINSTANCE ModuleOf(const void* address) {
   return State().modules.back().get();
 }
 
+std::vector<HINSTANCE> StartedModules() { return State().started; }
+
 bool AddressInModule(const void* address, HINSTANCE module) {
   Dl_info info{};
   return module && address && dladdr(address, &info) &&

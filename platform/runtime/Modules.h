@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "win/wintypes.h"
 
@@ -27,6 +28,8 @@ namespace platform {
 HINSTANCE ModuleOf(const void* address);
 /// The record whose load address is `base`, or null.
 HINSTANCE ModuleAtBase(std::uintptr_t base);
+/// The modules loaded through the linker and started, in start order.
+std::vector<HINSTANCE> StartedModules();
 /// Forgets the resources registered from a module that is being unmapped.
 void DropModuleResources(HINSTANCE module);
 /// Drops commands and message filters whose code lies in the module being unmapped.

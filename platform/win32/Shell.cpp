@@ -1,5 +1,5 @@
 // Shell services, headless: natural name order, the folder and file icons, the system's
-// question-mark icon, icons made from bitmaps, and ShellExecuteW recorded (never run).
+// question-mark icon and icons made from bitmaps (ShellExecuteW is in ShellExecute.cpp).
 #include <cwctype>
 #include <filesystem>
 #include <set>
@@ -27,11 +27,6 @@ HICON NewIcon(LONG width, LONG height, COLORREF fill) {
   icon->pixels.assign(static_cast<size_t>(width * height), fill);
   Icons().insert(icon);
   return icon;
-}
-
-std::vector<std::wstring>& Executions() {
-  static std::vector<std::wstring> log;
-  return log;
 }
 
 // The next run of `s` from `i`: all digits or all others.
@@ -84,11 +79,6 @@ UINT GetWindowsDirectoryW(wchar_t* buffer, UINT size) {
   return static_cast<UINT>(folder.size());
 }
 
-HINSTANCE ShellExecuteW(HWND, const wchar_t* verb, const wchar_t* file, const wchar_t*, const wchar_t*, int) {
-  Executions().push_back(std::wstring(verb && *verb ? verb : L"open") + L" " + (file ? file : L""));
-  return reinterpret_cast<HINSTANCE>(static_cast<std::uintptr_t>(42));
-}
-
 HICON LoadIconW(HINSTANCE, const wchar_t* name) {
   auto number = reinterpret_cast<std::uintptr_t>(name);
   if (number < 0x10000 && name != IDI_QUESTION && name != IDI_APPLICATION) {  // an icon resource
@@ -121,6 +111,3 @@ HICON CreateIconIndirect(ICONINFO* info) {
   return icon;
 }
 
-namespace headless {
-std::vector<std::wstring> ShellExecutions() { return Executions(); }
-}  // namespace headless

@@ -34,7 +34,10 @@ unprivileged=(setpriv --bounding-set=-dac_override,-dac_read_search)
 if [ "$(id -u)" = 0 ] && "${unprivileged[@]}" true 2>/dev/null; then runner=("${unprivileged[@]}"); fi
 timeout 300 "${runner[@]}" "$tmp/install/cadhost" "${args[@]}" > "$tmp/out.raw" 2>&1
 status=$?
-sed -e "s|$tmp|<tmp>|g" -e "s|$case_dir|<case>|g" "$tmp/out.raw" > "$tmp/transcript.out"
+# The temporary folder reaches the transcript in both forms: "/tmp/x" and, through the
+# system's Windows paths, "\tmp\x".
+tmp_windows=${tmp//\//\\\\}
+sed -e "s|$tmp|<tmp>|g" -e "s|$tmp_windows|<tmp>|g" -e "s|$case_dir|<case>|g" "$tmp/out.raw" > "$tmp/transcript.out"
 rm -f "$case_dir/transcript.out" "$case_dir/transcript.diff"
 if [ "$status" -ne "$expected_status" ]; then
   cp "$tmp/transcript.out" "$case_dir/transcript.out"

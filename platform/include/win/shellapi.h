@@ -25,9 +25,15 @@ struct SHFILEINFOW {
 DWORD_PTR SHGetFileInfoW(const wchar_t* path, DWORD attributes, SHFILEINFOW* info, UINT size, UINT flags);
 /// The Windows folder of the host: the install folder's "Windows" (made up when absent).
 UINT GetWindowsDirectoryW(wchar_t* buffer, UINT size);
-/// Records "<verb> <file>" (headless::ShellExecutions); returns a value above 32.
+/// Asks the shell to run `verb` ("open" when null) on `file`, with `parameters` and the
+/// working folder `directory`. Headless it starts nothing and waits for nothing: it writes
+/// "[Shell] <verb> <file>" (then a blank and the parameters, when given) on the command line
+/// and records the six values (headless/Shell.h; headless::ShellExecutions gives "<verb>
+/// <file>"). Returns a value above 32 when `file` exists (found as every path is, without
+/// regard to case) or is an address ("http:", "https:", "mailto:"); else SE_ERR_FNF.
 HINSTANCE ShellExecuteW(HWND owner, const wchar_t* verb, const wchar_t* file, const wchar_t* parameters,
                         const wchar_t* directory, int show);
+#define SE_ERR_FNF 2
 
 #define MAKEINTRESOURCEW(i) (reinterpret_cast<const wchar_t*>(static_cast<std::uintptr_t>(static_cast<WORD>(i))))
 #define IDI_QUESTION MAKEINTRESOURCEW(32514)

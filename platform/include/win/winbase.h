@@ -1,4 +1,4 @@
-// Process and module services: environment expansion and module file names.
+// Process and module services: environment expansion, module handles and file names.
 #ifndef PLATFORM_WIN_WINBASE_H
 #define PLATFORM_WIN_WINBASE_H
 
@@ -13,6 +13,10 @@ DWORD ExpandEnvironmentStringsW(const wchar_t* source, wchar_t* dest, DWORD size
 /// The file path of `module` (null: the program). Returns the length copied; when the
 /// buffer is too small the text is cut and terminated, as on Windows.
 DWORD GetModuleFileNameW(HMODULE module, wchar_t* fileName, DWORD size);
+/// The loaded module whose file name is `moduleName` without regard to case ("Base.zrx");
+/// a name with a folder must name the module's own file (mapped as every path is). Null
+/// when no loaded module matches; a null name gives the program itself.
+HMODULE GetModuleHandleW(const wchar_t* moduleName);
 
 /// The error code the last failing file call of this thread left (ERROR_FILE_NOT_FOUND,
 /// ERROR_PATH_NOT_FOUND, ERROR_ACCESS_DENIED, ...); set by CFileFind::FindFile.

@@ -10,6 +10,7 @@
 #include "HostFixture.h"
 #include "ed/ZcApDocManager.h"
 #include "mfc/CString.h"
+#include "win/winbase.h"
 
 namespace {
 std::wstring W(const std::filesystem::path& p) { return headless::FromUtf8(p.string()); }
@@ -25,6 +26,23 @@ TEST_F(DynamicLinkerTest, ModulesAreKnownByFileNameWithoutRegardToCase) {
   int inits = 0;
   for (const auto& line : headless::LinkerLog()) inits += line == L"init Base.zrx";
   EXPECT_EQ(inits, 1);
+}
+
+TEST_F(DynamicLinkerTest, ModuleHandlesAreFoundByNameOrByTheirOwnFile) {
+  auto install = FreshInstall();
+  EXPECT_EQ(GetModuleHandleW(L"Base.zrx"), nullptr);  // not loaded yet
+  std::wstring base = W(install) + L"\\Base.zrx";
+  ASSERT_TRUE(Linker()->loadModule(base.c_str(), true));
+  HMODULE module = GetModuleHandleW(L"bASE.ZRX");
+  ASSERT_NE(module, nullptr);
+  EXPECT_EQ(GetModuleHandleW(W(install / "Base.zrx").c_str()), module);  // the same file, another spelling
+  EXPECT_EQ(GetModuleHandleW(L"\\elsewhere\\Base.zrx"), nullptr);     // another folder: another file
+  wchar_t path[1024];
+  EXPECT_GT(GetModuleFileNameW(module, path, 1024), 0u);
+  EXPECT_EQ(std::wstring(path), base);
+  HMODULE program = GetModuleHandleW(nullptr);
+  ASSERT_NE(program, nullptr);
+  EXPECT_NE(program, module);
 }
 
 TEST_F(DynamicLinkerTest, WindowsPathsWithMixedSeparatorsAreMapped) {
@@ -47,10 +65,10 @@ TEST_F(DynamicLinkerTest, FailuresArePrintedOnlyWhenAskedAndLeaveNothingLoaded) 
 TEST_F(DynamicLinkerTest, UnloadingAModuleLeavesNoneOfItsCommandsBehind) {
   auto install = FreshInstall();
   ASSERT_TRUE(StartFastrelle(install));
-  ASSERT_EQ(headless::RunCommand(L"Fastrelle:About"), headless::CommandResult::Ran);
+  ASSERT_EQ(headless::RunCommand(L"Fastrelle"), headless::CommandResult::Ran);
   EXPECT_TRUE(Linker()->unloadModule(L"Module_Fastrelle.zrx"));
   EXPECT_FALSE(zcrxAppIsLoaded(L"Module_Fastrelle.zrx"));
-  EXPECT_EQ(headless::RunCommand(L"Fastrelle:About"), headless::CommandResult::Unknown);
+  EXPECT_EQ(headless::RunCommand(L"Fastrelle"), headless::CommandResult::Unknown);
   EXPECT_FALSE(Linker()->unloadModule(L"Module_Fastrelle.zrx"));
 }
 
