@@ -128,6 +128,10 @@ void OpaqueGroups::addMarkers(const std::string& name) {
   if (name != "DIMENSION") return;
   // The groups of each dimension type's own subclass; the rest are the common ones.
   int type = intValue(70) & 7;
+  if (type > 6) {  // no kind of its own
+    body_.insert(body_.begin(), marker("AcDbDimension"));
+    return;
+  }
   struct Own {
     const char* first;
     const char* second;

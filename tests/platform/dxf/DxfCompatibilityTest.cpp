@@ -137,6 +137,21 @@ TEST(DxfCompatibility, EveryUpperHalfByteOfWindows1250ReadsAsTheCodePageSaysAndW
   EXPECT_NE(std::string::npos, db.dxfText().find("\n" + written + "\n"));
 }
 
+TEST(DxfCompatibility, OlderRecordsKeptAsReadGetTheSubclassesOfTheirKind) {
+  // Dimensions of every type (7 is none), without subclass markers as older files write them.
+  for (int type = 0; type < 8; ++type) {
+    ZcDbDatabase db(false, true);
+    ASSERT_EQ(Zcad::eOk, db.readDxfText(Dxf("0|SECTION|2|ENTITIES|0|DIMENSION|8|0|10|1|20|2|70|" + std::to_string(type) +
+                                            "|13|3|23|4|15|5|25|6|40|7|0|ENDSEC|0|EOF")));
+    std::string text = db.dxfText();
+    std::size_t at = text.find("DIMENSION\n");
+    ASSERT_NE(std::string::npos, text.find("100\nAcDbDimension\n", at)) << type;
+    ZcDbDatabase again(false, true);
+    ASSERT_EQ(Zcad::eOk, again.readDxfText(text)) << type;
+    EXPECT_EQ(text, again.dxfText()) << type;
+  }
+}
+
 TEST(DxfCompatibility, CurrentSettingsComeFromTheHeader) {
   ZcDbDatabase source;
   ZcDbLayerTable* t = nullptr;
