@@ -35,9 +35,11 @@ bool IsEntityOwned(int code) {
          code == 67;
 }
 
+// A value kept as text: without the blanks around it, nor carriage returns at its end (a
+// reader takes one as the end of the line, so they would not read back).
 std::string Trimmed(std::string_view v) {
   while (!v.empty() && (v.front() == ' ' || v.front() == '\t')) v.remove_prefix(1);
-  while (!v.empty() && (v.back() == ' ' || v.back() == '\t')) v.remove_suffix(1);
+  while (!v.empty() && (v.back() == ' ' || v.back() == '\t' || v.back() == '\r')) v.remove_suffix(1);
   return std::string(v);
 }
 }  // namespace
