@@ -152,6 +152,19 @@ TEST(DxfCompatibility, OlderRecordsKeptAsReadGetTheSubclassesOfTheirKind) {
   }
 }
 
+TEST(DxfCompatibility, RecordsKeptAsReadReadBackAsWrittenWhateverTheirValuesHold) {
+  // a binary chunk ending in carriage returns, a text holding a NUL and a caret
+  const std::string text = "0\nSECTION\n2\nENTITIES\n0\nWIPEOUT\n5\n2A\n100\nAcDbEntity\n8\n0\n"
+                           "100\nAcDbWipeout\n310\nAB\r\r\r\n1\nx^@y^ z\n0\nENDSEC\n0\nEOF\n";
+  ZcDbDatabase db(false, true);
+  ASSERT_EQ(Zcad::eOk, db.readDxfText(text));
+  std::string written = db.dxfText();
+  EXPECT_NE(std::string::npos, written.find("310\nAB\n  1\nx^@y^ z\n"));
+  ZcDbDatabase again(false, true);
+  ASSERT_EQ(Zcad::eOk, again.readDxfText(written));
+  EXPECT_EQ(written, again.dxfText());
+}
+
 TEST(DxfCompatibility, CurrentSettingsComeFromTheHeader) {
   ZcDbDatabase source;
   ZcDbLayerTable* t = nullptr;
