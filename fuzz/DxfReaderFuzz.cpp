@@ -12,6 +12,14 @@
 #include "db/ZcDbDatabase.h"
 
 namespace {
+// The text without its handle seed: objects read but not written (a second table of block
+// records, say) may leave the first database's seed higher; both are above every handle.
+std::string WithoutSeed(std::string text) {
+  std::size_t at = text.find("$HANDSEED\n  5\n");
+  if (at != std::string::npos) text.erase(at, text.find('\n', at + 14) - at);
+  return text;
+}
+
 // The file each input is written to for the side-drawing path, one per fuzzing process.
 const std::string& SideFile() {
   static const std::string path = "/tmp/fastrelle_fuzz_dxf_" + std::to_string(::getpid()) + ".dwg";
@@ -44,6 +52,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   std::string written = db.dxfText();
   ZcDbDatabase again(false, true);
   if (again.readDxfText(written) != Zcad::eOk) std::abort();  // what we write we can read
-  if (again.dxfText() != written) std::abort();               // and it reads as the same drawing
+  if (WithoutSeed(again.dxfText()) != WithoutSeed(written)) std::abort();  // and as the same drawing
   return 0;
 }

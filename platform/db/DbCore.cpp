@@ -348,10 +348,10 @@ bool ItemFromResbuf(const resbuf* rb, ZcDbXDataItem& item) {
     case ZcResKind::Handle:
       item.text = rb->resval.rstring ? rb->resval.rstring : L"";
       return true;
-    case ZcResKind::Real: item.v[0] = rb->resval.rreal; return true;
+    case ZcResKind::Real: item.v[0] = rb->resval.rreal; return zcdb::Finite(item.v[0]);
     case ZcResKind::Point:
       for (int k = 0; k < 3; ++k) item.v[k] = rb->resval.rpoint[k];
-      return true;
+      return zcdb::Finite(item.v[0], item.v[1], item.v[2]);
     case ZcResKind::Int16: item.i = rb->resval.rint; return true;
     case ZcResKind::Int32: item.i = rb->resval.rlong; return true;
     case ZcResKind::Binary:

@@ -35,9 +35,11 @@ bool IsEntityOwned(int code) {
          code == 67;
 }
 
+// A value kept as text: without the blanks around it, nor carriage returns at its end (a
+// reader takes one as the end of the line, so they would not read back).
 std::string Trimmed(std::string_view v) {
   while (!v.empty() && (v.front() == ' ' || v.front() == '\t')) v.remove_prefix(1);
-  while (!v.empty() && (v.back() == ' ' || v.back() == '\t')) v.remove_suffix(1);
+  while (!v.empty() && (v.back() == ' ' || v.back() == '\t' || v.back() == '\r')) v.remove_suffix(1);
   return std::string(v);
 }
 }  // namespace
@@ -128,6 +130,10 @@ void OpaqueGroups::addMarkers(const std::string& name) {
   if (name != "DIMENSION") return;
   // The groups of each dimension type's own subclass; the rest are the common ones.
   int type = intValue(70) & 7;
+  if (type > 6) {  // no kind of its own
+    body_.insert(body_.begin(), marker("AcDbDimension"));
+    return;
+  }
   struct Own {
     const char* first;
     const char* second;

@@ -18,9 +18,14 @@ Zcad::ErrorStatus ZcDbXrecord::rbChain(resbuf*& list) const {
 }
 
 Zcad::ErrorStatus ZcDbXrecord::setFromRbChain(const resbuf* list) {
-  for (const resbuf* rb = list; rb; rb = rb->rbnext)
+  for (const resbuf* rb = list; rb; rb = rb->rbnext) {
     if (rb->restype <= 0 || rb->restype >= 1000 || zcResKind(rb->restype) == ZcResKind::None)
       return Zcad::eInvalidInput;
+    ZcResKind kind = zcResKind(rb->restype);
+    if ((kind == ZcResKind::Real && !zcdb::Finite(rb->resval.rreal)) ||
+        (kind == ZcResKind::Point && !zcdb::Finite(rb->resval.rpoint[0], rb->resval.rpoint[1], rb->resval.rpoint[2])))
+      return Zcad::eInvalidInput;  // no number that is not finite
+  }
   if (Zcad::ErrorStatus es = assertWrite(); es != Zcad::eOk) return es;
   zcutRelRb(data_);
   data_ = zcutDuplicateRb(list);

@@ -17,6 +17,7 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <set>
 #include <sstream>
 
 #include "db/DbInternal.h"
@@ -316,6 +317,9 @@ private:
           if (p.code == 2) { name = p.value; break; }
         table = &r;
         r.obj = MakeTable(name);
+        // a second table of a kind would leave the records of the first out of the drawing
+        if (r.obj && !tablesSeen_.insert(std::string(name)).second)
+          Fail(r.line, L"a second " + Wide(name) + L" table");
         if (r.obj) kept_.push_back(&r);
         tableName_[&r] = name;
         continue;
@@ -806,6 +810,7 @@ private:
   std::vector<Record*> kept_;
   std::map<Record*, Record*> recordOf_;
   std::map<Record*, std::string_view> tableName_;
+  std::set<std::string> tablesSeen_;  // the names of the tables kept, to refuse a second one
   std::vector<std::pair<std::wstring, std::vector<Record>>> blockEntities_;
   std::map<std::wstring, std::vector<Record*>> blockEntityPtrs_;
   std::map<std::wstring, ZcGePoint3d> blockOrigins_;

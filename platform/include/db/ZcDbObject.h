@@ -94,7 +94,8 @@ public:
   /// that follow it; an application with no items loses its XData. Other applications
   /// keep theirs. eRegappIdNotFound when an application is not registered in the
   /// database, eXdataSizeExceeded past kZcDbMaxXDataBytes, eInvalidInput for a list that
-  /// does not start with 1001 or holds a code outside 1000-1071; nothing changes then.
+  /// does not start with 1001, holds a code outside 1000-1071 or a number that is not
+  /// finite; nothing changes then.
   Zcad::ErrorStatus setXData(const resbuf* list);
   /// The bytes the object's XData counts against the limit.
   int xDataSize() const;

@@ -13,7 +13,8 @@ public:
   /// A new copy of the data list (the caller frees it); null for an empty record.
   Zcad::ErrorStatus rbChain(resbuf*& list) const;
   /// Replaces the data with a copy of `list` (null empties it). eInvalidInput for an item
-  /// of the XData range (1000 and up) or a code the record cannot hold (negative, 0).
+  /// of the XData range (1000 and up), a code the record cannot hold (negative, 0) or a
+  /// number that is not finite.
   Zcad::ErrorStatus setFromRbChain(const resbuf* list);
 
   ZcDbObject* cloneObject() const override;

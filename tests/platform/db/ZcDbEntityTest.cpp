@@ -20,6 +20,7 @@
 #include "db/ZcDbSortentsTable.h"
 #include "db/ZcDbTable.h"
 #include "db/ZcDbText.h"
+#include "db/ZcDbXrecord.h"
 
 namespace {
 constexpr double kPi = 3.141592653589793;
@@ -243,6 +244,21 @@ TEST(Numbers, SettersRefuseNumbersThatAreNotFiniteAndKeepTheirValue) {
   EXPECT_EQ(Zcad::eInvalidInput, ref.setScaleFactors(ZcGeScale3d(1, inf, 1)));
   EXPECT_EQ(Zcad::eInvalidInput, ref.setRotation(nan));
   EXPECT_EQ(Zcad::eInvalidInput, line.setLinetypeScale(inf));
+
+  // nor through XData or an Xrecord's data
+  ZcDbDatabase db;
+  RegisterApp(db, L"Fastrelle");
+  resbuf* list = TextItem(1001, L"Fastrelle");
+  list->rbnext = zcutNewRb(1040);
+  list->rbnext->resval.rreal = nan;
+  ZcDbEntity* resident = nullptr;
+  zcdbOpenZcDbEntity(resident, AppendEntity(db, new ZcDbLine(ZcGePoint3d(0, 0, 0), ZcGePoint3d(1, 0, 0))),
+                     ZcDb::kForWrite);
+  EXPECT_EQ(Zcad::eInvalidInput, resident->setXData(list));
+  resident->close();
+  ZcDbXrecord record;
+  EXPECT_EQ(Zcad::eInvalidInput, record.setFromRbChain(list->rbnext));
+  zcutRelRb(list);
 }
 
 TEST(Numbers, ADrawingHoldingAnInfiniteNumberIsNotSavedAsAnotherNumber) {

@@ -152,6 +152,34 @@ TEST(DxfCompatibility, MalformedUtf8TextNeverReadsAsAnotherCharacter) {
   }
 }
 
+TEST(DxfCompatibility, OlderRecordsKeptAsReadGetTheSubclassesOfTheirKind) {
+  // Dimensions of every type (7 is none), without subclass markers as older files write them.
+  for (int type = 0; type < 8; ++type) {
+    ZcDbDatabase db(false, true);
+    ASSERT_EQ(Zcad::eOk, db.readDxfText(Dxf("0|SECTION|2|ENTITIES|0|DIMENSION|8|0|10|1|20|2|70|" + std::to_string(type) +
+                                            "|13|3|23|4|15|5|25|6|40|7|0|ENDSEC|0|EOF")));
+    std::string text = db.dxfText();
+    std::size_t at = text.find("DIMENSION\n");
+    ASSERT_NE(std::string::npos, text.find("100\nAcDbDimension\n", at)) << type;
+    ZcDbDatabase again(false, true);
+    ASSERT_EQ(Zcad::eOk, again.readDxfText(text)) << type;
+    EXPECT_EQ(text, again.dxfText()) << type;
+  }
+}
+
+TEST(DxfCompatibility, RecordsKeptAsReadReadBackAsWrittenWhateverTheirValuesHold) {
+  // a binary chunk ending in carriage returns, a text holding a NUL and a caret
+  const std::string text = "0\nSECTION\n2\nENTITIES\n0\nWIPEOUT\n5\n2A\n100\nAcDbEntity\n8\n0\n"
+                           "100\nAcDbWipeout\n310\nAB\r\r\r\n1\nx^@y^ z\n0\nENDSEC\n0\nEOF\n";
+  ZcDbDatabase db(false, true);
+  ASSERT_EQ(Zcad::eOk, db.readDxfText(text));
+  std::string written = db.dxfText();
+  EXPECT_NE(std::string::npos, written.find("310\nAB\n  1\nx^@y^ z\n"));
+  ZcDbDatabase again(false, true);
+  ASSERT_EQ(Zcad::eOk, again.readDxfText(written));
+  EXPECT_EQ(written, again.dxfText());
+}
+
 TEST(DxfCompatibility, CurrentSettingsComeFromTheHeader) {
   ZcDbDatabase source;
   ZcDbLayerTable* t = nullptr;

@@ -78,6 +78,9 @@ INSTANTIATE_TEST_SUITE_P(
         Case{"a coordinate beyond the doubles", WithEntities("0\nCIRCLE\n5\n2F\n40\n1e999\n"), 9},
         Case{"an infinite number in a kept record", WithEntities("0\nSOLID\n5\n2F\n100\nAcDbTrace\n11\n-1e400\n"), 11},
         Case{"a record without a type", WithEntities("0\n\n5\n2F\n"), 5},
+        Case{"a second table of block records",
+             "0\nSECTION\n2\nTABLES\n0\nTABLE\n2\nBLOCK_RECORD\n0\nENDTAB\n0\nTABLE\n2\nBLOCK_RECORD\n0\nENDTAB\n"
+             "0\nENDSEC\n0\nEOF\n", 11},
         Case{"a block name holding a NUL",
              std::string("0\nSECTION\n2\nBLOCKS\n0\nBLOCK\n2\n*D\0\n0\nENDBLK\n0\nENDSEC\n0\nEOF\n", 57), 5},
         Case{"a record type that is not a name", WithEntities(std::string("0\nX\0Y\n5\n2F\n", 11)), 5},
