@@ -8,8 +8,9 @@ function(fastrelle_system_library name)
   add_library(${name} STATIC ${srcs})
   target_include_directories(${name} PUBLIC ${PROJECT_SOURCE_DIR})
   set_target_properties(${name} PROPERTIES CXX_VISIBILITY_PRESET hidden VISIBILITY_INLINES_HIDDEN ON)
-  # No unique symbols: they would keep a module mapped after the host unloads it.
-  target_compile_options(${name} PRIVATE -fno-gnu-unique)
+  # No unique symbols: they would keep a module mapped after the host unloads it (a GCC
+  # flag; clang, which builds the fuzz targets, makes none).
+  target_compile_options(${name} PRIVATE $<$<CXX_COMPILER_ID:GNU>:-fno-gnu-unique>)
   target_link_libraries(${name} PUBLIC ${ARGN})
 endfunction()
 
@@ -36,7 +37,7 @@ function(fastrelle_module name file_name)
     PREFIX "" SUFFIX ".zrx" OUTPUT_NAME ${file_name}
     LIBRARY_OUTPUT_DIRECTORY ${FASTRELLE_INSTALL_DIR}
     CXX_VISIBILITY_PRESET hidden VISIBILITY_INLINES_HIDDEN ON)
-  target_compile_options(${name} PRIVATE -fno-gnu-unique)
+  target_compile_options(${name} PRIVATE $<$<CXX_COMPILER_ID:GNU>:-fno-gnu-unique>)
   target_link_libraries(${name} PRIVATE ${M_LIBS} platform)
   target_link_options(${name} PRIVATE -Wl,--no-undefined -Wl,--exclude-libs,ALL)
   add_dependencies(fastrelle_install_data ${name})

@@ -269,7 +269,7 @@ bool ZcDbLayerTableRecord::isInUse() const {
 
 bool ZcDbLayerTableRecord::isReserved() const {
   ZcDbDatabase* db = database();
-  return (db && objectId() == db->layerZero()) || zcdb::FoldKey(name_) == zcdb::FoldKey(L"DEFPOINTS");
+  return (db && objectId() == db->layerZero()) || zcdb::FoldKey(name()) == zcdb::FoldKey(L"DEFPOINTS");
 }
 
 Zcad::ErrorStatus ZcDbLayerTableRecord::subErase(bool erasing) {
