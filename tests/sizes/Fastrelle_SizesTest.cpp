@@ -74,6 +74,8 @@ TEST_F(Sizes, SetColorAndSetNameActOnTheThreeLayers) {
   size.SetColor(4);
   size.SetName(L"39");
   EXPECT_EQ(L"0 39 39' 39~", LayerNames());
+  size.SetName(L"39|40");  // no size can be named so: parts' groups are "part|size"
+  EXPECT_EQ(L"0 39 39' 39~", LayerNames());
   Fastrelle_Sizes_ZW again;
   again.LoadFromLayers();
   EXPECT_EQ(L"39:4", Listed(again));
