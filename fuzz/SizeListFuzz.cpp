@@ -6,7 +6,7 @@
 #include <memory>
 #include <string>
 
-#include "ed/zced.h"
+#include "SizesFuzzSettings.h"
 #include "sizes/Fastrelle_Sizes_TXS.h"
 #include "sizes/Fastrelle_Sizes_VEAEVN.h"
 #include "sizes/SizeLayerNames.h"
@@ -51,7 +51,7 @@ void ReadWriteRead(const CStringArray& lines, bool keepsColours) {
 }  // namespace
 
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
-  zcedSetEnv(L"Fastrelle_Construction_Path", FASTRELLE_INSTALL_FOLDER);
+  UseFuzzSettings();
   return 0;
 }
 

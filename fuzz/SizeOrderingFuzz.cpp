@@ -6,8 +6,7 @@
 #include <cstdlib>
 #include <string>
 
-#include "ed/zced.h"
-#include "framework/Fastrelle_Settings.h"
+#include "SizesFuzzSettings.h"
 #include "sizes/Fastrelle_Sizes_Sorters.h"
 #include "sizes/SizesTextFile.h"
 
@@ -20,9 +19,7 @@ std::vector<CString> Names(const std::vector<Fastrelle_Size>& sizes) {
 }  // namespace
 
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
-  zcedSetEnv(L"Fastrelle_Construction_Path", FASTRELLE_INSTALL_FOLDER);
-  // No file behind the lists: an input without lines must not read the shipped one.
-  Fastrelle_Settings().SetString(L"SortersPath", L"Config\\NoSuchSorters.txt");
+  UseFuzzSettings();
   return 0;
 }
 
