@@ -2,7 +2,16 @@
 #include "sizes/Fastrelle_SizePoint.h"
 
 #include "db/ZcDbBlockReference.h"
+#include "db/ZcDb2dPolyline.h"
+#include "db/ZcDbArc.h"
+#include "db/ZcDbBlockTableRecord.h"
 #include "db/ZcDbCurve.h"
+#include "db/ZcDbDatabase.h"
+#include "db/ZcDbLine.h"
+#include "db/ZcDbPolyline.h"
+#include "db/ZcDbSpline.h"
+#include "db/ZcDbSymbolTable.h"
+#include "db/ZcDbExtents.h"
 #include "ed/ErrorStatus.h"
 #include "framework/BlockReference.h"
 #include "framework/Fastrelle_Settings.h"
@@ -23,6 +32,29 @@
 namespace {
 /// A seam entity follows the point when it passes this close to it.
 constexpr double kOnSeam = 0.1;
+
+/// The model-space entities on the layer, by one walk.
+ZcDbObjectIdArray EntitiesOnLayer(ZcDbObjectId layer) {
+  ZcDbObjectIdArray ids;
+  ZcDbDatabase* db = zcdbHostApplicationServices()->workingDatabase();
+  ZcDbBlockTableRecord* space = nullptr;
+  if (!db || zcdbOpenObject(space, db->modelSpaceId(), ZcDb::kForRead) != Zcad::eOk) return ids;
+  for (ZcDbObjectId id : space->entityIds()) {
+    ZcDbEntity* e = nullptr;
+    if (zcdbOpenObject(e, id, ZcDb::kForRead) != Zcad::eOk) continue;
+    if (e->layerId() == layer) ids.append(id);
+    e->close();
+  }
+  space->close();
+  return ids;
+}
+
+/// The point lies in the box grown by `margin` on every side.
+bool Within(const ZcDbExtents& box, const ZcGePoint3d& p, double margin) {
+  const ZcGePoint3d lo = box.minPoint(), hi = box.maxPoint();
+  return p.x >= lo.x - margin && p.x <= hi.x + margin && p.y >= lo.y - margin && p.y <= hi.y + margin &&
+         p.z >= lo.z - margin && p.z <= hi.z + margin;
+}
 }  // namespace
 
 CString GradePointBlockName() { return UI_DwgBlock::FileTitle(GetSettingString(L"GradePoint")); }
@@ -98,20 +130,36 @@ void Fastrelle_SizePoint::SelectSeamLinesAround(ZcDbObjectIdArray& ids) const {
 }
 
 void Fastrelle_SizePoint::SeamCurvesThrough(ZcDbObjectIdArray& ids) const {
-  // Every such entity of the drawing, its layer on or off: the seam must follow its point
-  // whether the user shows it or not. The layer name is quoted: it is free text.
-  ResBuf filter;
-  filter.Add(0, L"LINE,LWPOLYLINE,POLYLINE,ARC,SPLINE");
-  filter.Add(8, QuoteForFilter(GetSize().Seam().GetLayerName()));
-  SSGet selection(kSelectAll, filter.Head());
-  selection.SavePickStyle();
-  selection.Select();
+  ZcDbLayerTableRecord* seam = FindLayer(GetSize().Seam().GetLayerName());
+  if (!seam) return;
   const ZcGePoint3d p = GetPosition();
-  for (ZcDbObjectId id : selection.Ids()) {
+  ZcDbObjectIdArray found;
+  if (!seam->isOff() && !seam->isFrozen()) {
+    // A shown layer: the entities crossing the square around the point, which holds every
+    // curve passing within the distance (the selection finds them by their extents).
+    ResBuf filter;
+    filter.Add(0, L"LINE,LWPOLYLINE,POLYLINE,ARC,SPLINE");
+    filter.Add(8, QuoteForFilter(seam->name().c_str()));
+    const ZcGePoint3d corner1(p.x + kOnSeam, p.y - kOnSeam, p.z), corner2(p.x - kOnSeam, p.y + kOnSeam, p.z);
+    SSGet selection(kSelectCrossing, filter.Head());
+    selection.SavePickStyle();
+    selection.SetCorners(&corner1, &corner2);
+    selection.Select();
+    found = selection.Ids();
+  } else {
+    // A hidden layer is still the size's seam: its entities follow the point all the same.
+    found = EntitiesOnLayer(seam->objectId());
+  }
+  for (ZcDbObjectId id : found) {
     ZcDbCurve* curve = nullptr;
     if (zcdbOpenObject(curve, id, ZcDb::kForRead) != Zcad::eOk) continue;
+    bool handled = curve->isKindOf(ZcDbLine::desc()) || curve->isKindOf(ZcDbPolyline::desc()) ||
+                   curve->isKindOf(ZcDb2dPolyline::desc()) || curve->isKindOf(ZcDbArc::desc()) ||
+                   curve->isKindOf(ZcDbSpline::desc());
+    ZcDbExtents box;
+    bool near = handled && (curve->getGeomExtents(box) != Zcad::eOk || Within(box, p, kOnSeam));
     ZcGePoint3d nearest;
-    bool near = curve->getClosestPointTo(p, nearest) == Zcad::eOk && nearest.distanceTo(p) < kOnSeam;
+    near = near && curve->getClosestPointTo(p, nearest) == Zcad::eOk && nearest.distanceTo(p) < kOnSeam;
     curve->close();
     if (near) ids.append(id);
   }

@@ -55,6 +55,11 @@ void Fastrelle_Size_ZW::SetBase(bool base) {
 }
 
 void Fastrelle_Size_ZW::SetName(const CString& name) {
+  CString reason;
+  if (!CheckSizeName(name, &reason)) {
+    ZWPrinter().Print(L"\nFastrelle_Size_ZW::SetName \"" + name + L"\": " + reason);
+    return;
+  }
   Fastrelle_Size::SetName(name);
   m_seam.SetOwnerName(name);
   m_cut.SetOwnerName(name);

@@ -29,6 +29,7 @@ public:
   /// The flag, then each kind renames its layer (a refused rename is printed).
   void SetBase(bool base) override;
   /// The name, then each kind gives its layer the new name (a refused rename is printed).
+  /// A name failing the size-name check is printed with the reason and changes nothing.
   void SetName(const CString& name) override;
 
   /// Binds seam, cut and extra elements to their layers, renaming none: 374 when one of

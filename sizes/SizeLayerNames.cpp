@@ -35,6 +35,8 @@ bool CheckSizeName(const CString& name, CString* reason) {
   };
   CString trimmed = name;
   if (trimmed.Trim().IsEmpty()) return fail(L"pusta nazwa rozmiaru");
+  for (wchar_t c : name.str())
+    if (c < 0x20) return fail(L"nazwa rozmiaru zawiera znak sterujący");
   if (name.FindOneOf(L"^'~|") >= 0) return fail(L"nazwa rozmiaru zawiera jeden ze znaków ^ ' ~ |");
   if (name == L"0" || IsDefpointsName(name)) return fail(L"nazwa zarezerwowana dla warstwy");
   // The longest layer of the size: the marker, the name and a suffix.

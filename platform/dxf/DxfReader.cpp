@@ -674,7 +674,7 @@ private:
         ++top.next;
         if (state[inner] == 1) {
           std::wstring names;
-          auto at = std::find_if(path.begin(), path.end(), [&](const Step& s) { return s.block == inner; });
+          auto at = std::find_if(path.begin(), path.end(), [&, block = inner](const Step& s) { return s.block == block; });
           for (auto it = at; it != path.end(); ++it) names += L"\"" + nameOf(it->block) + L"\" -> ";
           Fail(line, L"a cycle of block references: " + names + L"\"" + nameOf(inner) + L"\"");
         }

@@ -54,6 +54,15 @@ TEST_F(GradePoints, InsertPutsThePointOnItsSizesTechLayerAndSizeZeroForAnUnknown
   EXPECT_TRUE(Fastrelle_SizePoint(3, L"38").Id().isNull());
 }
 
+TEST_F(GradePoints, ADrawingWithoutGradePointsGivesANullPointAtTheOrigin) {
+  Fastrelle_SizePoint nearest(ZcGePoint3d(5, 5, 0));
+  EXPECT_TRUE(nearest.Id().isNull());
+  EXPECT_EQ(ZcGePoint3d(0, 0, 0), nearest.GetPosition());
+  EXPECT_EQ(0, nearest.GetNumber());
+  EXPECT_EQ(L"", nearest.GetSizeName());
+  EXPECT_EQ(600, nearest.MoveTo(ZcGePoint3d(1, 1, 0)));
+}
+
 TEST_F(GradePoints, TheNextNumberIsOneAboveTheHighestAndNoneAfterTheLargest) {
   EXPECT_EQ(1, NextGradePointNumber());
   Point(ZcGePoint3d(0, 0, 0), L"38", 3);

@@ -18,6 +18,15 @@ protected:
              std::to_wstring(s.GetColor());
     return out;
   }
+  static ZcDbLayerTableRecord* FindLayerIn(ZcDbDatabase& db, const wchar_t* name) {
+    ZcDbLayerTable* table = nullptr;
+    db.getLayerTable(table, ZcDb::kForRead);
+    ZcDbSymbolTableRecord* r = nullptr;
+    table->getAt(name, r, ZcDb::kForRead);
+    table->close();
+    if (r) r->close();
+    return static_cast<ZcDbLayerTableRecord*>(r);
+  }
   void MakeLayers(std::initializer_list<const wchar_t*> names) {
     for (const wchar_t* name : names) MakeLayer(name);
   }
@@ -73,6 +82,8 @@ TEST_F(Sizes, SetColorAndSetNameActOnTheThreeLayers) {
   Fastrelle_Size_ZW size = sizes.Find(L"38");
   size.SetColor(4);
   size.SetName(L"39");
+  EXPECT_EQ(L"0 39 39' 39~", LayerNames());
+  size.SetName(L"39|40");  // no size can be named so: parts' groups are "part|size"
   EXPECT_EQ(L"0 39 39' 39~", LayerNames());
   Fastrelle_Sizes_ZW again;
   again.LoadFromLayers();
@@ -138,6 +149,23 @@ TEST_F(Sizes, NameListingsKeepEmptyNamesAndCollectSizeNamesKeepsZero) {
   std::vector<CString> all = CollectSizeNames();
   ASSERT_EQ(3u, all.size());
   EXPECT_EQ(L"0", all[0]);
+}
+
+TEST_F(Sizes, SizesAndTheirLineKindsSurviveASaveAndReopen) {
+  EnsureSizeLayers(Fastrelle_Size(L"38", 3, false));
+  EnsureSizeLayers(Fastrelle_Size(L"40", 5, true));
+  ZcDbDatabase reopened(false, true);
+  ASSERT_EQ(Zcad::eOk, reopened.readDxfText(db_->dxfText()));
+  Fastrelle_Sizes_ZW sizes;
+  sizes.LoadFromLayers(&reopened);
+  EXPECT_EQ(L"38:3 40(base):5", Listed(sizes));
+  ZcDbLayerTableRecord* tech = FindLayerIn(reopened, L"^40~");
+  ASSERT_TRUE(tech);
+  resbuf* xdata = tech->xData(L"Fastrelle_Linetype");
+  ASSERT_TRUE(xdata && xdata->rbnext && xdata->rbnext->rbnext);
+  EXPECT_EQ(5.0, xdata->rbnext->resval.rreal);
+  EXPECT_EQ(1005, xdata->rbnext->rbnext->restype);
+  zcutRelRb(xdata);
 }
 
 TEST_F(Sizes, FindSizeInDrawingNeedsAllThreeLayers) {

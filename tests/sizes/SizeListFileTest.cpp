@@ -44,6 +44,13 @@ TEST_F(SizeLists, ASecondBaseAndARepeatedNameKeepTheFirst) {
   for (int line : {2, 4, 5}) EXPECT_TRUE(Reported(L", wiersz " + std::to_wstring(line) + L":")) << line;
 }
 
+TEST_F(SizeLists, ANameHoldingAControlCharacterIsSkipped) {
+  // "3", NUL, "6 1": a name no layer can have, which would be written back as "3".
+  ASSERT_TRUE(Load("nul.txs", std::string("\xFF\xFE" "3\0\0\0" "6\0 \0" "1\0\r\0\n\0" "4\0 \0" "2\0", 22)));
+  EXPECT_EQ(L"4:2", Read());
+  EXPECT_TRUE(Reported(L", wiersz 1:"));
+}
+
 TEST_F(SizeLists, AnEmptyBaseSymbolCountsAsAnAsterisk) {
   SettingOverride symbol(L"BaseSizeSymbol", L"");
   ASSERT_TRUE(Load("c.txs", "36 1\r\n*38 1\r\n"));
