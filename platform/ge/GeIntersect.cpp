@@ -341,6 +341,23 @@ void numericPair(const Piece& a, const Piece& b, std::vector<CurveHit>& hits) {
   mergeFound(a, b, spanB.spans, b0, b1, found, hits);
 }
 
+/// A piece's own parameter for the curve parameter `param` (the inverse of Piece::param).
+double localOf(const Piece& p, double param) { return p.analytic ? (param - p.base) / p.scale : param; }
+
+/// Whether the hit at curve parameters (`pa`, `pb`) and the earlier hit `h` lie on one stretch
+/// where the two curves stay within the tolerance: one tangential touch seen twice. The curves
+/// must keep together at the quarter points between the two on the first curve.
+bool oneTouch(const Piece& a, const Piece& b, double b0, double b1, const CurveHit& h, double pa, double pb) {
+  double s0 = localOf(a, h.paramA), s1 = localOf(a, pa), t0 = localOf(b, h.paramB), t1 = localOf(b, pb);
+  if (a.point(s0).distanceTo(h.point) > kHitTol || b.point(t0).distanceTo(h.point) > kHitTol)
+    return false;  // a hit of other pieces of the same curves
+  for (double f : {0.25, 0.5, 0.75}) {
+    ZcGePoint3d p = a.point(s0 + (s1 - s0) * f);
+    if (p.distanceTo(b.point(footOn(b, p, t0 + (t1 - t0) * f, b0, b1))) > kHitTol) return false;
+  }
+  return true;
+}
+
 /// Turns converged parameter pairs into hits: one per crossing, one per tangential touch.
 void mergeFound(const Piece& a, const Piece& b, const BezierSpans& spansB, double b0, double b1,
                 std::vector<std::pair<double, double>>& found, std::vector<CurveHit>& hits) {
@@ -367,8 +384,12 @@ void mergeFound(const Piece& a, const Piece& b, const BezierSpans& spansB, doubl
     double ua = s, ub = t;
     if (a.analytic && !acceptOnSeg(a, mid, ua)) continue;
     if (b.analytic && !acceptOnSeg(b, mid, ub)) continue;
-    // A touch at an end is already there, as the end point itself.
-    addHit(hits, mid, a.param(a.analytic ? ua : s), b.param(b.analytic ? ub : t), kMergeTol + spread);
+    // A touch at an end is already there, as the end point itself; so is a touch whose stretch
+    // reaches a hit found before (the curves never part between the two).
+    double pa = a.param(a.analytic ? ua : s), pb = b.param(b.analytic ? ub : t);
+    if (std::any_of(hits.begin(), hits.end(), [&](const CurveHit& h) { return oneTouch(a, b, b0, b1, h, pa, pb); }))
+      continue;
+    addHit(hits, mid, pa, pb, kMergeTol + spread);
   }
 }
 

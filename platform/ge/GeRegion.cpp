@@ -209,8 +209,14 @@ ZcGeRegion& ZcGeRegion::operator=(const ZcGeRegion& other) {
 }
 
 double ZcGeRegion::signedLoopArea(const std::vector<const ZcGeCurve3d*>& loop) {
+  // Pieces joined within a tolerance leave gaps; each is closed by its chord, whose term keeps
+  // the sum independent of where the origin lies (an open gap would count its distance from it).
   double sum = 0.0;
-  for (const ZcGeCurve3d* c : loop) sum += greenTerm(*c);
+  for (size_t i = 0; i < loop.size(); ++i) {
+    sum += greenTerm(*loop[i]);
+    ZcGePoint3d a = loop[i]->endPoint(), b = loop[(i + 1) % loop.size()]->startPoint();
+    sum += 0.5 * (a.x * b.y - b.x * a.y);
+  }
   return sum;
 }
 

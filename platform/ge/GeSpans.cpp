@@ -215,8 +215,21 @@ double speedAt(const BezierSpans& s, int span, double u) {
   return n * std::sqrt(x[0] * x[0] + y[0] * y[0] + z[0] * z[0]);
 }
 
-/// Length of span `i` over local [u0, u1] (the speed in u includes the span width).
-double spanLength(const BezierSpans& s, int i, double u0, double u1, int depth) {
+/// The rounding in the speed of span `i` (per unit of its local parameter): its legs are
+/// differences of control points, each rounded to the points' magnitude. Below this a Kronrod
+/// estimate cannot improve, however often the interval is halved.
+double speedNoise(const BezierSpans& s, int i) {
+  const HPoint* c = s.span(i);
+  double m = 0.0;
+  for (int j = 0; j <= s.degree; ++j)
+    m = std::max({m, std::fabs(c[j].x / c[j].w), std::fabs(c[j].y / c[j].w), std::fabs(c[j].z / c[j].w)});
+  return 16.0 * s.degree * std::numeric_limits<double>::epsilon() * m;
+}
+
+/// Length of span `i` over local [u0, u1] (the speed in u includes the span width), halved until
+/// the estimate is within ~1e-14 relative or within the rounding `noise` of the speed: a piece
+/// shorter than its coordinates' rounding (a sliver cut at a touch) is taken at once.
+double spanLength(const BezierSpans& s, int i, double u0, double u1, double noise, int depth) {
   double c = 0.5 * (u0 + u1), h = 0.5 * (u1 - u0);
   double fc = speedAt(s, i, c);
   double k = fc * kWgk[7], g = fc * kWg[3];
@@ -228,8 +241,10 @@ double spanLength(const BezierSpans& s, int i, double u0, double u1, int depth) 
   k *= h;
   g *= h;
   double rel = std::fabs(k - g) / std::max(std::fabs(k), 1e-300);
-  if (depth >= 20 || std::pow(200.0 * rel, 1.5) <= 1e-14 || std::fabs(k) <= 1e-300) return k;
-  return spanLength(s, i, u0, c, depth + 1) + spanLength(s, i, c, u1, depth + 1);
+  if (depth >= 20 || std::pow(200.0 * rel, 1.5) <= 1e-14 || std::fabs(k - g) <= noise * (u1 - u0) ||
+      std::fabs(k) <= 1e-300)
+    return k;
+  return spanLength(s, i, u0, c, noise, depth + 1) + spanLength(s, i, c, u1, noise, depth + 1);
 }
 
 }  // namespace
@@ -411,7 +426,7 @@ double lengthOnSpans(const BezierSpans& s, double t0, double t1) {
     double a = s.breaks[i], b = s.breaks[i + 1], h = b - a;
     if (a >= t1) break;
     double u0 = std::max(0.0, (t0 - a) / h), u1 = std::min(1.0, (t1 - a) / h);
-    if (u1 > u0) sum += spanLength(s, i, u0, u1, 0);  // local speed: the span width is in it
+    if (u1 > u0) sum += spanLength(s, i, u0, u1, speedNoise(s, i), 0);  // local speed: the span width is in it
   }
   return sum;
 }

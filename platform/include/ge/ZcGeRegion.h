@@ -61,7 +61,8 @@ public:
   Zcad::ErrorStatus getGeomExtents(ZcGePoint3d& minPoint, ZcGePoint3d& maxPoint) const;
 
   /// The signed area that the closed chain `loop` encloses in the XY plane (positive
-  /// counter-clockwise), by Green's theorem.
+  /// counter-clockwise), by Green's theorem; a gap between one piece's end and the next one's
+  /// start (pieces joined within a tolerance) closes along its chord.
   static double signedLoopArea(const std::vector<const ZcGeCurve3d*>& loop);
 
 private:

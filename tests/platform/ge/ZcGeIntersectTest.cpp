@@ -238,6 +238,28 @@ TEST(Intersect, TangentialTouchesOfSplinesAndEllipsesAreReportedOnce) {
   }
 }
 
+TEST(Intersect, ASplineLeavingAlongALineTouchesItOnceAtItsEnd) {
+  // Splines from (0, 0) along +X to (100, 100)·scale along +Y: the lines they leave and arrive
+  // along run within the tolerance of them for a stretch, and still meet them at the end only
+  // (a second point on that stretch would cut a sliver off the spline).
+  for (double scale : {0.01, 1.0, 14.5564}) {
+    for (ZcGePoint2d via : {ZcGePoint2d(70, 25), ZcGePoint2d(40, 10), ZcGePoint2d(85, 40)}) {
+      ZcGeNurbCurve3d spline({{0, 0, 0}, {via.x * scale, via.y * scale, 0}, {100 * scale, 100 * scale, 0}},
+                             ZcGeVector3d(1, 0, 0), ZcGeVector3d(0, 1, 0));
+      ZcGeLineSeg3d bottom({0, 0, 0}, {100 * scale, 0, 0}), right({100 * scale, 0, 0}, {100 * scale, 100 * scale, 0});
+      for (const ZcGeLineSeg3d* line : {&bottom, &right}) {
+        ZcGePoint3d end = line == &bottom ? ZcGePoint3d(0, 0, 0) : ZcGePoint3d(100 * scale, 100 * scale, 0);
+        for (bool swap : {false, true}) {
+          int nearEnd = 0;
+          for (const ZcGePoint3d& p : swap ? meet(*line, spline) : meet(spline, *line))
+            nearEnd += p.distanceTo(end) <= 1e-2 * scale;
+          EXPECT_EQ(nearEnd, 1) << scale << " via " << via.x << ", " << via.y << (swap ? " swapped" : "");
+        }
+      }
+    }
+  }
+}
+
 TEST(Intersect, EveryPairGivesTheSamePointsWhicheverComesFirst) {
   std::vector<std::unique_ptr<ZcGeCurve3d>> curves;
   curves.push_back(std::make_unique<ZcGeLineSeg3d>(ZcGePoint3d(-6, -1, 0), ZcGePoint3d(7, 2, 0)));

@@ -137,6 +137,18 @@ TEST(Region, AreaOfLoopsWithArcsEitherWayRoundIsExact) {
   EXPECT_NEAR(regions[0].area(), 4.5 * M_PI, 1e-13);
 }
 
+TEST(Region, ALoopJoinedWithinTheToleranceHasOneAreaWhereverItLies) {
+  // A square whose last side stops 1.4e-7 short of the first corner (as traced loops join at
+  // vertices merged within a tolerance): the gap closes along its chord, so moving the loop far
+  // from the origin does not change its area.
+  for (ZcGeVector3d shift : {ZcGeVector3d(0, 0, 0), ZcGeVector3d(1e3, 2e3, 0), ZcGeVector3d(-3e3, 1e3, 0)}) {
+    ZcGePoint3d p0 = ZcGePoint3d(0, 0, 0) + shift, p1 = ZcGePoint3d(10, 0, 0) + shift, p2 = ZcGePoint3d(10, 10, 0) + shift,
+                p3 = ZcGePoint3d(0, 10, 0) + shift, near = ZcGePoint3d(1e-7, 1e-7, 0) + shift;
+    ZcGeLineSeg3d a(p0, p1), b(p1, p2), c(p2, p3), d(p3, near);
+    EXPECT_NEAR(ZcGeRegion::signedLoopArea({&a, &b, &c, &d}), 100.0 - 5e-7, 1e-8) << shift.x;
+  }
+}
+
 TEST(Region, SquareWithASquareHoleUnitedWithARegionFillingTheHoleIsWhole) {
   ZcGeRegion frame = regionOf(rectangle(0, 0, 10, 2));
   for (auto [x0, y0, x1, y1] : {std::array<double, 4>{0, 8, 10, 10}, {0, 0, 2, 10}, {8, 0, 10, 10}}) {
