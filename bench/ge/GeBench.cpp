@@ -1,5 +1,6 @@
 // Hot operations of the geometry kernel (closest point, intersection, length, offset) on lines,
-// arcs, 100-vertex polylines and 20-fit-point splines; the same question is also put to
+// arcs, 100-vertex polylines and 20-fit-point splines, and intersections of splines that stay
+// apart or slide over each other in a thin sliver; the same question is also put to
 // OpenCASCADE's general algorithms on the same curves, so one run shows the ratio.
 #include <benchmark/benchmark.h>
 
@@ -23,6 +24,7 @@
 #include "ge/ZcGeBulgePolyline3d.h"
 #include "ge/ZcGeCircArc3d.h"
 #include "ge/ZcGeLineSeg3d.h"
+#include "ge/ZcGeMatrix3d.h"
 #include "ge/ZcGeNurbCurve3d.h"
 
 namespace {
@@ -222,6 +224,40 @@ void BM_Intersect_Spline20_Occt(benchmark::State& s) { intersectOcct(s, {occtSpl
 void BM_Intersect_Spline20Line_Ours(benchmark::State& s) { intersectOurs(s, spline(0), lineAcross()); }
 void BM_Intersect_Spline20Line_Occt(benchmark::State& s) { intersectOcct(s, {occtSpline2d(spline(0))}, {occt2d(lineAcross())}); }
 
+/// A pair that stays apart: the 20-fit-point spline and its copy `lift` above it (the curves'
+/// boxes overlap unless the lift exceeds the waves' height of 4).
+ZcGeNurbCurve3d lifted(double lift) {
+  ZcGeNurbCurve3d c = spline(0);
+  c.transformBy(ZcGeMatrix3d::translation({0, lift, 0}));
+  return c;
+}
+void BM_Intersect_Spline20ApartFar_Ours(benchmark::State& s) { intersectOurs(s, spline(0), lifted(4.5)); }
+void BM_Intersect_Spline20ApartFar_Occt(benchmark::State& s) { intersectOcct(s, {occtSpline2d(spline(0))}, {occtSpline2d(lifted(4.5))}); }
+void BM_Intersect_Spline20ApartNear_Ours(benchmark::State& s) { intersectOurs(s, spline(0), lifted(0.5)); }
+void BM_Intersect_Spline20ApartNear_Occt(benchmark::State& s) { intersectOcct(s, {occtSpline2d(spline(0))}, {occtSpline2d(lifted(0.5))}); }
+
+/// A sliver: two cubics of 14 control points whose control points differ by ±1e-7 across, so
+/// that one slides over the other, crossing it twice.
+std::pair<ZcGeNurbCurve3d, ZcGeNurbCurve3d> sliverPair() {
+  std::vector<ZcGePoint3d> ctrl, moved;
+  std::vector<double> knots(4, 0.0);
+  for (int i = 0; i < 14; ++i) {
+    ctrl.emplace_back(i * 1.0, 2.0 * std::sin(0.4 * i), 0.0);
+    moved.push_back(ctrl.back() + ZcGeVector3d(0, (i >= 4 && i <= 8 ? 1e-7 : -1e-7), 0));
+  }
+  for (int i = 1; i <= 10; ++i) knots.push_back(i);
+  knots.insert(knots.end(), 4, 11.0);
+  return {ZcGeNurbCurve3d(3, knots, ctrl), ZcGeNurbCurve3d(3, knots, moved)};
+}
+void BM_Intersect_Spline14Sliver_Ours(benchmark::State& s) {
+  auto [a, b] = sliverPair();
+  intersectOurs(s, a, b);
+}
+void BM_Intersect_Spline14Sliver_Occt(benchmark::State& s) {
+  auto [a, b] = sliverPair();
+  intersectOcct(s, {occtSpline2d(a)}, {occtSpline2d(b)});
+}
+
 // --- Length ----------------------------------------------------------------------------------
 
 template <class MakeCurve>
@@ -333,6 +369,12 @@ BENCHMARK(BM_Intersect_Spline20_Ours);
 BENCHMARK(BM_Intersect_Spline20_Occt);
 BENCHMARK(BM_Intersect_Spline20Line_Ours);
 BENCHMARK(BM_Intersect_Spline20Line_Occt);
+BENCHMARK(BM_Intersect_Spline20ApartFar_Ours);
+BENCHMARK(BM_Intersect_Spline20ApartFar_Occt);
+BENCHMARK(BM_Intersect_Spline20ApartNear_Ours);
+BENCHMARK(BM_Intersect_Spline20ApartNear_Occt);
+BENCHMARK(BM_Intersect_Spline14Sliver_Ours);
+BENCHMARK(BM_Intersect_Spline14Sliver_Occt);
 BENCHMARK(BM_Length_Line_Ours);
 BENCHMARK(BM_Length_Line_Occt);
 BENCHMARK(BM_Length_Arc_Ours);

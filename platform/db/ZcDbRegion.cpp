@@ -49,6 +49,12 @@ Zcad::ErrorStatus ZcDbRegion::getArea(double& area) const {
   return isForeign() ? Zcad::eNotApplicable : region_.getArea(area);
 }
 
+Zcad::ErrorStatus ZcDbRegion::getPointContainment(const ZcGePoint3d& point, ZcGeRegion::PointContainment& where) const {
+  if (isForeign()) return Zcad::eNotApplicable;
+  where = region_.containment(point);
+  return Zcad::eOk;
+}
+
 Zcad::ErrorStatus ZcDbRegion::booleanOper(ZcDb::BoolOperType operation, ZcDbRegion* other) {
   if (!other) return Zcad::eNullEntityPointer;
   if (operation != ZcDb::kBoolUnite) return Zcad::eNotImplementedYet;

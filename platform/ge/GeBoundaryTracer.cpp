@@ -18,6 +18,7 @@
 
 #include "ge/GeIntersect.h"
 #include "ge/GeInternal.h"
+#include "ge/GeWinding.h"
 #include "ge/ZcGeBoundaryTracer.h"
 #include "ge/ZcGeLineSeg3d.h"
 
@@ -77,33 +78,7 @@ void sortAround(std::vector<int>& list, const std::vector<HalfEdge>& halves, con
   }
 }
 
-/// The angle that the ray from `p` to c(t) turns through as t runs from t0 to t1. A piece that
-/// keeps farther from `p` than from its own chord cannot pass round `p` otherwise than the
-/// chord does (both lie in the chord's convex neighbourhood), so it turns as its chord; nearer
-/// pieces are halved until that holds.
-double sweptAngle(const ZcGeCurve3d& c, double t0, double t1, const ZcGePoint2d& p, int depth) {
-  ZcGePoint2d a = c.evalPoint(t0).convert2d(), b = c.evalPoint(t1).convert2d();
-  ZcGeVector2d u = a - p, v = b - p;
-  double chordAngle = std::atan2(u.x * v.y - u.y * v.x, u.x * v.x + u.y * v.y);
-  if (c.kind() == ZcGeCurve3d::kLineSeg || depth == 0) return chordAngle;
-  auto offChord = [&](const ZcGePoint2d& q) {  // distance from q to the chord segment a–b
-    ZcGeVector2d ab = b - a, aq = q - a;
-    double l2 = ab.dotProduct(ab), f = l2 > 0.0 ? std::clamp(aq.dotProduct(ab) / l2, 0.0, 1.0) : 0.0;
-    return (aq - ab * f).length();
-  };
-  double deviation = 0.0;
-  for (int i = 1; i < 8; ++i) deviation = std::max(deviation, offChord(c.evalPoint(t0 + (t1 - t0) * i / 8.0).convert2d()));
-  if (offChord(p) > 2.0 * deviation + 1e-15) return chordAngle;
-  double m = 0.5 * (t0 + t1);
-  return sweptAngle(c, t0, m, p, depth - 1) + sweptAngle(c, m, t1, p, depth - 1);
-}
-
-/// Winding number of the closed chain `loop` about `p`, on the exact curves: non-zero inside.
-int winding(const std::vector<std::unique_ptr<ZcGeCurve3d>>& loop, const ZcGePoint2d& p) {
-  double turn = 0.0;
-  for (const auto& c : loop) turn += sweptAngle(*c, 0.0, c->endParam(), p, 60);
-  return static_cast<int>(std::lround(turn / ge::kTwoPi));
-}
+using ge::winding;  // on the exact curves: non-zero inside
 
 /// Segment `i` of a polyline as an edge: a line, or an arc kept as a polyline of one segment,
 /// exact however nearly straight (a circular arc's centre form is not: its centre lies as far

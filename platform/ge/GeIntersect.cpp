@@ -1,7 +1,8 @@
-// Intersections of curves. Lines, arcs and polyline segments meet in closed form; pairs with an
-// ellipse or a spline are seeded from pairs of Bézier spans and polished by Gauss–Newton on
-// A(s) − B(t) = 0 to ~1e-12. Ends touching the other curve are checked
-// explicitly, so end-to-end tangential touches are never missed.
+// Intersections of curves. Bounded curves whose boxes are apart meet nowhere; lines, arcs and
+// polyline segments meet in closed form; pairs with an ellipse or a spline are seeded from
+// pairs of Bézier spans and polished by Gauss–Newton on A(s) − B(t) = 0 to ~1e-12. Ends
+// touching the other curve are checked explicitly, so end-to-end tangential touches are never
+// missed; a stretch the curves share gives its two ends, a crossing at a small angle its place.
 #include <algorithm>
 #include <functional>
 #include <limits>
@@ -286,8 +287,14 @@ double footOn(const Piece& b, const ZcGePoint3d& p, double t, double lo, double 
   return t;
 }
 
-void mergeFound(const Piece& a, const Piece& b, const BezierSpans& spansB, double b0, double b1,
-                std::vector<std::pair<double, double>>& found, std::vector<CurveHit>& hits);
+/// Where the pieces meet over [a0, a1] × [b0, b1], of which `spanA`, `spanB` are the spans.
+struct PiecePair {
+  const Piece &a, &b;
+  double a0, a1, b0, b1;
+  const SpanCurve &spanA, &spanB;
+};
+
+void mergeFound(const PiecePair& pp, std::vector<std::pair<double, double>>& found, std::vector<CurveHit>& hits);
 
 /// The piece over [u0, u1] as Bézier spans; false for an empty spline.
 bool spansOf(const Piece& p, double u0, double u1, SpanCurve& out) {
@@ -338,7 +345,7 @@ void numericPair(const Piece& a, const Piece& b, std::vector<CurveHit>& hits) {
                    std::min(b1, sd.t1 + mt), s, t))
       found.emplace_back(s, t);
   }
-  mergeFound(a, b, spanB.spans, b0, b1, found, hits);
+  mergeFound({a, b, a0, a1, b0, b1, spanA, spanB}, found, hits);
 }
 
 /// A piece's own parameter for the curve parameter `param` (the inverse of Piece::param).
@@ -358,9 +365,120 @@ bool oneTouch(const Piece& a, const Piece& b, double b0, double b1, const CurveH
   return true;
 }
 
-/// Turns converged parameter pairs into hits: one per crossing, one per tangential touch.
-void mergeFound(const Piece& a, const Piece& b, const BezierSpans& spansB, double b0, double b1,
-                std::vector<std::pair<double, double>>& found, std::vector<CurveHit>& hits) {
+/// The distance from a(s) to b, its foot `t` (from the guess given) on b.
+double gapAt(const PiecePair& pp, double s, double& t) {
+  ZcGePoint3d p = pp.a.point(s);
+  t = footOn(pp.b, p, t, pp.b0, pp.b1);
+  return p.distanceTo(pp.b.point(t));
+}
+
+/// From `s` (where a lies on b, its foot `t`) along a in the direction `dir` to the last place
+/// still within the tolerance of b: steps doubling from `step`, then bisection.
+double stretchEnd(const PiecePair& pp, double s, double t, double dir, double step) {
+  double limit = dir > 0.0 ? pp.a1 : pp.a0;
+  for (int k = 0; k < 80; ++k, step *= 2.0) {
+    double out = dir > 0.0 ? std::min(limit, s + step) : std::max(limit, s - step), tout = t;
+    if (gapAt(pp, out, tout) > kHitTol) {
+      for (int it = 0; it < 60 && out != s; ++it) {  // s on b, out off it
+        double m = 0.5 * (s + out), tm = t;
+        if (m == s || m == out) break;
+        if (gapAt(pp, m, tm) <= kHitTol) { s = m; t = tm; } else out = m;
+      }
+      return s;
+    }
+    s = out;
+    t = tout;
+    if (s == limit) return s;
+  }
+  return s;
+}
+
+/// The place on a of the span break (of a, or of b's projected onto a) nearest to a(s), within
+/// `reach`; `s` itself when there is none. Two different polynomial pieces can only share a
+/// stretch that ends at a break of one of them.
+double snapToBreak(const PiecePair& pp, double s, double reach) {
+  ZcGePoint3d p = pp.a.point(s);
+  double best = s, bestDist = reach;
+  auto consider = [&](double sa) {
+    double d = pp.a.point(sa).distanceTo(p);
+    if (d < bestDist) { bestDist = d; best = sa; }
+  };
+  int na = pp.spanA.spans.spans(), nb = pp.spanB.spans.spans();
+  for (int i = 0; i <= na; ++i) consider(i < na ? pp.spanA.param(i, 0.0) : pp.spanA.param(na - 1, 1.0));
+  for (int i = 0; i <= nb; ++i) {
+    ZcGePoint3d q = pp.b.point(i < nb ? pp.spanB.param(i, 0.0) : pp.spanB.param(nb - 1, 1.0));
+    if (q.distanceTo(p) >= bestDist) continue;
+    double sa = footOn(pp.a, q, s, pp.a0, pp.a1);
+    if (pp.a.point(sa).distanceTo(q) <= kHitTol) consider(sa);
+  }
+  return best;
+}
+
+/// Which side of b (seen in XY) a(s) lies on, its foot `t` (from the guess given) on b.
+double sideOf(const PiecePair& pp, double s, double& t) {
+  ZcGePoint3d p = pp.a.point(s);
+  t = footOn(pp.b, p, t, pp.b0, pp.b1);
+  ZcGePoint3d q = pp.b.point(t);
+  ZcGeVector3d d = pp.b.deriv(t);
+  return d.x * (p.y - q.y) - d.y * (p.x - q.x);
+}
+
+/// Adds the hit where a(s) meets b at its foot `t` (within the pieces).
+void addStretchHit(const PiecePair& pp, double s, double t, std::vector<CurveHit>& hits) {
+  ZcGePoint3d p = pp.a.point(s), q = pp.b.point(t), mid = p + (q - p) * 0.5;
+  double ua = s, ub = t;
+  if (pp.a.analytic && !acceptOnSeg(pp.a, mid, ua)) return;
+  if (pp.b.analytic && !acceptOnSeg(pp.b, mid, ub)) return;
+  addHit(hits, mid, pp.a.param(ua), pp.b.param(ub));
+}
+
+/// The seeds from s0 to s1 (feet t0, t1) lie where the pieces keep within the tolerance of
+/// each other: that stretch is widened to where they part. Within a stretch the pieces share
+/// they keep much closer than the tolerance (a tangential touch or a crossing at a small angle
+/// comes near it only at one place): its ends, snapped to the span breaks where they lie, are
+/// the hits. A crossing at a small angle leaves b's two sides at the stretch's ends: the hit is
+/// where a changes side, by bisection. False for a touch (the caller reports its middle).
+bool resolveStretch(const PiecePair& pp, double s0, double t0, double s1, double t1, std::vector<CurveHit>& hits) {
+  double step = std::max(s1 - s0, 1e-9 * (pp.a1 - pp.a0));
+  double e0 = stretchEnd(pp, s0, t0, -1.0, step), e1 = stretchEnd(pp, s1, t1, 1.0, step);
+  double len = pp.a.point(e0).distanceTo(pp.a.point(e1));
+  if (len <= kMergeTol) return false;
+  bool shared = true;
+  for (double f : {0.1, 0.3, 0.5, 0.7, 0.9}) {
+    double t = t0 + (t1 - t0) * f;
+    shared = shared && gapAt(pp, e0 + (e1 - e0) * f, t) <= 0.4 * kHitTol;
+  }
+  if (shared) {
+    for (double e : {snapToBreak(pp, e0, 0.05 * len), snapToBreak(pp, e1, 0.05 * len)}) {
+      double t = t0;
+      gapAt(pp, e, t);
+      addStretchHit(pp, e, t, hits);
+    }
+    return true;
+  }
+  double tl = t0, th = t1;
+  double sideLo = sideOf(pp, e0, tl), sideHi = sideOf(pp, e1, th);
+  if (!((sideLo < 0.0 && sideHi > 0.0) || (sideLo > 0.0 && sideHi < 0.0))) return false;
+  double lo = e0, hi = e1;
+  for (int it = 0; it < 80; ++it) {
+    double m = 0.5 * (lo + hi), tm = 0.5 * (tl + th);
+    if (m == lo || m == hi) break;
+    double side = sideOf(pp, m, tm);
+    if (side == 0.0) { lo = hi = m; tl = th = tm; break; }
+    if ((side < 0.0) == (sideLo < 0.0)) { lo = m; tl = tm; } else { hi = m; th = tm; }
+  }
+  double s = 0.5 * (lo + hi), t = 0.5 * (tl + th);
+  if (gapAt(pp, s, t) > kHitTol) return false;
+  addStretchHit(pp, s, t, hits);
+  return true;
+}
+
+/// Turns converged parameter pairs into hits: one per crossing, one per tangential touch, the
+/// two ends of a stretch the pieces share.
+void mergeFound(const PiecePair& pp, std::vector<std::pair<double, double>>& found, std::vector<CurveHit>& hits) {
+  const Piece &a = pp.a, &b = pp.b;
+  const BezierSpans& spansB = pp.spanB.spans;
+  double b0 = pp.b0, b1 = pp.b1;
   // A crossing draws every seed to one point. A tangential touch does not: its residual vanishes
   // to second order, so seeds stop anywhere along a stretch of ~1e-7 where the curves are
   // within the tolerance. Seeds between which the curves never part are one touch, reported
@@ -376,7 +494,13 @@ void mergeFound(const Piece& a, const Piece& b, const BezierSpans& spansB, doubl
     }
     double s = 0.5 * (found[i].first + found[j - 1].first), t = 0.5 * (found[i].second + found[j - 1].second);
     double spread = a.point(found[i].first).distanceTo(a.point(found[j - 1].first));
+    size_t first = i, last = j - 1;
     i = j;
+    // Seeds spread wider than a hundredth of the tolerance: a stretch, a touch or a crossing
+    // at a small angle, each placed where it is rather than at the seeds' middle.
+    if (spread > 0.01 * kHitTol &&
+        resolveStretch(pp, found[first].first, found[first].second, found[last].first, found[last].second, hits))
+      continue;
     if (spread > 0.0) t = footOn(b, a.point(s), t, b0, b1);
     ZcGePoint3d p = a.point(s), q = b.point(t);
     if (p.distanceTo(q) > kHitTol) continue;
@@ -393,10 +517,24 @@ void mergeFound(const Piece& a, const Piece& b, const BezierSpans& spansB, doubl
   }
 }
 
+/// A box that holds the whole curve: the box of a spline's Bézier control points (which hold
+/// the curve), the closed-form extents of the others. False for an empty spline.
+bool holdingBox(const ZcGeCurve3d& c, ZcGePoint3d& lo, ZcGePoint3d& hi) {
+  if (c.kind() != ZcGeCurve3d::kNurbCurve) return c.getGeomExtents(lo, hi) == Zcad::eOk;
+  const BezierSpans& spans = static_cast<const ZcGeNurbCurve3d&>(c).impl().spans;
+  spans.bounds(lo, hi);
+  return spans.spans() > 0;
+}
+
 }  // namespace
 
 std::vector<CurveHit> intersectCurves(const ZcGeCurve3d& a, bool extA, const ZcGeCurve3d& b, bool extB) {
   std::vector<CurveHit> hits;
+  // Bounded curves whose boxes, grown by the tolerance, are apart meet nowhere: two box tests.
+  ZcGePoint3d alo, ahi, blo, bhi;
+  if (!extA && !extB && holdingBox(a, alo, ahi) && holdingBox(b, blo, bhi))
+    for (unsigned k = 0; k < 3; ++k)
+      if (alo[k] > bhi[k] + kHitTol || blo[k] > ahi[k] + kHitTol) return hits;
   // Ends first: a touch at an end is reported at the end point itself.
   auto endTouch = [&](const ZcGeCurve3d& self, const ZcGeCurve3d& other, bool extOther, bool selfIsA) {
     for (double t : {0.0, self.endParam()}) {

@@ -19,6 +19,7 @@
 
 #include "ge/GeInternal.h"
 #include "ge/GeOcct.h"
+#include "ge/GeWinding.h"
 #include "ge/ZcGeBulgePolyline3d.h"
 #include "ge/GeBulgePolylineSeg.h"
 #include "ge/ZcGeCircArc3d.h"
@@ -372,4 +373,27 @@ ErrorStatus ZcGeRegion::getGeomExtents(ZcGePoint3d& minPoint, ZcGePoint3d& maxPo
         ge::growBox(minPoint, maxPoint, hi);
       }
   return any ? Zcad::eOk : Zcad::eInvalidExtents;
+}
+
+namespace {
+/// Whether `p` lies within `tol` of the curve `c` in the XY plane of its start.
+bool nearEdge(const ZcGeCurve3d& c, const ZcGePoint2d& p, double tol) {
+  ZcGePoint3d q(p.x, p.y, c.startPoint().z);
+  if (c.kind() == ZcGeCurve3d::kNurbCurve && !ge::nearSpans(static_cast<const ZcGeNurbCurve3d&>(c).impl().spans, q, tol))
+    return false;  // nowhere near: spare the projection
+  return c.evalPoint(c.closestParam(q)).distanceTo(q) <= tol;
+}
+}  // namespace
+
+ZcGeRegion::PointContainment ZcGeRegion::containment(const ZcGePoint3d& point, double tol) const {
+  ZcGePoint2d p(point.x, point.y);
+  for (const Face& f : faces_)
+    for (const Loop& l : f)
+      for (const auto& c : l)
+        if (nearEdge(*c, p, tol)) return kOnBoundary;
+  for (const Face& f : faces_) {
+    if (ge::winding(f.front(), p) == 0) continue;
+    if (std::none_of(f.begin() + 1, f.end(), [&](const Loop& hole) { return ge::winding(hole, p) != 0; })) return kInside;
+  }
+  return kOutside;
 }

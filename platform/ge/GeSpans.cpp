@@ -414,6 +414,18 @@ double closestOnSpans(const ZcGeCurve3d& c, const BezierSpans& s, const ZcGePoin
   return best;
 }
 
+void splitSpanHalf(const HPoint* c, int degree, HPoint* left, HPoint* right) {
+  HPoint tmp[26];
+  std::copy(c, c + degree + 1, tmp);
+  left[0] = tmp[0];
+  right[degree] = tmp[degree];
+  for (int r = 1; r <= degree; ++r) {
+    for (int i = 0; i <= degree - r; ++i) tmp[i] = lerp(tmp[i], tmp[i + 1], 0.5);
+    left[r] = tmp[0];
+    right[degree - r] = tmp[degree - r];
+  }
+}
+
 bool nearSpans(const BezierSpans& s, const ZcGePoint3d& p, double tol) {
   for (int i = 0; i < s.spans(); ++i)
     if (boxDistance(p, s.boxLo[i], s.boxHi[i]) <= tol) return true;

@@ -61,6 +61,10 @@ BezierSpans ellipseSpans(const ZcGePoint3d& center, const ZcGeVector3d& x, const
 double closestOnSpans(const ZcGeCurve3d& c, const BezierSpans& s, const ZcGePoint3d& p,
                       const std::function<double(int, double)>* toParam = nullptr);
 
+/// de Casteljau split of the control points `c` of a span of `degree` at its middle into the
+/// control points of its two halves (degree + 1 each).
+void splitSpanHalf(const HPoint* c, int degree, HPoint* left, HPoint* right);
+
 /// Whether `p` lies within `tol` of some span's box (a quick test before a projection).
 bool nearSpans(const BezierSpans& s, const ZcGePoint3d& p, double tol);
 

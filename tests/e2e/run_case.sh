@@ -5,10 +5,12 @@
 # A case may hold check.sh, run afterwards (executable or not) with the temporary folder as
 # its argument: it checks the outcome, such as the saved drawing read by python3-ezdxf;
 # prepare.sh, run before cadhost with the same argument, to make what the arguments name
-# (written @TMP@ there) such as a pipe or a file nobody may read; and status, the exit
-# status expected instead of 0. cadhost runs as an ordinary user would, without the power
-# to read what a file's mode forbids, even when the tests run as root, and is stopped
-# after five minutes: nothing may wait forever.
+# (written @TMP@ there) such as a pipe or a file nobody may read; status, the exit status
+# expected instead of 0; and files/, copied into the working folder, so that the script and
+# the arguments name the drawings kept with the case by relative path (files/x.dwg).
+# cadhost runs as an ordinary user would, without the power to read what a file's mode
+# forbids, even when the tests run as root, and is stopped after five minutes: nothing may
+# wait forever.
 set -uo pipefail
 install_dir=$1
 case_dir=$2
@@ -16,6 +18,7 @@ tmp=$(mktemp -d)
 trap 'rm -rf "$tmp"' EXIT
 cp -r "$install_dir" "$tmp/install"
 mkdir -p "$tmp/appdata"
+if [ -d "$case_dir/files" ]; then cp -r "$case_dir/files" "$tmp/files"; fi
 cd "$tmp"
 # "@CASE@" in the script and the args names the case folder, "@INSTALL@" in the args the
 # built install tree (modules of the tests' own lie beside it), "@TMP@" the temporary folder.

@@ -43,6 +43,10 @@ public:
   bool isNull() const { return region_.isEmpty(); }
   /// The enclosed area, holes subtracted; 0 for an empty region.
   Zcad::ErrorStatus getArea(double& area) const;
+  /// Where `point` lies against the region, seen in the XY plane: on the boundary within 1e-9
+  /// of an edge, else inside or outside with holes counted (see ZcGeRegion::containment);
+  /// outside for an empty region. eNotApplicable for another modeler's body.
+  Zcad::ErrorStatus getPointContainment(const ZcGePoint3d& point, ZcGeRegion::PointContainment& where) const;
   /// this := this ∪ other for kBoolUnite, both open for write (or not in a database); the
   /// other region is left empty, for its caller to erase. eInvalidInput when the union fails
   /// (both unchanged); eNotImplementedYet for intersection and subtraction; eNullEntityPointer

@@ -16,6 +16,8 @@
 /// polynomial degree (adaptive on rational spans), to ~1e-12 relative.
 class ZcGeRegion {
 public:
+  /// Where a point lies against a region.
+  enum PointContainment { kInside = 0, kOutside = 1, kOnBoundary = 2 };
   /// A loop: curves in chain order, each one's end meeting the next one's start.
   using Loop = std::vector<std::unique_ptr<ZcGeCurve3d>>;
   /// A face: the outer loop first, then its holes.
@@ -59,6 +61,12 @@ public:
   Zcad::ErrorStatus explode(ZcGeCurve3dArray& curves) const;
   Zcad::ErrorStatus transformBy(const ZcGeMatrix3d& m);
   Zcad::ErrorStatus getGeomExtents(ZcGePoint3d& minPoint, ZcGePoint3d& maxPoint) const;
+  /// Where `point` lies, seen in the XY plane (as the area): on the boundary within `tol` of an
+  /// edge; else inside when inside some face's outer loop and none of its holes (whichever way
+  /// each loop runs), by winding numbers over the exact edges: lines and arcs in closed form,
+  /// splines and elliptic arcs by their Bézier spans, halved until the point lies outside each
+  /// piece's control box. Outside for an empty region.
+  PointContainment containment(const ZcGePoint3d& point, double tol = 1e-9) const;
 
   /// The signed area that the closed chain `loop` encloses in the XY plane (positive
   /// counter-clockwise), by Green's theorem; a gap between one piece's end and the next one's

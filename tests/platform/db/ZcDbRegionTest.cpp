@@ -182,6 +182,8 @@ TEST(ZcDbRegion, AnotherModelersBodyIsKeptAndWrittenBackAsRead) {
   EXPECT_TRUE(region->isNull());
   double area = 0;
   EXPECT_EQ(Zcad::eNotApplicable, region->getArea(area));
+  ZcGeRegion::PointContainment where = ZcGeRegion::kOutside;
+  EXPECT_EQ(Zcad::eNotApplicable, region->getPointContainment(ZcGePoint3d(0, 0, 0), where));
   std::string saved = db.dxfText();
   for (const std::string& line : body) EXPECT_NE(std::string::npos, saved.find("\n" + Encoded(line) + "\n")) << line;
 }
@@ -214,3 +216,18 @@ TEST(ZcDbRegion, EdgesOfLongNumbersAreFiledInContinuedLinesAndReadBack) {
 }
 
 }  // namespace
+
+TEST(ZcDbRegion, PointsAreInsideOutsideOrOnTheBoundary) {
+  std::unique_ptr<ZcDbRegion> d = HalfDisc(2.0);
+  ASSERT_NE(nullptr, d);
+  ZcGeRegion::PointContainment where = ZcGeRegion::kOutside;
+  ASSERT_EQ(Zcad::eOk, d->getPointContainment(ZcGePoint3d(0, 1, 0), where));
+  EXPECT_EQ(ZcGeRegion::kInside, where);
+  ASSERT_EQ(Zcad::eOk, d->getPointContainment(ZcGePoint3d(0, -1, 0), where));
+  EXPECT_EQ(ZcGeRegion::kOutside, where);
+  ASSERT_EQ(Zcad::eOk, d->getPointContainment(ZcGePoint3d(0, 2, 0), where));
+  EXPECT_EQ(ZcGeRegion::kOnBoundary, where);
+  ZcDbRegion empty;
+  ASSERT_EQ(Zcad::eOk, empty.getPointContainment(ZcGePoint3d(0, 0, 0), where));
+  EXPECT_EQ(ZcGeRegion::kOutside, where);
+}

@@ -199,3 +199,78 @@ TEST(Region, AreasOfLoopsWithSplineAndEllipseEdgesHoldTo1e12) {
                          {1, h, 1, h, 1, h, 1, h, 1});
   EXPECT_NEAR(ZcGeRegion::signedLoopArea({&circle}), M_PI * 100.0, 1e-12 * M_PI * 100.0);
 }
+
+namespace {
+ZcGeRegion regionOfLoop(std::vector<std::unique_ptr<ZcGeCurve3d>> curves) {
+  ZcGeRegion::Loop loop = std::move(curves);
+  ZcGeRegion r;
+  EXPECT_EQ(ZcGeRegion::fromLoop(std::move(loop), r), Zcad::eOk);
+  return r;
+}
+template <class... C>
+std::vector<std::unique_ptr<ZcGeCurve3d>> chain(C&&... c) {
+  std::vector<std::unique_ptr<ZcGeCurve3d>> out;
+  (out.push_back(std::make_unique<std::decay_t<C>>(std::forward<C>(c))), ...);
+  return out;
+}
+}  // namespace
+
+TEST(Region, PointsInsideTheFrameOutsideInItsHoleAndOnEitherLoop) {
+  ZcGeRegion r = regionOf(rectangle(0, 0, 10, 2));
+  for (auto [x0, y0, x1, y1] : {std::array<double, 4>{0, 8, 10, 10}, {0, 0, 2, 10}, {8, 0, 10, 10}}) {
+    ZcGeRegion other = regionOf(rectangle(x0, y0, x1, y1));
+    ASSERT_EQ(r.unite(other), Zcad::eOk);
+  }
+  ASSERT_EQ(r.faces()[0].size(), 2u);
+  EXPECT_EQ(r.containment({1, 5, 0}), ZcGeRegion::kInside);
+  EXPECT_EQ(r.containment({5, 5, 0}), ZcGeRegion::kOutside);  // in the hole
+  EXPECT_EQ(r.containment({12, 5, 0}), ZcGeRegion::kOutside);
+  EXPECT_EQ(r.containment({0, 5, 0}), ZcGeRegion::kOnBoundary);
+  EXPECT_EQ(r.containment({8, 5 + 1e-3, 0}), ZcGeRegion::kOnBoundary);  // on the hole's edge
+  EXPECT_EQ(r.containment({8 - 5e-10, 5, 0}), ZcGeRegion::kOnBoundary);
+  EXPECT_EQ(r.containment({8 - 2e-9, 5, 0}), ZcGeRegion::kOutside);
+  EXPECT_EQ(r.containment({8 + 2e-9, 5, 0}), ZcGeRegion::kInside);
+  EXPECT_EQ(r.containment({10, 10, 0}), ZcGeRegion::kOnBoundary);  // a corner
+  EXPECT_EQ(ZcGeRegion().containment({0, 0, 0}), ZcGeRegion::kOutside);
+}
+
+TEST(Region, PointsJustAcrossArcEdgesAreAnsweredExactly) {
+  // A circle of two half circles (the centre lies on both chords) and a triangle whose base is
+  // an arc of bulge 1e-9 on a chord of 100 (a sagitta of 5e-8, its centre 5e10 away): a point
+  // between that arc and its chord is inside, one beyond the arc outside.
+  ZcGeRegion disc = regionOfLoop(chain(ZcGeCircArc3d({0, 0, 0}, ZcGeVector3d::kZAxis, ZcGeVector3d::kXAxis, 3.0, 0.0, M_PI),
+                                       ZcGeCircArc3d({0, 0, 0}, ZcGeVector3d::kZAxis, ZcGeVector3d::kXAxis, 3.0, M_PI, 2 * M_PI)));
+  EXPECT_EQ(disc.containment({0, 0, 0}), ZcGeRegion::kInside);
+  EXPECT_EQ(disc.containment({0, 3 - 2e-9, 0}), ZcGeRegion::kInside);
+  EXPECT_EQ(disc.containment({-3 - 2e-9, 0, 0}), ZcGeRegion::kOutside);
+  EXPECT_EQ(disc.containment({3 * std::cos(1.0), 3 * std::sin(1.0), 0}), ZcGeRegion::kOnBoundary);
+  ZcGeRegion sliver = regionOfLoop(chain(
+      ZcGeBulgePolyline3d(std::vector<ZcGePoint2d>{{0, 0}, {100, 0}, {50, 50}}, std::vector<double>{1e-9, 0, 0}, true)));
+  EXPECT_EQ(sliver.containment({50, -2.5e-8, 0}), ZcGeRegion::kInside);
+  EXPECT_EQ(sliver.containment({50, -7.5e-8, 0}), ZcGeRegion::kOutside);
+  EXPECT_EQ(sliver.containment({50, -5e-8, 0}), ZcGeRegion::kOnBoundary);
+  EXPECT_EQ(sliver.containment({50, 0, 0}), ZcGeRegion::kInside);  // on the chord, not an edge
+}
+
+TEST(Region, PointsJustAcrossSplineAndEllipseEdgesAreAnsweredExactly) {
+  // A cubic hump over its base (top at (2, 1.5)) and a tilted half ellipse over its diameter
+  // (top at the end of the minor axis): 2e-9 below a top is inside, 2e-9 above outside, the top
+  // itself on the boundary; a point on the base line beyond the hump is outside.
+  ZcGeRegion hump = regionOfLoop(chain(ZcGeNurbCurve3d(3, {0, 0, 0, 0, 1, 1, 1, 1}, {{0, 0, 0}, {1, 2, 0}, {3, 2, 0}, {4, 0, 0}}),
+                                       ZcGeLineSeg3d({4, 0, 0}, {0, 0, 0})));
+  EXPECT_EQ(hump.containment({2, 1.5 - 2e-9, 0}), ZcGeRegion::kInside);
+  EXPECT_EQ(hump.containment({2, 1.5 + 2e-9, 0}), ZcGeRegion::kOutside);
+  EXPECT_EQ(hump.containment({2, 1.5, 0}), ZcGeRegion::kOnBoundary);
+  EXPECT_EQ(hump.containment({2, 1e-3, 0}), ZcGeRegion::kInside);
+  EXPECT_EQ(hump.containment({5, 0, 0}), ZcGeRegion::kOutside);
+  double tilt = 0.7;
+  ZcGeVector3d major(6 * std::cos(tilt), 6 * std::sin(tilt), 0), up(-std::sin(tilt), std::cos(tilt), 0);
+  ZcGePoint3d centre(1, -2, 0);
+  ZcGeRegion half = regionOfLoop(chain(ZcGeEllipArc3d(centre, ZcGeVector3d::kZAxis, major, 0.5, 0.0, M_PI),
+                                       ZcGeLineSeg3d(centre - major, centre + major)));
+  ZcGePoint3d top = centre + up * 3.0;
+  EXPECT_EQ(half.containment(top - up * 2e-9), ZcGeRegion::kInside);
+  EXPECT_EQ(half.containment(top + up * 2e-9), ZcGeRegion::kOutside);
+  EXPECT_EQ(half.containment(top), ZcGeRegion::kOnBoundary);
+  EXPECT_EQ(half.containment(centre - up * 1e-3), ZcGeRegion::kOutside);
+}
