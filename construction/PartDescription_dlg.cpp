@@ -6,7 +6,6 @@
 #include "ed/ErrorStatus.h"
 #include "ed/UserInput.h"
 #include "framework/Fastrelle_Settings.h"
-#include "framework/Folders.h"
 #include "framework/Printer.h"
 #include "framework/Product.h"
 #include "framework/ResString.h"
@@ -25,7 +24,7 @@ bool& RememberedRead() {
 void ReadRememberedOnce() {
   if (RememberedRead()) return;
   RememberedRead() = true;
-  PartDescription_dlg::RememberedTemplate() = ResolveInstallPath(GetSettingString(L"PartDescriptionDefaultName"));
+  PartDescription_dlg::RememberedTemplate() = GetSettingPath(L"PartDescriptionDefaultName");
   const double size = GetSettingDouble(L"PartDescriptionDefaultSize");
   PartDescription_dlg::RememberedSize() = size > 0 ? size : 1.0;
 }
@@ -68,7 +67,7 @@ BOOL PartDescription_dlg::OnInitDialog() {
   }
   if (CMFCPropertyGridProperty* size = m_grid.NumericRow()) size->SetName(LoadResString(kSizeRow));
   if (CMFCPropertyGridProperty* group = m_grid.AttributeGroup()) group->SetName(LoadResString(kAttributesRow));
-  const CString defaultTemplate = ResolveInstallPath(GetSettingString(L"PartDescriptionDefaultName"));
+  const CString defaultTemplate = GetSettingPath(L"PartDescriptionDefaultName");
   m_grid.LoadTemplate(defaultTemplate);
   if (RememberedTemplate() != defaultTemplate) m_grid.LoadTemplate(RememberedTemplate());
   if (CMFCPropertyGridProperty* size = m_grid.NumericRow()) size->SetValue(COleVariant(RememberedSize()));
