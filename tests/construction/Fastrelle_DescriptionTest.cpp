@@ -2,6 +2,7 @@
 // texts with the variables applied, at the scale, in the owner given; an unknown block
 // inserts nothing.
 #include "construction/Fastrelle_Description.h"
+#include "construction/Fastrelle_Part_Description.h"
 
 #include <gtest/gtest.h>
 
@@ -69,6 +70,30 @@ TEST_F(DescriptionTest, AnUnknownBlockOrAMissingDrawingInsertsNothing) {
   ZcDbObjectIdArray ids;
   model.GetEntityIds(ids);
   EXPECT_EQ(0, ids.length());
+}
+
+TEST_F(DescriptionTest, APartDescriptionNamesItsPartAndEachCopyItsSize) {
+  std::vector<ZcDbObjectId> refs;
+  for (const wchar_t* layer : {L"0~", L"38~", L"^40~"}) {
+    ZcDbLayerTableRecord* record = nullptr;
+    ASSERT_EQ(0, CreateLayer(layer, record));
+    Fastrelle_Part_Description d(Template(), Texts({{L"CZESC", L"{CZESC} ({ROZMIAR})"}, {L"ROZMIAR", L"{ROZMIAR}"},
+                                                    {L"MODEL", L"{ROZMIARY}"}}));
+    d.SetPartName(L"Przód {ROZMIARY}");  // a later token in a value is not replaced again
+    ASSERT_EQ(0, d.Insert(ZcGePoint3d(0, 0, 0)));
+    ZcDbEntity* e = nullptr;
+    ASSERT_EQ(Zcad::eOk, zcdbOpenObject(e, d.ReferenceId(), ZcDb::kForWrite));
+    e->setLayer(layer);
+    e->close();
+    refs.push_back(d.ReferenceId());
+  }
+  ASSERT_EQ(0, Fastrelle_Part_Description::WriteSizeIntoReferences(L"PartDescription"));
+  const wchar_t* sizes[] = {L"0", L"38", L"40"};
+  for (int i = 0; i < 3; ++i) {
+    EXPECT_EQ(CString(L"Przód {ROZMIARY} (") + sizes[i] + L")", Attribute(refs[i], L"CZESC"));
+    EXPECT_EQ(CString(sizes[i]), Attribute(refs[i], L"ROZMIAR"));
+  }
+  EXPECT_EQ(CString(L"38,40"), Attribute(refs[2], L"MODEL"));
 }
 
 }  // namespace
