@@ -65,6 +65,11 @@ TEST_F(DescriptionTest, AnUnknownBlockOrAMissingDrawingInsertsNothing) {
   Fastrelle_Description missing(Install().Windows("Templates\\Brak.dwg").c_str(), NameValueList());
   EXPECT_EQ(379, missing.Insert(ZcGePoint3d(0, 0, 0)));
   EXPECT_NE(std::wstring::npos, headless::Transcript().find(L"Brak.dwg"));
+  TempFolder folder;
+  WriteBytes(folder.Native("Zepsuty.dwg"), "0\nSECTION\n2\nENTITIES\n0\nLINE\n10\nx\n");
+  Fastrelle_Description malformed(folder.Windows("Zepsuty.dwg").c_str(), NameValueList());
+  EXPECT_EQ(379, malformed.Insert(ZcGePoint3d(0, 0, 0)));
+  EXPECT_NE(std::wstring::npos, headless::Transcript().find(L"Zepsuty.dwg"));
   EXPECT_TRUE(unknown.ReferenceId().isNull());
   UI_Block model(L"*Model_Space", false);
   ZcDbObjectIdArray ids;
