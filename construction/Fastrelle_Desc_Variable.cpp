@@ -4,6 +4,7 @@
 #include <ctime>
 #include <cwchar>
 
+#include "ed/ZcApDocManager.h"
 #include "framework/Document.h"
 #include "framework/Fastrelle_Settings.h"
 #include "framework/UI_DwgBlock.h"
@@ -15,7 +16,7 @@ Fastrelle_Desc_Variable::Fastrelle_Desc_Variable(const CString& tokenKey) {
 }
 
 CString Fastrelle_Desc_Var_Project::GetValue() const {
-  const CString path = GetDocumentFileName();
+  const CString path = GetDocumentFileName(zcDocManagerPtr()->curDocument());
   return path.IsEmpty() ? CString() : UI_DwgBlock::FileTitle(path);
 }
 
