@@ -285,7 +285,12 @@ Zcad::ErrorStatus ZcDbTable::dxfInFields(ZcDbDxfFiler* f) {
         (p.code == 175 ? spans.back().cols : spans.back().rows) = f->toInt(p);
         if (spans.back().line == 0) spans.back().line = p.line;  // the span's first line
         break;
-      case 170: if (!cells_.empty()) cells_.back().alignment = static_cast<int>(f->toInt(p)); break;
+      case 170:
+        if (!cells_.empty()) {
+          const long long a = f->toInt(p);
+          cells_.back().alignment = a >= 1 && a <= 9 ? static_cast<int>(a) : 1;  // else top left
+        }
+        break;
       case 140: if (!cells_.empty()) cells_.back().height = f->toDouble(p); break;
       case 3: if (!cells_.empty()) cells_.back().text += f->toString(p); break;
       case 1: if (!cells_.empty()) cells_.back().text += f->toString(p); break;
@@ -301,17 +306,17 @@ Zcad::ErrorStatus ZcDbTable::dxfInFields(ZcDbDxfFiler* f) {
     cells_.clear();
   }
   for (std::size_t i = 0; i < cells_.size() && !f->hasError(); ++i) {
-    Cell& c = cells_[i];
-    if (c.alignment < 1 || c.alignment > 9) c.alignment = 1;
     const Span& s = spans[i];
     if (s.cols == 0 && s.rows == 0) continue;
     const long long top = static_cast<long long>(i) / cols, left = static_cast<long long>(i) % cols;
-    const long long bottom = top + std::max(s.rows, 1LL) - 1, right = left + std::max(s.cols, 1LL) - 1;
-    const Range range{static_cast<int>(top), static_cast<int>(std::min(bottom, rows)),
-                      static_cast<int>(left), static_cast<int>(std::min(right, cols))};
-    if (s.cols < 0 || s.rows < 0 || bottom >= rows || right >= cols) {
+    // spans are checked against the table before any sum, so no huge value overflows
+    if (s.cols < 0 || s.rows < 0 || s.rows > rows - top || s.cols > cols - left) {
       f->setError(s.line, L"a merged table range that reaches outside the table");
-    } else if (std::any_of(merged_.begin(), merged_.end(), [&](const Range& r) { return r.meets(range); })) {
+      continue;
+    }
+    const Range range{static_cast<int>(top), static_cast<int>(top + std::max(s.rows, 1LL) - 1),
+                      static_cast<int>(left), static_cast<int>(left + std::max(s.cols, 1LL) - 1)};
+    if (std::any_of(merged_.begin(), merged_.end(), [&](const Range& r) { return r.meets(range); })) {
       f->setError(s.line, L"a merged table range that overlaps another");
     } else {
       merged_.push_back(range);

@@ -106,6 +106,8 @@ TEST(ZcDbTableFile, MergesAndAlignmentReadBackAndABadSpanIsRefusedNamingItsLine)
   EXPECT_EQ(Zcad::eBadDxfFile,
             bad.readDxfText(TableFile("171\n1\n175\n2\n176\n1\n1\na\n171\n1\n175\n1\n176\n2\n" + cell + cell)));
   EXPECT_NE(std::wstring::npos, bad.readError().find(L"overlaps"));
+  EXPECT_EQ(Zcad::eBadDxfFile,
+            bad.readDxfText(TableFile("171\n1\n175\n9223372036854775807\n176\n9223372036854775807\n" + cell + cell + cell)));
 }
 
 }  // namespace
