@@ -1,4 +1,9 @@
 // The construction command set.
 #include "construction/Construction_cmds.h"
 
-Construction_cmds::Construction_cmds() : cmds(L"Fastrelle_Constructions") {}
+#include "construction/PartDescription_cmd.h"
+
+// The commands are added in the order of the command table.
+Construction_cmds::Construction_cmds() : cmds(L"Fastrelle_Constructions") {
+  Add<PartDescription_cmd>();
+}

@@ -2,6 +2,7 @@
 #include "framework/Config.h"
 
 #include "ed/ErrorStatus.h"
+#include "framework/Folders.h"
 #include "framework/Printer.h"
 #include "framework/Strings.h"
 #include "framework/UI_File.h"
@@ -82,3 +83,5 @@ bool Config::Storable(const CString& key, const CString& value) const {
   auto hasNul = [](const CString& text) { return text.str().find(L'\0') != std::wstring::npos; };
   return key.FindOneOf(forbidden) < 0 && value.FindOneOf(forbidden) < 0 && !hasNul(key) && !hasNul(value);
 }
+
+CString Config::GetPath(const CString& key) { return ResolveInstallPath(GetString(key)); }

@@ -40,6 +40,10 @@ public:
   /// "0123456789.,-" ("12,5" => 12.5, "-0,25" => -0.25); otherwise 0.
   virtual double GetDouble(const CString& key);
   virtual CString GetString(const CString& key) = 0;
+  /// A value naming a file or folder, made usable by ResolveInstallPath: the shipped
+  /// settings name theirs relative to the install folder, a user may give a full path.
+  ///   "Templates\PartDescription.dwg" => "<install>\Templates\PartDescription.dwg"
+  CString GetPath(const CString& key);
   virtual void SetBool(const CString& key, bool value);
   virtual void SetDouble(const CString& key, double value);
   virtual void SetString(const CString& key, const CString& value) = 0;

@@ -5,6 +5,7 @@
 
 #include "mfc/CString.h"
 
+class ZcApDocument;
 class ZcDbDatabase;
 
 /// The file name of the document's drawing as the host gives it (the path the drawing was
@@ -13,5 +14,7 @@ class ZcDbDatabase;
 ///   opened "C:\wzory\tył.dwg", not saved   => "C:\wzory\tył.dwg"
 ///   then saved as "C:\wzory\tył 2.dwg"      => "C:\wzory\tył 2.dwg"
 CString GetDocumentFileName(ZcDbDatabase* document = nullptr);
+/// The same for a host document (null: the current one); "" without a document.
+CString GetDocumentFileName(ZcApDocument* document);
 
 #endif

@@ -13,3 +13,4 @@ Fastrelle_Settings::Fastrelle_Settings() : SettingsFile(Shared(), L"Construction
 CString GetSettingString(const CString& key) { return Fastrelle_Settings().GetString(key); }
 double GetSettingDouble(const CString& key) { return Fastrelle_Settings().GetDouble(key); }
 int GetSettingInt(const CString& key) { return Fastrelle_Settings().GetInt(key); }
+CString GetSettingPath(const CString& key) { return Fastrelle_Settings().GetPath(key); }

@@ -16,5 +16,7 @@ public:
 CString GetSettingString(const CString& key);
 double GetSettingDouble(const CString& key);
 int GetSettingInt(const CString& key);
+/// A path of "Construction.ini" resolved against the install folder (Config::GetPath).
+CString GetSettingPath(const CString& key);
 
 #endif

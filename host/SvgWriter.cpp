@@ -272,15 +272,28 @@ private:
         start = nl + 1;
       }
     } else if (auto* tb = dynamic_cast<const ZcDbTable*>(e)) {
+      // a merged range is drawn once, at its first cell, over all its rows and columns,
+      // with that cell's text placed by its alignment (1-9: rows of left, centre, right)
       ZcGePoint3d p = tb->position();
       double y = p.y;
-      for (unsigned r = 0; r < tb->numRows(); ++r) {
+      for (int r = 0; r < static_cast<int>(tb->numRows()); ++r) {
         double x = p.x;
-        for (unsigned c = 0; c < tb->numColumns(); ++c) {
-          double w = tb->columnWidth(c), h = tb->rowHeight(r);
-          path("M" + Num(x) + "," + Num(y) + " h" + Num(w) + " v" + Num(-h) + " h" + Num(-w) + " Z", rgb);
-          text(ZcGePoint3d(x + 0.5, y - h + 0.5, 0), std::min(tb->textHeight(r, c), h), 0, tb->textString(r, c), rgb);
-          x += w;
+        for (int c = 0; c < static_cast<int>(tb->numColumns()); ++c) {
+          int top = r, bottom = r, left = c, right = c;
+          bool merged = tb->isMergedCell(r, c, &top, &bottom, &left, &right);
+          double w = 0, h = 0;
+          for (int i = left; i <= right; ++i) w += tb->columnWidth(i);
+          for (int i = top; i <= bottom; ++i) h += tb->rowHeight(i);
+          if (!merged || (r == top && c == left)) {
+            path("M" + Num(x) + "," + Num(y) + " h" + Num(w) + " v" + Num(-h) + " h" + Num(-w) + " Z", rgb);
+            double th = std::min(tb->textHeight(r, c), h);
+            int a = tb->alignment(r, c) - 1, column = a % 3, row = a / 3;
+            double tx = column == 0 ? x + 0.5 : column == 1 ? x + w / 2 : x + w - 0.5;
+            double ty = row == 0 ? y - th - 0.5 : row == 1 ? y - (h + th) / 2 : y - h + 0.5;
+            text(ZcGePoint3d(tx, ty, 0), th, 0, tb->textString(r, c), rgb,
+                 column == 0 ? "start" : column == 1 ? "middle" : "end");
+          }
+          x += tb->columnWidth(c);
         }
         y -= tb->rowHeight(r);
       }

@@ -50,6 +50,7 @@ void UI_PropertiesFileProperty::SetPath(const CString& path) {
 
 CString UI_PropertiesFileProperty::Browse() {
   CFileDialog dlg(m_bOpenFileDialog, m_strDefExt, m_path, m_dwFileOpenFlags, m_strFilter, m_pWndList);
+  if (!m_title.IsEmpty()) dlg.m_ofn.lpstrTitle = m_title;
   return dlg.DoModal() == IDOK ? dlg.GetPathName() : CString();
 }
 

@@ -49,6 +49,9 @@ public:
   /// Keeps the full path and shows the file's title; an empty path forgets it.
   virtual void SetPath(const CString& path);
   const CString& GetPath() const { return m_path; }
+  /// The file dialog's title and filter ("Opisy (*.dwg)|*.dwg||"); empty: the defaults.
+  void SetDialogTitle(const CString& title) { m_title = title; }
+  void SetFilter(const CString& filter) { m_strFilter = filter; }
   /// The file dialog, then SetPath with the chosen file.
   void OnClickButton(CPoint point) override;
 
@@ -56,6 +59,7 @@ protected:
   /// The file dialog; the chosen path, or "" when cancelled.
   CString Browse();
   CString m_path;
+  CString m_title;
 };
 
 class Zc_AttributesTemplateSelector : public UI_PropertiesFileProperty {

@@ -140,6 +140,7 @@ ZcDbObjectId ZcDbDatabase::namedObjectsDictionaryId() const { return impl_->nod;
 ZcDbObjectId ZcDbDatabase::groupDictionaryId() const { return impl_->groupDict; }
 ZcDbObjectId ZcDbDatabase::modelSpaceId() const { return impl_->modelSpace; }
 ZcDbObjectId ZcDbDatabase::paperSpaceId() const { return impl_->paperSpace; }
+ZcDbObjectId ZcDbDatabase::currentSpaceId() const { return impl_->modelSpace; }
 ZcDbObjectId ZcDbDatabase::byLayerLinetype() const { return impl_->byLayer; }
 ZcDbObjectId ZcDbDatabase::byBlockLinetype() const { return impl_->byBlock; }
 ZcDbObjectId ZcDbDatabase::continuousLinetype() const { return impl_->continuous; }

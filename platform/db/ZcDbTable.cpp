@@ -1,6 +1,7 @@
 // Table entities: rows, columns and text cells, the box and the ACAD_TABLE record.
 #include "db/ZcDbTable.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "db/DbInternal.h"
@@ -20,6 +21,7 @@ Zcad::ErrorStatus ZcDbTable::insertRows(int at, double height, int count) {
   rowHeights_.insert(rowHeights_.begin() + at, count, height);
   cells_.insert(cells_.begin() + static_cast<std::ptrdiff_t>(at) * numColumns(),
                 static_cast<std::size_t>(count) * numColumns(), Cell());
+  shiftRanges(true, at, count);
   return Zcad::eOk;
 }
 
@@ -38,6 +40,7 @@ Zcad::ErrorStatus ZcDbTable::insertColumns(int at, double width, int count) {
     }
   cells_ = std::move(cells);
   columnWidths_.insert(columnWidths_.begin() + at, count, width);
+  shiftRanges(false, at, count);
   return Zcad::eOk;
 }
 
@@ -47,6 +50,73 @@ Zcad::ErrorStatus ZcDbTable::deleteRows(int at, int count) {
   rowHeights_.erase(rowHeights_.begin() + at, rowHeights_.begin() + at + count);
   auto first = cells_.begin() + static_cast<std::ptrdiff_t>(at) * numColumns();
   cells_.erase(first, first + static_cast<std::ptrdiff_t>(count) * numColumns());
+  shiftRanges(true, at, -count);
+  return Zcad::eOk;
+}
+
+void ZcDbTable::shiftRanges(bool rows, int at, int count) {
+  std::vector<Range> kept;
+  for (Range r : merged_) {
+    int& lo = rows ? r.top : r.left;
+    int& hi = rows ? r.bottom : r.right;
+    if (count > 0) {
+      if (lo >= at) {
+        lo += count;
+        hi += count;
+      } else if (at <= hi) {
+        continue;  // new rows or columns open the range: it is unmerged
+      }
+    } else {
+      const int end = at - count;  // one past the last deleted index
+      if (lo >= end) {
+        lo += count;
+        hi += count;
+      } else if (hi >= at) {
+        continue;  // the range loses cells: it is unmerged
+      }
+    }
+    kept.push_back(r);
+  }
+  merged_ = std::move(kept);
+}
+
+Zcad::ErrorStatus ZcDbTable::mergeCells(int top, int bottom, int left, int right) {
+  if (top > bottom || left > right || !validCell(top, left) || !validCell(bottom, right)) return Zcad::eInvalidIndex;
+  const Range range{top, bottom, left, right};
+  for (const Range& r : merged_)
+    if (r.meets(range)) return Zcad::eInvalidIndex;
+  if (Zcad::ErrorStatus es = assertWrite(); es != Zcad::eOk) return es;
+  merged_.push_back(range);
+  return Zcad::eOk;
+}
+
+Zcad::ErrorStatus ZcDbTable::unmergeCells(int top, int bottom, int left, int right) {
+  if (top > bottom || left > right || !validCell(top, left) || !validCell(bottom, right)) return Zcad::eInvalidIndex;
+  if (Zcad::ErrorStatus es = assertWrite(); es != Zcad::eOk) return es;
+  const Range range{top, bottom, left, right};
+  std::erase_if(merged_, [&](const Range& r) { return r.meets(range); });
+  return Zcad::eOk;
+}
+
+bool ZcDbTable::isMergedCell(int row, int col, int* top, int* bottom, int* left, int* right) const {
+  for (const Range& r : merged_) {
+    if (!r.holds(row, col)) continue;
+    if (top) *top = r.top;
+    if (bottom) *bottom = r.bottom;
+    if (left) *left = r.left;
+    if (right) *right = r.right;
+    return true;
+  }
+  return false;
+}
+
+int ZcDbTable::alignment(int row, int col) const { return validCell(row, col) ? cell(row, col).alignment : 0; }
+
+Zcad::ErrorStatus ZcDbTable::setAlignment(int row, int col, int a) {
+  if (!validCell(row, col)) return Zcad::eInvalidIndex;
+  if (a < 1 || a > 9) return Zcad::eInvalidInput;
+  if (Zcad::ErrorStatus es = assertWrite(); es != Zcad::eOk) return es;
+  cell(row, col).alignment = a;
   return Zcad::eOk;
 }
 
@@ -147,14 +217,18 @@ ZcDbObject* ZcDbTable::cloneObject() const {
   c->rowHeights_ = rowHeights_;
   c->columnWidths_ = columnWidths_;
   c->cells_ = cells_;
+  c->merged_ = merged_;
   copyEntityTo(c);
   return c;
 }
 
 // ACAD_TABLE: 100 AcDbBlockReference, 10/20/30 position (the top-left corner), then
 // 100 AcDbTable, 11/21/31 direction, 91 rows, 92 columns, 141 each row height, 142 each
-// column width, then per cell in row order 171 1 (a text cell), 140 text height and
-// 1 text (3 for pieces of 250 characters before the last).
+// column width, then per cell in row order 171 1 (a text cell), 173 1 when the cell lies
+// in a merged range (else 0), at a range's first cell 175 the columns and 176 the rows it
+// spans, 170 the alignment (1-9), 140 text height and 1 text (3 for pieces of 250
+// characters before the last). A file without 173/175/176/170 reads as unmerged cells
+// aligned top left.
 void ZcDbTable::dxfOutFields(ZcDbDxfFiler* f) const {
   ZcDbEntity::dxfOutFields(f);
   f->writeRaw(100, "AcDbBlockReference");
@@ -165,8 +239,18 @@ void ZcDbTable::dxfOutFields(ZcDbDxfFiler* f) const {
   f->writeInt(92, numColumns());
   for (double h : rowHeights_) f->writeDouble(141, h);
   for (double w : columnWidths_) f->writeDouble(142, w);
-  for (const Cell& c : cells_) {
+  for (std::size_t i = 0; i < cells_.size(); ++i) {
+    const Cell& c = cells_[i];
+    const int row = static_cast<int>(i / numColumns()), col = static_cast<int>(i % numColumns());
+    int top = 0, bottom = 0, left = 0, right = 0;
+    const bool merged = isMergedCell(row, col, &top, &bottom, &left, &right);
     f->writeInt(171, 1);
+    f->writeInt(173, merged ? 1 : 0);
+    if (merged && row == top && col == left) {
+      f->writeInt(175, right - left + 1);
+      f->writeInt(176, bottom - top + 1);
+    }
+    f->writeInt(170, c.alignment);
     f->writeDouble(140, c.height);
     std::size_t at = 0;
     for (; c.text.size() - at > 250; at += 250) f->writeString(3, c.text.substr(at, 250));
@@ -182,7 +266,11 @@ Zcad::ErrorStatus ZcDbTable::dxfInFields(ZcDbDxfFiler* f) {
     if (p.code == 10) position_ = f->toPoint3d(p);
   f->seekMarker("AcDbTable");
   long long rows = 0, cols = 0;
-  std::wstring pendingText;
+  struct Span {
+    long long cols = 0, rows = 0;
+    int line = 0;
+  };
+  std::vector<Span> spans;  // one per cell
   while (f->next(p)) {
     switch (p.code) {
       case 11: direction_ = f->toVector3d(p).normal(); break;
@@ -190,7 +278,19 @@ Zcad::ErrorStatus ZcDbTable::dxfInFields(ZcDbDxfFiler* f) {
       case 92: cols = f->toInt(p); break;
       case 141: rowHeights_.push_back(f->toDouble(p)); break;
       case 142: columnWidths_.push_back(f->toDouble(p)); break;
-      case 171: cells_.emplace_back(); break;
+      case 171: cells_.emplace_back(); spans.emplace_back(); break;
+      case 175:
+      case 176:
+        if (spans.empty()) break;
+        (p.code == 175 ? spans.back().cols : spans.back().rows) = f->toInt(p);
+        if (spans.back().line == 0) spans.back().line = p.line;  // the span's first line
+        break;
+      case 170:
+        if (!cells_.empty()) {
+          const long long a = f->toInt(p);
+          cells_.back().alignment = a >= 1 && a <= 9 ? static_cast<int>(a) : 1;  // else top left
+        }
+        break;
       case 140: if (!cells_.empty()) cells_.back().height = f->toDouble(p); break;
       case 3: if (!cells_.empty()) cells_.back().text += f->toString(p); break;
       case 1: if (!cells_.empty()) cells_.back().text += f->toString(p); break;
@@ -205,5 +305,23 @@ Zcad::ErrorStatus ZcDbTable::dxfInFields(ZcDbDxfFiler* f) {
     columnWidths_.clear();
     cells_.clear();
   }
+  for (std::size_t i = 0; i < cells_.size() && !f->hasError(); ++i) {
+    const Span& s = spans[i];
+    if (s.cols == 0 && s.rows == 0) continue;
+    const long long top = static_cast<long long>(i) / cols, left = static_cast<long long>(i) % cols;
+    // spans are checked against the table before any sum, so no huge value overflows
+    if (s.cols < 0 || s.rows < 0 || s.rows > rows - top || s.cols > cols - left) {
+      f->setError(s.line, L"a merged table range that reaches outside the table");
+      continue;
+    }
+    const Range range{static_cast<int>(top), static_cast<int>(top + std::max(s.rows, 1LL) - 1),
+                      static_cast<int>(left), static_cast<int>(left + std::max(s.cols, 1LL) - 1)};
+    if (std::any_of(merged_.begin(), merged_.end(), [&](const Range& r) { return r.meets(range); })) {
+      f->setError(s.line, L"a merged table range that overlaps another");
+    } else {
+      merged_.push_back(range);
+    }
+  }
+  if (f->hasError()) merged_.clear();
   return f->hasError() ? Zcad::eBadDxfFile : Zcad::eOk;
 }

@@ -1,14 +1,8 @@
 // Document locks, headless: the host has one document; locks taken on it are counted so
 // tests can check that every lock a dialog took was released.
-#include <vector>
-
+#include "db/ZcDbDatabase.h"
 #include "ed/ZcApDocManager.h"
 #include "headless/Windows.h"
-
-class ZcApDocument {
-public:
-  std::vector<ZcAp::DocLockMode> locks;
-};
 
 namespace {
 ZcApDocument& Document() {
@@ -23,21 +17,28 @@ int& LockCount() {
 
 ZcApDocument* ZcApDocManager::curDocument() const { return &Document(); }
 
+ZcDbDatabase* ZcApDocument::database() const { return zcdbHostApplicationServices()->workingDatabase(); }
+
+const wchar_t* ZcApDocument::fileName() const {
+  ZcDbDatabase* db = database();
+  return db ? db->originalFileName() : L"";
+}
+
 Zcad::ErrorStatus ZcApDocManager::lockDocument(ZcApDocument* doc, ZcAp::DocLockMode mode, const wchar_t*,
                                                const wchar_t*, bool) {
   if (doc != &Document()) return Zcad::eInvalidInput;
-  doc->locks.push_back(mode);
+  doc->locks_.push_back(mode);
   ++LockCount();
   return Zcad::eOk;
 }
 
 Zcad::ErrorStatus ZcApDocManager::unlockDocument(ZcApDocument* doc) {
-  if (doc != &Document() || doc->locks.empty()) return Zcad::eNotApplicable;
-  doc->locks.pop_back();
+  if (doc != &Document() || doc->locks_.empty()) return Zcad::eNotApplicable;
+  doc->locks_.pop_back();
   return Zcad::eOk;
 }
 
 namespace headless {
-int DocumentLocksHeld() { return static_cast<int>(Document().locks.size()); }
+int DocumentLocksHeld() { return static_cast<int>(Document().locks_.size()); }
 int DocumentLocksTaken() { return LockCount(); }
 }  // namespace headless

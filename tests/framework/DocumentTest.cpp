@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "db/ZcDbDatabase.h"
+#include "ed/ZcApDocManager.h"
 #include "headless/Database.h"
 #include "support/TempFolder.h"
 
@@ -21,6 +22,7 @@ TEST(GetDocumentFileName, IsEmptyForANewDrawingThenTheFileReadThenTheFileSavedTo
   EXPECT_EQ(CString(first), GetDocumentFileName());
   EXPECT_NE(Zcad::eOk, db->readDwgFile(folder.Windows("brak.dwg").c_str()));
   EXPECT_EQ(CString(first), GetDocumentFileName(db));  // a failed read changes nothing
+  EXPECT_EQ(CString(first), GetDocumentFileName(zcDocManagerPtr()->curDocument()));
   ASSERT_EQ(Zcad::eOk, db->saveAs(second.c_str()));
   EXPECT_EQ(CString(second), GetDocumentFileName());
   ZcDbDatabase side(false, true);

@@ -66,6 +66,14 @@ TEST_F(SettingsFileTest, MissingKeyPrintsTheKeyAndStatusAndChangesNothing) {
   EXPECT_EQ(1u, values.size());
 }
 
+TEST_F(SettingsFileTest, PathsAreResolvedAgainstTheInstallFolderUnlessFull) {
+  Install("Dart=Templates\\Dart.dwg\r\nMine=D:\\Wzory\\Dart.dwg\r\nNone=\r\n");
+  Scratch settings(values);
+  EXPECT_EQ(CString(testfolders::Root().Windows("install").c_str()) + L"\\Templates\\Dart.dwg", settings.GetPath(L"Dart"));
+  EXPECT_EQ(CString(L"D:\\Wzory\\Dart.dwg"), settings.GetPath(L"Mine"));
+  EXPECT_EQ(CString(), settings.GetPath(L"None"));
+}
+
 TEST_F(SettingsFileTest, MissingInstallCopyLeavesUserFileAndRetriesNextTime) {
   User("a=9\r\n");
   std::string before = UserBytes();

@@ -68,6 +68,9 @@ public:
   ZcDbObjectId groupDictionaryId() const;
   ZcDbObjectId modelSpaceId() const;
   ZcDbObjectId paperSpaceId() const;
+  /// The block table record new entities go to: the host works in model space only, so
+  /// this is modelSpaceId() (null for a database built without its default drawing).
+  ZcDbObjectId currentSpaceId() const;
   Zcad::ErrorStatus getBlockTable(ZcDbBlockTable*& table, ZcDb::OpenMode mode) const;
   Zcad::ErrorStatus getLayerTable(ZcDbLayerTable*& table, ZcDb::OpenMode mode) const;
   Zcad::ErrorStatus getLinetypeTable(ZcDbLinetypeTable*& table, ZcDb::OpenMode mode) const;

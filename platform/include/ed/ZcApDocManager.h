@@ -2,11 +2,29 @@
 #ifndef PLATFORM_ED_ZCAPDOCMANAGER_H
 #define PLATFORM_ED_ZCAPDOCMANAGER_H
 
+#include <vector>
+
 #include "ed/ErrorStatus.h"
 #include "win/wintypes.h"
 
-/// The host's one open document (the drawing commands work on).
-class ZcApDocument;
+class ZcDbDatabase;
+namespace headless {
+int DocumentLocksHeld();
+}
+
+/// The host's one open document: the drawing commands work on (the working database).
+class ZcApDocument {
+public:
+  /// The file the document's drawing was read from or last saved to; "" for a new drawing.
+  const wchar_t* fileName() const;
+  /// The document's drawing; null when the host has none.
+  ZcDbDatabase* database() const;
+
+private:
+  friend class ZcApDocManager;
+  friend int headless::DocumentLocksHeld();
+  std::vector<int> locks_;  // the lock modes taken, innermost last
+};
 
 namespace ZcAp {
 enum DocLockMode { kNone = 0, kAutoWrite = 1, kNotLocked = 2, kWrite = 4, kProtectedAutoWrite = 20, kRead = 32, kXWrite = 64 };

@@ -4,10 +4,11 @@
 #ifndef PLATFORM_ED_ZCGSVIEW_H
 #define PLATFORM_ED_ZCGSVIEW_H
 
-/// The view's shade mode.
+/// The view's shade mode. The enumerators name the common modes; the type is an `int`, so
+/// any mode the host stores (8, for one) is held and read back as it was set.
 class ZcGsView {
 public:
-  enum RenderMode {
+  enum RenderMode : int {
     kBoundingBox = -1,
     k2DOptimized = 0,
     kWireframe = 1,

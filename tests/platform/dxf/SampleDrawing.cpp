@@ -178,6 +178,8 @@ void BuildSampleDrawing(ZcDbDatabase* db) {
   table->setTextString(2, 1, L"2");
   table->setColumnWidth(1, 35.0);
   table->setPosition(ZcGePoint3d(200, 0, 0));
+  table->mergeCells(0, 0, 0, 1);
+  table->setAlignment(2, 0, 4);
   Append(db, table);
 
   // XData: two applications on the line; 1071 written through the 16-bit member.

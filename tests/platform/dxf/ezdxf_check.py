@@ -53,6 +53,24 @@ if xd[:2] != [(1000, "Przód"), (1071, 7)]:
 if [(t.code, t.value) for t in line.get_xdata("FastrellePart")] != [(1070, -3)]:
     problems.append("XData FastrellePart did not read back")
 
+# the table's cells as raw tags (ezdxf keeps them): row 0 merged over both columns, the
+# cell (2,0) aligned middle left
+tables = doc.modelspace().query("ACAD_TABLE")
+if len(tables) != 1:
+    problems.append("tables: %d" % len(tables))
+else:
+    raw = [(t.code, t.value) for t in tables[0].xtags.get_subclass("AcDbTable")]
+    cells = []
+    for code, value in raw:
+        if code == 171:
+            cells.append({})
+        elif cells and code in (170, 173, 175, 176):
+            cells[-1][code] = value
+    want = [{173: 1, 175: 2, 176: 1, 170: 1}, {173: 1, 170: 1}, {173: 0, 170: 1}, {173: 0, 170: 1},
+            {173: 0, 170: 4}, {173: 0, 170: 1}]
+    if cells != want:
+        problems.append("table cells: %s" % cells)
+
 for p in problems:
     print(p)
 sys.exit(1 if problems else 0)

@@ -1,0 +1,21 @@
+// The attribute grid of a description template that shows its rows with the variables
+// already applied, so the user sees and edits the texts that will be inserted. Base of the
+// part-description grid and the layout-label grid.
+#ifndef CONSTRUCTION_ZC_VARATTRIBUTESGRID_H
+#define CONSTRUCTION_ZC_VARATTRIBUTESGRID_H
+
+#include "construction/Fastrelle_Desc_Vars.h"
+#include "ui/UI_PropertiesGrid.h"
+
+class Zc_VarAttributesGrid : public Zc_AttributesGrid {
+  DECLARE_DYNAMIC(Zc_VarAttributesGrid)
+public:
+  /// Substitutes the variables in the default text, then adds the row as the base does
+  /// (options after substitution: "{ROZMIARY};M" with sizes 38,40 gives "38,40" and "M").
+  void AddAttribute(const CString& tag, const CString& defaultText, const CString& prompt, int constant) override;
+
+protected:
+  Fastrelle_Desc_Vars m_vars;
+};
+
+#endif
