@@ -1,0 +1,149 @@
+// The part drawer: records that read without creating anything, building a part from
+// curves into every size, copying into sizes that lack it, renaming.
+#include "construction/Fastrelle_Part_Drawer.h"
+
+#include "PartsFixture.h"
+#include "construction/Fastrelle_Forms.h"
+#include "construction/Fastrelle_Parts.h"
+#include "construction/PartSizeGroup.h"
+#include "db/ZcDbXrecord.h"
+#include "framework/BlockReference.h"
+#include "sizes/Fastrelle_SizePoints.h"
+#include "sizes/RebuildPartsInAllSizes.h"
+
+namespace {
+
+using Parts = PartsTest;
+
+TEST_F(Parts, OpeningAnUnknownPartCreatesNothingAndReadsTypeZeroQuantityOne) {
+  Fastrelle_Part_Drawer part(L"Front", nullptr);
+  EXPECT_FALSE(part.ReadRecord());
+  EXPECT_EQ(0, part.GetType());
+  EXPECT_EQ(1, part.GetQuantity());
+  EXPECT_FALSE(HasPartsDictionary());
+  Fastrelle_Part_Drawer unnamed(CString(), nullptr);
+  EXPECT_FALSE(HasPartsDictionary());
+}
+
+TEST_F(Parts, RecordsKeepTypeAndQuantityAndRefuseValuesOutOfRange) {
+  {
+    Fastrelle_Part_Drawer part(L"Front", 2);
+    part.SetQuantity(4);
+    EXPECT_EQ(3, part.SetType(7));
+    part.SetQuantity(40000);
+  }
+  Fastrelle_Part_Drawer read(L"front", nullptr);
+  EXPECT_TRUE(read.ReadRecord());
+  EXPECT_EQ(2, read.GetType());
+  EXPECT_EQ(4, read.GetQuantity());
+  // The same name again, in another case: that part, its quantity kept.
+  Fastrelle_Part_Drawer again(L"FRONT", 1);
+  EXPECT_EQ(L"Front", again.GetName());
+  EXPECT_EQ(4, again.GetQuantity());
+  Fastrelle_Parts parts;
+  parts.Load(nullptr);
+  ASSERT_EQ(1u, parts.Parts().size());
+  EXPECT_EQ(1, parts.Parts()[0].GetType());
+}
+
+TEST_F(Parts, BuildingFromCurvesMakesTheMasterAndACopyInEverySize) {
+  ZcDbObjectIdArray curves = Square();
+  ZcDbObjectId circle = AddCircle(ZcGePoint3d(50, 50, 0), 10);
+  curves.append(circle);
+  Fastrelle_Part_Drawer part(L"Front", 0);
+  ASSERT_EQ(0, part.BuildFromCurves(curves));
+  for (const wchar_t* group : {L"Front|0", L"Front|38", L"Front|40"}) {
+    EXPECT_EQ(11, Members(group).length()) << group;  // 4 lines, the circle's polyline, 6 points
+    EXPECT_EQ(6, References(group)) << group;
+  }
+  // The circle stays where it was, outside the part.
+  EXPECT_FALSE(PartSizeGroup::IsInPart(circle));
+  EXPECT_EQ(L"0", Read<ZcDbEntity>(circle)->layer());
+  EXPECT_EQ(L"^40", Read<ZcDbEntity>(Members(L"Front|40")[0])->layer());
+  EXPECT_EQ(L"38~", Read<ZcDbEntity>(Members(L"Front|38")[10])->layer());
+  EXPECT_EQ(7, NextGradePointNumber());
+}
+
+TEST_F(Parts, BuildingAnExistingPartAgainCopiesOnlyTheNewCurves) {
+  Fastrelle_Part_Drawer(L"Front", 0).BuildFromCurves(Square());
+  Fastrelle_Part_Drawer(L"Front", 0).SetQuantity(3);
+  ZcDbObjectIdArray more;
+  more.append(AddLine(ZcGePoint3d(200, 0, 0), ZcGePoint3d(300, 0, 0)));
+  Fastrelle_Part_Drawer part(L"Front", 0);
+  ASSERT_EQ(0, part.BuildFromCurves(more));
+  EXPECT_EQ(3, part.GetQuantity());
+  EXPECT_EQ(8 + 3, Members(L"Front|38").length());
+  // Curves already in a part are left out of a new one.
+  Fastrelle_Part_Drawer other(L"Back", 0);
+  EXPECT_EQ(0, other.BuildFromCurves(Members(L"Front|0")));
+  EXPECT_FALSE(HasGroup(L"Back|0"));
+}
+
+TEST_F(Parts, RebuildingTwiceFillsOnlySizesWithoutTheirPartAndKeepsQuantities) {
+  Fastrelle_Part_Drawer(L"Front", 0).BuildFromCurves(Square());
+  Fastrelle_Part_Drawer(L"Front", 0).SetQuantity(2);
+  EnsureSizeLayers(Fastrelle_Size(L"42", 3, false));
+  const std::size_t before = ModelSpace().size();
+  EXPECT_EQ(0, RebuildPartsInAllSizes());
+  EXPECT_EQ(8, Members(L"Front|42").length());
+  EXPECT_EQ(8, Members(L"Front|38").length());
+  const std::size_t once = ModelSpace().size();
+  EXPECT_EQ(before + 8, once);
+  EXPECT_EQ(0, RebuildPartsInAllSizes());
+  EXPECT_EQ(once, ModelSpace().size());
+  EXPECT_EQ(2, Fastrelle_Part_Drawer(L"Front", nullptr).GetQuantity());
+}
+
+TEST_F(Parts, RenamingKeepsGradeNumbersAndReplacesTheNameOnlyAsAWord) {
+  Fastrelle_Part_Drawer part(L"1", 0);
+  part.BuildFromCurves(Square());
+  for (int i = 0; i < 10; ++i) Fastrelle_Part_Drawer(L"1", 0).BuildFromCurves(Square(1000.0 + 200 * i));
+  ASSERT_EQ(0, part.Rename(L"2"));
+  EXPECT_FALSE(HasGroup(L"1|38"));
+  EXPECT_TRUE(HasGroup(L"2|38"));
+  EXPECT_TRUE(HasGroup(L"2|0"));
+  std::vector<int> numbers;
+  for (ZcDbObjectId id : Members(L"2|40"))
+    if (Fastrelle_SizePoint point(id); point.IsReference()) numbers.push_back(point.GetNumber());
+  ASSERT_EQ(44u, numbers.size());
+  EXPECT_EQ(10, numbers[9]);
+  EXPECT_EQ(21, numbers[20]);
+}
+
+TEST_F(Parts, ARenameBlockedInOneSizeRenamesNothing) {
+  Fastrelle_Part_Drawer(L"A", 0).BuildFromCurves(Square());
+  MakeGroup(L"B|40", {});
+  EXPECT_NE(0, Fastrelle_Part_Drawer(L"A", nullptr).Rename(L"B"));
+  EXPECT_TRUE(HasGroup(L"A|38"));
+  EXPECT_TRUE(HasGroup(L"A|0"));
+  EXPECT_FALSE(HasGroup(L"B|38"));
+  EXPECT_NE(0, Fastrelle_Part_Drawer(L"A", nullptr).Rename(L"B|C"));
+  EXPECT_NE(0, Fastrelle_Part_Drawer(L"A", nullptr).Rename(L""));
+}
+
+TEST_F(Parts, FindAtTakesTheLaterOfOverlappingPartsAndNeverOneMissingASize) {
+  Fastrelle_Part_Drawer(L"A", 0).BuildFromCurves(Square());
+  Fastrelle_Part_Drawer(L"B", 0).BuildFromCurves(Square(50, 50));
+  Fastrelle_Part found;
+  ASSERT_TRUE(FindPartAtPoint(ZcGePoint3d(75, 75, 0), found));
+  EXPECT_EQ(L"B", found.GetName());
+  ASSERT_TRUE(FindPartAtPoint(ZcGePoint3d(10, 10, 0), found));
+  EXPECT_EQ(L"A", found.GetName());
+  Fastrelle_Part untouched(L"none");
+  EXPECT_FALSE(FindPartAtPoint(ZcGePoint3d(500, 500, 0), untouched));
+  EXPECT_EQ(L"none", untouched.GetName());
+  PartSizeGroup(nullptr, L"B", L"38").Erase();
+  ASSERT_TRUE(FindPartAtPoint(ZcGePoint3d(75, 75, 0), found));
+  EXPECT_EQ(L"A", found.GetName());
+}
+
+TEST_F(Parts, AddingToAPartWithoutNameAddsNothing) {
+  Fastrelle_Part_Drawer nameless(ZcDbObjectId{});
+  ZcDbObjectIdArray one;
+  one.append(AddLine(ZcGePoint3d(0, 0, 0), ZcGePoint3d(1, 0, 0)));
+  EXPECT_NE(0, nameless.AddEntities(one, 1));
+  EXPECT_EQ(1u, ModelSpace().size());
+  EXPECT_NE(0, AddGradePointInAllSizes(CString(), ZcGePoint3d(), 1));
+}
+
+}  // namespace
