@@ -3,6 +3,7 @@
 #include "construction/PartSizeGroup.h"
 
 #include <cwctype>
+#include <unordered_set>
 
 #include "db/ZcDbBlockReference.h"
 #include "db/ZcDbDatabase.h"
@@ -29,6 +30,10 @@ constexpr int kInvalidId = 600;
 constexpr double kOnPoint = 1e-7;
 constexpr double kMergeDistance = 0.1;
 constexpr double kNameReach = 5.0;
+
+struct IdHash {
+  std::size_t operator()(ZcDbObjectId id) const { return (std::size_t(id.databaseSerial()) << 32) ^ id.slot(); }
+};
 
 ZcDbDatabase* Resolve(ZcDbDatabase* db) { return db ? db : zcdbHostApplicationServices()->workingDatabase(); }
 
@@ -138,9 +143,16 @@ int PartSizeGroup::AddToGroup(const ZcDbObjectIdArray& ids) {
     }
     made->close();
   }
-  UI_Group group;
-  if (!group.SetFromId(id)) return kNotCreated;
-  return group.Append(ids) ? 0 : kNotCreated;
+  ZcDbGroup* group = nullptr;
+  if (zcdbOpenObject(group, id, ZcDb::kForWrite) != Zcad::eOk) return kNotCreated;
+  // Members looked up in a set: a group of thousands takes new ids in linear time.
+  ZcDbObjectIdArray members;
+  group->allEntityIds(members);
+  std::unordered_set<ZcDbObjectId, IdHash> held(members.begin(), members.end());
+  for (ZcDbObjectId member : ids)
+    if (member.isValid() && held.insert(member).second) group->append(member);
+  group->close();
+  return 0;
 }
 
 int PartSizeGroup::AddEntity(ZcDbObjectId id) {
