@@ -116,12 +116,21 @@ int Fastrelle_Part_Drawer::GetExtents(ZcDbExtents& extents) const {
 }
 
 int Fastrelle_Part_Drawer::GetExtents(ZcDbExtents& extents, const Fastrelle_Sizes_ZW& sizes) const {
+  std::vector<CString> names;
   for (const Fastrelle_Size& size : sizes.Sizes()) {
     Fastrelle_Size_ZW bound(size);
     if (bound.OpenLayers()) return kLayerMissing;
-    if (int es = PartSizeGroup(m_db, m_name, size.GetName()).GetExtents(extents)) return es;
+    names.push_back(size.GetName());
   }
-  return PartSizeGroup(m_db, m_name, kDefaultSize).GetExtents(extents);
+  names.push_back(kDefaultSize);
+  return GetGroupsExtents(m_db, m_name, names, extents);
+}
+
+int Fastrelle_Part_Drawer::GetGroupsExtents(ZcDbDatabase* db, const CString& name, const std::vector<CString>& sizes,
+                                            ZcDbExtents& extents) {
+  for (const CString& size : sizes)
+    if (int es = PartSizeGroup(db, name, size).GetExtents(extents)) return es;
+  return 0;
 }
 
 int Fastrelle_Part_Drawer::BuildFromCurves(const ZcDbObjectIdArray& curves) {

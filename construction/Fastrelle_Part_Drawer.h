@@ -4,6 +4,8 @@
 #ifndef CONSTRUCTION_FASTRELLE_PART_DRAWER_H
 #define CONSTRUCTION_FASTRELLE_PART_DRAWER_H
 
+#include <vector>
+
 #include "construction/Fastrelle_Part.h"
 #include "db/ZcDbExtents.h"
 #include "db/ZcDbObjectId.h"
@@ -55,6 +57,9 @@ public:
   int GetExtents(ZcDbExtents& extents) const;
   /// The same over a size list the caller loaded.
   int GetExtents(ZcDbExtents& extents, const Fastrelle_Sizes_ZW& sizes) const;
+  /// Adds the extents of the part `name`'s groups of the sizes named (layers unchecked):
+  /// the first group's status that is not 0.
+  static int GetGroupsExtents(ZcDbDatabase* db, const CString& name, const std::vector<CString>& sizes, ZcDbExtents& extents);
   /// Builds the part from the curves: size "0" made; a circle's closed polyline copy joins
   /// the part in its place (the circle stays outside); curves put on the seam layer of "0"
   /// and into its group; a grade point at each defining point (those nearer than 0.1

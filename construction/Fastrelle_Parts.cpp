@@ -14,12 +14,20 @@ void Fastrelle_Parts::Load(ZcDbDatabase* db) {
 }
 
 bool Fastrelle_Parts::FindAt(const ZcGePoint3d& point, Fastrelle_Part& part) const {
+  // A size missing a layer fails every part's extents: the layers are checked once.
   Fastrelle_Sizes_ZW sizes;
   sizes.LoadFromLayers();
+  std::vector<CString> names;
+  for (const Fastrelle_Size& size : sizes.Sizes()) {
+    if (Fastrelle_Size_ZW(size).OpenLayers()) return false;
+    names.push_back(size.GetName());
+  }
+  names.push_back(L"0");
   const Fastrelle_Part* found = nullptr;
   for (const Fastrelle_Part& candidate : m_parts) {
     ZcDbExtents extents;
-    if (Fastrelle_Part_Drawer(candidate.GetName(), m_db).GetExtents(extents, sizes) != 0 || extents.isEmpty()) continue;
+    if (Fastrelle_Part_Drawer::GetGroupsExtents(m_db, candidate.GetName(), names, extents) != 0 || extents.isEmpty())
+      continue;
     const ZcGePoint3d lo = extents.minPoint(), hi = extents.maxPoint();
     if (point.x >= lo.x && point.x <= hi.x && point.y >= lo.y && point.y <= hi.y) found = &candidate;
   }
