@@ -137,6 +137,24 @@ TEST_F(Parts, FindAtTakesTheLaterOfOverlappingPartsAndNeverOneMissingASize) {
   EXPECT_EQ(L"A", found.GetName());
 }
 
+TEST_F(Parts, PartsAndTheirGroupsSurviveASaveAndReopen) {
+  Fastrelle_Part_Drawer(L"Przód", 2).BuildFromCurves(Square());
+  Fastrelle_Part_Drawer(L"Przód", nullptr).SetQuantity(3);
+  ZcDbDatabase reopened(false, true);
+  ASSERT_EQ(Zcad::eOk, reopened.readDxfText(db_->dxfText()));
+  Fastrelle_Parts parts;
+  parts.Load(&reopened);
+  ASSERT_EQ(1u, parts.Parts().size());
+  EXPECT_EQ(L"Przód", parts.Parts()[0].GetName());
+  EXPECT_EQ(2, parts.Parts()[0].GetType());
+  EXPECT_EQ(3, parts.Parts()[0].GetQuantity());
+  for (const wchar_t* size : {L"0", L"38", L"40"}) {
+    ZcDbObjectIdArray ids;
+    EXPECT_EQ(0, PartSizeGroup(&reopened, L"Przód", size).GetIds(ids));
+    EXPECT_EQ(8, ids.length()) << size;
+  }
+}
+
 TEST_F(Parts, AddingToAPartWithoutNameAddsNothing) {
   Fastrelle_Part_Drawer nameless(ZcDbObjectId{});
   ZcDbObjectIdArray one;

@@ -7,6 +7,7 @@
 #include "construction/Construction_cmds.h"
 #include "db/ZcDbRegion.h"
 #include "framework/Guards.h"
+#include "headless/Database.h"
 #include "headless/Host.h"
 
 namespace {
@@ -59,6 +60,18 @@ TEST_F(QuickForm, AFailedTraceOrACancelledNameLeavesNoRegionAndNoCurve) {
   for (ZcDbObjectId id : ModelSpace()) live += !id.isErased();
   EXPECT_EQ(drawn, live);
   EXPECT_FALSE(HasPartsDictionary());
+}
+
+TEST_F(QuickForm, AFailedUnionIsPrintedAndLeavesNoRegion) {
+  Square();
+  Square(100);
+  headless::FailRegionUnion(1);
+  headless::PushInputs({L"50,50", L"150,50", L"", L"Front", L""});
+  Fastrelle_QuickForm_Cmd().Run();
+  EXPECT_NE(std::wstring::npos, headless::Transcript().find(L"Nie udało się połączyć obszarów"));
+  EXPECT_EQ(0, Count(ZcDbRegion::desc()));
+  EXPECT_EQ(4, References(L"Front|0"));  // the first outline alone
+  ExpectSettingsKept();
 }
 
 }  // namespace
