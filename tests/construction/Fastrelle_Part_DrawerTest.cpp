@@ -155,6 +155,19 @@ TEST_F(Parts, PartsAndTheirGroupsSurviveASaveAndReopen) {
   }
 }
 
+TEST_F(Parts, AFailingCopyLeavesNoStrayCopiesAndIsReturned) {
+  ZcDbObjectIdArray ids;
+  ids.append(AddLine(ZcGePoint3d(0, 0, 0), ZcGePoint3d(1, 0, 0)));
+  ids.append(AddLine(ZcGePoint3d(0, 1, 0), ZcGePoint3d(1, 1, 0)));
+  Erase(ids[1]);
+  Fastrelle_Part_Drawer part(L"Front", 0);
+  EXPECT_NE(0, part.AddEntities(ids, 0));
+  std::size_t live = 0;
+  for (ZcDbObjectId id : ModelSpace()) live += !id.isErased();
+  EXPECT_EQ(1u, live);
+  EXPECT_EQ(0, Members(L"Front|38").length());
+}
+
 TEST_F(Parts, AddingToAPartWithoutNameAddsNothing) {
   Fastrelle_Part_Drawer nameless(ZcDbObjectId{});
   ZcDbObjectIdArray one;
