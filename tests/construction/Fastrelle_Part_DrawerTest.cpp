@@ -6,6 +6,7 @@
 #include "construction/Fastrelle_Forms.h"
 #include "construction/Fastrelle_Parts.h"
 #include "construction/PartSizeGroup.h"
+#include "db/ZcDbText.h"
 #include "db/ZcDbXrecord.h"
 #include "framework/BlockReference.h"
 #include "sizes/Fastrelle_SizePoints.h"
@@ -108,6 +109,28 @@ TEST_F(Parts, RenamingKeepsGradeNumbersAndReplacesTheNameOnlyAsAWord) {
   ASSERT_EQ(44u, numbers.size());
   EXPECT_EQ(10, numbers[9]);
   EXPECT_EQ(21, numbers[20]);
+}
+
+TEST_F(Parts, RenamingReplacesTheOldNameInLabelsOnlyAsAWholeWord) {
+  Fastrelle_Part_Drawer(L"1", 0).BuildFromCurves(Square());
+  ZcDbBlockTable* blocks = nullptr;
+  db_->getBlockTable(blocks, ZcDb::kForWrite);
+  auto* label = new ZcDbBlockTableRecord;
+  label->setName(L"Label");
+  blocks->add(label);
+  auto* name = new ZcDbAttributeDefinition(ZcGePoint3d(0, 0, 0), L"x", L"NAME");
+  label->appendZcDbEntity(name);
+  name->close();
+  label->close();
+  blocks->close();
+  ZcDbObjectId ref;
+  ASSERT_EQ(0, InsertBlock(L"Label", ZcGePoint3d(50, 50, 0), 1.0, 0.0, &ref));
+  SetAttributeValue(Read<ZcDbBlockReference>(ref), L"NAME", L"1 (x1) 10 21");
+  PartSizeGroup(nullptr, L"1", L"38").AddEntity(ref);
+  ASSERT_EQ(0, Fastrelle_Part_Drawer(L"1", nullptr).Rename(L"2"));
+  CString text;
+  GetAttributeValue(Read<ZcDbBlockReference>(ref), L"NAME", text);
+  EXPECT_EQ(L"2 (x1) 10 21", text);
 }
 
 TEST_F(Parts, ARenameBlockedInOneSizeRenamesNothing) {
