@@ -8,6 +8,7 @@
 #include "construction/PartSizeGroup.h"
 #include "db/ZcDbText.h"
 #include "db/ZcDbXrecord.h"
+#include "ed/ResultBuffer.h"
 #include "framework/BlockReference.h"
 #include "sizes/Fastrelle_SizePoints.h"
 #include "sizes/RebuildPartsInAllSizes.h"
@@ -45,6 +46,48 @@ TEST_F(Parts, RecordsKeepTypeAndQuantityAndRefuseValuesOutOfRange) {
   parts.Load(nullptr);
   ASSERT_EQ(1u, parts.Parts().size());
   EXPECT_EQ(1, parts.Parts()[0].GetType());
+}
+
+// Old drawings hold 16-bit values, as 1070 or 1071 items: low 16 bits, sign-extended.
+TEST_F(Parts, RecordValuesReadAsSixteenBitsAndAMissingQuantityFailsKeepingTheType) {
+  Fastrelle_Part_Drawer(L"Front", 0);
+  ZcDbObjectId recordId;
+  {
+    ZcDbDictionary* named = nullptr;
+    db_->getNamedObjectsDictionary(named, ZcDb::kForRead);
+    ZcDbObjectId partsId;
+    named->getAt(L"Fastrelle", partsId);
+    named->close();
+    ZcDbDictionary* parts = nullptr;
+    zcdbOpenObject(parts, partsId, ZcDb::kForRead);
+    parts->getAt(L"Front", recordId);
+    parts->close();
+  }
+  auto store = [&](std::vector<std::pair<int, std::int32_t>> items) {
+    resbuf* head = zcutNewRb(1001);
+    head->resval.rstring = zcutDupString(L"FastrellePart");
+    resbuf* last = head->rbnext = zcutNewRb(1000);
+    last->resval.rstring = zcutDupString(L"Front");
+    for (auto [code, value] : items) {
+      last = last->rbnext = zcutNewRb(code);
+      if (code == 1070) last->resval.rint = static_cast<short>(value);
+      else last->resval.rlong = value;
+    }
+    ZcDbObject* record = nullptr;
+    zcdbOpenObject(record, recordId, ZcDb::kForWrite);
+    record->setXData(head);
+    record->close();
+    zcutRelRb(head);
+  };
+  store({{1070, 2}, {1071, 65537}});
+  Fastrelle_Part_Drawer read(L"Front", nullptr);
+  EXPECT_TRUE(read.ReadRecord());
+  EXPECT_EQ(2, read.GetType());
+  EXPECT_EQ(1, read.GetQuantity());
+  store({{1071, 1}});
+  Fastrelle_Part_Drawer partial(L"Front", nullptr);
+  EXPECT_FALSE(partial.ReadRecord());
+  EXPECT_EQ(1, partial.GetType());
 }
 
 TEST_F(Parts, BuildingFromCurvesMakesTheMasterAndACopyInEverySize) {
