@@ -190,13 +190,24 @@ int PartSizeGroup::PutOnKind(int kind, const ZcDbObjectIdArray& ids) {
 }
 
 int PartSizeGroup::PutOnLayer(const Fastrelle_Linetype& kind, const ZcDbObjectIdArray& ids) {
-  UI_Kolekcja entities;
-  entities.Ids() = ids;
-  if (int es = entities.SetLayer(kind.GetLayerName())) return es;
-  if (int es = AddToGroup(ids)) return es;
-  if (kind.GetLinetypeId().isValid())
-    if (int es = entities.SetLinetype(kind.GetLinetypeId())) return es;
-  return entities.SetLTScale(kind.GetScale() > 1e-7 ? kind.GetScale() : 1.0);
+  const CString layer = kind.GetLayerName();
+  UI_Kolekcja none;  // makes the layer when missing
+  if (int es = none.SetLayer(layer)) return es;
+  const ZcDbObjectId linetype = kind.GetLinetypeId();
+  const double scale = kind.GetScale() > 1e-7 ? kind.GetScale() : 1.0;
+  int first = 0;
+  // One write open per entity for its layer, linetype and scale.
+  for (ZcDbObjectId id : ids) {
+    ZcDbEntity* e = nullptr;
+    if (zcdbOpenZcDbEntity(e, id, ZcDb::kForWrite) != Zcad::eOk) continue;
+    int es = e->setLayer(layer);
+    if (!es && linetype.isValid()) es = e->setLinetype(linetype);
+    if (!es) es = e->setLinetypeScale(scale);
+    e->close();
+    if (es && !first) first = es;
+  }
+  if (first) return first;
+  return AddToGroup(ids);
 }
 
 int PartSizeGroup::SplitByLineKind(ZcDbObjectIdArray& seam, ZcDbObjectIdArray& cut, ZcDbObjectIdArray& tech) const {
