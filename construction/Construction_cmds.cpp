@@ -1,9 +1,13 @@
 // The construction command set.
 #include "construction/Construction_cmds.h"
 
+#include "construction/Fastrelle_Form_Cmd.h"
+#include "construction/Fastrelle_QuickForm_Cmd.h"
 #include "construction/PartDescription_cmd.h"
 
 // The commands are added in the order of the command table.
 Construction_cmds::Construction_cmds() : cmds(L"Fastrelle_Constructions") {
   Add<PartDescription_cmd>();
+  Add<Fastrelle_Form_Cmd>();
+  Add<Fastrelle_QuickForm_Cmd>();
 }

@@ -12,6 +12,7 @@
 #include <exception>
 
 #include "construction/Construction_cmds.h"
+#include "construction/PartServices.h"
 #include "ed/ZcApDocManager.h"
 #include "ed/zced.h"
 #include "framework/Folders.h"
@@ -74,6 +75,7 @@ void StartUp(void* packet) {
     about.Run();
   }
   RegisterGeometryServices();
+  RegisterPartServices();
   ResourceHandleScope resources(g_extension.Instance());
   CreateAndRegister<ModuleFastrelle_cmds>(g_mainSet);
   CreateAndRegister<Construction_cmds>(g_constructionSet);
@@ -86,6 +88,7 @@ void Unload() {
   DeleteSet(g_constructionSet);
   DeleteSet(g_plotSet);
   UnregisterGeometryServices();
+  UnregisterPartServices();
 }
 
 }  // namespace

@@ -21,6 +21,11 @@ PartSymbolGatherer& Gatherer() {
   return gatherer;
 }
 
+PartEntityAdder& Adder() {
+  static PartEntityAdder adder = nullptr;
+  return adder;
+}
+
 /// One undo group with "pickstyle" and "OSMODE" at 0, all put back when it ends.
 class GradingScope {
 public:
@@ -45,6 +50,7 @@ private:
 }  // namespace
 
 void SetPartSymbolGatherer(PartSymbolGatherer gatherer) { Gatherer() = gatherer; }
+void SetPartEntityAdder(PartEntityAdder adder) { Adder() = adder; }
 
 std::unique_ptr<Fastrelle_Point_Gradable> Fastrelle_Points_Gradable::NewPoint(ZcDbObjectId id) {
   return std::make_unique<Fastrelle_Point_Gradable>(id);
@@ -70,6 +76,18 @@ int Fastrelle_Points_Gradable::LoadSymbol(const CString& path) {
   if (!has) return Zcad::eUndefinedBlock;
   m_blockName = name;
   return Zcad::eOk;
+}
+
+int Fastrelle_Points_Gradable::InsertSymbol(const ZcGePoint3d& position, double scale) {
+  ZcDbBlockTable* table = nullptr;
+  ZcDbDatabase* db = zcdbHostApplicationServices()->workingDatabase();
+  bool has = !m_blockName.IsEmpty() && db && db->getBlockTable(table, ZcDb::kForRead) == Zcad::eOk && table->has(m_blockName);
+  if (table) table->close();
+  if (!has) return Zcad::eUndefinedBlock;
+  ZcDbObjectId id;
+  if (int es = InsertBlock(m_blockName, position, scale, 0.0, &id)) return es;
+  if (!Adder()) return Zcad::eWrongObjectType;
+  return Adder()(position, id, m_ids);
 }
 
 ZcDbObjectId Fastrelle_Points_Gradable::FindBasePoint() const {

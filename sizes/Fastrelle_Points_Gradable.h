@@ -30,6 +30,12 @@ public:
   /// drawing lacks it: 0 (the collection takes the name); the definition's failure; 379
   /// when the block is still missing.
   int LoadSymbol(const CString& path);
+  /// Inserts a reference of the collection's block at the position (uniform scale, rotation
+  /// 0) and hands it to the part at the position as an extra element, through what the
+  /// parts model registered (SetPartEntityAdder); the ids the part reports are appended.
+  /// 379 when the block is not defined; the insert's failure; 374 when no part lies there
+  /// (the reference stays where it was inserted); 0.
+  int InsertSymbol(const ZcGePoint3d& position, double scale);
   /// The first point lying in the base size (its layer holds "^"); null when none.
   ZcDbObjectId FindBasePoint() const;
   /// The first point whose size is `size` (case aside); null when none.
@@ -53,6 +59,12 @@ protected:
 typedef void (*PartSymbolGatherer)(ZcDbObjectId reference, const CString& blockName, ZcDbObjectIdArray& ids);
 /// Registers it (null: none); the module that builds parts does at start-up.
 void SetPartSymbolGatherer(PartSymbolGatherer gatherer);
+
+/// What the parts model gives for InsertSymbol: adds the entity to the part at the point
+/// as an extra element, appending the ids the part reports; 374 when no part lies there.
+typedef int (*PartEntityAdder)(const ZcGePoint3d& point, ZcDbObjectId entity, ZcDbObjectIdArray& ids);
+/// Registers it (null: none); the module that builds parts does at start-up.
+void SetPartEntityAdder(PartEntityAdder adder);
 
 /// A collection for the block: the grade points (Fastrelle_SizePoints) when it is the grade
 /// point's block (case aside), else a plain collection of that name.

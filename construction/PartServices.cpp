@@ -1,0 +1,66 @@
+// The parts model's services to the sizes code.
+#include "construction/PartServices.h"
+
+#include "construction/Fastrelle_Forms.h"
+#include "construction/Fastrelle_Part_Drawer.h"
+#include "construction/Fastrelle_Parts.h"
+#include "construction/PartRecords.h"
+#include "construction/PartSizeGroup.h"
+#include "db/ZcDbBlockReference.h"
+#include "ed/ErrorStatus.h"
+#include "sizes/CollectSymbolsAt.h"
+#include "sizes/Fastrelle_Points_Gradable.h"
+#include "sizes/RebuildPartsInAllSizes.h"
+
+namespace {
+
+int RebuildParts() {
+  int first = 0;
+  for (const CString& name : PartRecordNames(nullptr)) {
+    int es = Fastrelle_Part_Drawer(name, nullptr).CopyMasterIntoEmptySizes();
+    if (es && !first) first = es;
+  }
+  return first;
+}
+
+void GatherSymbols(ZcDbObjectId reference, const CString& blockName, ZcDbObjectIdArray& ids) {
+  ZcDbBlockReference* ref = nullptr;
+  if (zcdbOpenObject(ref, reference, ZcDb::kForRead) != Zcad::eOk) return;
+  ZcGePoint3d position = ref->position();
+  ref->close();
+  Fastrelle_Part_Drawer part(reference);
+  if (part.GetName().IsEmpty() || part.GetQuantity() <= 0) return;
+  Fastrelle_Forms(part.GetName()).FindBlockReferencesAt(position, blockName, ids);
+}
+
+bool FindMaster(const ZcGePoint3d& point, ZcDbObjectIdArray& ids) {
+  Fastrelle_Part part;
+  if (!FindPartAtPoint(point, part)) return false;
+  PartSizeGroup(nullptr, part.GetName(), L"0").GetIds(ids);
+  return true;
+}
+
+int AddToPartAt(const ZcGePoint3d& point, ZcDbObjectId entity, ZcDbObjectIdArray& ids) {
+  Fastrelle_Part found;
+  if (!FindPartAtPoint(point, found)) return Zcad::eWrongObjectType;
+  Fastrelle_Part_Drawer part(found.GetName(), nullptr);
+  int es = part.AddEntity(entity, 2);
+  ids.append(part.Ids());
+  return es;
+}
+
+}  // namespace
+
+void RegisterPartServices() {
+  SetRebuildPartsFunction(&RebuildParts);
+  SetPartSymbolGatherer(&GatherSymbols);
+  SetPartMasterFinder(&FindMaster);
+  SetPartEntityAdder(&AddToPartAt);
+}
+
+void UnregisterPartServices() {
+  SetRebuildPartsFunction(nullptr);
+  SetPartSymbolGatherer(nullptr);
+  SetPartMasterFinder(nullptr);
+  SetPartEntityAdder(nullptr);
+}
