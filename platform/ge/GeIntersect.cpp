@@ -295,6 +295,16 @@ struct PiecePair {
 };
 
 void mergeFound(const PiecePair& pp, std::vector<std::pair<double, double>>& found, std::vector<CurveHit>& hits);
+void sweepParallel(const PiecePair& pp, std::vector<SpanSeed>& parallel, std::vector<std::pair<double, double>>& found);
+
+/// Newton from (s, t), kept near the seed's sub-spans (each holds one crossing at most); a
+/// converged pair goes to `found`.
+void polishSeed(const PiecePair& pp, const SpanSeed& sd, double s, double t, std::vector<std::pair<double, double>>& found) {
+  double ms = 0.25 * (sd.s1 - sd.s0), mt = 0.25 * (sd.t1 - sd.t0);
+  if (polishPair(pp.a, std::max(pp.a0, sd.s0 - ms), std::min(pp.a1, sd.s1 + ms), pp.b, std::max(pp.b0, sd.t0 - mt),
+                 std::min(pp.b1, sd.t1 + mt), s, t))
+    found.emplace_back(s, t);
+}
 
 /// The piece over [u0, u1] as Bézier spans; false for an empty spline.
 bool spansOf(const Piece& p, double u0, double u1, SpanCurve& out) {
@@ -338,14 +348,11 @@ void numericPair(const Piece& a, const Piece& b, std::vector<CurveHit>& hits) {
     if (!spansOf(b, b0, b1, spanB)) return;
   }
   std::vector<std::pair<double, double>> found;  // converged (s, t) on the two pieces
-  // Newton kept near the seed's sub-spans (each holds one crossing at most).
-  for (const SpanSeed& sd : spanSeeds(spanA, spanB, kHitTol)) {
-    double s = sd.s, t = sd.t, ms = 0.25 * (sd.s1 - sd.s0), mt = 0.25 * (sd.t1 - sd.t0);
-    if (polishPair(a, std::max(a0, sd.s0 - ms), std::min(a1, sd.s1 + ms), b, std::max(b0, sd.t0 - mt),
-                   std::min(b1, sd.t1 + mt), s, t))
-      found.emplace_back(s, t);
-  }
-  mergeFound({a, b, a0, a1, b0, b1, spanA, spanB}, found, hits);
+  PiecePair pp{a, b, a0, a1, b0, b1, spanA, spanB};
+  std::vector<SpanSeed> parallel;
+  for (const SpanSeed& sd : spanSeeds(spanA, spanB, kHitTol, false, &parallel)) polishSeed(pp, sd, sd.s, sd.t, found);
+  sweepParallel(pp, parallel, found);
+  mergeFound(pp, found, hits);
 }
 
 /// A piece's own parameter for the curve parameter `param` (the inverse of Piece::param).
@@ -423,6 +430,20 @@ double sideOf(const PiecePair& pp, double s, double& t) {
   return d.x * (p.y - q.y) - d.y * (p.x - q.x);
 }
 
+/// Where a passes from one side of b to the other between `lo` (on side `sideLo`, foot `tl`)
+/// and `hi` (foot `th`), by bisection: `s` and its foot `t`.
+void sideChange(const PiecePair& pp, double lo, double tl, double hi, double th, double sideLo, double& s, double& t) {
+  for (int it = 0; it < 80; ++it) {
+    double m = 0.5 * (lo + hi), tm = 0.5 * (tl + th);
+    if (m == lo || m == hi) break;
+    double side = sideOf(pp, m, tm);
+    if (side == 0.0) { lo = hi = m; tl = th = tm; break; }
+    if ((side < 0.0) == (sideLo < 0.0)) { lo = m; tl = tm; } else { hi = m; th = tm; }
+  }
+  s = 0.5 * (lo + hi);
+  t = 0.5 * (tl + th);
+}
+
 /// Adds the hit where a(s) meets b at its foot `t` (within the pieces).
 void addStretchHit(const PiecePair& pp, double s, double t, std::vector<CurveHit>& hits) {
   ZcGePoint3d p = pp.a.point(s), q = pp.b.point(t), mid = p + (q - p) * 0.5;
@@ -459,18 +480,132 @@ bool resolveStretch(const PiecePair& pp, double s0, double t0, double s1, double
   double tl = t0, th = t1;
   double sideLo = sideOf(pp, e0, tl), sideHi = sideOf(pp, e1, th);
   if (!((sideLo < 0.0 && sideHi > 0.0) || (sideLo > 0.0 && sideHi < 0.0))) return false;
-  double lo = e0, hi = e1;
-  for (int it = 0; it < 80; ++it) {
-    double m = 0.5 * (lo + hi), tm = 0.5 * (tl + th);
-    if (m == lo || m == hi) break;
-    double side = sideOf(pp, m, tm);
-    if (side == 0.0) { lo = hi = m; tl = th = tm; break; }
-    if ((side < 0.0) == (sideLo < 0.0)) { lo = m; tl = tm; } else { hi = m; th = tm; }
-  }
-  double s = 0.5 * (lo + hi), t = 0.5 * (tl + th);
+  double s, t;
+  sideChange(pp, e0, tl, e1, th, sideLo, s, t);
   if (gapAt(pp, s, t) > kHitTol) return false;
   addStretchHit(pp, s, t, hits);
   return true;
+}
+
+namespace {
+/// a's place s, its foot t on b, the gap between them and a's side of b (seen in XY).
+struct SideSample {
+  double s, t, gap, side;
+};
+}  // namespace
+
+/// The nearly parallel pairs the seeder left (slivers, touches, overlaps). Newton started from
+/// each would crawl along the narrow valley between the curves and mostly fail; instead a's
+/// gap to b and its side of b are sampled at the pairs' ends along each run of them. A change of
+/// side is a crossing, found by bisection; a gap within the tolerance goes to `found` as it is
+/// (mergeFound widens the stretch); elsewhere the side, whose bend between samples is bounded by
+/// twice its second differences, must keep clear of the tolerance, or the interval is halved,
+/// down to the seeder's smallest pieces, where Newton polishes as for other seeds. Curves apart
+/// across their plane (not in XY) are polished as before.
+void sweepParallel(const PiecePair& pp, std::vector<SpanSeed>& parallel, std::vector<std::pair<double, double>>& found) {
+  std::sort(parallel.begin(), parallel.end(),
+            [](const SpanSeed& x, const SpanSeed& y) { return x.s0 < y.s0 || (x.s0 == y.s0 && x.t0 < y.t0); });
+  // Runs: pairs following on along a whose places on b follow on too.
+  std::vector<std::vector<const SpanSeed*>> runs;
+  for (const SpanSeed& sd : parallel) {
+    std::vector<const SpanSeed*>* into = nullptr;
+    for (size_t k = runs.size(); k-- > 0 && k + 8 >= runs.size() && !into;) {
+      const SpanSeed& l = *runs[k].back();
+      double w = std::max(l.t1 - l.t0, sd.t1 - sd.t0);
+      if (sd.s0 <= l.s1 && sd.t0 <= l.t1 + w && sd.t1 >= l.t0 - w) into = &runs[k];
+    }
+    if (into) into->push_back(&sd);
+    else runs.push_back({&sd});
+  }
+  ZcGePoint3d blo, bhi;
+  pp.spanA.spans.bounds(blo, bhi);
+  double smallest = 5e-4 * (bhi - blo).length();  // the seeder's smallest pieces
+  for (const auto& run : runs) {
+    std::vector<double> ss;
+    double tlo = pp.b1, thi = pp.b0, w = 0.0;
+    for (const SpanSeed* sd : run) {
+      ss.push_back(sd->s0);
+      ss.push_back(sd->s1);
+      tlo = std::min(tlo, sd->t0);
+      thi = std::max(thi, sd->t1);
+      w = std::max(w, sd->t1 - sd->t0);
+    }
+    std::sort(ss.begin(), ss.end());
+    ss.erase(std::unique(ss.begin(), ss.end()), ss.end());
+    double b0 = std::max(pp.b0, tlo - w), b1 = std::min(pp.b1, thi + w);
+    PiecePair near = pp;
+    near.b0 = b0;
+    near.b1 = b1;
+    bool planar = ss.size() >= 3;
+    // The foot from a close guess: Newton stops once its steps are at rounding.
+    auto sample = [&](double s, double t) {
+      ZcGePoint3d p = pp.a.point(s), q = pp.b.point(t);
+      ZcGeVector3d d = pp.b.deriv(t);
+      for (int it = 0; it < 30 && d.lengthSqrd() > 0.0; ++it) {
+        double nt = std::clamp(t + (p - q).dotProduct(d) / d.lengthSqrd(), b0, b1);
+        bool done = std::fabs(nt - t) <= 1e-15 * (std::fabs(b1) + std::fabs(b0));
+        t = nt;
+        q = pp.b.point(t);
+        d = pp.b.deriv(t);
+        if (done) break;
+      }
+      double speed = std::hypot(d.x, d.y), gap = p.distanceTo(q);
+      double side = speed > 0.0 ? (d.x * (p.y - q.y) - d.y * (p.x - q.x)) / speed : 0.0;
+      planar = planar && (gap <= kHitTol || std::fabs(side) >= 0.5 * gap);
+      return SideSample{s, t, gap, side};
+    };
+    auto polish = [&](const SideSample& l, const SideSample& r) {  // Newton from the ends and the middle
+      SpanSeed sd{0.0, 0.0, l.s, r.s, std::min(l.t, r.t), std::max(l.t, r.t)};
+      for (double s : {l.s, 0.5 * (l.s + r.s), r.s})
+        polishSeed(pp, sd, s, footOn(pp.b, pp.a.point(s), 0.5 * (l.t + r.t), b0, b1), found);
+    };
+    auto bendOf = [](const SideSample& l, const SideSample& m, const SideSample& r) {  // |second divided difference|
+      double d1 = (r.side - m.side) / (r.s - m.s), d0 = (m.side - l.side) / (m.s - l.s);
+      return std::fabs(2.0 * (d1 - d0) / (r.s - l.s));
+    };
+    std::function<void(const SideSample&, const SideSample&, double)> interval = [&](const SideSample& l,
+                                                                                    const SideSample& r, double bend) {
+      if ((l.side < 0.0 && r.side > 0.0) || (l.side > 0.0 && r.side < 0.0)) {
+        double s, t;
+        sideChange(near, l.s, l.t, r.s, r.t, l.side, s, t);
+        if (gapAt(near, s, t) <= kHitTol) found.emplace_back(s, t);
+        else polish(l, r);
+        return;
+      }
+      // Nearly straight between the samples, the side is nearest the tolerance at an end, which
+      // is in `found` already when within it.
+      double len = r.s - l.s, dip = 2.0 * bend * len * len / 8.0;
+      const SideSample& low = std::fabs(l.side) <= std::fabs(r.side) ? l : r;
+      if (std::fabs(low.side) - dip > kHitTol || (dip <= 0.1 * kHitTol && low.gap <= kHitTol)) return;
+      if (pp.a.point(l.s).distanceTo(pp.a.point(r.s)) <= smallest) { polish(l, r); return; }
+      SideSample m = sample(0.5 * (l.s + r.s), 0.5 * (l.t + r.t));
+      if (m.gap <= kHitTol) found.emplace_back(m.s, m.t);
+      double b = std::max(bend, bendOf(l, m, r));
+      interval(l, m, b);
+      interval(m, r, b);
+    };
+    std::vector<SideSample> at;
+    double t = run.front()->t;
+    for (double s : ss) {
+      at.push_back(sample(s, t));
+      t = at.back().t;
+    }
+    if (!planar) {  // Newton as for other seeds
+      for (const SpanSeed* sd : run)
+        for (double s : {sd->s0, 0.5 * (sd->s0 + sd->s1), sd->s1})
+          polishSeed(pp, *sd, s, footOn(pp.b, pp.a.point(s), sd->t, sd->t0, sd->t1), found);
+      continue;
+    }
+    size_t n = at.size();
+    for (size_t i = 0; i < n; ++i)
+      if (at[i].gap <= kHitTol) found.emplace_back(at[i].s, at[i].t);
+    for (size_t i = 0; i + 1 < n; ++i) {
+      double bend = 0.0;
+      if (i > 0) bend = bendOf(at[i - 1], at[i], at[i + 1]);
+      if (i + 2 < n) bend = std::max(bend, bendOf(at[i], at[i + 1], at[i + 2]));
+      interval(at[i], at[i + 1], bend);
+    }
+  }
 }
 
 /// Turns converged parameter pairs into hits: one per crossing, one per tangential touch, the

@@ -110,6 +110,7 @@ struct Seeder {
   const SpanCurve &a, &b;
   double margin, flatTol, minSize;
   int ia = 0, ib = 0;
+  std::vector<SpanSeed>* parallel = nullptr;
   std::vector<SpanSeed> seeds = {};
 
   void leaf(const Sub& x, const Sub& y) {
@@ -122,9 +123,9 @@ struct Seeder {
     seed(x, y, s, t);
   }
 
-  void seed(const Sub& x, const Sub& y, double s, double t) {
-    seeds.push_back({a.param(ia, x.u0 + (x.u1 - x.u0) * s), b.param(ib, y.u0 + (y.u1 - y.u0) * t), a.param(ia, x.u0),
-                     a.param(ia, x.u1), b.param(ib, y.u0), b.param(ib, y.u1)});
+  void seed(const Sub& x, const Sub& y, double s, double t, std::vector<SpanSeed>* to = nullptr) {
+    (to ? *to : seeds).push_back({a.param(ia, x.u0 + (x.u1 - x.u0) * s), b.param(ib, y.u0 + (y.u1 - y.u0) * t),
+                                  a.param(ia, x.u0), a.param(ia, x.u1), b.param(ib, y.u0), b.param(ib, y.u1)});
   }
 
   /// A small pair running nearly parallel (a touch, two crossings close together, an overlap):
@@ -134,8 +135,9 @@ struct Seeder {
     ZcGeVector3d d2 = y.at(y.degree) - q0;
     double cc = d2.lengthSqrd();
     for (double s : {0.0, 0.5, 1.0}) {
+      if (parallel && s != 0.5) continue;
       ZcGePoint3d p = x.at(0) + (x.at(x.degree) - x.at(0)) * s;
-      seed(x, y, s, cc > 0.0 ? std::clamp((p - q0).dotProduct(d2) / cc, 0.0, 1.0) : 0.5);
+      seed(x, y, s, cc > 0.0 ? std::clamp((p - q0).dotProduct(d2) / cc, 0.0, 1.0) : 0.5, parallel);
     }
   }
 
@@ -143,7 +145,8 @@ struct Seeder {
     if (apart(x, y, margin)) return;
     // Curves that run along each other (an overlap) would be cut down to the smallest pieces
     // everywhere: past a budget of seeds, every pair left is seeded as it stands.
-    if (seeds.size() >= 2000) { leaf(x, y); return; }
+    // Nearly parallel pairs handed to the caller are swept cheaply: they have their own budget.
+    if (seeds.size() >= 2000 || (parallel && parallel->size() >= 20000)) { leaf(x, y); return; }
     double devX = x.deviation(), devY = y.deviation();
     bool xFlat = devX <= flatTol, yFlat = devY <= flatTol;
     if ((x.size() >= y.size() ? apartAcross(x, y, margin) : apartAcross(y, x, margin))) return;
@@ -152,6 +155,7 @@ struct Seeder {
       // Flat pieces whose cones of tangent directions hold no common direction cross at most
       // once; others (nearly parallel, which may weave) are cut further.
       if (conesApart(x, y)) { leaf(x, y); return; }
+      if (parallel) { smallLeaf(x, y); return; }  // the caller sweeps along them
       xFlat = yFlat = false;
     }
     Sub l, r;
@@ -211,7 +215,8 @@ SpanCurve ellipticSpanCurve(const ZcGePoint3d& center, const ZcGeVector3d& x, co
   return SpanCurve{ellipseSpans(center, x, y, start, sweep), true, center, x, y, start, p0, scale};
 }
 
-std::vector<SpanSeed> spanSeeds(const SpanCurve& a, const SpanCurve& b, double margin, bool self) {
+std::vector<SpanSeed> spanSeeds(const SpanCurve& a, const SpanCurve& b, double margin, bool self,
+                                std::vector<SpanSeed>* parallel) {
   ZcGePoint3d alo, ahi, blo, bhi;
   a.spans.bounds(alo, ahi);
   b.spans.bounds(blo, bhi);
@@ -220,6 +225,7 @@ std::vector<SpanSeed> spanSeeds(const SpanCurve& a, const SpanCurve& b, double m
   // Pieces smaller than 5e-4 of the size are seeded as they are (touches, overlaps): the work
   // along an overlap stays bounded.
   Seeder sd{a, b, margin, 1e-3 * size, 5e-4 * size};
+  sd.parallel = parallel;
   int last = b.spans.spans() - 1;
   bool closed = self && subOf(a.spans, 0).at(0).distanceTo(subOf(b.spans, last).at(b.spans.degree)) <= kMergeTol;
   for (int i = 0; i < a.spans.spans(); ++i) {

@@ -40,8 +40,12 @@ struct SpanSeed {
 /// Seeds where the two may meet within `margin`, for Newton to polish; pairs of sub-spans are
 /// pruned by their boxes and across their chords, and cut until their tangent directions part.
 /// With `self` (b is a), only spans that are not neighbours (nor the two ends of a closed curve)
-/// are paired: where a curve crosses itself.
-std::vector<SpanSeed> spanSeeds(const SpanCurve& a, const SpanCurve& b, double margin, bool self = false);
+/// are paired: where a curve crosses itself. With `parallel`, flat pairs that may run parallel
+/// somewhere (a sliver, a touch, an overlap) are put there as they are, one per pair (s, t at the
+/// middle of x and its nearest place on y), for the caller to sweep along; without it they are
+/// cut down to the smallest pieces, seeded at the ends and the middle of x.
+std::vector<SpanSeed> spanSeeds(const SpanCurve& a, const SpanCurve& b, double margin, bool self = false,
+                                std::vector<SpanSeed>* parallel = nullptr);
 
 }  // namespace ge
 

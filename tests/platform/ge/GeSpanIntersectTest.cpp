@@ -189,6 +189,12 @@ TEST(SpanIntersect, AThinSliverBetweenTwoEdgesGivesBothItsPoints) {
     EXPECT_LE(offCurve(a, p), 1e-10);
     EXPECT_LE(offCurve(b, p), 1e-10);
   }
+  // The same sliver stood up out of the XY plane (where sides are not seen) gives the same points.
+  ZcGeMatrix3d up = ZcGeMatrix3d::rotation(std::acos(-1.0) / 2.0, ZcGeVector3d::kXAxis);
+  a.transformBy(up);
+  b.transformBy(up);
+  for (ZcGePoint3d& p : expected) p.transformBy(up);
+  expectPoints(meetBothWays(a, b), expected, 1e-8);
 
   // Concentric ellipses whose axes differ by a millionth of their size the other way round:
   // four crossings, one in each quadrant, where x² and y² solve the ellipses' linear equations.
