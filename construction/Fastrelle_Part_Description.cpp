@@ -1,14 +1,36 @@
 // Part descriptions: the part's name and the sizes of the copies.
 #include "construction/Fastrelle_Part_Description.h"
 
+#include "construction/Fastrelle_Part_Drawer.h"
+#include "construction/Fastrelle_Parts.h"
 #include "db/ZcDbBlockReference.h"
 #include "db/ZcDbText.h"
+#include "ed/ErrorStatus.h"
+#include "framework/BlockReference.h"
 #include "framework/Fastrelle_Settings.h"
+#include "framework/Printer.h"
 #include "framework/Selections.h"
 #include "sizes/SizeLayerNames.h"
 
 void Fastrelle_Part_Description::SetPartName(const CString& partName) {
   m_vars->Add(std::make_unique<Fastrelle_Desc_Var_Part>(partName));
+}
+
+int Fastrelle_Part_Description::InsertIntoPart(const ZcGePoint3d& point) {
+  Fastrelle_Part found;
+  if (!FindPartAtPoint(point, found)) {
+    ZWPrinter().Print(L"\nPunkt wstawienia opisu nie leży w żadnej części.");
+    return Zcad::eWrongObjectType;
+  }
+  SetPartName(found.GetName());
+  if (int es = Insert(point)) return es;
+  ZcDbBlockReference* ref = nullptr;
+  if (int es = zcdbOpenObject(ref, m_referenceId, ZcDb::kForRead); es != Zcad::eOk) return es;
+  ref->close();  // the name helper takes the reference closed and opens it itself
+  const CString blockName = GetBlockReferenceName(ref);
+  Fastrelle_Part_Drawer part(found.GetName(), nullptr);
+  if (int es = part.AddEntity(m_referenceId, 2)) return es;
+  return WriteSizeIntoReferences(blockName);
 }
 
 int Fastrelle_Part_Description::WriteSizeIntoReferences(const CString& blockName) {

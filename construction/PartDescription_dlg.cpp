@@ -1,8 +1,8 @@
 // The part-description dialog.
 #include "construction/PartDescription_dlg.h"
 
-#include "construction/Fastrelle_Description.h"
 #include "construction/Fastrelle_Description_Help_Dialog.h"
+#include "construction/Fastrelle_Part_Description.h"
 #include "ed/ErrorStatus.h"
 #include "ed/UserInput.h"
 #include "framework/Fastrelle_Settings.h"
@@ -84,15 +84,16 @@ int PartDescription_dlg::InsertDescription(const ZcGePoint3d& point) {
   const CString path = m_grid.Selector() ? m_grid.Selector()->GetPath() : CString();
   NameValueList attributes;
   attributes.ReadFromPropertyGroup(m_grid.AttributeGroup());
-  Fastrelle_Description description(path, attributes, ChosenSize());
-  return description.Insert(point);
+  Fastrelle_Part_Description description(path, attributes, ChosenSize());
+  return description.InsertIntoPart(point);
 }
 
 void PartDescription_dlg::OnOK() {
   BeginEditorCommand();
   ads_point picked;
   if (zcedGetPoint(nullptr, LoadResString(kPointPrompt), picked) == RTNORM) {
-    if (int status = InsertDescription(ZcGePoint3d(picked[0], picked[1], picked[2]))) {
+    const int status = InsertDescription(ZcGePoint3d(picked[0], picked[1], picked[2]));
+    if (status != 0 && status != Zcad::eWrongObjectType) {  // a point in no part has said so
       ZWAlert alert;
       alert.Print(L"\n" + (m_grid.Selector() ? m_grid.Selector()->GetPath() : CString()));
       alert.PrintErrorStatus(status);

@@ -33,7 +33,7 @@ protected:
   void OnHelp();
   /// The size row's value when above 0, else 1.0.
   double ChosenSize() const;
-  /// Inserts the grid's description at the point; 0 or the failure's status.
+  /// Inserts the grid's description into the part at the point; 0 or the failure's status.
   virtual int InsertDescription(const ZcGePoint3d& point);
   DECLARE_MESSAGE_MAP()
 
