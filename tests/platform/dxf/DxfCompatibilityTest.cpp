@@ -167,6 +167,16 @@ TEST(DxfCompatibility, OlderRecordsKeptAsReadGetTheSubclassesOfTheirKind) {
   }
 }
 
+TEST(DxfCompatibility, AKeptRecordWhoseSubclassMarkerIsEmptyWritesBackTheSame) {
+  // the empty marker is a marker: no other is put before it, so the file reads back unchanged
+  ZcDbDatabase db(false, true);
+  ASSERT_EQ(Zcad::eOk, db.readDxfText(Dxf("0|SECTION|2|ENTITIES|0|SOLID|8|0|100||10|0|20|0|11|1|21|0|0|ENDSEC|0|EOF")));
+  std::string text = db.dxfText();
+  ZcDbDatabase again(false, true);
+  ASSERT_EQ(Zcad::eOk, again.readDxfText(text));
+  EXPECT_EQ(text, again.dxfText());
+}
+
 TEST(DxfCompatibility, RecordsKeptAsReadReadBackAsWrittenWhateverTheirValuesHold) {
   // a binary chunk ending in carriage returns, a text holding a NUL and a caret
   const std::string text = "0\nSECTION\n2\nENTITIES\n0\nWIPEOUT\n5\n2A\n100\nAcDbEntity\n8\n0\n"
