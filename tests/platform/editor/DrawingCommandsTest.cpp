@@ -122,6 +122,10 @@ TEST_F(DrawingCommands, CircleAndArcThroughThreePointsKeepTheirTurningSense) {
   Type(L"ARC", {L"0,0", L"1,1", L"2,2"});
   EXPECT_NE(std::wstring::npos, headless::Transcript().find(L"The three points lie on one line."));
   EXPECT_EQ(2u, ModelSpace().size());
+  // points near the largest numbers give a centre no number holds: refused, nothing drawn
+  Type(L"CIRCLE", {L"3P", L"0,0", L"1e308,1e308", L"-1e308,1e308"});
+  Type(L"ARC", {L"0,0", L"1e308,1e308", L"-1e308,1e308"});
+  EXPECT_EQ(2u, ModelSpace().size());
 }
 
 TEST_F(DrawingCommands, LayerMakesSetsAndSwitchesLayersAndNewEntitiesTakeTheCurrentOne) {
