@@ -15,6 +15,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <functional>
+#include <iterator>
 #include <map>
 #include <memory>
 #include <set>
@@ -398,7 +399,11 @@ private:
       d_.classes.push_back(std::move(groups));
     }
   }
-  void objects(std::vector<Record>& records) { objectRecords_ = std::move(records); }
+  // A file may hold more than one OBJECTS section: the records of each are kept.
+  void objects(std::vector<Record>& records) {
+    objectRecords_.insert(objectRecords_.end(), std::make_move_iterator(records.begin()),
+                          std::make_move_iterator(records.end()));
+  }
 
   // --- The groups of a record ----------------------------------------------------------------
   // A record's groups are split from the text when it is read, into one buffer that serves

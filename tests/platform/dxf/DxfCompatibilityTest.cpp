@@ -12,6 +12,7 @@
 #include "db/ZcDbArc.h"
 #include "db/ZcDbBlockReference.h"
 #include "db/ZcDbBlockTableRecord.h"
+#include "db/ZcDbDictionary.h"
 #include "db/ZcDbText.h"
 
 namespace {
@@ -175,6 +176,42 @@ TEST(DxfCompatibility, AKeptRecordWhoseSubclassMarkerIsEmptyWritesBackTheSame) {
   ZcDbDatabase again(false, true);
   ASSERT_EQ(Zcad::eOk, again.readDxfText(text));
   EXPECT_EQ(text, again.dxfText());
+}
+
+TEST(DxfCompatibility, AnglesReadFromAFileWriteBackTheSameEverySave) {
+  // degrees turn into radians (an arc's past a turn come back within one) and back: a
+  // drawing saved again must not drift by an ulp
+  std::string entities;
+  for (int k = 1; k <= 200; ++k) {
+    std::string degrees = std::to_string(360 + k * 2.5);
+    entities += "0|ARC|10|50|20|0|40|50|50|0|51|" + degrees + "|0|TEXT|10|0|20|0|40|5|1|T|50|" + degrees +
+                "|51|" + std::to_string(k * 0.3) + "|0|INSERT|2|B|10|0|20|0|50|" + degrees + "|";
+  }
+  ZcDbDatabase db(false, true);
+  ASSERT_EQ(Zcad::eOk, db.readDxfText(Dxf("0|SECTION|2|BLOCKS|0|BLOCK|2|B|10|0|20|0|0|ENDBLK|0|ENDSEC|0|SECTION|2|ENTITIES|" +
+                                          entities + "0|ENDSEC|0|EOF")))
+      << std::string(db.readError().begin(), db.readError().end());
+  std::string written = db.dxfText();
+  ZcDbDatabase again(false, true);
+  ASSERT_EQ(Zcad::eOk, again.readDxfText(written));
+  EXPECT_EQ(written, again.dxfText());
+}
+
+TEST(DxfCompatibility, EveryObjectsSectionOfAFileIsRead) {
+  // the root dictionary and one record in the first section, the other record in a second
+  ZcDbDatabase db(false, true);
+  ASSERT_EQ(Zcad::eOk, db.readDxfText(Dxf("0|SECTION|2|OBJECTS|0|DICTIONARY|5|C|3|A|350|D|3|B|350|E|"
+                                          "0|XRECORD|5|D|330|C|1|first|0|ENDSEC|"
+                                          "0|SECTION|2|OBJECTS|0|XRECORD|5|E|330|C|1|second|0|ENDSEC|0|EOF")));
+  ZcDbDictionary* root = nullptr;
+  ASSERT_EQ(Zcad::eOk, db.getNamedObjectsDictionary(root, ZcDb::kForRead));
+  ZcDbObjectId a, b;
+  EXPECT_EQ(Zcad::eOk, root->getAt(L"A", a));
+  EXPECT_EQ(Zcad::eOk, root->getAt(L"B", b));
+  root->close();
+  std::string text = db.dxfText();
+  EXPECT_NE(std::string::npos, text.find("first"));
+  EXPECT_NE(std::string::npos, text.find("second"));
 }
 
 TEST(DxfCompatibility, RecordsKeptAsReadReadBackAsWrittenWhateverTheirValuesHold) {
