@@ -214,6 +214,24 @@ TEST(DxfCompatibility, EveryObjectsSectionOfAFileIsRead) {
   EXPECT_NE(std::string::npos, text.find("second"));
 }
 
+TEST(DxfCompatibility, TheSpacesBlocksOfAnR12FileAreTheSpaces) {
+  ZcDbDatabase db(false, true);
+  ASSERT_EQ(Zcad::eOk, db.readDxfText(Dxf("0|SECTION|2|HEADER|9|$ACADVER|1|AC1009|0|ENDSEC|0|SECTION|2|BLOCKS|"
+                                          "0|BLOCK|2|$MODEL_SPACE|10|0|20|0|0|ENDBLK|0|BLOCK|2|$PAPER_SPACE|10|0|20|0|"
+                                          "0|ENDBLK|0|BLOCK|2|A|10|0|20|0|0|ENDBLK|0|ENDSEC|0|EOF")));
+  ZcDbBlockTable* table = nullptr;
+  ASSERT_EQ(Zcad::eOk, db.getBlockTable(table, ZcDb::kForRead));
+  std::wstring names;
+  for (ZcDbObjectId id : table->recordIds()) {
+    ZcDbBlockTableRecord* rec = nullptr;
+    zcdbOpenObject(rec, id, ZcDb::kForRead);
+    names += rec->name() + L";";
+    rec->close();
+  }
+  table->close();
+  EXPECT_EQ(L"*Model_Space;*Paper_Space;A;", names);
+}
+
 TEST(DxfCompatibility, RecordsKeptAsReadReadBackAsWrittenWhateverTheirValuesHold) {
   // a binary chunk ending in carriage returns, a text holding a NUL and a caret
   const std::string text = "0\nSECTION\n2\nENTITIES\n0\nWIPEOUT\n5\n2A\n100\nAcDbEntity\n8\n0\n"
