@@ -150,6 +150,15 @@ TEST_F(DrawingCommands, DrivenMoveTakesEntitiesAndADisplacement) {
   EXPECT_TRUE(Start(line).isEqualTo({6, 2, 0}));
 }
 
+TEST_F(DrawingCommands, AMoveCarryingAnObjectPastTheLargestNumbersMovesNothing) {
+  ZcDbObjectId near = AddLine({0, 0, 0}, {1, 0, 0});
+  ZcDbObjectId far = AddLine({1.5e308, 0, 0}, {1.6e308, 0, 0});
+  Type(L"MOVE", {L"ALL", L"", L"0,0", L"0.5e308,0"});
+  EXPECT_NE(std::wstring::npos, headless::Transcript().find(L"The objects would reach beyond the largest coordinates."));
+  EXPECT_TRUE(Start(near).isEqualTo({0, 0, 0}));
+  EXPECT_TRUE(Start(far).isEqualTo({1.5e308, 0, 0}));
+}
+
 TEST_F(DrawingCommands, DrivenMoveTakesEveryEntityOfASelectionSetItem) {
   ZcDbObjectId a = AddLine({0, 0, 0}, {10, 0, 0});
   ZcDbObjectId b = AddLine({0, 5, 0}, {10, 5, 0});
