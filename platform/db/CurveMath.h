@@ -13,6 +13,13 @@ namespace zcdb {
 /// An angle in [0, 2π).
 double NormalizeAngle(double a);
 
+/// An angle in degrees, as a drawing file holds it, in radians.
+double Radians(double degrees);
+/// An angle in radians in degrees: the number nearest its plain conversion that Radians
+/// reads back as the same angle (for the rare angle no number gives, the one for the angle
+/// read instead), so that a drawing saved and read again keeps its angles to the last bit.
+double Degrees(double radians);
+
 /// The scale a transform applies in the XY plane and whether it mirrors; false when the
 /// scale is not the same in every direction of the plane.
 bool PlaneScale(const ZcGeMatrix3d& m, double& scale, bool& mirrored);

@@ -67,22 +67,22 @@ ZcDbObjectId OpaqueGroups::read(ZcDbDxfFiler* f, Base base, const std::string& d
   body_.clear();
   f->rewind();
   ZcDbDxfPair p;
-  std::string_view segment;  // empty before the first subclass marker
+  bool marked = false;  // a subclass marker was read (its name may be empty)
   bool inGroup = false, ownerSeen = false, entitySegment = false;
   ZcDbObjectId owner;
   while (f->nextAny(p) && p.code != 1001) {
     if (p.code == 100) {
-      segment = p.value;
-      entitySegment = base != Base::kObject && segment == "AcDbEntity";
+      marked = true;
+      entitySegment = base != Base::kObject && p.value == "AcDbEntity";
       if (!entitySegment) readGroup(f, p, body_);
       continue;
     }
-    if (entitySegment || (base == Base::kVertex && segment.empty() && IsEntityOwned(p.code))) {
+    if (entitySegment || (base == Base::kVertex && !marked && IsEntityOwned(p.code))) {
       // a vertex keeps its own properties but its layer, which is its polyline's
       if (base == Base::kVertex ? p.code != 8 : !IsEntityOwned(p.code)) readGroup(f, p, extras_);
       continue;
     }
-    if (segment.empty()) {  // the common part the object base reads
+    if (!marked) {  // the common part the object base reads
       if (p.code == 102) {
         inGroup = p.value != "}";
         continue;
@@ -97,7 +97,7 @@ ZcDbObjectId OpaqueGroups::read(ZcDbDxfFiler* f, Base base, const std::string& d
     }
     readGroup(f, p, body_);
   }
-  if (segment.empty()) addMarkers(dxfName);
+  if (!marked) addMarkers(dxfName);
   return owner;
 }
 

@@ -169,8 +169,8 @@ void ZcDbArc::dxfOutFields(ZcDbDxfFiler* f) const {
     f->writeVector3d(210, normal_);
   }
   f->writeRaw(100, "AcDbArc");
-  f->writeDouble(50, startAngle_ * 360 / kTwoPi);
-  f->writeDouble(51, endAngle_ * 360 / kTwoPi);
+  f->writeDouble(50, zcdb::Degrees(startAngle_));
+  f->writeDouble(51, zcdb::Degrees(endAngle_));
 }
 
 Zcad::ErrorStatus ZcDbArc::dxfInFields(ZcDbDxfFiler* f) {
@@ -188,8 +188,8 @@ Zcad::ErrorStatus ZcDbArc::dxfInFields(ZcDbDxfFiler* f) {
       if (p.code == 51) e = f->toDouble(p);
     }
   }
-  startAngle_ = zcdb::NormalizeAngle(s * kTwoPi / 360);
-  endAngle_ = zcdb::NormalizeAngle(e * kTwoPi / 360);
+  startAngle_ = zcdb::NormalizeAngle(zcdb::Radians(s));
+  endAngle_ = zcdb::NormalizeAngle(zcdb::Radians(e));
   if (n.isParallelTo(ZcGeVector3d::kZAxis) && n.z < 0) {  // seen from +Z the arc runs the other way round
     center_.x = -center_.x;
     center_.z = -center_.z;

@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "db/CurveMath.h"
 #include "db/DbInternal.h"
 #include "db/ExtentsCache.h"
 #include "db/ZcDbBlockTableRecord.h"
@@ -17,7 +18,6 @@
 ZCRX_DEFINE_MEMBERS(ZcDbBlockReference, ZcDbEntity)
 
 namespace {
-constexpr double kPi = 3.141592653589793;
 // The blocks whose contents are being walked, outermost first.
 thread_local std::vector<ZcDbObjectId> tBlockPath;
 }  // namespace
@@ -358,7 +358,7 @@ void ZcDbBlockReference::dxfOutFields(ZcDbDxfFiler* f) const {
   if (scale_.sx != 1) f->writeDouble(41, scale_.sx);
   if (scale_.sy != 1) f->writeDouble(42, scale_.sy);
   if (scale_.sz != 1) f->writeDouble(43, scale_.sz);
-  if (rotation_ != 0) f->writeDouble(50, rotation_ * 180 / kPi);
+  if (rotation_ != 0) f->writeDouble(50, zcdb::Degrees(rotation_));
   if (normal_ != ZcGeVector3d::kZAxis) f->writeVector3d(210, normal_);
 }
 
@@ -379,7 +379,7 @@ Zcad::ErrorStatus ZcDbBlockReference::dxfInFields(ZcDbDxfFiler* f) {
       case 41: scale_.sx = f->toDouble(p); break;
       case 42: scale_.sy = f->toDouble(p); break;
       case 43: scale_.sz = f->toDouble(p); break;
-      case 50: rotation_ = f->toDouble(p) * kPi / 180; break;
+      case 50: rotation_ = zcdb::Radians(f->toDouble(p)); break;
       case 210: normal_ = f->toVector3d(p).normal(); break;
       default: break;
     }

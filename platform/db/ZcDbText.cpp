@@ -6,16 +6,13 @@
 #include <cmath>
 #include <type_traits>
 
+#include "db/CurveMath.h"
 #include "db/DbInternal.h"
 #include "db/ZcDbDxfFiler.h"
 
 ZCRX_DEFINE_MEMBERS(ZcDbText, ZcDbEntity)
 ZCRX_DEFINE_MEMBERS(ZcDbAttributeDefinition, ZcDbText)
 ZCRX_DEFINE_MEMBERS(ZcDbAttribute, ZcDbText)
-
-namespace {
-constexpr double kPi = 3.141592653589793;
-}
 
 ZcDbText::ZcDbText(const ZcGePoint3d& position, const wchar_t* text, ZcDbObjectId style,
                    double height, double rotation)
@@ -147,9 +144,9 @@ void ZcDbText::dxfOutTextFields(ZcDbDxfFiler* f, bool withVerticalMode) const {
   f->writePoint3d(10, position_);
   f->writeDouble(40, height_);
   f->writeString(1, text_);
-  if (rotation_ != 0) f->writeDouble(50, rotation_ * 180 / kPi);
+  if (rotation_ != 0) f->writeDouble(50, zcdb::Degrees(rotation_));
   if (widthFactor_ != 1) f->writeDouble(41, widthFactor_);
-  if (oblique_ != 0) f->writeDouble(51, oblique_ * 180 / kPi);
+  if (oblique_ != 0) f->writeDouble(51, zcdb::Degrees(oblique_));
   std::wstring style = zcdb::RecordName(textStyle_);
   if (!style.empty()) f->writeString(7, style);
   if (hmode_ != ZcDb::kTextLeft) f->writeInt(72, hmode_);
@@ -175,9 +172,9 @@ Zcad::ErrorStatus ZcDbText::dxfInFields(ZcDbDxfFiler* f) {
         case 11: alignment_ = f->toPoint3d(p), hasAlignment = true; break;
         case 40: height_ = f->toDouble(p); break;
         case 1: text_ = f->toString(p); break;
-        case 50: rotation_ = f->toDouble(p) * kPi / 180; break;
+        case 50: rotation_ = zcdb::Radians(f->toDouble(p)); break;
         case 41: widthFactor_ = f->toDouble(p); break;
-        case 51: oblique_ = f->toDouble(p) * kPi / 180; break;
+        case 51: oblique_ = zcdb::Radians(f->toDouble(p)); break;
         case 7: textStyle_ = zcdb::RecordByName(db, db->textStyleTableId(), f->toString(p)); break;
         case 72: hmode_ = static_cast<ZcDb::TextHorzMode>(std::clamp<long long>(f->toInt(p), 0, 5)); break;
         case 73:

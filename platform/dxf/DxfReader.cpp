@@ -15,6 +15,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <functional>
+#include <iterator>
 #include <map>
 #include <memory>
 #include <set>
@@ -356,7 +357,8 @@ private:
         for (auto& p : expand(r)) {
           if (p.code == 2) {
             current = ZcDbDxfFiler::decodeText(p.value, d_.codePage);
-            blockNameText_[current] = p.value;
+            if (std::wstring space = olderSpaceName(current); !space.empty()) current = space;
+            else blockNameText_[current] = p.value;
           }
           if (p.code == 10 || p.code == 20 || p.code == 30) {
             ZcDbDxfFiler f(r.first, r.count, nullptr);
@@ -385,6 +387,17 @@ private:
     for (auto& [name, ents] : pending) blockEntities_.emplace_back(name, std::move(ents));
   }
 
+  // Files before AC1012 (R12) name the two spaces' blocks "$MODEL_SPACE" and "$PAPER_SPACE":
+  // they are the spaces, not blocks of their own.
+  std::wstring olderSpaceName(const std::wstring& name) const {
+    auto ver = headerVars_.find("$ACADVER");
+    if (ver != headerVars_.end() && !ver->second.empty() && ver->second[0].value >= "AC1012") return L"";
+    std::wstring key = zcdb::FoldKey(name);
+    if (key == zcdb::FoldKey(L"$MODEL_SPACE")) return ZCDB_MODEL_SPACE;
+    if (key == zcdb::FoldKey(L"$PAPER_SPACE")) return ZCDB_PAPER_SPACE;
+    return L"";
+  }
+
   void entities(std::vector<Record>& records, ZcDbObjectId) { entityRecords_.push_back(std::move(records)); }
 
   // The classes of the objects a file holds, kept as read for the file written.
@@ -398,7 +411,11 @@ private:
       d_.classes.push_back(std::move(groups));
     }
   }
-  void objects(std::vector<Record>& records) { objectRecords_ = std::move(records); }
+  // A file may hold more than one OBJECTS section: the records of each are kept.
+  void objects(std::vector<Record>& records) {
+    objectRecords_.insert(objectRecords_.end(), std::make_move_iterator(records.begin()),
+                          std::make_move_iterator(records.end()));
+  }
 
   // --- The groups of a record ----------------------------------------------------------------
   // A record's groups are split from the text when it is read, into one buffer that serves

@@ -24,10 +24,11 @@ namespace {
 constexpr double kPi = 3.14159265358979323846;
 
 // True when the entity's box is finite: answers near the largest numbers can still give
-// a shape too large to hold (the circle through three such points).
+// a shape too large to hold (the circle through three such points). A shape without a box
+// is made of what is no number (a centre computed past the largest numbers).
 bool Finite(const ZcDbEntity* e) {
   ZcDbExtents ext;
-  if (e->getGeomExtents(ext) != Zcad::eOk || ext.isEmpty()) return true;
+  if (e->getGeomExtents(ext) != Zcad::eOk || ext.isEmpty()) return false;
   ZcGePoint3d lo = ext.minPoint(), hi = ext.maxPoint();
   for (double v : {lo.x, lo.y, lo.z, hi.x, hi.y, hi.z})
     if (!std::isfinite(v)) return false;

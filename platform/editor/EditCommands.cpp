@@ -33,10 +33,32 @@ std::vector<ZcDbObjectId> SelectObjects(CommandLine& line) {
   return ids;
 }
 
+// True when the entity's box, transformed, stays finite: a finite move of an object lying
+// near the largest numbers can still carry it past them, where no file could hold it.
+bool StaysFinite(ZcDbObjectId id, const ZcGeMatrix3d& m) {
+  ZcDbEntity* e = nullptr;
+  if (zcdbOpenZcDbEntity(e, id, ZcDb::kForRead) != Zcad::eOk) return true;
+  ZcDbExtents ext;
+  bool boxed = e->getGeomExtents(ext) == Zcad::eOk && !ext.isEmpty();
+  e->close();
+  if (!boxed) return true;
+  const ZcGePoint3d lo = ext.minPoint(), hi = ext.maxPoint();
+  for (int k = 0; k < 8; ++k) {
+    ZcGePoint3d corner(k & 1 ? hi.x : lo.x, k & 2 ? hi.y : lo.y, k & 4 ? hi.z : lo.z);
+    corner.transformBy(m);
+    if (!std::isfinite(corner.x) || !std::isfinite(corner.y) || !std::isfinite(corner.z)) return false;
+  }
+  return true;
+}
+
+// Nothing is changed when any of the objects would leave the numbers a file can hold.
 void TransformAll(const std::vector<ZcDbObjectId>& ids, const ZcGeMatrix3d& m) {
+  const wchar_t* const kTooFar = L"\nThe objects would reach beyond the largest coordinates.";
   for (int r = 0; r < 4; ++r)
     for (int c = 0; c < 4; ++c)
-      if (!std::isfinite(m(r, c))) throw CommandRejected{L"\nThe objects would reach beyond the largest coordinates."};
+      if (!std::isfinite(m(r, c))) throw CommandRejected{kTooFar};
+  for (ZcDbObjectId id : ids)
+    if (!StaysFinite(id, m)) throw CommandRejected{kTooFar};
   for (ZcDbObjectId id : ids) {
     ZcDbEntity* e = nullptr;
     Zcad::ErrorStatus es = zcdbOpenZcDbEntity(e, id, ZcDb::kForWrite);

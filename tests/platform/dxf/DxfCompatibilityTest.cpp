@@ -12,6 +12,7 @@
 #include "db/ZcDbArc.h"
 #include "db/ZcDbBlockReference.h"
 #include "db/ZcDbBlockTableRecord.h"
+#include "db/ZcDbDictionary.h"
 #include "db/ZcDbText.h"
 
 namespace {
@@ -165,6 +166,63 @@ TEST(DxfCompatibility, OlderRecordsKeptAsReadGetTheSubclassesOfTheirKind) {
     ASSERT_EQ(Zcad::eOk, again.readDxfText(text)) << type;
     EXPECT_EQ(text, again.dxfText()) << type;
   }
+}
+
+TEST(DxfCompatibility, AKeptRecordWhoseSubclassMarkerIsEmptyWritesBackTheSame) {
+  // the empty marker is a marker: no other is put before it, so the file reads back unchanged
+  ZcDbDatabase db(false, true);
+  ASSERT_EQ(Zcad::eOk, db.readDxfText(Dxf("0|SECTION|2|ENTITIES|0|SOLID|8|0|100||10|0|20|0|11|1|21|0|0|ENDSEC|0|EOF")));
+  std::string text = db.dxfText();
+  ZcDbDatabase again(false, true);
+  ASSERT_EQ(Zcad::eOk, again.readDxfText(text));
+  EXPECT_EQ(text, again.dxfText());
+}
+
+TEST(DxfCompatibility, AnglesReadFromAFileWriteBackTheSameEverySave) {
+  // degrees turn into radians (an arc's past a turn come back within one) and back: a
+  // drawing saved again must not drift by an ulp
+  std::string entities;
+  for (int k = 1; k <= 200; ++k) {
+    std::string degrees = std::to_string(360 + k * 2.5);
+    entities += "0|ARC|10|50|20|0|40|50|50|0|51|" + degrees + "|0|TEXT|10|0|20|0|40|5|1|T|50|" + degrees +
+                "|51|" + std::to_string(k * 0.3) + "|0|INSERT|2|B|10|0|20|0|50|" + degrees + "|";
+  }
+  ZcDbDatabase db(false, true);
+  ASSERT_EQ(Zcad::eOk, db.readDxfText(Dxf("0|SECTION|2|BLOCKS|0|BLOCK|2|B|10|0|20|0|0|ENDBLK|0|ENDSEC|0|SECTION|2|ENTITIES|" +
+                                          entities + "0|ENDSEC|0|EOF")))
+      << std::string(db.readError().begin(), db.readError().end());
+  std::string written = db.dxfText();
+  ZcDbDatabase again(false, true);
+  ASSERT_EQ(Zcad::eOk, again.readDxfText(written));
+  EXPECT_EQ(written, again.dxfText());
+}
+
+TEST(DxfCompatibility, EveryObjectsSectionOfAFileIsRead) {
+  // the root dictionary and one record in the first section, the other record in a second
+  ZcDbDatabase db(false, true);
+  ASSERT_EQ(Zcad::eOk, db.readDxfText(Dxf("0|SECTION|2|OBJECTS|0|DICTIONARY|5|C|3|A|350|D|3|B|350|E|"
+                                          "0|XRECORD|5|D|330|C|1|first|0|ENDSEC|"
+                                          "0|SECTION|2|OBJECTS|0|XRECORD|5|E|330|C|1|second|0|ENDSEC|0|EOF")));
+  ZcDbDictionary* root = nullptr;
+  ASSERT_EQ(Zcad::eOk, db.getNamedObjectsDictionary(root, ZcDb::kForRead));
+  EXPECT_TRUE(root->has(L"A") && root->has(L"B"));
+  root->close();
+  std::string text = db.dxfText();
+  EXPECT_NE(std::string::npos, text.find("first"));
+  EXPECT_NE(std::string::npos, text.find("second"));
+}
+
+TEST(DxfCompatibility, TheSpacesBlocksOfAnR12FileAreTheSpaces) {
+  ZcDbDatabase db(false, true);
+  ASSERT_EQ(Zcad::eOk, db.readDxfText(Dxf("0|SECTION|2|HEADER|9|$ACADVER|1|AC1009|0|ENDSEC|0|SECTION|2|BLOCKS|"
+                                          "0|BLOCK|2|$MODEL_SPACE|10|0|20|0|0|ENDBLK|0|BLOCK|2|$PAPER_SPACE|10|0|20|0|"
+                                          "0|ENDBLK|0|BLOCK|2|A|10|0|20|0|0|ENDBLK|0|ENDSEC|0|EOF")));
+  ZcDbBlockTable* table = nullptr;
+  ASSERT_EQ(Zcad::eOk, db.getBlockTable(table, ZcDb::kForRead));
+  EXPECT_EQ(3, table->recordIds().length());  // the two spaces and A
+  EXPECT_FALSE(table->has(L"$MODEL_SPACE"));
+  EXPECT_FALSE(table->has(L"$PAPER_SPACE"));
+  table->close();
 }
 
 TEST(DxfCompatibility, RecordsKeptAsReadReadBackAsWrittenWhateverTheirValuesHold) {

@@ -122,6 +122,10 @@ TEST_F(DrawingCommands, CircleAndArcThroughThreePointsKeepTheirTurningSense) {
   Type(L"ARC", {L"0,0", L"1,1", L"2,2"});
   EXPECT_NE(std::wstring::npos, headless::Transcript().find(L"The three points lie on one line."));
   EXPECT_EQ(2u, ModelSpace().size());
+  // points near the largest numbers give a centre no number holds: refused, nothing drawn
+  Type(L"CIRCLE", {L"3P", L"0,0", L"1e308,1e308", L"-1e308,1e308"});
+  Type(L"ARC", {L"0,0", L"1e308,1e308", L"-1e308,1e308"});
+  EXPECT_EQ(2u, ModelSpace().size());
 }
 
 TEST_F(DrawingCommands, LayerMakesSetsAndSwitchesLayersAndNewEntitiesTakeTheCurrentOne) {
@@ -144,6 +148,15 @@ TEST_F(DrawingCommands, DrivenMoveTakesEntitiesAndADisplacement) {
   EXPECT_TRUE(Start(line).isEqualTo({5, 2, 0}));
   EXPECT_EQ(RTNORM, List().Text(L"_MOVE").Entity(line).Text(L"").Point(5, 2).Point(6, 2).Run());
   EXPECT_TRUE(Start(line).isEqualTo({6, 2, 0}));
+}
+
+TEST_F(DrawingCommands, AMoveCarryingAnObjectPastTheLargestNumbersMovesNothing) {
+  ZcDbObjectId near = AddLine({0, 0, 0}, {1, 0, 0});
+  ZcDbObjectId far = AddLine({1.5e308, 0, 0}, {1.6e308, 0, 0});
+  Type(L"MOVE", {L"ALL", L"", L"0,0", L"0.5e308,0"});
+  EXPECT_NE(std::wstring::npos, headless::Transcript().find(L"The objects would reach beyond the largest coordinates."));
+  EXPECT_TRUE(Start(near).isEqualTo({0, 0, 0}));
+  EXPECT_TRUE(Start(far).isEqualTo({1.5e308, 0, 0}));
 }
 
 TEST_F(DrawingCommands, DrivenMoveTakesEveryEntityOfASelectionSetItem) {
