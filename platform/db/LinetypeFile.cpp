@@ -3,6 +3,7 @@
 //   *NAME,description
 //   A,dash,dash,...        (positive: a dash, negative: a gap, 0: a dot)
 // Lines starting with ";" are comments. Complex elements in brackets are skipped.
+#include <cmath>
 #include <fstream>
 #include <sstream>
 
@@ -52,12 +53,19 @@ Zcad::ErrorStatus ZcDbDatabase::loadLineTypeFile(const wchar_t* linetypeName, co
         while (item.find(L']') == std::wstring::npos && std::getline(items, item, L',')) {}
         continue;
       }
+      double dash = 0.0;
       try {
-        dashes.push_back(std::stod(item));
+        dash = std::stod(item);
       } catch (...) {
         return Zcad::eInvalidInput;
       }
+      // "inf" and "nan" read as numbers, but no drawing holding them reads back.
+      if (!std::isfinite(dash)) return Zcad::eInvalidInput;
+      dashes.push_back(dash);
     }
+    double length = 0.0;
+    for (double dash : dashes) length += std::fabs(dash);
+    if (!std::isfinite(length)) return Zcad::eInvalidInput;
     auto* rec = new ZcDbLinetypeTableRecord;
     if (rec->setName(name.c_str()) != Zcad::eOk) {
       delete rec;

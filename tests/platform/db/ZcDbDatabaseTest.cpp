@@ -315,4 +315,20 @@ TEST(Linetypes, LoadingFromADefinitionFileAddsTheRecordOnce) {
   std::filesystem::remove(path);
 }
 
+TEST(Linetypes, DashesOfNoFiniteLengthAreRefusedAndTheDrawingStillSaves) {
+  auto path = std::filesystem::temp_directory_path() / ("fastrelle_inf_" + std::to_string(::getpid()) + ".lin");
+  ZcDbDatabase db;
+  for (const char* body : {"A,inf,-1", "A,nan,-1", "A,1e308,1e308"}) {
+    std::ofstream(path) << "*BAD,Bad\n" << body << "\n";
+    EXPECT_EQ(Zcad::eInvalidInput, db.loadLineTypeFile(L"BAD", path.wstring().c_str())) << body;
+  }
+  ZcDbLinetypeTable* t = nullptr;
+  db.getLinetypeTable(t, ZcDb::kForRead);
+  EXPECT_FALSE(t->has(L"BAD"));
+  t->close();
+  ZcDbDatabase again(false, true);
+  EXPECT_EQ(Zcad::eOk, again.readDxfText(db.dxfText()));
+  std::filesystem::remove(path);
+}
+
 }  // namespace
