@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "db/ZcDbDatabase.h"
+#include "db/ZcDbOpaqueEntity.h"
 #include "db/ZcDbSpline.h"
 #include "ed/zced.h"
 #include "editor/Editor.h"
@@ -51,8 +52,16 @@ bool StaysFinite(ZcDbObjectId id, const ZcGeMatrix3d& m) {
   return true;
 }
 
-// Nothing is changed when any of the objects would leave the numbers a file can hold.
-void TransformAll(const std::vector<ZcDbObjectId>& ids, const ZcGeMatrix3d& m) {
+// Nothing is changed when any of the objects is kept as read (its groups are held, not
+// understood, so it cannot follow the others) or would leave the numbers a file can hold:
+// every object is checked before any changes. `done` names the edit ("moved").
+void TransformAll(const std::vector<ZcDbObjectId>& ids, const ZcGeMatrix3d& m, const wchar_t* done) {
+  std::size_t kept = 0;
+  for (ZcDbObjectId id : ids)
+    if (id.objectClass() != nullptr && id.objectClass()->isDerivedFrom(ZcDbOpaqueEntity::desc())) ++kept;
+  if (kept > 0)
+    throw CommandRejected{L"\n" + std::to_wstring(kept) + (kept == 1 ? L" object" : L" objects") +
+                          L" kept as read cannot be " + done + L"; nothing was changed."};
   const wchar_t* const kTooFar = L"\nThe objects would reach beyond the largest coordinates.";
   for (int r = 0; r < 4; ++r)
     for (int c = 0; c < 4; ++c)
@@ -100,7 +109,7 @@ void Move(CommandLine& line) {
   } else {
     shift = base.asVector();
   }
-  TransformAll(ids, ZcGeMatrix3d::translation(shift));
+  TransformAll(ids, ZcGeMatrix3d::translation(shift), L"moved");
 }
 
 void Rotate(CommandLine& line) {
@@ -127,7 +136,7 @@ void Rotate(CommandLine& line) {
   } else if (status == RTNORM) {
     angle = AngleOf(a, base);
   }
-  TransformAll(ids, ZcGeMatrix3d::rotation(angle, ZcGeVector3d::kZAxis, UcsToWcs(base)));
+  TransformAll(ids, ZcGeMatrix3d::rotation(angle, ZcGeVector3d::kZAxis, UcsToWcs(base)), L"rotated");
 }
 
 void Align(CommandLine& line) {
@@ -150,7 +159,7 @@ void Align(CommandLine& line) {
     m = ZcGeMatrix3d::rotation(turn, ZcGeVector3d::kZAxis, pivot) * m;
     if (scale == L"Yes") m = ZcGeMatrix3d::scaling(to.length() / from.length(), pivot) * m;
   }
-  TransformAll(ids, m);
+  TransformAll(ids, m, L"aligned");
 }
 
 void Erase(CommandLine& line) {

@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
-# Drawings made by ezdxf in three DXF versions are opened, edited (a line erased, everything
-# moved, layers made and turned off, a circle refused whose centre no number holds) and saved
-# by cadhost; ezdxf reads the result without an error: what was erased is gone, the modelled
-# entities moved, the kept ones stayed as read, the layers are as set.
+# Drawings made by ezdxf in three DXF versions are opened, edited (a line erased, a move of
+# everything refused for the entities kept as read, layers made and turned off, a circle
+# refused whose centre no number holds) and saved by cadhost; ezdxf reads the result without
+# an error: what was erased is gone, the kept entities stayed as read, the layers are as set.
 set -euo pipefail
 tmp=$1
 /usr/bin/python3 -c 'import ezdxf' 2>/dev/null || exit 0
@@ -13,6 +13,8 @@ for version in R12 R2000 R2018; do
   "$tmp/install/cadhost" --install "$tmp/install" --appdata "$tmp/appdata" --script "$here/edit.scr" \
     --open "$tmp/$version.dxf" --save "$tmp/$version-edited.dxf" > "$tmp/$version.out" 2>&1 \
     || { echo "cadhost failed on $version"; cat "$tmp/$version.out"; exit 1; }
+  grep -q "kept as read cannot be moved; nothing was changed." "$tmp/$version.out" \
+    || { echo "$version: the move over kept entities was not refused"; cat "$tmp/$version.out"; exit 1; }
   grep -q "The object would reach beyond the largest coordinates." "$tmp/$version.out" \
     || { echo "$version: the circle without a centre was not refused"; cat "$tmp/$version.out"; exit 1; }
   /usr/bin/python3 - "$tmp/$version.dxf" "$tmp/$version-edited.dxf" <<'PY' || { echo "$version: wrong edit"; exit 1; }
