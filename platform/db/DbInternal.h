@@ -93,6 +93,15 @@ struct ZcDbDatabaseImpl {
   int codePage = 1250;  // of the file being read
   /// The CLASS records of the file read (the classes of objects kept as read), written back.
   std::vector<zcdb::OpaqueGroups> classes;
+  /// The tables of kinds the database does not model (VPORT, UCS, DIMSTYLE and others the
+  /// file held): each head and its records kept as read (ZcDbOpaqueObject), written back
+  /// in the TABLES section in file order.
+  struct KeptTable {
+    std::string name;
+    ZcDbObjectId head;
+    std::vector<ZcDbObjectId> records;
+  };
+  std::vector<KeptTable> keptTables;
 
   /// Makes `obj` resident with `owner` (a fresh handle unless `handle` is given); the object
   /// is left closed. Returns its id.

@@ -87,7 +87,10 @@ ZcDbObjectId OpaqueGroups::read(ZcDbDxfFiler* f, Base base, const std::string& d
         inGroup = p.value != "}";
         continue;
       }
-      if (p.code == 5 || inGroup) continue;
+      // the handle (105 for a dimension style, whose 5 is a setting); a table's name, which
+      // its writer gives
+      bool dimStyle = dxfName == "DIMSTYLE";
+      if (p.code == (dimStyle ? 105 : 5) || inGroup || (p.code == 2 && dxfName == "TABLE")) continue;
       if (p.code == 330 && !ownerSeen) {
         ownerSeen = true;
         owner = f->toObjectId(p);

@@ -321,7 +321,8 @@ private:
         // a second table of a kind would leave the records of the first out of the drawing
         if (r.obj && !tablesSeen_.insert(std::string(name)).second)
           Fail(r.line, L"a second " + Wide(name) + L" table");
-        if (r.obj) kept_.push_back(&r);
+        if (!r.obj) r.obj = new ZcDbOpaqueObject("TABLE");  // a kind not modelled: kept as read
+        kept_.push_back(&r);
         tableName_[&r] = name;
         continue;
       }
@@ -330,7 +331,11 @@ private:
         continue;
       }
       if (!table) Fail(r.line, L"a table record outside a table");
-      if (!table->obj) continue;  // a table the database does not keep
+      if (dynamic_cast<ZcDbOpaqueObject*>(table->obj)) {  // its records kept as read too
+        r.obj = new ZcDbOpaqueObject(std::string(r.type));
+        kept_.push_back(&r);
+        continue;
+      }
       r.obj = MakeObject(r.type);
       auto* rec = dynamic_cast<ZcDbSymbolTableRecord*>(r.obj);
       if (!rec || !static_cast<ZcDbSymbolTable*>(table->obj)->accepts(rec)) {
@@ -464,7 +469,7 @@ private:
   }
 
   void adopt(Record& r) {
-    std::uint64_t h = HandleOf(r);
+    std::uint64_t h = HandleOf(r, r.type == "DIMSTYLE" ? 105 : 5);
     if (h && d_.byHandle.count(h)) Fail(r.line, L"the handle " + ZcDbHandleText(h) + L" is used twice");
     if (!h) {
       unhandled_.push_back(&r);
@@ -566,7 +571,28 @@ private:
           else if (name == "BLOCK_RECORD") d_.blockTable = id;
         }
     }
+    keepTables();
     sortTableRecords();
+  }
+
+  // The tables of kinds not modelled, each with its records in file order.
+  void keepTables() {
+    for (auto& list : tableRecords_) {
+      ZcDbDatabaseImpl::KeptTable* table = nullptr;
+      for (Record& r : list) {
+        if (r.type == "ENDTAB") table = nullptr;
+        else if (r.type == "TABLE") {
+          table = nullptr;
+          if (dynamic_cast<ZcDbOpaqueObject*>(r.obj)) {
+            d_.keptTables.push_back({std::string(tableName_[&r]), r.obj->objectId(), {}});
+            table = &d_.keptTables.back();
+          }
+        } else if (table && r.obj) {
+          r.obj->state().owner = table->head;
+          table->records.push_back(r.obj->objectId());
+        }
+      }
+    }
   }
 
   void sortTableRecords() {
@@ -576,7 +602,8 @@ private:
       Record* table = nullptr;
       for (Record& r : list) {
         if (r.type == "TABLE") table = &r;
-        else if (r.type != "ENDTAB" && r.obj && table && table->obj) order[table->obj].push_back(r.obj->objectId());
+        else if (r.type != "ENDTAB" && r.obj && table && table->obj && table->obj->isKindOf(ZcDbSymbolTable::desc()))
+          order[table->obj].push_back(r.obj->objectId());
       }
     }
     for (auto& [table, ids] : order) {
@@ -623,7 +650,7 @@ private:
   void readFields() {
     for (auto& list : tableRecords_)
       for (Record& r : list)
-        if (r.obj && r.type != "TABLE") {
+        if (r.obj && (r.type != "TABLE" || dynamic_cast<ZcDbOpaqueObject*>(r.obj))) {
           readRecord(r);
           // a block that cannot be named in the BLOCKS section could not be written back
           auto* btr = dynamic_cast<ZcDbBlockTableRecord*>(r.obj);

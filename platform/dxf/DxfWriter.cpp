@@ -5,7 +5,9 @@
 //            $HANDSEED (above every handle of the file)
 //   CLASSES  the CLASS records of the file read, as read
 //   TABLES   VPORT, LTYPE, LAYER, STYLE, VIEW, UCS, APPID, DIMSTYLE, BLOCK_RECORD; each a
-//            TABLE record, its records, ENDTAB (VPORT, UCS and DIMSTYLE are kept empty)
+//            TABLE record, its records, ENDTAB (VPORT, UCS and DIMSTYLE empty unless the file
+//            read held them: tables of kinds not modelled are written back as read, the
+//            others after APPID)
 //   BLOCKS   per block record: BLOCK, its entities (none for the two spaces), ENDBLK
 //   ENTITIES the entities of model space, then of paper space
 //   OBJECTS  the named-objects dictionary first, then every other live object
@@ -14,6 +16,7 @@
 // the database's own, given afresh at each save. A save goes through a file that replaces
 // the target only once all of it is on the disk.
 #include <algorithm>
+#include <set>
 #include <vector>
 
 #include "db/DbInternal.h"
@@ -145,9 +148,15 @@ private:
   // VPORT, UCS, DIMSTYLE tables; BLOCK and ENDBLK per block; VERTEX and SEQEND records.
   // The same walk notes the objects of the OBJECTS section, in slot order.
   std::uint64_t syntheticCount() {
-    std::uint64_t n = 3;
+    std::uint64_t n = 0;
+    for (const char* name : {"VPORT", "UCS", "DIMSTYLE"}) n += keptTable(name) ? 0 : 1;
+    std::set<const ZcDbObject*> inTables;  // written in the TABLES section, not as objects
+    for (const auto& t : d_.keptTables) {
+      inTables.insert(d_.object(t.head.slot()));
+      for (ZcDbObjectId r : t.records) inTables.insert(d_.object(r.slot()));
+    }
     for (const auto& o : d_.slots) {
-      if (o->isErased()) continue;
+      if (o->isErased() || inTables.count(o.get())) continue;
       if (o->isKindOf(ZcDbEntity::desc())) {
         if (auto* p = dynamic_cast<const ZcDbVertexPolyline*>(o.get())) n += p->numVerts() + 1;
         if (auto* k = dynamic_cast<const ZcDbOpaqueEntity*>(o.get())) n += k->numFollowers();
@@ -174,6 +183,44 @@ private:
     f_.writeRaw(0, "ENDTAB");
   }
 
+  // The first table of kind `name` kept as read; null when there is none.
+  const ZcDbDatabaseImpl::KeptTable* keptTable(const char* name) const {
+    for (const auto& t : d_.keptTables)
+      if (t.name == name) return &t;
+    return nullptr;
+  }
+
+  // Writes the kept tables of kind `name` (all those of kinds not modelled when null), or an
+  // empty one of that kind when the file read held none.
+  void keptTables(const char* name) {
+    if (name && !keptTable(name)) return emptyTable(name);
+    for (const auto& t : d_.keptTables) {
+      bool placed = t.name == "VPORT" || t.name == "UCS" || t.name == "DIMSTYLE";
+      if (name ? t.name != name : placed) continue;
+      const ZcDbObject* head = d_.object(t.head.slot());
+      if (!head || head->isErased()) continue;
+      f_.writeRaw(0, "TABLE");
+      f_.writeRaw(2, t.name);
+      head->dxfOutFields(&f_);
+      head->dxfOutXData(&f_);
+      for (ZcDbObjectId id : t.records) {
+        const ZcDbObject* o = d_.object(id.slot());
+        if (!o || o->isErased()) continue;
+        spill();
+        f_.writeRaw(0, o->dxfName());
+        std::size_t at = out_.size();
+        o->dxfOutFields(&f_);
+        // a dimension style gives its handle in group 105 (5 is one of its own settings)
+        if (t.name == "DIMSTYLE") {
+          std::size_t code = out_.find_first_not_of(' ', at);
+          if (out_.compare(code, 2, "5\n") == 0) out_.replace(at, code + 1 - at, "105");
+        }
+        o->dxfOutXData(&f_);
+      }
+      f_.writeRaw(0, "ENDTAB");
+    }
+  }
+
   void table(ZcDbObjectId id) {
     auto* t = d_.objectAs<ZcDbSymbolTable>(id);
     f_.writeRaw(0, "TABLE");
@@ -192,14 +239,15 @@ private:
 
   void tables() {
     section("TABLES");
-    emptyTable("VPORT");
+    keptTables("VPORT");
     table(d_.linetypeTable);
     table(d_.layerTable);
     table(d_.textStyleTable);
     table(d_.viewTable);
-    emptyTable("UCS");
+    keptTables("UCS");
     table(d_.regAppTable);
-    emptyTable("DIMSTYLE");
+    keptTables("DIMSTYLE");
+    keptTables(nullptr);
     table(d_.blockTable);
     endsec();
   }

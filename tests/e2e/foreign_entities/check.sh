@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Drawings made by ezdxf in three DXF versions, holding hatches, dimensions, solids, 3D faces,
-# rays, construction lines and multilines, go through `cadhost --open ... --save ... --svg`:
-# every entity comes back group by group, and the picture outlines the kept kinds.
+# rays, construction lines and multilines, and dimension styles, UCSs and viewports, go through
+# `cadhost --open ... --save ... --svg`:
+# every entity and table record comes back group by group, and the picture outlines the kept kinds.
 set -euo pipefail
 tmp=$1
 /usr/bin/python3 -c 'import ezdxf' 2>/dev/null || exit 0

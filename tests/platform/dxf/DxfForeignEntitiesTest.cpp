@@ -1,6 +1,7 @@
 // Drawings from other programs holding entity and object kinds the database does not model
 // (made by ezdxf, a DXF library we did not write; meshes and face sets among them): opened
-// and saved, they lose nothing, and the kept entities belong to the drawing like any other.
+// and saved, they lose nothing (tables of kinds not modelled among it), and the kept entities
+// belong to the drawing like any other.
 #include <gtest/gtest.h>
 
 #include <cstdlib>

@@ -1,16 +1,19 @@
 #!/usr/bin/python3
 # Drawings made by ezdxf, a DXF library we did not write, holding entity kinds the database
-# keeps without modelling them (meshes and face sets among them).
+# keeps without modelling them (meshes and face sets among them), and tables of kinds it keeps
+# as read (dimension styles, user coordinate systems, viewports).
 #   ezdxf_foreign.py make VERSION FILE      writes the drawing in that DXF version (R12, R2000, R2018)
 #   ezdxf_foreign.py compare SOURCE SAVED   exits 1 unless every layout of SAVED holds the same
 #       entities as SOURCE, the kept kinds group by group (as ezdxf writes them, handles aside,
-#       names without regard to case), the handles they hold naming objects of the same kinds
+#       names without regard to case), the handles they hold naming objects of the same kinds,
+#       and the same DIMSTYLE, UCS and VPORT records, group by group in the same way (owners aside)
 import sys
 
 import ezdxf
 from ezdxf.lldxf.tagwriter import TagCollector
 
 KEPT = {"HATCH", "DIMENSION", "SOLID", "3DFACE", "RAY", "XLINE", "MLINE"}
+KEPT_TABLES = ("dimstyles", "ucs", "viewports")
 
 
 def kept(e):
@@ -25,10 +28,13 @@ def make(version, path):
     doc = ezdxf.new(version, setup=True)
     msp = doc.modelspace()
     doc.layers.add("Foreign", color=3)
+    doc.dimstyles.new("Foreign", dxfattribs={"dimtxt": 2.5, "dimasz": 1.5, "dimtxsty": "Standard"})
+    doc.ucs.new("Tilted", dxfattribs={"origin": (5, 5, 0), "xaxis": (1, 1, 0), "yaxis": (-1, 1, 0)})
+    doc.viewports.new("Second", dxfattribs={"center": (40, 20), "height": 30})
     msp.add_line((0, 0), (10, 0))
     msp.add_solid([(0, 0), (5, 0), (0, 5), (5, 5)], dxfattribs={"layer": "Foreign"})
     msp.add_3dface([(10, 0, 0), (15, 0, 0), (15, 5, 1), (10, 5, 1)])
-    msp.add_linear_dim(base=(0, 10), p1=(0, 0), p2=(10, 0)).render()
+    msp.add_linear_dim(base=(0, 10), p1=(0, 0), p2=(10, 0), dimstyle="Foreign").render()
     doc.layout().add_line((0, 0), (1, 1))  # paper space
     faces = msp.add_polyface()
     faces.append_faces([[(60, 0, 0), (70, 0, 0), (70, 10, 0)], [(60, 0, 0), (70, 10, 0), (60, 10, 5)]])
@@ -64,10 +70,25 @@ def layouts(doc):
             for name, layout in named}
 
 
+def tables(doc):
+    # owners aside: an R12 file names none, the file saved names its tables
+    return {kind: sorted((r.dxf.name.upper(), [t for t in describe(doc, r) if t[0] != 330]) for r in getattr(doc, kind))
+            for kind in KEPT_TABLES}
+
+
 def compare(source, saved):
     a, b = ezdxf.readfile(source), ezdxf.readfile(saved)
     la, lb = layouts(a), layouts(b)
     failed = False
+    ta, tb = tables(a), tables(b)
+    for kind in KEPT_TABLES:
+        if ta[kind] != tb[kind]:
+            failed = True
+            print("table %s: %s before, %s after" % (kind, [n for n, _ in ta[kind]], [n for n, _ in tb[kind]]))
+            for x, y in zip(ta[kind], tb[kind]):
+                if x != y:
+                    print("  before: %s\n  after:  %s" % (x, y))
+                    break
     for name in sorted(set(la) | set(lb)):
         ea, eb = la.get(name, []), lb.get(name, [])
         if ea == eb:
