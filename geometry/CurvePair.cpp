@@ -99,10 +99,13 @@ int CurvePair::GetEndNearestToOther(int which, ZcGePoint3d& point) {
 }
 
 int CurvePair::ExtendBothToIntersection() {
-  int status = GetIntersection(m_point);
-  if (status == 0) status = TrimOrExtendCurveToPoint(m_first, m_point);
+  if (int status = GetIntersection(m_point)) {
+    PrintErrorStatus(status);
+    return status;
+  }
+  // The trims print their own failures.
+  int status = TrimOrExtendCurveToPoint(m_first, m_point);
   if (status == 0) status = TrimOrExtendCurveToPoint(m_second, m_point);
-  if (status) PrintErrorStatus(status);
   return m_status = status;
 }
 

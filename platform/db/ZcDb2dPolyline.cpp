@@ -71,7 +71,6 @@ ZcDbObjectIterator* ZcDb2dPolyline::vertexIterator() const {
   if (ZcDbDatabase* db = database()) {
     while (vertexIds_.size() < verts_.size()) {
       auto* v = new ZcDb2dVertex(objectId(), static_cast<unsigned>(vertexIds_.size()));
-      copyEntityTo(v);
       vertexIds_.push_back(db->impl().adopt(v, objectId()));
     }
     for (std::size_t i = 0; i < verts_.size(); ++i) ids.append(vertexIds_[i]);

@@ -5,6 +5,7 @@
 #include "GeometryTest.h"
 #include "db/ZcDbPoint.h"
 #include "geometry/IntersectLines2d.h"
+#include "geometry/UI_Curve.h"
 
 namespace {
 
@@ -40,6 +41,22 @@ TEST_F(CurvePairTest, TangentsJoinCurvesThatNeverCross) {
   EXPECT_FALSE(IntersectLines2d({0, 0, 0}, {1, 1, 0}, {0, 1, 0}, {2, 3, 0}, x));
   ASSERT_TRUE(IntersectLines2d({0, 0, 0}, {4, 0, 8}, {2, -1, 0}, {2, 5, 0}, x));
   EXPECT_TRUE(Near(x, {2, 0, 4})) << "z along the first line";
+}
+
+TEST_F(CurvePairTest, OffsetsOfSmoothlyJoinedSplinesMeetAtTheirEnds) {
+  ZcDbObjectId a = AddSpline({{0, 0, 0}, {30, 20, 0}, {60, 10, 0}}, {}, {1, 0, 0});
+  ZcDbObjectId b = AddSpline({{60, 10, 0}, {90, 0, 0}, {120, 15, 0}}, {1, 0, 0}, {});
+  auto offsetUp = [](ZcDbObjectId id, ZcDbObjectIdArray& ids) {  // towards (60, 40), whichever sign that takes
+    UI_Curve c(id);
+    return c.OffsetTowardsPoint(5.0, ids, {60, 40, 0}, 1) == 0 ? 0 : c.OffsetTowardsPoint(5.0, ids, {60, 40, 0}, -1);
+  };
+  ZcDbObjectIdArray ia, ib;
+  ASSERT_EQ(0, offsetUp(a, ia));
+  ASSERT_EQ(0, offsetUp(b, ib));
+  CurvePair pair(ia[0], ib[0]);
+  ZcGePoint3d p;
+  ASSERT_EQ(0, pair.GetIntersection(p));
+  EXPECT_TRUE(Near(p, {60, 15, 0}, 1e-6));
 }
 
 TEST_F(CurvePairTest, BadPairsGetTheirStatus) {

@@ -123,6 +123,23 @@ TEST_F(StretchTest, SplineEndsMoveThroughTheirFitOrControlPoints) {
   ZcGePoint3d first;
   Read<ZcDbSpline>(cp)->getControlPointAt(0, first);
   EXPECT_TRUE(Near(first, {-2, -2, 0}));
+
+  // A periodic spline wraps its first control points round: its last one is not its first.
+  auto* loop = new ZcDbSpline();
+  ZcGePoint3dArray ring;
+  for (ZcGePoint3d p : {ZcGePoint3d(0, 0, 0), ZcGePoint3d(20, 0, 0), ZcGePoint3d(20, 20, 0), ZcGePoint3d(0, 20, 0)})
+    ring.append(p);
+  for (int i = 0; i < 3; ++i) ring.append(ring[i]);
+  ZcGeDoubleArray uniform;
+  for (int k = 0; k <= 10; ++k) uniform.append(k);
+  ASSERT_EQ(Zcad::eOk, loop->setNurbsData(3, false, true, true, ring, uniform, ZcGeDoubleArray()));
+  ZcDbObjectId periodic = Add(loop);
+  ZcGePoint3d s = StartOf(periodic);
+  ASSERT_TRUE(Near(s, EndOf(periodic), 1e-9));
+  ASSERT_EQ(0, Run({periodic}, s, s + ZcGeVector3d(1, 0, 0)));
+  ZcGePoint3d last;
+  Read<ZcDbSpline>(periodic)->getControlPointAt(6, last);
+  EXPECT_TRUE(Near(last, {20, 20, 0})) << "the last control point is not the moved end";
 }
 
 }  // namespace
