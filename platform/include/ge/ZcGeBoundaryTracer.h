@@ -16,8 +16,11 @@ struct ZcGeTracedLoop {
 };
 
 /// Traces boundaries in the XY plane. The curves are cut at all their mutual intersections into
-/// a planar graph; an edge drawn twice counts once; edges that close no loop are dropped; the faces of the graph are traced
-/// with their interior on the left; the boundary is the smallest face that contains the seed.
+/// a planar graph; an edge drawn twice counts once; edges that close no loop are dropped; the
+/// faces of the graph are traced with their interior on the left (edges leaving a vertex along
+/// one tangent, within 1e-8 rad, in the order their curvature and then their course give); the
+/// boundary is the smallest face that contains the seed, by the winding number on the exact
+/// curves. Polyline arcs stay polyline segments, exact however nearly straight.
 /// Islands are the outlines of the separate groups of curves that lie inside that face (only
 /// the outermost ones, not islands inside islands).
 class ZcGeBoundaryTracer {
