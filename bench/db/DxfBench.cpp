@@ -148,9 +148,23 @@ std::unique_ptr<ZcDbDatabase> BuildDrawing() {
   return db;
 }
 
+// A folder of this run's files, removed at the end: runs side by side never share a file.
+const std::filesystem::path& RunFolder() {
+  static struct Folder {
+    std::filesystem::path path = std::filesystem::temp_directory_path() /
+                                 ("fastrelle-bench-" + std::to_string(::getpid()));
+    Folder() { std::filesystem::create_directories(path); }
+    ~Folder() {
+      std::error_code ec;
+      std::filesystem::remove_all(path, ec);
+    }
+  } folder;
+  return folder.path;
+}
+
 const std::filesystem::path& SampleFile() {
   static std::filesystem::path file = [] {
-    auto path = std::filesystem::temp_directory_path() / "fastrelle-bench-100k.dxf";
+    auto path = RunFolder() / "sample-100k.dxf";
     BuildDrawing()->saveAs(headless::FromUtf8(path.string()).c_str());
     return path;
   }();
@@ -159,7 +173,7 @@ const std::filesystem::path& SampleFile() {
 
 // Runs ezdxf on the sample file and returns the seconds it reported, or a negative number.
 double EzdxfSeconds(const char* operation) {
-  std::string out = (std::filesystem::temp_directory_path() / "fastrelle-bench-ezdxf.dxf").string();
+  std::string out = (RunFolder() / "ezdxf.dxf").string();
   std::string script =
       "import sys, time, ezdxf\n"
       "op, src, dst = sys.argv[1:4]\n"
@@ -180,7 +194,7 @@ double EzdxfSeconds(const char* operation) {
 
 void BM_WriteOurs(benchmark::State& state) {
   auto db = BuildDrawing();
-  std::wstring out = headless::FromUtf8((std::filesystem::temp_directory_path() / "fastrelle-bench-out.dxf").string());
+  std::wstring out = headless::FromUtf8((RunFolder() / "out.dxf").string());
   for (auto _ : state) benchmark::DoNotOptimize(db->saveAs(out.c_str()));
   state.counters["entities"] = kEntities;
 }
@@ -219,9 +233,9 @@ void BM_ReadOurs(benchmark::State& state) {
 
 // cadhost as a user runs it: start, load the modules, open the sample, save it, quit.
 void BM_CadhostOpenSave(benchmark::State& state) {
-  auto tmp = std::filesystem::temp_directory_path();
-  std::string cadhost = FASTRELLE_INSTALL_DIR "/cadhost", script = (tmp / "fastrelle-bench-empty.scr").string();
-  std::string appdata = (tmp / "fastrelle-bench-appdata").string(), out = (tmp / "fastrelle-bench-cadhost.dxf").string();
+  const auto& tmp = RunFolder();
+  std::string cadhost = FASTRELLE_INSTALL_DIR "/cadhost", script = (tmp / "empty.scr").string();
+  std::string appdata = (tmp / "appdata").string(), out = (tmp / "cadhost.dxf").string();
   std::ofstream(script) << "\n";
   std::string in = SampleFile().string();
   const char* argv[] = {cadhost.c_str(), "--appdata", appdata.c_str(), "--script", script.c_str(),
