@@ -4,6 +4,7 @@
 #include "construction/Fastrelle_Form_Cmd.h"
 #include "construction/Fastrelle_QuickForm_Cmd.h"
 #include "construction/PartDescription_cmd.h"
+#include "sizes/AddGradePoint_cmd.h"
 #include "sizes/Grades_Cmd.h"
 
 // The commands are added in the order of the command table.
@@ -12,4 +13,5 @@ Construction_cmds::Construction_cmds() : cmds(L"Fastrelle_Constructions") {
   Add<Fastrelle_Form_Cmd>();
   Add<Fastrelle_QuickForm_Cmd>();
   Add<Grades_Cmd>();
+  Add<AddGradePoint_cmd>();
 }

@@ -8,6 +8,7 @@
 
 #include "construction/Fastrelle_QuickForm_Cmd.h"
 #include "construction/PartsFixture.h"
+#include "framework/Folders.h"
 #include "headless/Windows.h"
 
 namespace {
@@ -18,7 +19,8 @@ class GradingDialog : public PartsTest {
 protected:
   void SetUp() override {
     PartsTest::SetUp();
-    ASSERT_TRUE(StartFastrelle(FreshInstall()));  // the dialog template and the strings
+    GetInstallPath();  // this program's install folder stays the shared one, not the module's copy
+    ASSERT_TRUE(StartFastrelle(FreshInstall()));  // the module's strings and dialog templates
     EnsureSizeLayers(Fastrelle_Size(L"42", 3, false));
     EnsureSizeLayers(Fastrelle_Size(L"44", 4, false));
     Square();
@@ -106,6 +108,21 @@ TEST_F(GradingDialog, RowsFollowTheSizeOrderWithTheBaseMarkedAndShowEveryOffsetO
   EXPECT_EQ(L"5.0 4.0 6.4 5.0 4.0 6.4 ", Offsets(rows[2]));
   EXPECT_EQ(L"10.0 8.0 12.8 5.0 4.0 6.4 ", Offsets(rows[3]));
   EXPECT_NE(std::wstring::npos, headless::Transcript().find(L"Wskaż punktdo wyświetlenia: "));
+}
+
+TEST_F(GradingDialog, AnOrderingListPutsTheRowsInItsOrderAndTheNeighbourFollowsIt) {
+  const int n = GradeCorner();
+  CStringArray lists;
+  lists.Add(L"44;42;40;38");
+  Fastrelle_Sizes_Sorters::AddLists(lists);
+  Run({L"@dlg click 8018", L"100,100", L"@dlg edit 8006 #0 9 1", L"@dlg focus 8006"});
+  const std::vector<Row>& rows = seen.back();
+  ASSERT_EQ(4u, rows.size());
+  EXPECT_EQ(L"44", rows[0][1]);
+  EXPECT_EQ(L"*", rows[2][0]);
+  // 44's neighbour towards the base is now the row below: 42 at (105,104); DDY keeps 4.
+  EXPECT_EQ(L"6.0 8.0 10.0 1.0 4.0 4.1 ", Offsets(rows[0]));
+  ExpectAt(At(n, L"44"), 106, 108);
 }
 
 TEST_F(GradingDialog, APickOnNoPointOrAPlaceWithoutBaseSizeShowsNothingAndSaysSo) {
