@@ -188,10 +188,13 @@ TEST_F(GradingDialog, UpInTheFirstRowStaysAndDownMovesToTheCellBelow) {
 TEST_F(GradingDialog, ARowWhoseNeighbourLacksThePointShowsNoNeighbourOffsetsAndRefusesTheirEdit) {
   const int n = GradeCorner();
   ASSERT_EQ(0, Fastrelle_SizePoint(n, L"42").Erase());
-  Run({L"@dlg click 8018", L"100,100", L"@dlg edit 8006 #3 9 5", L"@dlg focus 8006", L"@dlg edit 8006 #2 6 3",
+  Move(NumberAt(0, 100), L"42", 3, 100);
+  // A point filled in every size first: the second show empties what its point lacks.
+  Run({L"@dlg click 8018", L"0,100", L"@dlg click 8018", L"100,100", L"@dlg edit 8006 #3 9 5", L"@dlg focus 8006", L"@dlg edit 8006 #2 6 3",
        L"@dlg focus 8006"});
-  EXPECT_EQ(L"10.0 8.0 12.8    ", Offsets(seen[0][3]));
-  EXPECT_EQ(L"      ", Offsets(seen[0][2]));
+  EXPECT_EQ(L"3.0 0.0 3.0 3.0 0.0 3.0 ", Offsets(seen[0][2]));
+  EXPECT_EQ(L"10.0 8.0 12.8    ", Offsets(seen[1][3]));
+  EXPECT_EQ(L"      ", Offsets(seen[1][2]));
   ExpectAt(At(n, L"44"), 110, 108);
   EXPECT_EQ(L"10.0 8.0 12.8    ", Offsets(seen.back()[3]));
   EXPECT_EQ(L"      ", Offsets(seen.back()[2]));
