@@ -99,8 +99,37 @@ bool Selection::Add(const Member& m) {
   return true;
 }
 
+// The filter asks only for the entity's type (0) and layer (8), grouped or not.
+bool TypeAndLayerOnly(const resbuf* filter) {
+  for (const resbuf* rb = filter; rb; rb = rb->rbnext)
+    if (rb->restype != -4 && rb->restype != 0 && rb->restype != 8) return false;
+  return true;
+}
+
+// The entity's type and layer as its DXF list gives them, without writing the whole list:
+// what a filter of type and layer alone reads (a grade point's seam search asks it for
+// every curve crossing a small square, so the whole list would dominate the search).
+resbuf* TypeAndLayer(ZcDbObjectId id) {
+  ZcDbEntity* e = nullptr;
+  if (id.isErased() || zcdbOpenZcDbEntity(e, id, ZcDb::kForRead) != Zcad::eOk) return nullptr;
+  const std::string type = e->dxfName();
+  const std::wstring layer = e->layer();
+  e->close();
+  resbuf* head = zcutNewRb(0);
+  head->resval.rstring = zcutDupString(std::wstring(type.begin(), type.end()).c_str());
+  head->rbnext = zcutNewRb(8);
+  head->rbnext->resval.rstring = zcutDupString(layer.c_str());
+  return head;
+}
+
 bool Passes(ZcDbObjectId id, const resbuf* filter) {
   if (!filter) return true;
+  if (TypeAndLayerOnly(filter)) {
+    resbuf* data = TypeAndLayer(id);
+    bool ok = data && FilterAccepts(filter, data, nullptr);
+    zcutRelRb(data);
+    return ok;
+  }
   ads_name name;
   zcdbGetAdsName(name, id);
   resbuf* data = zcdbEntGet(name);
