@@ -1,8 +1,10 @@
 // The construction command set.
 #include "construction/Construction_cmds.h"
 
+#include "construction/Corner_Cmd.h"
 #include "construction/Fastrelle_Form_Cmd.h"
 #include "construction/Fastrelle_QuickForm_Cmd.h"
+#include "construction/MultiCorner_cmd.h"
 #include "construction/PartDescription_cmd.h"
 
 // The commands are added in the order of the command table.
@@ -10,4 +12,6 @@ Construction_cmds::Construction_cmds() : cmds(L"Fastrelle_Constructions") {
   Add<PartDescription_cmd>();
   Add<Fastrelle_Form_Cmd>();
   Add<Fastrelle_QuickForm_Cmd>();
+  Add<Corner_Cmd>();
+  Add<MultiCorner_cmd>();
 }
