@@ -3,6 +3,8 @@
 // the corner numbers in each order of the cut lines' ends; failures that leave nothing.
 #include "construction/Fastrelle_Corner.h"
 
+#include <cmath>
+
 #include "CornersFixture.h"
 #include "construction/Fastrelle_Corner_Join_Angle.h"
 #include "construction/Fastrelle_Corner_Join_ByMirrors.h"
@@ -10,6 +12,7 @@
 #include "construction/Fastrelle_Corner_Join_ExtendBothSeam.h"
 #include "construction/Fastrelle_Curve.h"
 #include "db/ZcDbLine.h"
+#include "db/ZcDbSpline.h"
 #include "headless/Host.h"
 
 namespace {
@@ -124,19 +127,39 @@ TEST_F(Corners, FigureBGivesItsPointsInEveryModeOnTheBaseAndTheGradedSize) {
         ExpectClosing(*join, c.c1End, c.c2End, size);
     }
   }
-  // The figures' own numbers.
-  const ZcGePoint3d p40 = Cross(Pt(0, 0), Pt(1, 0), MitreB(L"40"), MitreB(L"40") + ZcGeVector3d(-5, 120, 0));
-  EXPECT_NEAR(110.008677, p40.x, 1e-6);
-  EXPECT_NEAR(110.842010, MitreB(L"40").x, 1e-6);
+  // The figure's own numbers: size 42's mirror corner.
+  TearDown();
+  SetUp();
+  auto graded = FigureB(5, L"42", 0);
+  ASSERT_EQ(0, graded->Join());
+  EXPECT_NEAR(0.0, Start(graded->m_cut1).distanceTo(Pt(115.034662, 0)), 1e-6);
+  EXPECT_NEAR(0.0, End(graded->m_cut2).distanceTo(Pt(113.367996, -20)), 1e-6);
   EXPECT_NEAR(116.701329, MitreB(L"42").x, 1e-6);
 }
 
-TEST_F(Corners, GradedMirrorCornerMatchesTheFigure) {
-  auto join = FigureB(5, L"42", 0);
-  ASSERT_EQ(0, join->Join());
-  EXPECT_NEAR(0.0, Start(join->m_cut1).distanceTo(Pt(115.034662, 0)), 1e-6);
-  EXPECT_NEAR(0.0, End(join->m_cut2).distanceTo(Pt(113.367996, -20)), 1e-6);
-  EXPECT_NEAR(0.0, End(join->m_cut2).distanceTo(MitreB(L"42")) - (116.701329 - 113.367996), 1e-6);
+TEST_F(Corners, ArcAndSplineCutLinesMeetExactlyAtTheirMitre) {
+  // The neck: the centre-front cut line reaches the neck's arc cut line along its circle.
+  auto neck = CreateCornerJoin(0);
+  neck->m_cut1 = AddLine(Pt(-10, 0), Pt(-10, 150));
+  neck->m_cut2 = AddArc(Pt(0, 180), 20, 1.5 * M_PI, 2 * M_PI);
+  ASSERT_EQ(0, neck->Join());
+  const ZcGePoint3d meet(-10, 180 - std::sqrt(300.0), 0);
+  EXPECT_TRUE(EndsAt(neck->m_cut1, meet));
+  EXPECT_TRUE(EndsAt(neck->m_cut2, meet));
+  // An armhole spline crossing the shoulder's cut line, and one ending short of it.
+  for (double shoulderY : {160.0, 185.0}) {
+    ZcGePoint3dArray fit;
+    for (ZcGePoint3d p : {Pt(105, 120), Pt(92, 130), Pt(86, 148), Pt(85, 172)}) fit.append(p);
+    auto* spline = new ZcDbSpline();
+    spline->setFitData(fit, 3, 0.0, ZcGeVector3d(), ZcGeVector3d());
+    auto mitre = CreateCornerJoin(0);
+    mitre->m_cut1 = Add(spline);
+    mitre->m_cut2 = AddLine(Pt(30, shoulderY + 20), Pt(100, shoulderY));
+    ASSERT_EQ(0, mitre->Join()) << shoulderY;
+    const ZcGePoint3d end = End(mitre->m_cut1);
+    EXPECT_TRUE(EndsAt(mitre->m_cut2, end)) << shoulderY;
+    EXPECT_NEAR(0.0, Start(mitre->m_cut1).distanceTo(Pt(105, 120)), 1e-9);
+  }
 }
 
 TEST_F(Corners, CornerNumbersComeFromTheSharedEndInEachOrder) {
