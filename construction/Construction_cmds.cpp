@@ -6,6 +6,7 @@
 #include "construction/Fastrelle_QuickForm_Cmd.h"
 #include "construction/MultiCorner_cmd.h"
 #include "construction/PartDescription_cmd.h"
+#include "sizes/Growth_cmd.h"
 
 // The commands are added in the order of the command table.
 Construction_cmds::Construction_cmds() : cmds(L"Fastrelle_Constructions") {
@@ -14,4 +15,5 @@ Construction_cmds::Construction_cmds() : cmds(L"Fastrelle_Constructions") {
   Add<Fastrelle_QuickForm_Cmd>();
   Add<Corner_Cmd>();
   Add<MultiCorner_cmd>();
+  Add<Growth_cmd>();
 }
