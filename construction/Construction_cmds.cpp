@@ -5,11 +5,13 @@
 #include "construction/Fastrelle_QuickForm_Cmd.h"
 #include "construction/PartDescription_cmd.h"
 #include "sizes/AddGradePointIntersecting_cmd.h"
+#include "sizes/Grade_Library_cmd.h"
 
 // The commands are added in the order of the command table.
 Construction_cmds::Construction_cmds() : cmds(L"Fastrelle_Constructions") {
   Add<PartDescription_cmd>();
   Add<Fastrelle_Form_Cmd>();
   Add<Fastrelle_QuickForm_Cmd>();
+  Add<Grade_Library_cmd>();
   Add<AddGradePointIntersecting_cmd>();
 }
