@@ -6,7 +6,9 @@
 #include "construction/Fastrelle_QuickForm_Cmd.h"
 #include "construction/MultiCorner_cmd.h"
 #include "construction/PartDescription_cmd.h"
+#include "sizes/AddGradePointIntersecting_cmd.h"
 #include "sizes/AddGradePoint_cmd.h"
+#include "sizes/Grade_Library_cmd.h"
 #include "sizes/Grades_Cmd.h"
 #include "sizes/Growth_cmd.h"
 
@@ -15,8 +17,10 @@ Construction_cmds::Construction_cmds() : cmds(L"Fastrelle_Constructions") {
   Add<PartDescription_cmd>();
   Add<Fastrelle_Form_Cmd>();
   Add<Fastrelle_QuickForm_Cmd>();
+  Add<Grade_Library_cmd>();
   Add<Grades_Cmd>();
   Add<AddGradePoint_cmd>();
+  Add<AddGradePointIntersecting_cmd>();
   Add<Corner_Cmd>();
   Add<MultiCorner_cmd>();
   Add<Growth_cmd>();

@@ -14,6 +14,8 @@
 #include "sizes/Fastrelle_Points_Gradable.h"
 #include "sizes/Fastrelle_SizePoint.h"
 #include "sizes/Fastrelle_Sizes.h"
+
+#include "sizes/PartGroupsLink.h"
 #include "sizes/RebuildPartsInAllSizes.h"
 
 namespace {
@@ -87,11 +89,49 @@ ZcDbObjectId SeamBetween(const CString& size, int a, int b) {
     if (on) found = id;
   }
   return found;
+/// The parts model as the size tools see it.
+class PartGroupsOfParts : public PartGroupsLink {
+public:
+  std::vector<CString> PartNames() override { return PartRecordNames(nullptr); }
+  bool PartOf(ZcDbObjectId entity, CString& part, int& quantity) override {
+    Fastrelle_Part_Drawer found(entity);
+    if (found.GetName().IsEmpty()) return false;
+    part = found.GetName();
+    quantity = found.GetQuantity();
+    return true;
+  }
+  int GroupIds(const CString& part, const CString& size, ZcDbObjectIdArray& ids) override {
+    return PartSizeGroup(nullptr, part, size).GetIds(ids);
+  }
+  int SplitByLineKind(const CString& part, const CString& size, ZcDbObjectIdArray& seam, ZcDbObjectIdArray& cut,
+                      ZcDbObjectIdArray& tech) override {
+    return PartSizeGroup(nullptr, part, size).SplitByLineKind(seam, cut, tech);
+  }
+  int PutOnLayer(const CString& part, const CString& size, int kind, const ZcDbObjectIdArray& ids) override {
+    PartSizeGroup group(nullptr, part, size);
+    return kind == 1 ? group.PutOnSeamLayer(ids) : kind == 3 ? group.PutOnCutLayer(ids) : group.PutOnTechLayer(ids);
+  }
+  int RenameSizeOfGroup(const CString& part, const CString& from, const CString& to) override {
+    return PartSizeGroup(nullptr, part, from).SetSizeName(to);
+  }
+  int EraseGroup(const CString& part, const CString& size) override { return PartSizeGroup(nullptr, part, size).Erase(); }
+  int AddGradePointInAllSizes(const CString& part, const ZcGePoint3d& point, int number) override {
+    return ::AddGradePointInAllSizes(part, point, number);
+  }
+  int SplitCurvesAtPoint(const CString& part, const CString& size, const ZcGePoint3d& point) override {
+    return PartSizeGroup(nullptr, part, size).SplitCurvesAtPoint(point);
+  }
+};
+
+PartGroupsOfParts& TheLink() {
+  static PartGroupsOfParts link;
+  return link;
 }
 
 }  // namespace
 
 void RegisterPartServices() {
+  SetPartGroupsLink(&TheLink());
   SetRebuildPartsFunction(&RebuildParts);
   SetPartSymbolGatherer(&GatherSymbols);
   SetPartMasterFinder(&FindMaster);
@@ -100,6 +140,7 @@ void RegisterPartServices() {
 }
 
 void UnregisterPartServices() {
+  SetPartGroupsLink(nullptr);
   SetRebuildPartsFunction(nullptr);
   SetPartSymbolGatherer(nullptr);
   SetPartMasterFinder(nullptr);
