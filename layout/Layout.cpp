@@ -3,7 +3,12 @@
 
 #include <algorithm>
 #include <climits>
+#include <cmath>
 #include <stdexcept>
+
+#include "db/ZcDbEntity.h"
+#include "db/ZcDbExtents.h"
+#include "layout/LayoutDrawing.h"
 
 namespace {
 // Lives from its first use to the module's unload (FreeCurrent).
@@ -30,6 +35,20 @@ unsigned Layout::GetItemCount() const { return static_cast<unsigned>(m_items.siz
 LayoutItem Layout::GetItem(unsigned index) const {
   if (index >= m_items.size()) throw std::out_of_range("invalid vector<T> subscript");
   return m_items[index];
+}
+
+int Layout::MeasureBorder(ZcDbExtents* border) {
+  constexpr int kNoBorder = 16;
+  ZcDbEntity* entity = nullptr;
+  if (zcdbOpenObject(entity, FindTaggedPolyline(kLayoutTag), ZcDb::kForRead) != Zcad::eOk) return kNoBorder;
+  ZcDbExtents box;
+  Zcad::ErrorStatus es = entity->getGeomExtents(box);
+  entity->close();
+  if (es != Zcad::eOk) return kNoBorder;
+  m_width = std::fabs(box.maxPoint().y - box.minPoint().y);
+  m_length = std::fabs(box.maxPoint().x - box.minPoint().x);
+  if (border) *border = box;
+  return 0;
 }
 
 void Layout::SetCurrent() const {

@@ -8,6 +8,8 @@
 
 #include "layout/LayoutItem.h"
 
+class ZcDbExtents;
+
 /// Width is the fabric's Y extent, length its X extent (drawing units). Items are kept in
 /// the order they were added; AddItem merges an item into an equal one.
 class Layout {
@@ -29,6 +31,11 @@ public:
   virtual unsigned GetItemCount() const;
   /// A copy of the item at `index`; std::out_of_range for an index at or past the count.
   virtual LayoutItem GetItem(unsigned index) const;
+
+  /// Takes width (the border's Y extent) and length (its X extent) from the layout border
+  /// (the polyline tagged "Layout"), and its box into `border` when given: 0; 16 when
+  /// there is no border or it cannot be measured (nothing changes then).
+  int MeasureBorder(ZcDbExtents* border = nullptr);
 
   /// Replaces the current layout by this one: its width and length, and this layout's
   /// items added one by one (so equal items merge).
