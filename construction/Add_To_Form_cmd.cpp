@@ -22,7 +22,8 @@ int Add_To_Form_cmd::KindOfLayer(const CString& layer) {
 }
 
 bool Add_To_Form_cmd::PickEntity(const CString& prompt, ZcDbObjectId& id) {
-  KWordSelector selector(prompt + LoadResString(kOr) + L" " + LoadResString(kHowManySizes));
+  CString first = prompt;
+  KWordSelector selector(first.TrimLeft(L"\n") + LoadResString(kOr) + L" " + LoadResString(kHowManySizes));
   const CString selected = LoadResString(kSelectedSize), all = LoadResString(kAllSizes);
   selector.AddKeyword(selected);
   selector.AddKeyword(all);

@@ -25,8 +25,9 @@ public:
   static int KindOfLayer(const CString& layer);
 
 private:
-  /// Asks until an entity is picked (true with `id`) or the answer is neither an entity
-  /// nor a keyword (false); a keyword sets the mode.
+  /// Asks `prompt` (its leading line feed dropped: the question starts a line itself) with
+  /// the mode keywords until an entity is picked (true with `id`) or the answer is neither
+  /// an entity nor a keyword (false); a keyword sets the mode.
   bool PickEntity(const CString& prompt, ZcDbObjectId& id);
 
   int m_mode = 1;
