@@ -31,7 +31,7 @@ TEST(AddToFormKind, TheLayerSuffixGivesTheLineKind) {
   EXPECT_EQ(1, Add_To_Form_cmd::KindOfLayer(L"0"));
 }
 
-TEST_F(AddToFormCommand, InAllSizesTheEntityJoinsTheMasterAndEachSizeGetsOneCopy) {
+TEST_F(AddToFormCommand, InAllSizesTheEntityJoinsTheMasterOnItsKindAndEachSizeGetsOneCopy) {
   ZcDbObjectId line = AddLine({20, 20, 0}, {40, 40, 0});
   Run<Add_To_Form_cmd>({L"30,30", L"0,50"});
   EXPECT_EQ((std::vector<int>{1, 1, 1}), Gained());
@@ -41,15 +41,12 @@ TEST_F(AddToFormCommand, InAllSizesTheEntityJoinsTheMasterAndEachSizeGetsOneCopy
   ZcDbObjectIdArray in38 = Members(L"Przód|38");
   EXPECT_EQ(L"38", Read<ZcDbEntity>(in38[in38.length() - 1])->layer());
   EXPECT_FALSE(Read<ZcDbEntity>(line)->isHighlighted());
-}
-
-TEST_F(AddToFormCommand, AnExtraElementKeepsItsKindInEverySize) {
-  ZcDbObjectId line = AddLine({20, 20, 0}, {40, 40, 0}, L"0~");
-  Run<Add_To_Form_cmd>({L"30,30", L"0,50"});
-  EXPECT_EQ((std::vector<int>{1, 1, 1}), Gained());
-  EXPECT_EQ(L"0~", Read<ZcDbEntity>(line)->layer());
-  ZcDbObjectIdArray in40 = Members(L"Przód|40");
-  EXPECT_EQ(L"^40~", Read<ZcDbEntity>(in40[in40.length() - 1])->layer());
+  ZcDbObjectId extra = AddLine({20, 60, 0}, {40, 60, 0}, L"0~");  // an extra element stays one
+  Run<Add_To_Form_cmd>({L"30,60", L"0,50"});
+  EXPECT_EQ((std::vector<int>{2, 2, 2}), Gained());
+  in38 = Members(L"Przód|38");
+  EXPECT_EQ(L"38~", Read<ZcDbEntity>(in38[in38.length() - 1])->layer());
+  EXPECT_EQ(L"0~", Read<ZcDbEntity>(extra)->layer());
 }
 
 TEST_F(AddToFormCommand, InThePickedSizeOnlyTheEntityJoinsThatGroupAlone) {
