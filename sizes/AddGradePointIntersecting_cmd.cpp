@@ -12,9 +12,9 @@ constexpr UINT kIntersectingPrompt = 43162, kPartPrompt = 43163, kNotInPart = 43
 }  // namespace
 
 void AddGradePointIntersecting_cmd::Run() {
-  m_intersecting = PickEntity(LoadResString(kIntersectingPrompt));
+  m_intersecting = PickEntity(L"\n" + LoadResString(kIntersectingPrompt) + L": ");
   if (m_intersecting.isNull()) return;
-  m_partEntity = PickEntity(LoadResString(kPartPrompt));
+  m_partEntity = PickEntity(L"\n" + LoadResString(kPartPrompt) + L": ");
   if (m_partEntity.isNull()) return;
   GradePointIntersector worker(m_intersecting, m_partEntity);
   int es = worker.Prepare();
