@@ -8,7 +8,7 @@
 #include "sizes/GradePointIntersector.h"
 
 namespace {
-constexpr UINT kIntersectingPrompt = 43162, kPartPrompt = 43163, kNotInPart = 43170;
+constexpr UINT kIntersectingPrompt = 43162, kPartPrompt = 43163, kNotInPart = 43170, kNotACurve = 43173;
 }  // namespace
 
 void AddGradePointIntersecting_cmd::Run() {
@@ -19,6 +19,7 @@ void AddGradePointIntersecting_cmd::Run() {
   GradePointIntersector worker(m_intersecting, m_partEntity);
   int es = worker.Prepare();
   if (es == Zcad::eInvalidInput) ZWPrinter().Print(L"\n" + LoadResString(kNotInPart));
+  if (es == Zcad::eIllegalEntityType) ZWPrinter().Print(L"\n" + LoadResString(kNotACurve));
   if (!es) es = worker.Evaluate();
   if (!es) return;
   ZWPrinter().Print(L"\nAddGradePointIntersecting_cmd::Run evaluate failed!");

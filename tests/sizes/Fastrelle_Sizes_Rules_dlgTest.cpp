@@ -95,6 +95,22 @@ TEST_F(SizeRules, TheBaseMovesOnlyToASelectedRowAndItsColourCellsFollowTheLayers
   EXPECT_EQ(-1, LayerColor(L"^40"));
 }
 
+TEST_F(SizeRules, TheColourCellOfASizeMissingALayerColoursThatSizeAndNotSizeZero) {
+  ZcDbLayerTable* table = nullptr;
+  db_->getLayerTable(table, ZcDb::kForRead);
+  ZcDbSymbolTableRecord* cut = nullptr;
+  ASSERT_EQ(Zcad::eOk, table->getAt(L"42'", cut, ZcDb::kForWrite));
+  cut->erase();
+  cut->close();
+  table->close();
+  const int zero = LayerColor(L"0~");
+  Run({L"@dlg click 8013 42 1", L"@color 4"});
+  EXPECT_EQ(4, LayerColor(L"42"));
+  EXPECT_EQ(4, LayerColor(L"42~"));
+  EXPECT_EQ(zero, LayerColor(L"0~"));
+  EXPECT_EQ(-1, LayerColor(L"42'"));
+}
+
 TEST_F(SizeRules, AnImportedListWithABaseKeepsTheDrawingsOneBase) {
   const std::string file = tmp_.string() + "/sizes.txs";
   std::ofstream(file) << "*44 3\r\n46 2\r\n";
