@@ -4,11 +4,13 @@
 #include "construction/Fastrelle_Forms.h"
 #include "construction/Fastrelle_Part_Drawer.h"
 #include "construction/Fastrelle_Parts.h"
+#include "construction/GradePointDrag.h"
 #include "construction/PartRecords.h"
 #include "construction/PartSizeGroup.h"
 #include "db/ZcDbBlockReference.h"
 #include "ed/ErrorStatus.h"
 #include "db/ZcDbCurve.h"
+#include "sizes/AddGradePoint_cmd.h"
 #include "sizes/CollectSymbolsAt.h"
 #include "sizes/CurveFinders.h"
 #include "sizes/Fastrelle_Points_Gradable.h"
@@ -138,6 +140,7 @@ void RegisterPartServices() {
   SetPartSymbolGatherer(&GatherSymbols);
   SetPartMasterFinder(&FindMaster);
   SetPartEntityAdder(&AddToPartAt);
+  SetGradePointDrag(&DragGradePoint);
   SetCurveFinders(&CurveEndNumbers, &SeamBetween);
 }
 
@@ -147,5 +150,6 @@ void UnregisterPartServices() {
   SetPartSymbolGatherer(nullptr);
   SetPartMasterFinder(nullptr);
   SetPartEntityAdder(nullptr);
+  SetGradePointDrag(nullptr);
   SetCurveFinders(nullptr, nullptr);
 }
