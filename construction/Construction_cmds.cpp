@@ -8,6 +8,7 @@
 #include "construction/Fastrelle_QuickForm_Cmd.h"
 #include "construction/FullEntityMeasure_Cmd.h"
 #include "construction/Hole_cmd.h"
+#include "construction/Measure_Cmd.h"
 #include "construction/MultiCorner_cmd.h"
 #include "construction/PartDescription_cmd.h"
 #include "construction/SmoothSpline_cmd.h"
@@ -28,6 +29,7 @@ Construction_cmds::Construction_cmds() : cmds(L"Fastrelle_Constructions") {
   Add<PartDescription_cmd>();
   Add<SmoothSpline_cmd>();
   Add<Add_To_Form_cmd>();
+  Add<Measure_Cmd>();
   Add<FullEntityMeasure_Cmd>();
   Add<Fastrelle_Form_Cmd>();
   Add<Fastrelle_QuickForm_Cmd>();
