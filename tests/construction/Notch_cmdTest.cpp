@@ -1,6 +1,7 @@
 // The notch: slid along the seam and picked, it lands at that place in every size at the
 // size typed; the setting gives the first size and the size typed is offered next time;
-// OK over the folder alone shows the error box and asks nothing; a cancel leaves nothing,
+// OK over the folder alone shows the error box and an unreadable drawing is named, neither
+// asking anything; a cancel leaves nothing,
 // and the floating dialog never outlives the command.
 #include "construction/Notch_cmd.h"
 
@@ -29,7 +30,7 @@ TEST_F(NotchCommand, APickedNotchLandsAtItsPlaceInEverySizeAtTheSizeTyped) {
   EXPECT_NE(std::wstring::npos, headless::Transcript().find(L"0 (selected): Notch"));
 }
 
-TEST_F(NotchCommand, TheFolderAloneShowsTheErrorBoxAndAsksNothing) {
+TEST_F(NotchCommand, TheFolderAloneShowsTheErrorBoxAndAnUnreadableDrawingIsNamedAskingNothing) {
   Fastrelle_Part_Drawer(L"Przód", 0).BuildFromCurves(Square());
   const std::size_t drawn = ModelSpace().size();
   Run<Notch_cmd>({L"@dlg set 8031 4", L"@dlg ok", L"0,0"});
@@ -40,6 +41,14 @@ TEST_F(NotchCommand, TheFolderAloneShowsTheErrorBoxAndAsksNothing) {
   EXPECT_EQ(drawn, ModelSpace().size());
   EXPECT_DOUBLE_EQ(4.0, RememberedSymbol::Notch().m_size) << "only the size is remembered";
   EXPECT_EQ(CString(Templates("Notch").c_str()), RememberedSymbol::Notch().m_path);
+  TempFolder folder;  // a drawing that cannot be read is named and nothing is asked
+  WriteBytes(folder.Native("Broken.dwg"), "0\nSECTION\n2\nENTITIES\n0\nLINE\n10\nabc\n");
+  RememberedSymbol::Notch().m_path = folder.Windows("Broken.dwg").c_str();
+  headless::ClearInput();
+  Run<Notch_cmd>({L"@dlg ok", L"0,0"});
+  EXPECT_NE(std::wstring::npos, headless::Transcript().find(folder.Windows("Broken.dwg")));
+  EXPECT_EQ(1u, headless::PendingInput());
+  EXPECT_EQ(drawn, ModelSpace().size());
 }
 
 TEST_F(NotchCommand, ACancelledDragLeavesNoNotch) {
