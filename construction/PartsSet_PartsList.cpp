@@ -1,6 +1,8 @@
 // The part-set dialog's parts list.
 #include "construction/PartsSet_PartsList.h"
 
+#include <cwchar>
+
 #include "construction/Fastrelle_Forms.h"
 #include "construction/Fastrelle_Part_Drawer.h"
 #include "construction/Fastrelle_Parts.h"
@@ -16,9 +18,22 @@ namespace {
 const UINT kNumberTitle = 40233, kNameTitle = 40235, kMaterialTitle = 40234, kQuantityTitle = 40236,
            kModeTitle = 40237;
 
+const int kBadInput = 3;
+
 void PrintRowFailure(const CString& part, const wchar_t* step, int status) {
   ZWPrinter().Print(L"\n" + part + L": PartsSet_PartsList::" + step);
   PrintErrorStatus(status);
+}
+
+// A whole number written as one: an optional "-" and digits, blanks around allowed.
+//   " 12 " => 12;  "-3" => -3;  "" / "dwa" / "2,5" => false
+bool ParseWholeNumber(CString text, long& value) {
+  text.Trim();
+  if (text.IsEmpty() || text.GetLength() > 9) return false;
+  for (int i = 0; i < text.GetLength(); ++i)
+    if (!(text[i] >= L'0' && text[i] <= L'9') && !(i == 0 && text[i] == L'-' && text.GetLength() > 1)) return false;
+  value = std::wcstol(text, nullptr, 10);
+  return true;
 }
 }  // namespace
 
@@ -91,8 +106,9 @@ void PartsSet_PartsList::SaveRow(int row, int& previousType) {
   const CString name = m_names[row];
   Fastrelle_Part_Drawer part(name, nullptr);
   part.ReadRecord();
-  const int quantity = GetCellInt(row, kQuantity);
-  if (quantity != part.GetQuantity()) part.SetQuantity(quantity);  // refused values print and stay
+  long quantity = 0;
+  if (!ParseWholeNumber(CellText(row, kQuantity), quantity)) PrintRowFailure(name, L"SetQuantity", kBadInput);
+  else if (quantity != part.GetQuantity()) part.SetQuantity(static_cast<int>(quantity));  // out of range: printed, kept
   const CString material = CellText(row, kMaterial);
   if (material != part.GetMaterial()) {
     Fastrelle_Forms forms(name);

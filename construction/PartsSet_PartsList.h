@@ -20,7 +20,8 @@ public:
   void Fill();
   /// Writes each row back to its part, in row order (a failure is printed with the row's
   /// name and the next row goes on; a value equal to the part's is not written again):
-  ///   1. quantity, the numeric cell's integer (outside 0-32767: printed, unchanged);
+  ///   1. quantity, the numeric cell's whole number (no whole number, or one outside
+  ///      0-32767: printed, unchanged);
   ///   2. the material, in every size;
   ///   3. the type, the mode chosen (none chosen: the previous row's type, 0 for the first);
   ///   4. the name: the part is renamed in every size (a name the part rules refuse is

@@ -66,11 +66,14 @@ TEST_F(PartSetDialog, InsertSavesTheListFirstSoTheTableShowsItAndARenamedRowKeep
 TEST_F(PartSetDialog, ARefusedNameOrQuantityLeavesThatPartAndTheOtherValuesAreSaved) {
   Run<PartsSet_Cmd>({L"@dlg edit 8025 #1 1 przód", L"@dlg edit 8025 #1 3 4", L"@dlg edit 8025 #0 3 70000",
                      L"@dlg edit 8025 #0 4 para w poziomie", L"@dlg ok"});
+  EXPECT_EQ(std::make_pair(2, 1), Record(L"Przód"));
+  Run<PartsSet_Cmd>({L"@dlg edit 8025 #0 3 dwa", L"@dlg ok"});  // no number: the quantity stays
   const std::wstring t = headless::Transcript();
   EXPECT_NE(std::wstring::npos, t.find(L"Tył: PartsSet_PartsList::Rename")) << headless::ToUtf8(t);
   EXPECT_EQ(std::make_pair(0, 4), Record(L"Tył"));
   EXPECT_TRUE(HasGroup(L"Tył|38"));
   EXPECT_EQ(std::make_pair(2, 1), Record(L"Przód"));
+  EXPECT_NE(std::wstring::npos, headless::Transcript().find(L"Przód: PartsSet_PartsList::SetQuantity"));
   EXPECT_EQ(CString(L"Przód"), FindPartRecordKey(nullptr, L"przód"));
 }
 
