@@ -105,7 +105,6 @@ void PartsSet_PartsList::Save() {
 void PartsSet_PartsList::SaveRow(int row, int& previousType) {
   const CString name = m_names[row];
   Fastrelle_Part_Drawer part(name, nullptr);
-  part.ReadRecord();
   long quantity = 0;
   if (!ParseWholeNumber(CellText(row, kQuantity), quantity)) PrintRowFailure(name, L"SetQuantity", kBadInput);
   else if (quantity != part.GetQuantity()) part.SetQuantity(static_cast<int>(quantity));  // out of range: printed, kept
