@@ -4,6 +4,7 @@
 #include "construction/Add_To_Form_cmd.h"
 #include "construction/Align_cmd.h"
 #include "construction/Corner_Cmd.h"
+#include "construction/Fastrelle_Cut_Cmd.h"
 #include "construction/Fastrelle_Form_Cmd.h"
 #include "construction/Fastrelle_QuickForm_Cmd.h"
 #include "construction/FullEntityMeasure_Cmd.h"
@@ -26,6 +27,7 @@ Construction_cmds::Construction_cmds() : cmds(L"Fastrelle_Constructions") {
   Add<SpecPoint_Cmd>();
   Add<Hole_cmd>();
   Add<PartDescription_cmd>();
+  Add<Fastrelle_Cut_Cmd>();
   Add<SmoothSpline_cmd>();
   Add<Add_To_Form_cmd>();
   Add<FullEntityMeasure_Cmd>();
