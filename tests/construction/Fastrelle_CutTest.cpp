@@ -12,7 +12,9 @@
 #include "construction/PartsFixture.h"
 #include "db/ZcDbArc.h"
 #include "db/ZcDbCurve.h"
+#include "db/ZcDbSpline.h"
 #include "framework/Layers.h"
+#include "geometry/UI_Curve.h"
 
 namespace {
 
@@ -250,6 +252,46 @@ TEST_F(CutTest, TheSizeModePromptSwitchesBetweenAllSizesAndThePickedOne) {
   headless::PushInputs({L"Wszystkie"});
   EXPECT_EQ(1, Fastrelle_Cut_Cmd::AskSizeMode());
   EXPECT_NE(std::wstring::npos, Transcript().find(L"Dodatek na szew na rozmiarze"));
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(CutTest, ASideWhoseOffsetCannotBeMadeGivesWayToTheOtherSide) {
+  // A square whose top right corner is rounded by a spline drawn from the left, turning
+  // tighter than the allowance: offset inwards (the right-hand side, tried first) by 10 it
+  // has a cusp and no offset is made at all.
+  ZcDbObjectIdArray edges;
+  edges.append(AddLine({100, 90, 0}, {100, 0, 0}));
+  edges.append(AddLine({100, 0, 0}, {0, 0, 0}));
+  edges.append(AddLine({0, 0, 0}, {0, 100, 0}));
+  auto* bump = new ZcDbSpline;
+  ZcGePoint3dArray fit;
+  for (ZcGePoint3d p : {ZcGePoint3d(0, 100, 0), ZcGePoint3d(50, 100, 0), ZcGePoint3d(92, 98.5, 0), ZcGePoint3d(98.5, 95, 0),
+                        ZcGePoint3d(100, 90, 0)})
+    fit.append(p);
+  ASSERT_EQ(Zcad::eOk, bump->setFitData(fit, 3, 0.0, ZcGeVector3d(), ZcGeVector3d()));
+  edges.append(Add(bump));
+  ASSERT_EQ(0, Fastrelle_Part_Drawer(L"Bump", 0).BuildFromCurves(edges));
+  ZcDbObjectId seam;
+  for (ZcDbCurve* c : OnLayer(L"38"))
+    if (c->isKindOf(ZcDbSpline::desc())) seam = c->objectId();
+  ZcDbObjectIdArray none;
+  ASSERT_EQ(380, UI_Curve(seam).OffsetTowardsPoint(10.0, none, ZcGePoint3d(50, 300, 0), 1));
+  headless::ClearTranscript();
+  ASSERT_EQ(0, Fastrelle_Cut(10.0, Number({0, 100, 0}), Number({100, 90, 0})).AddToAllSizes());
+  EXPECT_EQ(std::wstring::npos, Transcript().find(L" !")) << headless::ToUtf8(Transcript());
+  for (const wchar_t* cut : {L"38'", L"^40'", L"42'"}) {
+    ASSERT_EQ(1u, OnLayer(cut).size());
+    ZcDbCurve* c = OnLayer(cut).front();
+    double a = 0, b = 0;
+    ZcGePoint3d mid;
+    c->getStartParam(a);
+    c->getEndParam(b);
+    c->getPointAtParam((a + b) / 2, mid);
+    EXPECT_GT(mid.y, 100.0) << headless::ToUtf8(cut);  // outside the part
+  }
 }
 
 }  // namespace
