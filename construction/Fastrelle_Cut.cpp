@@ -19,8 +19,11 @@
 #include "framework/ResString.h"
 #include "framework/UI_Entity.h"
 #include "framework/UI_Kolekcja.h"
+#include "framework/ZWDrawer.h"
+#include "ge/ZcGeCurve3d.h"
 #include "geometry/UI_Curve.h"
 #include "sizes/Fastrelle_SizePoint.h"
+#include "sizes/Fastrelle_SizePoints.h"
 #include "sizes/Fastrelle_Sizes.h"
 
 namespace {
@@ -33,6 +36,8 @@ constexpr double kZoomMargin = 30.0;
 constexpr double kSmallestAllowance = 0.01;
 /// Centres of extents this close count as one.
 constexpr double kSameCentre = 1e-9;
+/// Curve ends this close meet.
+constexpr double kSameEnd = 1e-6;
 
 ZcGePoint3d Centre(const ZcDbExtents& e) { return e.minPoint() + (e.maxPoint() - e.minPoint()) / 2.0; }
 
@@ -64,26 +69,31 @@ void Regen() {
 }
 
 /// The seam lines of a part in a size as point chains, each curve sampled finely enough that
-/// a point at a seam allowance from them is classified as the curves would classify it.
+/// a point at a seam allowance from them is classified as the curves would classify it;
+/// empty unless their ends pair up into closed outlines.
 std::vector<std::vector<ZcGePoint3d>> Outline(const CString& part, const CString& size) {
   std::vector<std::vector<ZcGePoint3d>> chains;
   ZcDbObjectIdArray seam, cut, tech;
   if (PartSizeGroup(nullptr, part, size).SplitByLineKind(seam, cut, tech) != 0) return chains;
+  std::vector<ZcGePoint3d> ends;
   for (ZcDbObjectId id : seam) {
     ZcDbCurve* curve = nullptr;
     if (zcdbOpenObject(curve, id, ZcDb::kForRead) != Zcad::eOk) continue;
-    double start = 0.0, end = 0.0;
-    std::vector<ZcGePoint3d> chain;
-    if (curve->getStartParam(start) == Zcad::eOk && curve->getEndParam(end) == Zcad::eOk) {
-      const int steps = curve->isKindOf(ZcDbLine::desc()) ? 1 : 256;
-      for (int i = 0; i <= steps; ++i) {
-        ZcGePoint3d p;
-        if (curve->getPointAtParam(start + (end - start) * i / steps, p) == Zcad::eOk) chain.push_back(p);
-      }
-    }
+    std::unique_ptr<ZcGeCurve3d> shape = curve->toGeCurve();
+    const int steps = curve->isKindOf(ZcDbLine::desc()) ? 1 : 64;
     curve->close();
-    if (chain.size() > 1) chains.push_back(chain);
+    if (!shape) continue;
+    std::vector<ZcGePoint3d> chain;
+    for (int i = 0; i <= steps; ++i) chain.push_back(shape->evalPoint(shape->endParam() * i / steps));
+    if (chain.front().distanceTo(chain.back()) > kSameEnd) {
+      ends.push_back(chain.front());
+      ends.push_back(chain.back());
+    }
+    chains.push_back(chain);
   }
+  for (const ZcGePoint3d& e : ends)
+    if (std::count_if(ends.begin(), ends.end(), [&](const ZcGePoint3d& o) { return o.distanceTo(e) <= kSameEnd; }) < 2)
+      return {};
   return chains;
 }
 
@@ -98,6 +108,13 @@ bool Inside(const ZcGePoint3d& p, const std::vector<std::vector<ZcGePoint3d>>& c
       if (x > p.x) inside = !inside;
     }
   return inside;
+}
+
+/// The middle of a curve.
+bool Middle(const ZcDbCurve* curve, ZcGePoint3d& middle) {
+  double start = 0.0, end = 0.0;
+  return curve->getStartParam(start) == Zcad::eOk && curve->getEndParam(end) == Zcad::eOk &&
+         curve->getPointAtParam((start + end) / 2.0, middle) == Zcad::eOk;
 }
 
 /// The seam line's offset on one side: its middle and, for a closed one, its area.
@@ -115,10 +132,8 @@ bool OffsetSides(ZcDbObjectId seam, double allowance, SideOffset sides[2], bool&
   const double signs[2] = {1.0, -1.0};
   for (int k = 0; k < 2; ++k) {
     std::vector<ZcDbCurve*> offsets;
-    double start = 0.0, end = 0.0;
     both = both && curve->getOffsetCurves(signs[k] * allowance, offsets) == Zcad::eOk && !offsets.empty() && offsets[0] &&
-           offsets[0]->getStartParam(start) == Zcad::eOk && offsets[0]->getEndParam(end) == Zcad::eOk &&
-           offsets[0]->getPointAtParam((start + end) / 2.0, sides[k].middle) == Zcad::eOk;
+           Middle(offsets[0], sides[k].middle);
     if (both && closed && offsets[0]->getArea(sides[k].area) != Zcad::eOk) sides[k].area = -1.0;
     for (ZcDbCurve* o : offsets) delete o;
   }
@@ -126,17 +141,37 @@ bool OffsetSides(ZcDbObjectId seam, double allowance, SideOffset sides[2], bool&
   return both;
 }
 
-/// When the part's seam lines close round it and exactly one side's offset lies outside
-/// them, that offset's middle (which only that offset passes through); else false.
-bool OutsideOfPart(ZcDbObjectId seam, const CString& part, const CString& size, double allowance, ZcGePoint3d& reference) {
-  SideOffset sides[2];
-  bool closed = false;
-  if (!OffsetSides(seam, allowance, sides, closed)) return false;
+/// When the part's seam lines close round it: the seam line's offset on the first side (+1,
+/// then -1) whose middle lies outside them goes into model space (`ids`), and `decided` is
+/// set; the status of adding it. Nothing is decided for an open outline or when no side's
+/// offset lies outside.
+int OffsetOutsideOfPart(ZcDbObjectId seam, const CString& part, const CString& size, double allowance,
+                        ZcDbObjectIdArray& ids, bool& decided) {
+  decided = false;
   const auto outline = Outline(part, size);
-  const bool out0 = !Inside(sides[0].middle, outline), out1 = !Inside(sides[1].middle, outline);
-  if (out0 == out1) return false;
-  reference = out0 ? sides[0].middle : sides[1].middle;
-  return true;
+  ZcDbCurve* curve = nullptr;
+  if (outline.empty() || zcdbOpenObject(curve, seam, ZcDb::kForRead) != Zcad::eOk) return 0;
+  for (double side : {1.0, -1.0}) {
+    std::vector<ZcDbCurve*> offsets;
+    ZcGePoint3d middle;
+    decided = curve->getOffsetCurves(side * allowance, offsets) == Zcad::eOk && !offsets.empty() && offsets[0] &&
+              Middle(offsets[0], middle) && !Inside(middle, outline);
+    int status = 0;
+    for (ZcDbCurve* o : offsets) {
+      if (decided && status == 0 && (status = ZWDrawer::Add(o)) == 0) {
+        ids.append(o->objectId());
+        o->close();
+      } else {
+        delete o;
+      }
+    }
+    if (decided) {
+      curve->close();
+      return status;
+    }
+  }
+  curve->close();
+  return 0;
 }
 
 /// With no direction and the seam line centred on its part, the side is chosen from the
@@ -189,7 +224,14 @@ bool Fastrelle_Cut::Prepare() {
   return true;
 }
 
+Fastrelle_SizePoint Fastrelle_Cut::PointIn(int number, const CString& size) const {
+  auto it = m_points.find(number);
+  if (it == m_points.end()) return Fastrelle_SizePoint(number, size);
+  return Fastrelle_SizePoint(it->second->FindInSize(size));
+}
+
 void Fastrelle_Cut::Finish() {
+  m_points.clear();
   if (!m_prepared) return;
   m_prepared = false;
   SetLayersOnState(m_layerStates);
@@ -198,7 +240,8 @@ void Fastrelle_Cut::Finish() {
 
 void Fastrelle_Cut::SaveView() {
   SaveNamedView(kViewName);
-  Fastrelle_Part_Drawer part(m_first);
+  const CString base = GetBaseSizeName();
+  Fastrelle_Part_Drawer part(PointIn(m_first, base.IsEmpty() ? CString(L"0") : base).Id());
   ZcDbExtents extents;
   if (part.GetName().IsEmpty() || part.GetExtents(extents) != 0) return;
   const ZcGeVector3d margin(kZoomMargin, kZoomMargin, 0.0);
@@ -209,7 +252,13 @@ int Fastrelle_Cut::AddToAllSizes() {
   Fastrelle_Sizes_ZW sizes;
   sizes.LoadFromLayers();
   if (sizes.GetCount() == 0) return Zcad::eInvalidIndex;
-  if (!Prepare()) return Zcad::eWrongObjectType;
+  // Each size asks for the same two places: their points are gathered once.
+  for (int number : {m_first, m_second})
+    m_points[number] = std::make_unique<Fastrelle_SizePoints_Set>(CString(std::to_wstring(number).c_str()));
+  if (!Prepare()) {
+    m_points.clear();
+    return Zcad::eWrongObjectType;
+  }
   FinishGuard finish(*this);
   for (const Fastrelle_Size& listed : sizes.Sizes()) {
     Fastrelle_Size_ZW size = sizes.Find(listed.GetName());
@@ -246,8 +295,8 @@ int Fastrelle_Cut::AddInSize(Fastrelle_Size_ZW& size) {
 
 int Fastrelle_Cut::FindSeamLine(const CString& size, ZcDbObjectId& seam) {
   ZcDbObjectIdArray aroundFirst, aroundSecond;
-  Fastrelle_SizePoint(m_first, size).SelectSeamLinesAround(aroundFirst);
-  Fastrelle_SizePoint(m_second, size).SelectSeamLinesAround(aroundSecond);
+  PointIn(m_first, size).SelectSeamLinesAround(aroundFirst);
+  PointIn(m_second, size).SelectSeamLinesAround(aroundSecond);
   ZcDbObjectIdArray common;
   for (ZcDbObjectId id : aroundFirst)
     if (aroundSecond.contains(id) && !common.contains(id)) common.append(id);
@@ -257,17 +306,14 @@ int Fastrelle_Cut::FindSeamLine(const CString& size, ZcDbObjectId& seam) {
   return 0;
 }
 
-// The reference point: the direction point when given. Otherwise, when the part's seam
-// lines close round it, the middle of the one offset lying outside them. Else E is the
-// extents of the part in the size and S those of the seam line: the centre of E moved from
-// it towards the centre of S by E's width plus height, which lies outside the part on the
-// seam line's side for a convex part (not for an edge of a concave corner, hence the test
-// above). A seam line centred on its part has no such direction: SideOfCentredSeam decides.
-// Without E the origin serves.
+// The reference point: the direction point when given. Otherwise E is the extents of the
+// part in the size and S those of the seam line: the centre of E moved from it towards the
+// centre of S by E's width plus height, which lies outside the part on the seam line's side
+// for a convex part (not for an edge of a concave corner: Offset asks the outline first). A
+// seam line centred on its part has no such direction: SideOfCentredSeam decides. Without E
+// the origin serves.
 ZcGePoint3d Fastrelle_Cut::ReferencePoint(ZcDbObjectId seam, const CString& part, const CString& size, double allowance) {
   if (m_direction) return *m_direction;
-  ZcGePoint3d outside;
-  if (OutsideOfPart(seam, part, size, allowance, outside)) return outside;
   ZcDbExtents e, s;
   if (PartSizeGroup(nullptr, part, size).GetExtents(e) != 0 || !EntityExtents(seam, s)) return ZcGePoint3d::kOrigin;
   const ZcGePoint3d centre = Centre(e);
@@ -282,7 +328,7 @@ ZcGePoint3d Fastrelle_Cut::ReferencePoint(ZcDbObjectId seam, const CString& part
 
 int Fastrelle_Cut::Offset(Fastrelle_Size_ZW& size, ZcDbObjectIdArray& made) {
   PartSizeGroup group;
-  group.FromGradePoint(m_first, size.GetName());
+  group.FromId(PointIn(m_first, size.GetName()).Id());
   if (group.m_part.IsEmpty() || group.m_size.IsEmpty()) {
     ZWPrinter().Print(L"\nFastrelle_Cut::Offset");
     PrintErrorStatus(Zcad::eWrongObjectType);
@@ -290,14 +336,21 @@ int Fastrelle_Cut::Offset(Fastrelle_Size_ZW& size, ZcDbObjectIdArray& made) {
   }
   ZcDbObjectId seam;
   if (int status = FindSeamLine(size.GetName(), seam)) return status;
-  const ZcGePoint3d reference = ReferencePoint(seam, group.m_part, group.m_size, m_allowance);
+  // Without a direction point the part's outline decides the side when it is closed: the
+  // offset must lie outside the part. Else the side test: a side is kept only when its offset
+  // comes nearer to the reference point. Whatever made the first side fail, the other is tried.
   ZcDbObjectIdArray offsets;
-  UI_Curve curve(seam);
-  // The side test decides: a side is kept only when its offset comes nearer to the
-  // reference; whatever made the first side fail, the other is tried.
-  if (curve.OffsetTowardsPoint(m_allowance, offsets, reference, 1) != 0 &&
-      curve.OffsetTowardsPoint(m_allowance, offsets, reference, -1) != 0)
-    return Zcad::eInvalidOffset;
+  bool decided = false;
+  if (!m_direction) {
+    if (int status = OffsetOutsideOfPart(seam, group.m_part, group.m_size, m_allowance, offsets, decided)) return status;
+  }
+  if (!decided) {
+    const ZcGePoint3d reference = ReferencePoint(seam, group.m_part, group.m_size, m_allowance);
+    UI_Curve curve(seam);
+    if (curve.OffsetTowardsPoint(m_allowance, offsets, reference, 1) != 0 &&
+        curve.OffsetTowardsPoint(m_allowance, offsets, reference, -1) != 0)
+      return Zcad::eInvalidOffset;
+  }
   if (int status = group.PutOnCutLayer(offsets)) {
     UI_Kolekcja stray;
     for (ZcDbObjectId id : offsets) stray.Add(id);
@@ -310,7 +363,7 @@ int Fastrelle_Cut::Offset(Fastrelle_Size_ZW& size, ZcDbObjectIdArray& made) {
 }
 
 int Fastrelle_Cut::JoinWithNeighbour(int number, const Fastrelle_Size_ZW& size) {
-  Fastrelle_SizePoint point(number, size.GetName());
+  Fastrelle_SizePoint point = PointIn(number, size.GetName());
   if (!point.Id().isValid()) return 0;  // never a search around the origin
   ZcDbObjectIdArray around;
   point.SelectCutLinesAround(around);
@@ -334,7 +387,7 @@ int Fastrelle_Cut::JoinWithNeighbour(int number, const Fastrelle_Size_ZW& size) 
   }
   // What the join made or replaced joins the part on the cut layer.
   PartSizeGroup group;
-  group.FromGradePoint(number, size.GetName());
+  group.FromId(point.Id());
   ZcDbObjectIdArray produced;
   produced.append(m_join->m_cut1);
   produced.append(m_join->m_cut2);

@@ -13,6 +13,8 @@
 
 class Fastrelle_Corner;
 class Fastrelle_Size_ZW;
+class Fastrelle_SizePoint;
+class Fastrelle_SizePoints_Set;
 
 /// States of one run (each pick of the command builds the run afresh from here):
 /// 1. unprepared: numbers and allowance set (SetSeamLine or the constructor);
@@ -76,6 +78,9 @@ protected:
   /// Joins the current cut line with its neighbour at the grade point of that number in
   /// the size; nothing when the size lacks the point or no other cut line lies near it.
   int JoinWithNeighbour(int number, const Fastrelle_Size_ZW& size);
+  /// The grade point of that number in the size: from the points of both numbers gathered
+  /// once per run (AddToAllSizes), else looked up afresh.
+  Fastrelle_SizePoint PointIn(int number, const CString& size) const;
   /// Saves the view "Fastrelle_Cut" and zooms to the part of the first grade point grown
   /// by 30.0; without that part or its extents the view stays.
   void SaveView();
@@ -89,6 +94,8 @@ protected:
   std::map<CString, bool> m_layerStates;
   bool m_prepared = false;
   ZcDbObjectIdArray m_newCutLines;
+  /// The grade points of the two numbers over all sizes, for the run under way.
+  std::map<int, std::unique_ptr<Fastrelle_SizePoints_Set>> m_points;
 };
 
 #endif
