@@ -351,7 +351,7 @@ int Fastrelle_Cut::Offset(Fastrelle_Size_ZW& size, ZcDbObjectIdArray& made) {
         curve.OffsetTowardsPoint(m_allowance, offsets, reference, -1) != 0)
       return Zcad::eInvalidOffset;
   }
-  if (int status = group.PutOnCutLayer(offsets)) {
+  if (int status = group.PutOnLayer(size.Cut(), offsets)) {
     UI_Kolekcja stray;
     for (ZcDbObjectId id : offsets) stray.Add(id);
     stray.DeleteAll();
@@ -362,7 +362,7 @@ int Fastrelle_Cut::Offset(Fastrelle_Size_ZW& size, ZcDbObjectIdArray& made) {
   return 0;
 }
 
-int Fastrelle_Cut::JoinWithNeighbour(int number, const Fastrelle_Size_ZW& size) {
+int Fastrelle_Cut::JoinWithNeighbour(int number, Fastrelle_Size_ZW& size) {
   Fastrelle_SizePoint point = PointIn(number, size.GetName());
   if (!point.Id().isValid()) return 0;  // never a search around the origin
   ZcDbObjectIdArray around;
@@ -393,7 +393,7 @@ int Fastrelle_Cut::JoinWithNeighbour(int number, const Fastrelle_Size_ZW& size) 
   produced.append(m_join->m_cut2);
   produced.append(m_join->m_created.Ids());
   for (ZcDbObjectId id : produced) group.AddEntity(id);
-  group.PutOnCutLayer(produced);
+  group.PutOnLayer(size.Cut(), produced);
   m_current = m_join->m_cut1;
   return 0;
 }

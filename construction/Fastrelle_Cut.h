@@ -77,7 +77,7 @@ protected:
   ZcGePoint3d ReferencePoint(ZcDbObjectId seam, const CString& part, const CString& size, double allowance);
   /// Joins the current cut line with its neighbour at the grade point of that number in
   /// the size; nothing when the size lacks the point or no other cut line lies near it.
-  int JoinWithNeighbour(int number, const Fastrelle_Size_ZW& size);
+  int JoinWithNeighbour(int number, Fastrelle_Size_ZW& size);
   /// The grade point of that number in the size: from the points of both numbers gathered
   /// once per run (AddToAllSizes), else looked up afresh.
   Fastrelle_SizePoint PointIn(int number, const CString& size) const;
