@@ -226,12 +226,15 @@ bool Fastrelle_Cut::Prepare() {
 
 Fastrelle_SizePoint Fastrelle_Cut::PointIn(int number, const CString& size) const {
   auto it = m_points.find(number);
-  if (it == m_points.end()) return Fastrelle_SizePoint(number, size);
-  return Fastrelle_SizePoint(it->second->FindInSize(size));
+  if (!m_pointsGathered || it == m_points.end()) return Fastrelle_SizePoint(number, size);
+  for (const auto& [name, id] : it->second)
+    if (name.CompareNoCase(size) == 0) return Fastrelle_SizePoint(id);
+  return Fastrelle_SizePoint();
 }
 
 void Fastrelle_Cut::Finish() {
   m_points.clear();
+  m_pointsGathered = false;
   if (!m_prepared) return;
   m_prepared = false;
   SetLayersOnState(m_layerStates);
@@ -252,11 +255,20 @@ int Fastrelle_Cut::AddToAllSizes() {
   Fastrelle_Sizes_ZW sizes;
   sizes.LoadFromLayers();
   if (sizes.GetCount() == 0) return Zcad::eInvalidIndex;
-  // Each size asks for the same two places: their points are gathered once.
-  for (int number : {m_first, m_second})
-    m_points[number] = std::make_unique<Fastrelle_SizePoints_Set>(CString(std::to_wstring(number).c_str()));
+  // Each size asks for the same two places: their points are gathered once, in one pass.
+  Fastrelle_SizePoints all;
+  all.CollectReferences(all.BlockName());
+  m_points.clear();
+  m_points[m_first];
+  m_points[m_second];
+  for (int i = 0; i < all.GetCount(); ++i) {
+    Fastrelle_SizePoint point = all.GetAt(i);
+    auto place = m_points.find(point.GetNumber());
+    if (place != m_points.end()) place->second.emplace_back(point.GetSizeName(), point.Id());
+  }
+  m_pointsGathered = true;
   if (!Prepare()) {
-    m_points.clear();
+    Finish();
     return Zcad::eWrongObjectType;
   }
   FinishGuard finish(*this);

@@ -6,6 +6,8 @@
 
 #include <map>
 #include <memory>
+#include <utility>
+#include <vector>
 
 #include "db/ZcDbObjectId.h"
 #include "ge/ZcGePoint3d.h"
@@ -14,7 +16,6 @@
 class Fastrelle_Corner;
 class Fastrelle_Size_ZW;
 class Fastrelle_SizePoint;
-class Fastrelle_SizePoints_Set;
 
 /// States of one run (each pick of the command builds the run afresh from here):
 /// 1. unprepared: numbers and allowance set (SetSeamLine or the constructor);
@@ -94,8 +95,10 @@ protected:
   std::map<CString, bool> m_layerStates;
   bool m_prepared = false;
   ZcDbObjectIdArray m_newCutLines;
-  /// The grade points of the two numbers over all sizes, for the run under way.
-  std::map<int, std::unique_ptr<Fastrelle_SizePoints_Set>> m_points;
+  /// The grade points of the two numbers over all sizes, for the run under way: number ->
+  /// (size name, point) in drawing order.
+  std::map<int, std::vector<std::pair<CString, ZcDbObjectId>>> m_points;
+  bool m_pointsGathered = false;
 };
 
 #endif
