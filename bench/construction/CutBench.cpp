@@ -2,7 +2,8 @@
 // 6 arcs, 6 splines of 4 to 12 fit points) with its 30 grade points and 9 parts of 12 lines,
 // in every size, size i scaled by 1 + 0.01 i about the part's centre. Measured: AddToAllSizes
 // of the 30 seam curves in turn at allowance 10 (600 offsets, about 1,200 joins), the cut
-// lines erased again between iterations. Peers in the same run: the same offsets and the
+// lines erased again between iterations, and one corner joined at 45 degrees in every size.
+// Peers in the same run: the same offsets and the
 // crossings of neighbouring offsets on kernel curves alone, and the 2,400 crossing squares
 // around the grade points alone.
 #include <benchmark/benchmark.h>
@@ -13,6 +14,7 @@
 #include <vector>
 
 #include "bench/ModelSpace.h"
+#include "construction/Fastrelle_Corner_MultiJoin.h"
 #include "construction/Fastrelle_Cut.h"
 #include "construction/Fastrelle_Part_Drawer.h"
 #include "construction/PartServices.h"
@@ -139,6 +141,32 @@ void BM_CutLines_AllSizes(benchmark::State& state) {
   }
 }
 
+// One corner (between two seam lines) joined at 45 degrees in every size by its grade-point
+// numbers, on fresh cut lines each time.
+void BM_MultiCorner_Angle45(benchmark::State& state) {
+  CutDrawing& d = Drawing();
+  auto cutAll = [&] {
+    for (int k = 0; k < kCurves; ++k) Fastrelle_Cut(kAllowance, d.numbers[k], d.numbers[(k + 1) % kCurves]).AddToAllSizes();
+  };
+  cutAll();
+  int status = 0;
+  for (auto _ : state) {
+    Fastrelle_Corner_MultiJoin_Angle corner(45.0);
+    corner.m_corner = d.numbers[1];
+    corner.m_first = d.numbers[0];
+    corner.m_second = d.numbers[2];
+    corner.m_seam = d.numbers[0];
+    status = corner.RunInAllSizes();
+    state.PauseTiming();
+    d.EraseCutLines();
+    cutAll();
+    headless::ClearTranscript();
+    state.ResumeTiming();
+  }
+  d.EraseCutLines();
+  state.counters["status"] = status;
+}
+
 void BM_CutLines_KernelOnly(benchmark::State& state) {
   std::vector<std::vector<std::unique_ptr<ZcGeCurve3d>>> seams(kSizeCount);
   for (int s = 0; s < kSizeCount; ++s)
@@ -175,5 +203,6 @@ void BM_CrossingSquares(benchmark::State& state) {
 }  // namespace
 
 BENCHMARK(BM_CutLines_AllSizes)->Unit(benchmark::kMillisecond)->Iterations(3);
+BENCHMARK(BM_MultiCorner_Angle45)->Unit(benchmark::kMillisecond)->Iterations(3);
 BENCHMARK(BM_CutLines_KernelOnly)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_CrossingSquares)->Unit(benchmark::kMillisecond);
