@@ -128,6 +128,9 @@ ZcGePoint3d evalCubic(const std::vector<double>& k, const std::vector<ZcGePoint3
   return ZcGePoint3d::kOrigin + sum;
 }
 
+/// The error a fit aims below, under the tolerance.
+constexpr double kFitGoal = 0.8 * kOffsetTol;
+
 /// Solves the banded (half-bandwidth 3) symmetric positive definite system in place (Cholesky);
 /// `m` holds rows of 4: m[i][0] the diagonal, m[i][j] the entry (i, i − j).
 bool solveBanded(std::vector<std::array<double, 4>>& m, std::vector<ZcGeVector3d>& rhs) {
@@ -219,7 +222,7 @@ bool fitCubic(const Target& tg, const std::vector<double>& seeds, Fit& fit) {
   for (double t : seeds)
     if (t > brk.back() && t < tg.b) brk.push_back(t);
   brk.push_back(tg.b);
-  const double goal = 0.8 * kOffsetTol;
+  const double goal = kFitGoal;
   bool dense = false, solved = false;
   for (int iter = 0; iter < 40; ++iter) {
     if (!solved && !leastSquares(tg, brk, fit)) return false;
@@ -421,7 +424,12 @@ ErrorStatus offsetByCubic(const ZcGeCurve3d& base, const BezierSpans* spans, dou
       double g;
       off.eval(std::min(t, top), o, dO, g);
     };
-    piece.error = [&off, lo, top](const ZcGePoint3d& q, double t) { return off.error(q, std::min(t, top), lo, top); };
+    // The distance to the exact offset's point of the same parameter bounds the distance to
+    // the offset from above: within the goal it settles the check without seeking the foot.
+    piece.error = [&off, lo, top](const ZcGePoint3d& q, double t) {
+      const double bound = q.distanceTo(off.point(std::min(t, top)));
+      return bound <= kFitGoal ? bound : off.error(q, std::min(t, top), lo, top);
+    };
     if (!append(piece, breaks)) return Zcad::eOutOfRange;
     if (arcs[i].angle > 1e-12) {
       const Arc& arc = arcs[i];
