@@ -45,8 +45,9 @@ struct ExactOffset {
     ZcGePoint3d p;
     ZcGeVector3d d1, d2;
     base(t, p, d1, d2);
-    double speed = d1.length();
-    if (!(speed > 1e-14 * std::max(1.0, d2.length()))) {
+    // Squared: the test costs no root of the second derivative's length.
+    const double speed2 = d1.dotProduct(d1);
+    if (!(speed2 > 1e-28 * std::max(1.0, d2.dotProduct(d2)))) {
       // The base stops here (a doubled end control point): it leaves along its second
       // derivative; the offset's speed is taken just inside.
       bool atStart = t < 0.5 * c.endParam();
@@ -58,8 +59,9 @@ struct ExactOffset {
       dO = tan * di.length();
       return;
     }
+    const double speed = std::sqrt(speed2);
     ZcGeVector3d tan = d1 / speed;
-    double kappa = d1.crossProduct(d2).dotProduct(n) / (speed * speed * speed);
+    double kappa = d1.crossProduct(d2).dotProduct(n) / (speed2 * speed);
     g = 1.0 + d * kappa;
     o = p + tan.crossProduct(n) * d;
     dO = d1 * g;
