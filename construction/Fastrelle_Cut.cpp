@@ -1,4 +1,5 @@
-// Cut lines: offsets of a seam line in every size and their joins with the neighbours.
+// Cut lines: the offsets of a seam line in every size, the choice of their side, and their
+// joins with the neighbouring cut lines. Used by the AddCutLine command and the test command.
 #include "construction/Fastrelle_Cut.h"
 
 #include <algorithm>
@@ -224,6 +225,20 @@ bool Fastrelle_Cut::Prepare() {
   return true;
 }
 
+void Fastrelle_Cut::GatherPoints() {
+  Fastrelle_SizePoints all;
+  all.CollectReferences(all.BlockName());
+  m_points.clear();
+  m_points[m_first];
+  m_points[m_second];
+  for (int i = 0; i < all.GetCount(); ++i) {
+    Fastrelle_SizePoint point = all.GetAt(i);
+    auto place = m_points.find(point.GetNumber());
+    if (place != m_points.end()) place->second.emplace_back(point.GetSizeName(), point.Id());
+  }
+  m_pointsGathered = true;
+}
+
 Fastrelle_SizePoint Fastrelle_Cut::PointIn(int number, const CString& size) const {
   auto it = m_points.find(number);
   if (!m_pointsGathered || it == m_points.end()) return Fastrelle_SizePoint(number, size);
@@ -255,18 +270,7 @@ int Fastrelle_Cut::AddToAllSizes() {
   Fastrelle_Sizes_ZW sizes;
   sizes.LoadFromLayers();
   if (sizes.GetCount() == 0) return Zcad::eInvalidIndex;
-  // Each size asks for the same two places: their points are gathered once, in one pass.
-  Fastrelle_SizePoints all;
-  all.CollectReferences(all.BlockName());
-  m_points.clear();
-  m_points[m_first];
-  m_points[m_second];
-  for (int i = 0; i < all.GetCount(); ++i) {
-    Fastrelle_SizePoint point = all.GetAt(i);
-    auto place = m_points.find(point.GetNumber());
-    if (place != m_points.end()) place->second.emplace_back(point.GetSizeName(), point.Id());
-  }
-  m_pointsGathered = true;
+  GatherPoints();
   if (!Prepare()) {
     Finish();
     return Zcad::eWrongObjectType;

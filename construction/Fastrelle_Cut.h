@@ -79,8 +79,11 @@ protected:
   /// Joins the current cut line with its neighbour at the grade point of that number in
   /// the size; nothing when the size lacks the point or no other cut line lies near it.
   int JoinWithNeighbour(int number, Fastrelle_Size_ZW& size);
-  /// The grade point of that number in the size: from the points of both numbers gathered
-  /// once per run (AddToAllSizes), else looked up afresh.
+  /// Every size asks for the same two places: their grade points are gathered in one pass
+  /// over the drawing for the run (until Finish).
+  void GatherPoints();
+  /// The grade point of that number in the size: from the points gathered for the run, else
+  /// looked up afresh.
   Fastrelle_SizePoint PointIn(int number, const CString& size) const;
   /// Saves the view "Fastrelle_Cut" and zooms to the part of the first grade point grown
   /// by 30.0; without that part or its extents the view stays.
