@@ -5,6 +5,7 @@
 #include "construction/Align_cmd.h"
 #include "construction/Corner_Cmd.h"
 #include "construction/Dart_Cmd.h"
+#include "construction/Fastrelle_Cut_Cmd.h"
 #include "construction/Fastrelle_Form_Cmd.h"
 #include "construction/Fastrelle_QuickForm_Cmd.h"
 #include "construction/FullEntityMeasure_Cmd.h"
@@ -32,6 +33,7 @@ Construction_cmds::Construction_cmds() : cmds(L"Fastrelle_Constructions") {
   Add<SpecPoint_Cmd>();
   Add<Hole_cmd>();
   Add<PartDescription_cmd>();
+  Add<Fastrelle_Cut_Cmd>();
   Add<SmoothSpline_cmd>();
   Add<Add_To_Form_cmd>();
   Add<Measure_Cmd>();
