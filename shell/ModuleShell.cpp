@@ -5,6 +5,7 @@
 //      after unload. StartUp creates each only when it is null, so a second start-up
 //      message neither leaks nor registers twice.
 //   2. g_extension: the module's place on the extension-module chain, joined at attach.
+//   3. the current layout (Layout::Current): made at its first use, freed at unload.
 // Unload takes each set's own commands off the host before deleting the set, so no
 // command of an unloading module stays reachable.
 #include "shell/ModuleShell.h"
@@ -19,6 +20,7 @@
 #include "framework/HostServices.h"
 #include "framework/Printer.h"
 #include "geometry/GeometryServices.h"
+#include "layout/Layout.h"
 #include "layout/Plot_cmds.h"
 #include "shell/ModuleFastrelle_cmds.h"
 
@@ -87,6 +89,7 @@ void Unload() {
   DeleteSet(g_mainSet);
   DeleteSet(g_constructionSet);
   DeleteSet(g_plotSet);
+  Layout::FreeCurrent();
   UnregisterGeometryServices();
   UnregisterPartServices();
 }

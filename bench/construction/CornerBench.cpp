@@ -12,6 +12,7 @@
 #include <filesystem>
 #include <vector>
 
+#include "bench/ModelSpace.h"
 #include "construction/Fastrelle_Corner_Join_Angle.h"
 #include "construction/Fastrelle_Corner_MultiJoin.h"
 #include "construction/Fastrelle_Part_Drawer.h"
@@ -23,7 +24,6 @@
 #include "db/ZcDbLine.h"
 #include "db/ZcDbSpline.h"
 #include "ed/zced.h"
-#include "framework/ZWDrawer.h"
 #include "ge/ZcGeLineSeg3d.h"
 #include "headless/Database.h"
 #include "headless/Host.h"
@@ -38,14 +38,6 @@ constexpr double kRadius = 200.0, kAllowance = 10.0;
 constexpr int kCornerVertex = 5;
 
 CString SizeName(int s) { return CString(std::to_wstring(30 + 2 * s)); }
-
-/// The entity added to the working drawing's model space, closed.
-ZcDbObjectId Append(ZcDbDatabase*, ZcDbEntity* entity) {
-  ZWDrawer::Add(entity);
-  const ZcDbObjectId id = entity->objectId();
-  entity->close();
-  return id;
-}
 
 ZcGePoint3d Vertex(int k) {
   const double angle = 2 * M_PI * k / kSides;

@@ -1,0 +1,165 @@
+// The layout content on the border: appending saves that merge on load, items of models
+// that cannot be read, removing a model's part in one write, and writes the host refuses.
+#include "layout/Layout_saver_XData.h"
+
+#include <filesystem>
+
+#include "LayoutFixture.h"
+#include "framework/ResBuf.h"
+#include "framework/XData.h"
+
+namespace {
+
+class LayoutContent : public LayoutTest {
+protected:
+  void SetUp() override {
+    LayoutTest::SetUp();
+    modelA_ = SaveModel("mod;A.dwg", {{L"Przód", 1, 2}, {L"Tył", 0, 1}});
+    modelB_ = SaveModel("B.dwg", {{L"Rękaw", 2, 4}});
+    border_ = AddPolyline({{0, 0}, {1000, 0}, {1000, 150}, {0, 150}});
+  }
+  LayoutItem Item(const CString& model, const wchar_t* part, const wchar_t* size, int quantity) {
+    return LayoutItem(model, Fastrelle_Part(part), size, quantity, 0.0, 2);
+  }
+  /// What a saver loading the border's content holds.
+  Layout_saver_XData Loaded() {
+    Layout_saver_XData saver{Layout(0.0, 0.0)};
+    saver.SetTarget(border_);
+    saver.Load();
+    return saver;
+  }
+  /// The border's content items, as stored.
+  std::vector<CString> Stored() {
+    std::vector<CString> texts;
+    XDataReader reader;
+    if (GetXData(reader, border_, L"Fastrelle_Layout_Content") != Zcad::eOk) return texts;
+    for (resbuf* rb = reader.Head()->rbnext; rb; rb = rb->rbnext) texts.push_back(rb->resval.rstring);
+    return texts;
+  }
+  static bool Has(const Layout& layout, const wchar_t* part, const wchar_t* size) {
+    for (unsigned i = 0; i < layout.GetItemCount(); ++i) {
+      LayoutItem item = layout.GetItem(i);
+      if (item.m_part.GetName().CompareNoCase(part) == 0 && item.m_size.CompareNoCase(size) == 0) return true;
+    }
+    return false;
+  }
+
+  CString modelA_, modelB_;
+  ZcDbObjectId border_;
+};
+
+TEST_F(LayoutContent, AppendingSavesMergeOnLoadAndPartsTakeTheirModelsRecords) {
+  Layout layout(150.0, 1000.0);
+  layout.AddItem(Item(modelA_, L"Przód", L"S", 1));
+  layout.AddItem(Item(modelB_, L"Rękaw", L"S", 2));
+  Layout_saver_XData saver(layout);
+  EXPECT_FALSE(saver.Save());  // no target yet
+  saver.SetTarget(border_);
+  ASSERT_TRUE(saver.Save());
+  // The same item once more, its part named in another case: the second save appends.
+  Layout_saver_XData again{Layout(0.0, 0.0)};
+  again.AddItem(Item(modelA_, L"PRZÓD", L"s", 3));
+  again.SetTarget(border_);
+  ASSERT_TRUE(again.Save());
+  EXPECT_EQ(3u, Stored().size());
+  EXPECT_EQ(modelA_ + L";Przód;S;1;0.00;2", Stored()[0]);
+
+  Layout_saver_XData loaded = Loaded();
+  ASSERT_EQ(2u, loaded.GetItemCount());
+  LayoutItem front = loaded.GetItem(0);
+  EXPECT_EQ(modelA_, front.m_modelPath);  // the ";" of the path read back
+  EXPECT_EQ(4, front.m_quantity);
+  EXPECT_EQ(1, front.m_part.GetType());
+  EXPECT_EQ(2, front.m_part.GetQuantity());
+  EXPECT_EQ(2, loaded.GetItem(1).m_part.GetType());
+}
+
+TEST_F(LayoutContent, HandWrittenItemsReadByTheNumberRules) {
+  Layout_saver_XData saver{Layout(0.0, 0.0)};
+  saver.AddItem(LayoutItem(modelB_, Fastrelle_Part(L"Rękaw"), L"M", 1, 0.0, 2));
+  saver.SetTarget(border_);
+  ASSERT_TRUE(saver.Save());
+  // Replace the stored text by one typed by hand, with a real and an integer item after it.
+  {
+    ResBuf list;
+    list.Add(1001, L"Fastrelle_Layout_Content");
+    list.Add(1000, modelB_ + L";Rękaw;M;1;12,5;7");
+    ZcDbObject* o = nullptr;
+    ASSERT_EQ(Zcad::eOk, zcdbOpenObject(o, border_, ZcDb::kForWrite));
+    o->setXData(list.Head());
+    o->close();
+  }
+  Layout_saver_XData loaded = Loaded();
+  ASSERT_EQ(1u, loaded.GetItemCount());
+  EXPECT_DOUBLE_EQ(12.5, loaded.GetItem(0).m_rotation);
+  EXPECT_EQ(2, loaded.GetItem(0).m_lines);
+}
+
+TEST_F(LayoutContent, RemovingAPartKeepsTheItemsOfAModelThatCannotBeRead) {
+  Layout layout(150.0, 1000.0);
+  layout.AddItem(Item(modelA_, L"Przód", L"S", 1));
+  layout.AddItem(Item(modelA_, L"Tył", L"S", 1));
+  layout.AddItem(Item(modelA_, L"Tył", L"M", 1));
+  layout.AddItem(Item(modelB_, L"Rękaw", L"S", 2));
+  layout.AddItem(Item(modelB_, L"Rękaw", L"M", 2));
+  Layout_saver_XData saver(layout);
+  saver.SetTarget(border_);
+  ASSERT_TRUE(saver.Save());
+
+  std::filesystem::remove(headless::ToUtf8(modelB_.str()));
+  headless::ClearTranscript();
+  Layout_saver_XData editor = Loaded();
+  // The unreadable model is named once, not once per item.
+  std::wstring transcript = headless::Transcript();
+  std::size_t first = transcript.find(modelB_.str());
+  ASSERT_NE(std::wstring::npos, first);
+  EXPECT_EQ(std::wstring::npos, transcript.find(modelB_.str(), first + 1));
+
+  Layout removed(0.0, 0.0);
+  removed.AddItem(Item(modelA_, L"tył", L"XL", 1));  // every size of the part goes
+  ASSERT_EQ(0, editor.RemoveItems(removed));
+
+  Layout_saver_XData reloaded = Loaded();
+  ASSERT_EQ(3u, reloaded.GetItemCount());
+  EXPECT_EQ(L"Przód", reloaded.GetItem(0).m_part.GetName());
+  EXPECT_EQ(L"Rękaw", reloaded.GetItem(1).m_part.GetName());
+  EXPECT_EQ(modelB_, reloaded.GetItem(1).m_modelPath);
+  EXPECT_EQ(2, reloaded.GetItem(1).m_quantity);
+  EXPECT_EQ(L"M", reloaded.GetItem(2).m_size);
+  EXPECT_FALSE(Has(reloaded, L"Tył", L"S"));
+}
+
+TEST_F(LayoutContent, ARefusedWriteLeavesTheOldContent) {
+  Layout layout(150.0, 1000.0);
+  layout.AddItem(Item(modelA_, L"Przód", L"S", 1));
+  layout.AddItem(Item(modelA_, L"Tył", L"S", 1));
+  Layout_saver_XData saver(layout);
+  saver.SetTarget(border_);
+  ASSERT_TRUE(saver.Save());
+  std::vector<CString> before = Stored();
+
+  // The border held open for write elsewhere: the removal cannot write.
+  ZcDbObject* held = nullptr;
+  ASSERT_EQ(Zcad::eOk, zcdbOpenObject(held, border_, ZcDb::kForWrite));
+  Layout removed(0.0, 0.0);
+  removed.AddItem(Item(modelA_, L"Tył", L"S", 1));
+  Layout_saver_XData editor = Loaded();
+  EXPECT_NE(0, editor.RemoveItems(removed));
+  held->close();
+  EXPECT_EQ(before, Stored());
+
+  // Past the host's XData limit nothing is written and the save says so.
+  Layout big(0.0, 0.0);
+  CString longPath = CString(L'x', 400) + L".dwg";
+  for (int i = 0; i < 60; ++i) {
+    CString part;
+    part.Format(L"Część %i", i);
+    big.AddItem(LayoutItem(longPath, Fastrelle_Part(part), L"S", 1, 0.0, 2));
+  }
+  Layout_saver_XData tooMuch(big);
+  tooMuch.SetTarget(border_);
+  EXPECT_FALSE(tooMuch.Save());
+  EXPECT_EQ(before, Stored());
+}
+
+}  // namespace
