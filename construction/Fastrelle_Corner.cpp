@@ -100,10 +100,7 @@ void Fastrelle_Corner::ZoomToCorner() {
 int Fastrelle_Corner::CheckClosingGroup() const {
   PartSizeGroup group;
   int status = group.FromId(m_cut1);
-  if (status) {
-    ZWPrinter().Print(L"\nFastrelle_Corner::AddClosingLine");
-    PrintErrorStatus(status);
-  }
+  if (status) ZWPrinter().Print(L"\nFastrelle_Corner::AddClosingLine");  // the caller prints the status
   return status;
 }
 

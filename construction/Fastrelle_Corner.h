@@ -57,7 +57,8 @@ public:
   int AddClosingLine(const ZcGePoint3d& a, const ZcGePoint3d& b);
   /// The part-in-size group the closing line will join: the kinds that close a corner ask
   /// it before they change anything, so a corner that cannot be closed is left as it was.
-  /// 0, or the lookup's status after printing "Fastrelle_Corner::AddClosingLine".
+  /// 0, or the lookup's status after printing "Fastrelle_Corner::AddClosingLine" (the
+  /// callers print the status itself).
   int CheckClosingGroup() const;
 
   ZcDbObjectId m_seam;
