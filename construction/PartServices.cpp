@@ -8,8 +8,14 @@
 #include "construction/PartSizeGroup.h"
 #include "db/ZcDbBlockReference.h"
 #include "ed/ErrorStatus.h"
+#include "db/ZcDbCurve.h"
 #include "sizes/CollectSymbolsAt.h"
+#include "sizes/CurveFinders.h"
 #include "sizes/Fastrelle_Points_Gradable.h"
+#include "sizes/Fastrelle_SizePoint.h"
+#include "sizes/Fastrelle_Sizes.h"
+
+#include "sizes/PartGroupsLink.h"
 #include "sizes/RebuildPartsInAllSizes.h"
 
 namespace {
@@ -49,18 +55,95 @@ int AddToPartAt(const ZcGePoint3d& point, ZcDbObjectId entity, ZcDbObjectIdArray
   return es;
 }
 
+int CurveEndNumbers(ZcDbObjectId id, int& start, int& end) {
+  ZcDbCurve* curve = nullptr;
+  if (zcdbOpenObject(curve, id, ZcDb::kForRead) != Zcad::eOk) return Zcad::eIllegalEntityType;
+  ZcGePoint3d s, e;
+  bool ends = curve->getStartPoint(s) == Zcad::eOk && curve->getEndPoint(e) == Zcad::eOk;
+  curve->close();
+  if (!ends) return Zcad::eIllegalEntityType;
+  Fastrelle_SizePoint first(s), last(e);
+  if (first.Id().isValid()) start = first.GetNumber();
+  if (last.Id().isValid()) end = last.GetNumber();
+  return 0;
+}
+
+ZcDbObjectId SeamBetween(const CString& size, int a, int b) {
+  Fastrelle_SizePoint pa(a, size), pb(b, size);
+  PartSizeGroup group;
+  ZcDbObjectIdArray members;
+  if (!pa.Id().isValid() || !pb.Id().isValid() || group.FromGradePoint(a, size) || group.GetIds(members)) return {};
+  Fastrelle_Sizes_ZW sizes;
+  sizes.LoadFromLayers();
+  const CString layer = sizes.Find(size).Seam().GetLayerName();
+  ZcDbObjectId found;
+  for (ZcDbObjectId id : members) {
+    ZcDbCurve* curve = nullptr;
+    if (zcdbOpenObject(curve, id, ZcDb::kForRead) != Zcad::eOk) continue;
+    ZcGePoint3d qa, qb;
+    bool on = CString(curve->layer()).CompareNoCase(layer) == 0 &&
+              curve->getClosestPointTo(pa.GetPosition(), qa) == Zcad::eOk &&
+              curve->getClosestPointTo(pb.GetPosition(), qb) == Zcad::eOk &&
+              qa.distanceTo(pa.GetPosition()) < 0.01 && qb.distanceTo(pb.GetPosition()) < 0.01;
+    curve->close();
+    if (on) found = id;
+  }
+  return found;
+/// The parts model as the size tools see it.
+class PartGroupsOfParts : public PartGroupsLink {
+public:
+  std::vector<CString> PartNames() override { return PartRecordNames(nullptr); }
+  bool PartOf(ZcDbObjectId entity, CString& part, int& quantity) override {
+    Fastrelle_Part_Drawer found(entity);
+    if (found.GetName().IsEmpty()) return false;
+    part = found.GetName();
+    quantity = found.GetQuantity();
+    return true;
+  }
+  int GroupIds(const CString& part, const CString& size, ZcDbObjectIdArray& ids) override {
+    return PartSizeGroup(nullptr, part, size).GetIds(ids);
+  }
+  int SplitByLineKind(const CString& part, const CString& size, ZcDbObjectIdArray& seam, ZcDbObjectIdArray& cut,
+                      ZcDbObjectIdArray& tech) override {
+    return PartSizeGroup(nullptr, part, size).SplitByLineKind(seam, cut, tech);
+  }
+  int PutOnLayer(const CString& part, const CString& size, int kind, const ZcDbObjectIdArray& ids) override {
+    PartSizeGroup group(nullptr, part, size);
+    return kind == 1 ? group.PutOnSeamLayer(ids) : kind == 3 ? group.PutOnCutLayer(ids) : group.PutOnTechLayer(ids);
+  }
+  int RenameSizeOfGroup(const CString& part, const CString& from, const CString& to) override {
+    return PartSizeGroup(nullptr, part, from).SetSizeName(to);
+  }
+  int EraseGroup(const CString& part, const CString& size) override { return PartSizeGroup(nullptr, part, size).Erase(); }
+  int AddGradePointInAllSizes(const CString& part, const ZcGePoint3d& point, int number) override {
+    return ::AddGradePointInAllSizes(part, point, number);
+  }
+  int SplitCurvesAtPoint(const CString& part, const CString& size, const ZcGePoint3d& point) override {
+    return PartSizeGroup(nullptr, part, size).SplitCurvesAtPoint(point);
+  }
+};
+
+PartGroupsOfParts& TheLink() {
+  static PartGroupsOfParts link;
+  return link;
+}
+
 }  // namespace
 
 void RegisterPartServices() {
+  SetPartGroupsLink(&TheLink());
   SetRebuildPartsFunction(&RebuildParts);
   SetPartSymbolGatherer(&GatherSymbols);
   SetPartMasterFinder(&FindMaster);
   SetPartEntityAdder(&AddToPartAt);
+  SetCurveFinders(&CurveEndNumbers, &SeamBetween);
 }
 
 void UnregisterPartServices() {
+  SetPartGroupsLink(nullptr);
   SetRebuildPartsFunction(nullptr);
   SetPartSymbolGatherer(nullptr);
   SetPartMasterFinder(nullptr);
   SetPartEntityAdder(nullptr);
+  SetCurveFinders(nullptr, nullptr);
 }

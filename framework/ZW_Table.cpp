@@ -70,6 +70,16 @@ int ZW_Table::SetColumnWidth(int column, double width) {
   return WithTable(1, [&](ZcDbTable* t) { return static_cast<int>(t->setColumnWidth(column, width)); });
 }
 
+int ZW_Table::SetRowHeight(int row, double height) {
+  int rows = -1;
+  WithTable(0, [&](ZcDbTable* t) {
+    rows = static_cast<int>(t->numRows());
+    return static_cast<int>(Zcad::eOk);
+  });
+  if (row < 0 || row >= rows || !(height > 0)) return Zcad::eInvalidInput;
+  return WithTable(1, [&](ZcDbTable* t) { return static_cast<int>(t->setRowHeight(row, height)); });
+}
+
 int ZW_Table::AppendRow() {
   return WithTable(1, [](ZcDbTable* t) { return static_cast<int>(t->insertRows(t->numRows(), 1.0, 1)); });
 }

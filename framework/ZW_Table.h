@@ -24,6 +24,8 @@ public:
   int SetCellText(int row, int column, const CString& text);
   /// 3 for a column outside the table or a negative width.
   int SetColumnWidth(int column, double width);
+  /// 3 for a row outside the table or a height that is not above 0.
+  int SetRowHeight(int row, double height);
   /// One row of height 1 after the last.
   int AppendRow();
   /// `count` columns of width 1 at column 0.

@@ -349,8 +349,61 @@ ZcGeLineSeg3d lineAcross8() { return {{-1, -3, 0}, {22, 3.5, 0}}; }
 void BM_Intersect_Offset8Line_Ours(benchmark::State& s) { intersectOurs(s, offset8(), lineAcross8()); }
 void BM_Intersect_Offset8Line_Occt(benchmark::State& s) { intersectOcct(s, {occtSpline2d(offset8())}, {occt2d(lineAcross8())}); }
 
+// Seam lines at pattern scale offset by a seam allowance of 10: an armhole of 4 fit points
+// (the end-to-end piece's) and a side seam of 8; the counters are the offset's degree and
+// control points. Then the armhole's cut line against its neighbouring line's cut line
+// extended, which it misses (the convex corner's tangent fallback), and against a line that
+// crosses it.
+ZcGeNurbCurve3d armhole4() { return ZcGeNurbCurve3d({{95, 120, 0}, {82, 128, 0}, {76, 145, 0}, {75, 170, 0}}); }
+ZcGeNurbCurve3d seam8() {
+  std::vector<ZcGePoint3d> pts;
+  for (int i = 0; i < 8; ++i) pts.emplace_back(i * 30.0, 12.0 * std::sin(0.7 * i), 0.0);
+  return ZcGeNurbCurve3d(pts);
+}
+void offsetSeam(benchmark::State& state, const ZcGeNurbCurve3d& c) {
+  unsigned n = 0;
+  int degree = 0;
+  for (auto _ : state) {
+    ZcGeCurve3dArray out;
+    c.getOffsetCurves(10.0, out);
+    const auto& o = static_cast<const ZcGeNurbCurve3d&>(*out[0]);
+    n = o.numControlPoints();
+    degree = o.degree();
+    benchmark::DoNotOptimize(out);
+  }
+  state.counters["ctrl"] = n;
+  state.counters["degree"] = degree;
+}
+void BM_Offset_Armhole4_Ours(benchmark::State& s) { offsetSeam(s, armhole4()); }
+void BM_Offset_Seam8_Ours(benchmark::State& s) { offsetSeam(s, seam8()); }
+ZcGeNurbCurve3d armholeCut() {
+  ZcGeCurve3dArray out;
+  armhole4().getOffsetCurves(10.0, out);
+  return static_cast<const ZcGeNurbCurve3d&>(*out[0]);
+}
+void intersectExtended(benchmark::State& state, const ZcGeNurbCurve3d& a, const ZcGeLineSeg3d& b) {
+  std::size_t found = 0;
+  for (auto _ : state) {
+    std::vector<ZcGePoint3d> pts;
+    a.intersectWith(b, ZcGeCurve3d::kExtendBoth, pts);
+    found = pts.size();
+    benchmark::DoNotOptimize(pts);
+  }
+  state.counters["points"] = static_cast<double>(found);
+}
+void BM_Intersect_ArmholeCutMiss_Ours(benchmark::State& s) {
+  intersectExtended(s, armholeCut(), ZcGeLineSeg3d({109.9, 121.3, 0}, {104.9, 161.3, 0}));
+}
+void BM_Intersect_ArmholeCutHit_Ours(benchmark::State& s) {
+  intersectExtended(s, armholeCut(), ZcGeLineSeg3d({60, 140, 0}, {120, 150, 0}));
+}
+
 }  // namespace
 
+BENCHMARK(BM_Offset_Armhole4_Ours);
+BENCHMARK(BM_Offset_Seam8_Ours);
+BENCHMARK(BM_Intersect_ArmholeCutMiss_Ours);
+BENCHMARK(BM_Intersect_ArmholeCutHit_Ours);
 BENCHMARK(BM_Closest_Line_Ours);
 BENCHMARK(BM_Closest_Line_Occt);
 BENCHMARK(BM_Closest_Arc_Ours);

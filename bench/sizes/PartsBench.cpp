@@ -9,6 +9,7 @@
 #include <cmath>
 #include <filesystem>
 
+#include "bench/ModelSpace.h"
 #include "construction/Fastrelle_Part_Drawer.h"
 #include "construction/Fastrelle_Parts.h"
 #include "construction/PartServices.h"
@@ -29,16 +30,6 @@ namespace {
 
 constexpr int kSizeCount = 20, kPartCount = 30;
 constexpr double kRadius = 40.0, kPitch = 100.0;
-
-ZcDbObjectId Append(ZcDbDatabase* db, ZcDbEntity* entity) {
-  ZcDbBlockTableRecord* space = nullptr;
-  zcdbOpenObject(space, db->modelSpaceId(), ZcDb::kForWrite);
-  ZcDbObjectId id;
-  space->appendZcDbEntity(id, entity);
-  entity->close();
-  space->close();
-  return id;
-}
 
 /// The outline of part `index` on layer "0": ten sides as lines, one as an arc, one as a
 /// spline bulging out.

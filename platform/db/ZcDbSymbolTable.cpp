@@ -262,7 +262,8 @@ bool ZcDbLayerTableRecord::isInUse() const {
   if (objectId() == db->layerZero() || objectId() == db->clayer()) return true;
   for (const auto& o : db->impl().slots) {
     auto* e = dynamic_cast<ZcDbEntity*>(o.get());
-    if (e && !e->isErased() && e->layerId() == objectId()) return true;
+    // An attribute goes with its block reference: one of an erased reference is no use.
+    if (e && !e->isErased() && e->layerId() == objectId() && !e->ownerId().isErased()) return true;
   }
   return false;
 }

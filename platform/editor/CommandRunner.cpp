@@ -52,6 +52,7 @@ std::vector<HostCommand>& Table() {
     AddEditCommands(t);
     AddDrawCommands(t);
     AddLayerCommands(t);
+    AddVariableCommands(t);
     return t;
   }();
   return table;
@@ -147,7 +148,7 @@ const HostCommand* FindHostCommand(const std::wstring& typed) {
   std::wstring name = Trim(typed.substr(start));
   for (const HostCommand& c : Table())
     if (SameName(c.name, name)) return &c;
-  return nullptr;
+  return FindVariableCommand(name);
 }
 
 bool RunTypedHostCommand(const std::wstring& name) {

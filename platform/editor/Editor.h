@@ -4,6 +4,8 @@
 #ifndef PLATFORM_EDITOR_EDITOR_H
 #define PLATFORM_EDITOR_EDITOR_H
 
+#include <string>
+
 #include "ge/ZcGePoint3d.h"
 
 namespace editor {
@@ -30,6 +32,15 @@ constexpr double kScreenAspect = 16.0 / 9.0;
 
 /// The box around the visible entities of model space; false for an empty drawing.
 bool DrawingExtents(ZcGePoint3d& lo, ZcGePoint3d& hi);
+
+/// Whether a system variable has this name (case aside).
+bool IsSystemVariable(const std::wstring& name);
+/// Its type (RTSHORT, RTREAL, RTSTR or RTPOINT); 0 for no variable.
+int SystemVariableType(const std::wstring& name);
+/// True for a variable computed from the editor's state that cannot be set.
+bool IsReadOnlyVariable(const std::wstring& name);
+/// Its value as the command line shows it: "1", "2.5000", "Standard", "10,5"; "" for none.
+std::wstring SystemVariableText(const std::wstring& name);
 
 /// Puts every editor state back to the host's start values.
 void ResetState();

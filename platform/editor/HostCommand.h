@@ -99,6 +99,9 @@ void AddSessionCommands(std::vector<HostCommand>& table);
 void AddEditCommands(std::vector<HostCommand>& table);
 void AddDrawCommands(std::vector<HostCommand>& table);
 void AddLayerCommands(std::vector<HostCommand>& table);
+void AddVariableCommands(std::vector<HostCommand>& table);
+/// The command that shows and sets the system variable of that name; null for no variable.
+const HostCommand* FindVariableCommand(const std::wstring& name);
 
 /// Runs a command typed on the command line, every answer from the user; false when no
 /// host command has the name.

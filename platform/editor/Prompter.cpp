@@ -160,10 +160,11 @@ bool ParsePoint(const std::wstring& raw, ZcGePoint3d& ucs) {
   return true;
 }
 
-bool NextLine(std::wstring& line) {
+bool NextLine(std::wstring& line, bool (*keep)(const std::wstring&)) {
   for (;;) {
     if (PromptObserver()) PromptObserver()();
     if (!headless::PopInput(line)) return false;
+    if (keep && keep(line)) return true;
     if (!headless::RunKeyLine(line)) return true;  // a key pressed at the prompt: it reads on
   }
 }

@@ -66,8 +66,9 @@ int Ask(const Request& request, Answer& answer);
 int Interpret(const Request& request, const std::wstring& line, Answer& answer, std::wstring& why);
 
 /// The next line for an interactive request (the prompt observer is told first); false
-/// when the queue is exhausted.
-bool NextLine(std::wstring& line);
+/// when the queue is exhausted. Key lines ("@key ...") are pressed on the drawing view and
+/// skipped, except those `keep` accepts, which are returned like any other line.
+bool NextLine(std::wstring& line, bool (*keep)(const std::wstring& keyLine) = nullptr);
 
 /// Reads a point as typed: "x,y", "x,y,z", "@dx,dy[,dz]" (relative to the last point),
 /// "@d<angle" (polar, degrees) or "@" (the last point). All in user coordinates.

@@ -3,11 +3,13 @@
 #include "ed/SystemVariables.h"
 
 #include <climits>
+#include <cstdio>
 #include <cstdlib>
 #include <functional>
 #include <map>
 
 #include "editor/Editor.h"
+#include "editor/HostCommand.h"
 #include "editor/Prompter.h"
 #include "headless/Host.h"
 
@@ -164,4 +166,32 @@ int zcedSetVar(const wchar_t* name, const resbuf* value) {
 
 namespace editor {
 void ResetVariables() { Table() = Defaults(); }
+
+bool IsSystemVariable(const std::wstring& name) { return Find(name.c_str()) != nullptr; }
+
+int SystemVariableType(const std::wstring& name) {
+  Variable* v = Find(name.c_str());
+  return v ? v->type : 0;
+}
+
+bool IsReadOnlyVariable(const std::wstring& name) {
+  Variable* v = Find(name.c_str());
+  return v && v->get && !v->setPoint;
+}
+
+std::wstring SystemVariableText(const std::wstring& name) {
+  resbuf rb{};
+  if (zcedGetVar(name.c_str(), &rb) != RTNORM) return L"";
+  wchar_t buf[128];
+  switch (rb.restype) {
+    case RTSHORT: std::swprintf(buf, 128, L"%d", rb.resval.rint); return buf;
+    case RTREAL: std::swprintf(buf, 128, L"%.4f", rb.resval.rreal); return buf;
+    case RTPOINT: return PointText({rb.resval.rpoint[0], rb.resval.rpoint[1], rb.resval.rpoint[2]});
+    default: {
+      std::wstring text = rb.resval.rstring ? rb.resval.rstring : L"";
+      zcutDelBuffer(rb.resval.rstring);
+      return text;
+    }
+  }
+}
 }  // namespace editor

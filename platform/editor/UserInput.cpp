@@ -1,5 +1,6 @@
 // The interactive input calls: each turns the pending zcedInitGet settings into a
-// request for the prompter and copies the answer out. Also the raw reader of drag loops.
+// request for the prompter and copies the answer out. Also the raw reader of drag loops,
+// which takes the keys a drag needs ("@key Enter") and shows the floating dialogs.
 #include "ed/UserInput.h"
 
 #include <cmath>
@@ -10,6 +11,7 @@
 #include "editor/Editor.h"
 #include "editor/Entities.h"
 #include "editor/Prompter.h"
+#include "headless/Windows.h"
 
 namespace {
 
@@ -49,6 +51,37 @@ void ToAds(const ZcGePoint3d& p, ads_point out) {
   out[0] = p.x;
   out[1] = p.y;
   out[2] = p.z;
+}
+
+// The keys a drag reader takes from "@key <name>" lines (any case), with their codes.
+const std::pair<const wchar_t*, int> kDragKeys[] = {
+    {L"ENTER", 13}, {L"SPACE", 32}, {L"ESCAPE", 27}, {L"BACKSPACE", 8}};
+const wchar_t* const kArrowKeys[] = {L"LEFT", L"UP", L"RIGHT", L"DOWN"};
+
+// The key named by a "@key" line, upper-cased; false for any other line.
+bool KeyLineName(const std::wstring& line, std::wstring& name) {
+  std::wstring text = editor::Trim(line);
+  if (editor::Upper(text.substr(0, 5)) != L"@KEY ") return false;
+  name = editor::Upper(editor::Trim(text.substr(5)));
+  return true;
+}
+
+// A key line the drag reader answers itself: every key but the arrows, which still go
+// to the drawing view as at any prompt.
+bool DragKeeps(const std::wstring& line) {
+  std::wstring name;
+  if (!KeyLineName(line, name)) return false;
+  for (const wchar_t* arrow : kArrowKeys)
+    if (name == arrow) return false;
+  return true;
+}
+
+// Prints the dump of every open modeless dialog, oldest first.
+void ShowModelessDialogs() {
+  headless::RunIdle();
+  std::vector<HWND> shown = headless::ModelessDialogs();
+  if (shown.empty()) zcutPrintText(L"\nNo floating dialog is open.");
+  for (HWND dialog : shown) zcutPrintText(L"\n" + headless::DescribeDialog(dialog));
 }
 
 // Asks, keeping a keyword answer for zcedGetInput.
@@ -176,10 +209,23 @@ int zcedGrRead(int track, int* type, resbuf* result) {
       return key(code);
     }
     std::wstring line;
-    if (!editor::NextLine(line)) return RTCAN;
+    if (!editor::NextLine(line, &DragKeeps)) return RTCAN;
     std::wstring text = editor::Trim(line);
     ZcGePoint3d p;
     if (text == L"@cancel") return RTCAN;
+    if (std::wstring name; KeyLineName(text, name)) {
+      for (const auto& [keyName, code] : kDragKeys)
+        if (name == keyName) return key(code);
+      zcutPrintText(L"\nUnknown key \"" + editor::Trim(text.substr(5)) +
+                    L"\": a key is Left, Up, Right, Down, Enter, Space, Escape or Backspace.");
+      continue;
+    }
+    if (text.rfind(L"@dlg ", 0) == 0) {  // the floating dialogs are looked at, never typed into
+      zcutPrintText(L"\n" + text);
+      if (editor::Trim(text.substr(5)) == L"show") ShowModelessDialogs();
+      else zcutPrintText(L"\nWhile a drag reads, a dialog line can only be \"@dlg show\"; the line is skipped.");
+      continue;
+    }
     if (text.rfind(L"@move ", 0) == 0 && editor::ParsePoint(text.substr(6), p)) {
       if (track) return point(5, p);
       continue;  // motion is reported only while the caller tracks the cursor

@@ -63,8 +63,14 @@ LRESULT CMFCEditBrowseCtrl::WindowProc(UINT message, WPARAM wParam, LPARAM lPara
   return CEdit::WindowProc(message, wParam, lParam);
 }
 
-void CMFCButton::SetImage(HICON icon, BOOL, HICON) {
-  SendMessage(BM_SETIMAGE, IMAGE_ICON, reinterpret_cast<LPARAM>(icon));
+CMFCButton::~CMFCButton() {
+  if (m_ownedImage) DestroyIcon(m_ownedImage);
+}
+
+void CMFCButton::SetImage(HICON icon, BOOL autoDestroy, HICON) {
+  if (m_hWnd) SendMessage(BM_SETIMAGE, IMAGE_ICON, reinterpret_cast<LPARAM>(icon));
+  if (m_ownedImage && m_ownedImage != icon) DestroyIcon(m_ownedImage);
+  m_ownedImage = autoDestroy ? icon : nullptr;
   Invalidate();
 }
 

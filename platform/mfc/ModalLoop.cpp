@@ -3,6 +3,7 @@
 // ends the dialog as Escape would (IDCANCEL through the dialog's own handler) and stays
 // for what follows; a handler that does not close is overruled with IDCANCEL, so nothing
 // waits. Also the user's keys: through the pre-translate chain, then to the window.
+#include <algorithm>
 #include <functional>
 
 #include "ed/zced.h"
@@ -116,4 +117,11 @@ HWND ActiveModalDialog() {
   return modal.empty() ? nullptr : modal.back();
 }
 std::vector<HWND> OpenDialogs() { return platform::OpenDialogs(); }
+std::vector<HWND> ModelessDialogs() {
+  std::vector<HWND> out;
+  const std::vector<HWND>& modal = platform::ModalDialogs();
+  for (HWND h : platform::OpenDialogs())
+    if (IsWindow(h) && std::find(modal.begin(), modal.end(), h) == modal.end()) out.push_back(h);
+  return out;
+}
 }  // namespace headless

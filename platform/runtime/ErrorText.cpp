@@ -52,10 +52,12 @@ const wchar_t* zcadErrorStatusText(int status) {
       {Zcad::eRegappIdNotFound, L"eRegappIdNotFound"},
       {Zcad::eInvalidDwgVersion, L"eInvalidDwgVersion"},
       {Zcad::eNoDatabase, L"eNoDatabase"},
+      {Zcad::eSelfReference, L"eSelfReference"},
       {Zcad::eNoInputFiles, L"eNoInputFiles"},
       {Zcad::eNotInDatabase, L"eNotInDatabase"},
       {Zcad::eNonCoplanarGeometry, L"eNonCoplanarGeometry"},
       {Zcad::eDegenerateGeometry, L"eDegenerateGeometry"},
+      {Zcad::eInvalidOffset, L"eInvalidOffset"},
       {Zcad::eIsWriteProtected, L"eIsWriteProtected"},
       {Zcad::eUserBreak, L"eUserBreak"},
       {Zcad::eNoModelSpace, L"eNoModelSpace"},
@@ -65,8 +67,10 @@ const wchar_t* zcadErrorStatusText(int status) {
       {Zcad::eNoOffsetCurve, L"eNoOffsetCurve"},
       {Zcad::eInvalidAdsName, L"eInvalidAdsName"},
       {Zcad::eFileWriteError, L"eFileWriteError"},
+      {Zcad::eCreateFailed, L"eCreateFailed"},
       {Zcad::eUnknownStatus, L"eUnknownStatus"},
       {Zcad::eNullIterator, L"eNullIterator"},
+      {Zcad::eNoSuchCommand, L"eNoSuchCommand"},
       {Zcad::eNotACurve, L"eNotACurve"},
   };
   auto it = kTexts.find(status);

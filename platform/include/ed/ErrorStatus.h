@@ -51,10 +51,12 @@ enum ErrorStatus {
   eRegappIdNotFound = 99,
   eInvalidDwgVersion = 93,
   eNoDatabase = 94,
+  eSelfReference = 127,
   eNoInputFiles = 130,
   eNotInDatabase = 140,
   eNonCoplanarGeometry = 150,
   eDegenerateGeometry = 151,
+  eInvalidOffset = 157,
   eIsWriteProtected = 168,
   eUserBreak = 180,
   eNoModelSpace = 221,
@@ -64,8 +66,10 @@ enum ErrorStatus {
   eNoOffsetCurve = 380,
   eInvalidAdsName = 392,
   eFileWriteError = 433,
+  eCreateFailed = 506,
   eUnknownStatus = 551,
   eNullIterator = 600,
+  eNoSuchCommand = 20073,
   eNotACurve = 20075,
 };
 }  // namespace Zcad

@@ -28,6 +28,8 @@ void RunIdle();
 HWND ActiveModalDialog();
 /// The dialogs now open, oldest first.
 std::vector<HWND> OpenDialogs();
+/// The open dialogs that run no modal loop (the floating ones), oldest first.
+std::vector<HWND> ModelessDialogs();
 /// Locks on the current document not yet released, and locks taken since the start.
 int DocumentLocksHeld();
 int DocumentLocksTaken();

@@ -51,10 +51,13 @@ protected:
   DWORD m_flags = 0;
 };
 
-/// A button with an image (the icon it shows is kept in the window).
+/// A button with an image (the icon it shows is kept in the window). An icon given with
+/// `autoDestroy` belongs to the button: it is destroyed when another replaces it and with
+/// the button.
 class CMFCButton : public CButton {
   DECLARE_DYNAMIC(CMFCButton)
 public:
+  ~CMFCButton() override;
   void SetImage(HICON icon, BOOL autoDestroy = TRUE, HICON hot = nullptr);
   /// The icon resource `id` of the modules.
   void SetImage(UINT id, UINT hotId = 0);
@@ -65,6 +68,9 @@ public:
 
 protected:
   CString m_tooltip;
+
+private:
+  HICON m_ownedImage = nullptr;
 };
 
 /// A web link: a click opens its address (ShellExecuteW). The address comes from the

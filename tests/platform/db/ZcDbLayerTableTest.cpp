@@ -6,7 +6,9 @@
 #include <gtest/gtest.h>
 
 #include "DrawingHelpers.h"
+#include "db/ZcDbBlockReference.h"
 #include "db/ZcDbLine.h"
+#include "db/ZcDbText.h"
 
 namespace {
 
@@ -51,6 +53,26 @@ TEST(LayerErasure, LayersTheDrawingNeedsStayAndOthersGo) {
   }
   EXPECT_EQ(Zcad::eOk, EraseLayer(free));
   EXPECT_TRUE(free.isErased());
+  EXPECT_EQ(0, db.numOpenObjects());
+}
+
+TEST(LayerErasure, TheAttributesOfAnErasedBlockReferenceKeepNoLayer) {
+  ZcDbDatabase db;
+  ZcDbObjectId tech = AddRecord<ZcDbLayerTableRecord>(db, &ZcDbDatabase::getLayerTable, L"38~");
+  auto* ref = new ZcDbBlockReference(ZcGePoint3d(0, 0, 0), ZcDbObjectId());
+  ref->setLayer(tech);
+  ZcDbObjectId refId = AppendEntity(db, ref);
+  zcdbOpenObject(ref, refId, ZcDb::kForWrite);
+  auto* number = new ZcDbAttribute();
+  number->setLayer(tech);
+  ref->appendAttribute(number);
+  number->close();
+  ref->close();
+  EXPECT_EQ(Zcad::eObjectInUse, EraseLayer(tech));
+  zcdbOpenObject(ref, refId, ZcDb::kForWrite);
+  ref->erase();
+  ref->close();
+  EXPECT_EQ(Zcad::eOk, EraseLayer(tech));
   EXPECT_EQ(0, db.numOpenObjects());
 }
 

@@ -68,3 +68,56 @@ TEST_F(SystemVariables, LastPointIsShownInTheUserCoordinatesOfTheMoment) {
 }
 
 }  // namespace
+
+namespace {
+
+short PickStyle() {
+  resbuf rb{};
+  zcedGetVar(L"PICKSTYLE", &rb);
+  return rb.resval.rint;
+}
+
+TEST_F(SystemVariables, SetvarAndAVariableTypedAsACommandShowTheValueAndTakeANewOne) {
+  headless::PushInputs({L"PICKSTYLE", L"0"});
+  EXPECT_EQ(headless::CommandResult::Ran, headless::RunCommand(L"SETVAR"));
+  EXPECT_NE(std::wstring::npos, headless::Transcript().find(L"Enter new value for PICKSTYLE <1>: "));
+  EXPECT_EQ(0, PickStyle());
+  headless::PushInputs({L"2"});
+  EXPECT_EQ(headless::CommandResult::Ran, headless::RunCommand(L"pickstyle"));
+  EXPECT_NE(std::wstring::npos, headless::Transcript().find(L"Enter new value for PICKSTYLE <0>: "));
+  EXPECT_EQ(2, PickStyle());
+  headless::PushInputs({L"3.5"});
+  headless::RunCommand(L"_TEXTSIZE");
+  resbuf rb{};
+  zcedGetVar(L"TEXTSIZE", &rb);
+  EXPECT_DOUBLE_EQ(3.5, rb.resval.rreal);
+  EXPECT_TRUE(headless::ActiveCommands().empty());
+}
+
+TEST_F(SystemVariables, EnterKeepsTheValueAndARefusedValueIsAskedForAgain) {
+  headless::PushInputs({L""});
+  headless::RunCommand(L"PICKSTYLE");
+  EXPECT_EQ(1, PickStyle());
+  headless::PushInputs({L"9", L"1.5", L"3"});  // out of range, not whole, then accepted
+  headless::RunCommand(L"PICKSTYLE");
+  EXPECT_NE(std::wstring::npos, headless::Transcript().find(L"Value out of range."));
+  EXPECT_NE(std::wstring::npos, headless::Transcript().find(L"Requires an integer value."));
+  EXPECT_EQ(3, PickStyle());
+  EXPECT_EQ(0u, headless::PendingInput());
+  headless::PushInputs({L"9"});  // the script ends: the prompt is cancelled, the value kept
+  headless::RunCommand(L"PICKSTYLE");
+  EXPECT_EQ(3, PickStyle());
+}
+
+TEST_F(SystemVariables, SetvarRefusesAnUnknownNameAndShowsReadOnlyValuesWithoutAsking) {
+  headless::PushInputs({L"NOSUCHVAR"});
+  headless::RunCommand(L"SETVAR");
+  EXPECT_NE(std::wstring::npos, headless::Transcript().find(L"Unknown variable name \"NOSUCHVAR\"."));
+  headless::PushInputs({L"CMDNAMES", L"PICKSTYLE"});
+  headless::RunCommand(L"SETVAR");
+  EXPECT_NE(std::wstring::npos, headless::Transcript().find(L"(read only)"));
+  EXPECT_EQ(1u, headless::PendingInput());  // nothing was asked
+  EXPECT_EQ(headless::CommandResult::Unknown, headless::RunCommand(L"NOSUCHVAR"));
+}
+
+}  // namespace

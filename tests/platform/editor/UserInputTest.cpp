@@ -2,8 +2,11 @@
 // shortcuts, Enter, cancel, bad answers asked again, distances, texts and raw input.
 #include "ed/UserInput.h"
 
+#include "DialogFixture.h"
 #include "HostFixture.h"
 #include "ed/SystemVariables.h"
+#include "headless/Host.h"
+#include "mfc/CDialog.h"
 
 namespace {
 
@@ -135,6 +138,58 @@ TEST_F(UserInput, RawInputGivesMotionPicksKeysAndCancel) {
   for (int i = 0; i < 3; ++i) zcedGrRead(0, &type, &rb);
   EXPECT_EQ(RTCAN, zcedGrRead(0, &type, &rb));
   EXPECT_EQ(RTCAN, zcedGrRead(0, &type, &rb));
+}
+
+// The drag reader's own script lines: the keys a drag needs and a look at the floating
+// dialogs, neither of which may reach the drag as typed characters.
+class DragReader : public DialogTest {
+protected:
+  void SetUp() override {
+    headless::DrawingView();  // the view arrow keys go to lives as long as the host
+    DialogTest::SetUp();
+  }
+  // The codes of the keys read until the reader answers something else.
+  std::vector<int> ReadKeys() {
+    std::vector<int> codes;
+    int type = 0;
+    resbuf rb{};
+    while (zcedGrRead(1, &type, &rb) == RTNORM && type == 2) codes.push_back(rb.resval.rint);
+    return codes;
+  }
+};
+
+TEST_F(DragReader, KeyLinesSendEnterSpaceEscapeAndBackspaceAsOneKeyEach) {
+  headless::PushInputs({L"@key Enter", L"@key space", L"  @KEY Escape ", L"@key Backspace", L"@cancel"});
+  EXPECT_EQ((std::vector<int>{13, 32, 27, 8}), ReadKeys());
+}
+
+TEST_F(DragReader, ArrowsGoToTheViewAndAnUnknownKeyIsSkippedWithAMessage) {
+  headless::PushInputs({L"@key Left", L"@key F5", L"@key Enter", L"@cancel"});
+  EXPECT_EQ((std::vector<int>{13}), ReadKeys());
+  std::wstring t = headless::Transcript();
+  EXPECT_NE(std::wstring::npos, t.find(L"Unknown key \"F5\""));
+  EXPECT_EQ(std::wstring::npos, t.find(L"Unknown key \"Left\""));
+}
+
+TEST_F(DragReader, DialogShowPrintsEveryFloatingDialogAndIsNotTyped) {
+  CDialogEx tape;
+  ASSERT_TRUE(tape.Create(101));
+  tape.ShowWindow(SW_SHOW);
+  tape.SetWindowText(L"__Fastrelle_miarka 50.0000");
+  headless::PushInputs({L"@dlg show", L"@dlg click 1", L"@move 3,4", L"@cancel"});
+  int type = 0;
+  resbuf rb{};
+  ASSERT_EQ(RTNORM, zcedGrRead(1, &type, &rb));
+  EXPECT_EQ(5, type);  // neither dialog line became keys
+  std::wstring t = headless::Transcript();
+  EXPECT_NE(std::wstring::npos, t.find(L"\n@dlg show\n[Dialog 101 \"__Fastrelle_miarka 50.0000\"]"));
+  EXPECT_NE(std::wstring::npos, t.find(L"can only be \"@dlg show\""));
+  EXPECT_EQ(RTCAN, zcedGrRead(1, &type, &rb));
+  tape.DestroyWindow();
+  headless::ClearTranscript();
+  headless::PushInputs({L"@dlg show", L"@cancel"});
+  EXPECT_EQ(RTCAN, zcedGrRead(1, &type, &rb));
+  EXPECT_NE(std::wstring::npos, headless::Transcript().find(L"No floating dialog is open."));
 }
 
 }  // namespace

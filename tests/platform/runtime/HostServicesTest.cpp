@@ -44,7 +44,8 @@ TEST_F(HostServicesTest, ErrorTextExistsForEveryStatus) {
   EXPECT_STREQ(zcadErrorStatusText(0), L"eOk");
   EXPECT_STREQ(zcadErrorStatusText(Zcad::eKeyNotFound), L"eKeyNotFound");
   EXPECT_STRNE(zcadErrorStatusText(123456), L"");
-  for (int status : {221, 337, 379, 380, 20075})  // the statuses the curve helpers return
+  // The statuses the curve helpers, the cut lines and the corner joins return.
+  for (int status : {127, 157, 221, 337, 379, 380, 506, 20073, 20075})
     EXPECT_STRNE(zcadErrorStatusText(status), L"eUnrecognizedStatus") << status;
 }
 
