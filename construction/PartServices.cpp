@@ -89,6 +89,8 @@ ZcDbObjectId SeamBetween(const CString& size, int a, int b) {
     if (on) found = id;
   }
   return found;
+}
+
 /// The parts model as the size tools see it.
 class PartGroupsOfParts : public PartGroupsLink {
 public:
