@@ -112,7 +112,8 @@ int LayoutDrawerInsertCalc_InBottomRow::Calculate(ZcGePoint3d& point) {
 
   ZcDbExtents grown;
   if (ExtentsOf(m_temporary, grown) != Zcad::eOk) return 3;
-  grown.set(grown.minPoint() - ZcGeVector3d(kGap, kGap, kGap), grown.maxPoint() + ZcGeVector3d(kGap, kGap, kGap));
+  // Grown in the plane only: the piece keeps the border's elevation.
+  grown.set(grown.minPoint() - ZcGeVector3d(kGap, kGap, 0.0), grown.maxPoint() + ZcGeVector3d(kGap, kGap, 0.0));
   ZcGeVector3d extent = grown.maxPoint() - grown.minPoint();
   // A piece that would not lie inside the border is refused, not placed across its edge.
   if (m_candidate.x + extent.x > hi.x + kEdgeTolerance) return 5;

@@ -40,6 +40,7 @@ TEST_F(Placement, PiecesLineUpAlongTheBottomEdgeTurnedByTheirBoxes) {
   EXPECT_NEAR(0.01, a.minPoint().y, 1e-9);
   EXPECT_NEAR(100.01, a.maxPoint().x, 1e-9);
   EXPECT_NEAR(100.11, ClosingLineX(), 1e-9);
+  EXPECT_EQ(0.0, Read<ZcDbBlockReference>(first.GetId())->position().z) << "the piece lies in the border's plane";
 
   Layout_draw_form_ByCalc second(L"m|A|38|S|B", 90.0);
   ASSERT_EQ(0, second.Draw());
