@@ -188,19 +188,18 @@ int Fastrelle_Form_To_Plot::FindBlock() {
   ZcDbObjectId id = block.Record()->objectId();
   CStringArray tags;
   Tagged(id, kLayoutApplication).FindTags(kModelTag, tags);
-  bool tagged = false;
+  CString other;  // the model of the block when it is not ours
   for (int i = 0; i < tags.GetSize(); ++i) {
-    CString tag = tags[i];
-    if (tag.Left(6) != kModelTag) continue;
-    tagged = true;
-    if (SamePath(tag.Mid(6), m_modelPath)) {
-      tagged = false;
+    if (tags[i].Left(6) != kModelTag) continue;
+    if (SamePath(tags[i].Mid(6), m_modelPath)) {
+      other.Empty();
       break;
     }
+    if (other.IsEmpty()) other = tags[i].Mid(6);
   }
-  if (tagged) {
+  if (!other.IsEmpty()) {
     ZWPrinter().Print(CString(L"\nFastrelle_Form_To_Plot::FindBlock: the piece ") + GetBlockName() +
-                      L" was built from another model: " + tags[0].Mid(6) + L", not " + m_modelPath);
+                      L" was built from another model: " + other + L", not " + m_modelPath);
     return Zcad::eDuplicateRecordName;
   }
   m_blockId = id;
