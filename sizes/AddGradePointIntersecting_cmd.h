@@ -14,7 +14,7 @@ public:
   /// each until one is picked; a cancel at either ends the command without a word. Then
   /// GradePointIntersector prepares and evaluates; a failure prints a new line,
   /// "AddGradePointIntersecting_cmd::Run evaluate failed!" and the status (an entity in
-  /// no part is named first).
+  /// no part, or a crossing entity that is no curve, is named first).
   void Run() override;
 
 protected:

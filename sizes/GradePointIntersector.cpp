@@ -4,6 +4,7 @@
 #include <map>
 
 #include "db/ZcDbBlockReference.h"
+#include "db/ZcDbCurve.h"
 #include "ed/ErrorStatus.h"
 #include "framework/BlockReference.h"
 #include "framework/Strings.h"
@@ -24,6 +25,10 @@ bool Near(const std::vector<ZcGePoint3d>& points, const ZcGePoint3d& p) {
 
 int GradePointIntersector::Prepare() {
   if (!m_intersecting.isValid() || !m_partEntity.isValid()) return m_status = Zcad::eWrongObjectType;
+  // A symbol's strokes are no line to cross the seam with.
+  ZcDbCurve* curve = nullptr;
+  if (zcdbOpenObject(curve, m_intersecting, ZcDb::kForRead) != Zcad::eOk) return m_status = Zcad::eIllegalEntityType;
+  curve->close();
   PartGroupsLink* parts = GetPartGroupsLink();
   if (!parts || !parts->PartOf(m_partEntity, m_part, m_quantity) || m_part.IsEmpty() || m_quantity <= 0)
     return m_status = Zcad::eInvalidInput;

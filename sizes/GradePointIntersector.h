@@ -17,7 +17,8 @@ public:
       : m_intersecting(intersecting), m_partEntity(partEntity) {}
   virtual ~GradePointIntersector() = default;
 
-  /// Both ids valid (else 374); the part of the second entity, with a name and a quantity
+  /// Both ids valid (else 374); the intersecting entity a curve (line, arc, circle,
+  /// polyline, spline: else 20); the part of the second entity, with a name and a quantity
   /// above 0 (else 3, and no parts model registered is 3 too); the sizes loaded and "0"
   /// (colour "SizeDefaultColor") appended. The status, also kept as the last one.
   int Prepare();

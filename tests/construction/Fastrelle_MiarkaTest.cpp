@@ -83,12 +83,6 @@ TEST_F(Tape, APickFinishesAPicketAtThePickWithTheNextLineUnread) {
   EXPECT_EQ(180, RunTape(tape, L"0,0", {L"@pick 30,0", L"@key Escape"}));
 }
 
-TEST_F(Tape, NoStartPointIsACancel) {
-  Fastrelle_Miarka tape;
-  EXPECT_EQ(180, RunTape(tape, L"@cancel", {}));
-  EXPECT_NE(std::wstring::npos, headless::Transcript().find(L"Wskaż punkt początkowy odmierzania"));
-}
-
 TEST_F(Tape, TheStartMovesOntoANewBaseCurve) {
   Fastrelle_Miarka tape;
   EXPECT_EQ(0, RunTape(tape, L"10,2", {L"@move 40,1", L""}));

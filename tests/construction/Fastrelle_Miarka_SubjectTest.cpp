@@ -100,20 +100,4 @@ TEST_F(DragLoop, PickStyleIsZeroWhileTheToolLivesAndComesBackOnEveryPath) {
   }
 }
 
-TEST_F(DragLoop, ObserversAreToldInAttachOrderAndDetachRemovesEveryEntry) {
-  RecordingObserver a, b;
-  ScriptedTool tool;
-  tool.Attach(&a);
-  tool.Attach(&b);
-  tool.Attach(&a);
-  tool.NotifyBegin();
-  EXPECT_EQ(2, a.begins);
-  EXPECT_EQ(&tool, static_cast<Fastrelle_Miarka_Subject*>(b.GetSubject()));
-  tool.Detach(&a);
-  EXPECT_EQ(1, tool.Count());
-  tool.NotifyFinish();
-  EXPECT_EQ(0, a.finishes);
-  EXPECT_EQ(1, b.finishes);
-}
-
 }  // namespace

@@ -8,6 +8,7 @@
 #include "construction/Fastrelle_Part_Drawer.h"
 #include "construction/PartSizeGroup.h"
 #include "construction/PartsFixture.h"
+#include "headless/Host.h"
 #include "headless/Windows.h"
 
 namespace {
@@ -36,6 +37,7 @@ protected:
     std::size_t list = t.rfind(L"8013 list:");
     std::size_t end = t.find(L"\n  8015", list);
     EXPECT_NE(std::wstring::npos, t.find(L"[Dialog 8004 ended: 8]")) << headless::ToUtf8(t);
+    EXPECT_EQ(0, headless::Undo().openGroups);
     return list == std::wstring::npos ? t : t.substr(list, end - list);
   }
   /// The rows' texts, "|"-joined, from a list dump.
@@ -93,6 +95,22 @@ TEST_F(SizeRules, TheBaseMovesOnlyToASelectedRowAndItsColourCellsFollowTheLayers
   EXPECT_EQ(-1, LayerColor(L"^40"));
 }
 
+TEST_F(SizeRules, TheColourCellOfASizeMissingALayerColoursThatSizeAndNotSizeZero) {
+  ZcDbLayerTable* table = nullptr;
+  db_->getLayerTable(table, ZcDb::kForRead);
+  ZcDbSymbolTableRecord* cut = nullptr;
+  ASSERT_EQ(Zcad::eOk, table->getAt(L"42'", cut, ZcDb::kForWrite));
+  cut->erase();
+  cut->close();
+  table->close();
+  const int zero = LayerColor(L"0~");
+  Run({L"@dlg click 8013 42 1", L"@color 4"});
+  EXPECT_EQ(4, LayerColor(L"42"));
+  EXPECT_EQ(4, LayerColor(L"42~"));
+  EXPECT_EQ(zero, LayerColor(L"0~"));
+  EXPECT_EQ(-1, LayerColor(L"42'"));
+}
+
 TEST_F(SizeRules, AnImportedListWithABaseKeepsTheDrawingsOneBase) {
   const std::string file = tmp_.string() + "/sizes.txs";
   std::ofstream(file) << "*44 3\r\n46 2\r\n";
@@ -110,6 +128,14 @@ TEST_F(SizeRules, CreateWithNoSizesSaysSoAndStillLaysThePartsOut) {
   EXPECT_EQ(L"", Rows(list));
   ASSERT_FALSE(headless::MessageBoxes().empty());
   EXPECT_EQ(L"Dodaj rozmiary do utworzenia", headless::MessageBoxes().back().text);
+}
+
+TEST_F(SizeRules, ADialogThatCannotOpenLeavesNoWindowAndClosesItsUndoGroup) {
+  headless::FailWindowCreation(1);
+  EXPECT_EQ(headless::CommandResult::Ran, headless::RunCommand(L"Fastrelle:Grading:Rule"));
+  headless::FailWindowCreation(0);
+  EXPECT_EQ(0, headless::Undo().openGroups);
+  EXPECT_EQ(L"0 38 38' 38~ ^40 ^40' ^40~ 42 42' 42~ 0' 0~", LayerNames());
 }
 
 }  // namespace

@@ -87,10 +87,13 @@ TEST_F(Intersecting, ALineThroughAJointMakesOnePointThere) {
   EXPECT_TRUE(numbers_.empty());
 }
 
-TEST_F(Intersecting, AnEntityInNoPartOrAnInvalidIdIsRefused) {
+TEST_F(Intersecting, AnEntityInNoPartASymbolOrAnInvalidIdIsRefused) {
   ZcDbObjectId line = AddLine(ZcGePoint3d(50, 50, 0), ZcGePoint3d(120, 50, 0));
   EXPECT_EQ(3, GradePointIntersector(line, line).Prepare());
   EXPECT_EQ(374, GradePointIntersector(ZcDbObjectId(), line).Prepare());
+  // A grade point's strokes would cross the seam beside the corner.
+  ZcDbObjectId corner = Fastrelle_SizePoint(1, L"0").Id();
+  EXPECT_EQ(20, GradePointIntersector(corner, Members(L"Front|0")[0]).Prepare());
   EXPECT_EQ(5, NextGradePointNumber());
 }
 
