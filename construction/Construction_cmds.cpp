@@ -4,11 +4,14 @@
 #include "construction/Add_To_Form_cmd.h"
 #include "construction/Align_cmd.h"
 #include "construction/Corner_Cmd.h"
+#include "construction/Dart_Cmd.h"
 #include "construction/Fastrelle_Form_Cmd.h"
 #include "construction/Fastrelle_QuickForm_Cmd.h"
 #include "construction/FullEntityMeasure_Cmd.h"
 #include "construction/Hole_cmd.h"
+#include "construction/Measure_Cmd.h"
 #include "construction/MultiCorner_cmd.h"
+#include "construction/Notch_cmd.h"
 #include "construction/PartDescription_cmd.h"
 #include "construction/SmoothSpline_cmd.h"
 #include "construction/SpecPoint_Cmd.h"
@@ -23,11 +26,13 @@
 
 // The commands are added in the order of the command table.
 Construction_cmds::Construction_cmds() : cmds(L"Fastrelle_Constructions") {
+  Add<Notch_cmd>();
   Add<SpecPoint_Cmd>();
   Add<Hole_cmd>();
   Add<PartDescription_cmd>();
   Add<SmoothSpline_cmd>();
   Add<Add_To_Form_cmd>();
+  Add<Measure_Cmd>();
   Add<FullEntityMeasure_Cmd>();
   Add<Fastrelle_Form_Cmd>();
   Add<Fastrelle_QuickForm_Cmd>();
@@ -37,6 +42,7 @@ Construction_cmds::Construction_cmds() : cmds(L"Fastrelle_Constructions") {
   Add<Grades_Cmd>();
   Add<AddGradePoint_cmd>();
   Add<AddGradePointIntersecting_cmd>();
+  Add<Dart_Cmd>();
   Add<Thread_cmd>();
   Add<Corner_Cmd>();
   Add<MultiCorner_cmd>();

@@ -36,23 +36,17 @@ TEST_F(HoleCommand, AHoleJoinsThePartInEverySizeTurnedAsTheUserTurnedIt) {
   EXPECT_EQ(CString(Templates("Holes/Hole.dwg").c_str()).MakeLower(), RememberedSymbol::Hole().m_path.MakeLower());
 }
 
-TEST_F(HoleCommand, ACancelledTurnKeepsEveryCopyUnturnedAndThePointsGoOn) {
+TEST_F(HoleCommand, ACancelledTurnKeepsEveryCopyUnturnedAndAPointInNoPartLeavesNothing) {
   Fastrelle_Part_Drawer(L"Przód", 0).BuildFromCurves(Square());
-  Run<Hole_cmd>({L"@dlg select 8025 Hole", L"@dlg ok", L"30,40", L"@cancel", L"60,60", L"90", L""});
+  Run<Hole_cmd>({L"@dlg select 8025 Hole", L"@dlg ok", L"30,40", L"@cancel", L"500,500", L"60,60", L"90", L""});
+  EXPECT_NE(std::wstring::npos, headless::Transcript().find(L"nie leży w żadnej części"));
+  EXPECT_EQ(6, GetBlockReferenceIdsByName(L"Hole").length());
   for (const wchar_t* group : {L"Przód|0", L"Przód|38", L"Przód|40"}) {
     std::vector<ZcDbBlockReference*> holes = Symbols(group, L"Hole");
     ASSERT_EQ(2u, holes.size()) << group;
     EXPECT_EQ(0.0, holes[0]->rotation());
     EXPECT_NEAR(kPi / 2, holes[1]->rotation(), 1e-9);
   }
-}
-
-TEST_F(HoleCommand, APointInNoPartSaysSoLeavesNothingAndTheNextPointIsAsked) {
-  Fastrelle_Part_Drawer(L"Przód", 0).BuildFromCurves(Square());
-  Run<Hole_cmd>({L"@dlg select 8025 Hole", L"@dlg ok", L"500,500", L"30,40", L"0", L""});
-  EXPECT_NE(std::wstring::npos, headless::Transcript().find(L"nie leży w żadnej części"));
-  EXPECT_EQ(3, GetBlockReferenceIdsByName(L"Hole").length());
-  EXPECT_EQ(1u, Symbols(L"Przód|38", L"Hole").size());
 }
 
 TEST_F(HoleCommand, AFolderInsteadOfADrawingIsRefusedBeforeAnyPoint) {

@@ -1,6 +1,6 @@
 // The parts drawing (sizes 38 and 40) with the construction module's strings and dialogs
-// on the resource chain, the symbol memories forgotten, and helpers that run a marking
-// command as the user types it and read what it left.
+// on the resource chain, the symbol memories forgotten and no window left behind, and
+// helpers that run a marking command as the user types it and read what it left.
 #ifndef TESTS_CONSTRUCTION_MARKINGFIXTURE_H
 #define TESTS_CONSTRUCTION_MARKINGFIXTURE_H
 
@@ -12,6 +12,7 @@
 #include "construction/RememberedSymbol.h"
 #include "db/ZcDbBlockReference.h"
 #include "framework/BlockReference.h"
+#include "headless/Windows.h"
 
 class MarkingTest : public PartsTest {
 protected:
@@ -21,8 +22,10 @@ protected:
     ASSERT_TRUE(Linker()->loadModule(module.c_str(), true, false));
     ForgetSymbols();
     headless::ClearTranscript();
+    windows_ = headless::LiveWindowCount();
   }
   void TearDown() override {
+    EXPECT_EQ(windows_, headless::LiveWindowCount()) << "a window outlived the command";
     ForgetSymbols();
     PartsTest::TearDown();
   }
@@ -49,6 +52,7 @@ protected:
     return refs;
   }
   static std::wstring Templates(const std::string& name) { return Install().Windows("Templates/" + name); }
+  std::size_t windows_ = 0;
 };
 
 #endif

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The saved drawing passes ezdxf's audit. In each size's group of "Przód", on its tech
-# layer: both holes (scale 3, one turned 30 degrees), the grain line, the special point
-# (scale 2, turned 45 degrees); the added line joined every group once on its seam layer.
+# layer: both holes (scale 3, one turned 30 degrees), the grain line, both notches (scale
+# 5), the dart's legs, mark and numbered points, the special point (scale 2, turned 45
+# degrees); the added line joined every group once on its seam layer.
 # Outside the part: the measure (10 + a quarter arc of radius 10) at the point given, the
 # smoothed spline with one control point fewer, the aligned line, and no other symbol.
 set -euo pipefail
@@ -27,10 +28,23 @@ for size, seam, tech in (("0", "0", "0~"), ("38", "38", "38~"), ("40", "^40", "^
     assert len(leaders) == 1 and layer(leaders[0]) == tech, size
     v = list(leaders[0].vertices)
     assert {(round(p[0], 6), round(p[1], 6)) for p in v} == {(15, 30), (15, 120)}, v
+    for name, x, y in (("Notch", 30, 0), ("NotchT", 100, 40), ("Dart", 50, 110)):
+        marks = [e for e in group if e.dxftype() == "INSERT" and e.dxf.name == name]
+        assert len(marks) == 1 and near(marks[0].dxf.insert, x, y) and layer(marks[0]) == tech, (size, name)
+        assert name == "Dart" or abs(marks[0].dxf.xscale - 5) < 1e-9, (size, name, marks[0].dxf.xscale)
+    for a, b in (((40, 150), (50, 110)), ((50, 110), (60, 150))):
+        legs = [e for e in group if e.dxftype() == "LINE" and {(round(e.dxf.start.x, 6), round(e.dxf.start.y, 6)),
+                (round(e.dxf.end.x, 6), round(e.dxf.end.y, 6))} == {a, b}]
+        assert len(legs) == 1 and layer(legs[0]) == tech, (size, a, b)
+    numbers = {int(e.get_attrib_text("NUMER")): (round(e.dxf.insert.x, 6), round(e.dxf.insert.y, 6))
+               for e in group if e.dxftype() == "INSERT" and e.dxf.name == "GradePoint"}
+    assert numbers.get(5) == (40, 150) and numbers.get(6) == (60, 150) and numbers.get(7) == (50, 110), numbers
     added = [e for e in group if e.dxftype() == "LINE" and near(e.dxf.start, 20, 20) and near(e.dxf.end, 40, 20)]
     assert len(added) == 1 and layer(added[0]) == seam, (size, len(added))
 msp = doc.modelspace()
-assert len(msp.query("INSERT[name=='Hole']")) == 6 and len(msp.query("INSERT[name=='Cross']")) == 3
+for name, count in (("Hole", 6), ("Cross", 3), ("Notch", 3), ("NotchT", 3), ("Dart", 3)):
+    assert len(msp.query(f"INSERT[name=='{name}']")) == count, name
+assert not msp.query("LWPOLYLINE"), "no preview of the dart's legs stays"
 texts = msp.query("MTEXT")
 assert len(texts) == 1 and texts[0].text == f"{10 + 5 * math.pi:.1f}" and near(texts[0].dxf.insert, 230, 30), texts[0].text
 splines = msp.query("SPLINE")

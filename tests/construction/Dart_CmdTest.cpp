@@ -1,0 +1,33 @@
+// The dart: its legs and mark join the part in every size with the three points numbered;
+// a cancel or an apex in no part leaves neither mark nor legs.
+#include "construction/Dart_Cmd.h"
+
+#include "MarkingFixture.h"
+#include "framework/Selections.h"
+
+namespace {
+
+using DartCommand = MarkingTest;
+
+TEST_F(DartCommand, TheMarkSitsAtTheApexInEverySize) {
+  Fastrelle_Part_Drawer(L"Przód", 0).BuildFromCurves(Square());
+  Run<Dart_Cmd>({L"40,100", L"60,100", L"@move 52,70", L"@move 52,60", L"@pick 52,60"});
+  for (const wchar_t* group : {L"Przód|0", L"Przód|38", L"Przód|40"}) {
+    std::vector<ZcDbBlockReference*> marks = Symbols(group, L"Dart");
+    ASSERT_EQ(1u, marks.size()) << group;
+    EXPECT_TRUE(marks[0]->position().isEqualTo({50, 60, 0})) << group;
+  }
+  EXPECT_EQ(3, GetBlockReferenceIdsByName(L"Dart").length());
+}
+
+TEST_F(DartCommand, ACancelledDartOrOneInNoPartLeavesNoMarkAndNoLegs) {
+  Fastrelle_Part_Drawer(L"Przód", 0).BuildFromCurves(Square());
+  const std::size_t drawn = ModelSpace().size();
+  Run<Dart_Cmd>({L"40,100", L"60,100", L"@move 52,70", L"@cancel"});
+  EXPECT_EQ(drawn, ModelSpace().size());
+  Run<Dart_Cmd>({L"240,100", L"260,100", L"@move 252,70", L"@pick 252,70"});
+  EXPECT_EQ(drawn, ModelSpace().size());
+  EXPECT_EQ(0, GetBlockReferenceIdsByName(L"Dart").length());
+}
+
+}  // namespace
