@@ -5,9 +5,12 @@
 #include "layout/Layout_OverlapFinder.h"
 
 #include <cmath>
+#include <random>
 
 #include "DescriptionFixture.h"
+#include "db/ZcDbArc.h"
 #include "db/ZcDbPoint.h"
+#include "db/ZcDbRegion.h"
 #include "layout/CheckIntersections_cmd.h"
 #include "layout/Layout_LabelItems_cmd.h"
 #include "layout/Layout_draw_closingLine.h"
@@ -29,6 +32,25 @@ std::vector<ZcGePoint3d> Markers() {
     if (Tagged(id, kLayoutApplication).HasTag(L"Overlap")) found.push_back(at);
   }
   return found;
+}
+
+/// The cubic Bézier through the four control points, as a spline entity.
+ZcDbEntity* Bezier(std::initializer_list<ZcGePoint3d> controls) {
+  ZcGePoint3dArray cps;
+  for (const ZcGePoint3d& p : controls) cps.append(p);
+  ZcGeDoubleArray knots;
+  for (double k : {0.0, 0.0, 0.0, 0.0, 1.0, 1.0, 1.0, 1.0}) knots.append(k);
+  auto* side = new ZcDbSpline;
+  side->setNurbsData(3, false, false, false, cps, knots, ZcGeDoubleArray());
+  return side;
+}
+
+/// The open polyline through the points.
+ZcDbEntity* Path(std::initializer_list<ZcGePoint2d> points) {
+  auto* pl = new ZcDbPolyline;
+  unsigned i = 0;
+  for (const ZcGePoint2d& p : points) pl->addVertexAt(i++, p);
+  return pl;
 }
 
 bool HasMarkerAt(const std::vector<ZcGePoint3d>& markers, const ZcGePoint3d& p, double tol = 1e-9) {
@@ -122,19 +144,9 @@ TEST_F(OverlapCheck, WithoutPiecesNothingChanges) {
 // cuts a sliver off the peak: two crossings 6.9 apart, at t = 0.5 ± sqrt(0.25 - 14.95 / 60).
 TEST_F(OverlapCheck, ASliverOffASplineSideGivesBothItsPoints) {
   Border(300, 1000);
-  ZcGePoint3dArray cps;
-  for (ZcGePoint3d p : {ZcGePoint3d(0, 40, 0), ZcGePoint3d(40, 60, 0), ZcGePoint3d(80, 60, 0), ZcGePoint3d(120, 40, 0)})
-    cps.append(p);
-  ZcGeDoubleArray knots;
-  for (double k : {0.0, 0.0, 0.0, 0.0, 1.0, 1.0, 1.0, 1.0}) knots.append(k);
-  auto* side = new ZcDbSpline;
-  ASSERT_EQ(Zcad::eOk, side->setNurbsData(3, false, false, false, cps, knots, ZcGeDoubleArray()));
-  auto* rest = new ZcDbPolyline;
-  rest->addVertexAt(0, {120, 40});
-  rest->addVertexAt(1, {120, 0});
-  rest->addVertexAt(2, {0, 0});
-  rest->addVertexAt(3, {0, 40});
-  Place(KeyedPieceOf(L"a|A|38|S|C", {side, rest}), {0, 0, 0});
+  Place(KeyedPieceOf(L"a|A|38|S|C", {Bezier({{0, 40, 0}, {40, 60, 0}, {80, 60, 0}, {120, 40, 0}}),
+                                      Path({{120, 40}, {120, 0}, {0, 0}, {0, 40}})}),
+        {0, 0, 0});
   Place(KeyedPiece(L"a|B|38|S|C", 100, 40), {10, 54.95, 0});
   CheckIntersections_cmd().Run();
   const std::vector<ZcGePoint3d> markers = Markers();
@@ -142,6 +154,118 @@ TEST_F(OverlapCheck, ASliverOffASplineSideGivesBothItsPoints) {
   const double half = std::sqrt(0.25 - 14.95 / 60);
   EXPECT_TRUE(HasMarkerAt(markers, {120 * (0.5 - half), 54.95, 0}, 1e-8));
   EXPECT_TRUE(HasMarkerAt(markers, {120 * (0.5 + half), 54.95, 0}, 1e-8));
+}
+
+// The peer: every pair of pieces, no crossing query and no box test; the curves of both
+// blocks (the region left out) under their references, each pair of them intersected;
+// a pair without a point tried for containment both ways; points merged pair by pair.
+std::vector<ZcGePoint3d> AllPairsCheck(const ZcDbObjectIdArray& pieces) {
+  struct Shape {
+    std::vector<std::unique_ptr<ZcGeCurve3d>> curves;
+    ZcGeRegion region;
+    bool hasRegion = false;
+  };
+  std::vector<Shape> shapes(static_cast<std::size_t>(pieces.length()));
+  for (int i = 0; i < pieces.length(); ++i) {
+    ZcDbBlockReference* ref = nullptr;
+    zcdbOpenObject(ref, pieces[i], ZcDb::kForRead);
+    const ZcGeMatrix3d m = ref->blockTransform();
+    ZcDbBlockTableRecord* record = nullptr;
+    zcdbOpenObject(record, ref->blockTableRecord(), ZcDb::kForRead);
+    ref->close();
+    for (ZcDbObjectId id : record->entityIds()) {
+      ZcDbEntity* e = nullptr;
+      zcdbOpenObject(e, id, ZcDb::kForRead);
+      if (auto* region = dynamic_cast<ZcDbRegion*>(e); region && !shapes[i].hasRegion) {
+        shapes[i].region = region->geRegion();
+        shapes[i].region.transformBy(m);
+        shapes[i].hasRegion = true;
+      } else if (auto* curve = dynamic_cast<ZcDbCurve*>(e)) {
+        shapes[i].curves.push_back(curve->toGeCurve());
+        shapes[i].curves.back()->transformBy(m);
+      }
+      e->close();
+    }
+    record->close();
+  }
+  std::vector<ZcGePoint3d> all;
+  auto add = [&](const ZcGePoint3d& p) {
+    for (const ZcGePoint3d& q : all)
+      if (q.distanceTo(p) <= 1e-9) return;
+    all.push_back(p);
+  };
+  for (std::size_t i = 0; i < shapes.size(); ++i)
+    for (std::size_t j = i + 1; j < shapes.size(); ++j) {
+      std::size_t before = all.size();
+      bool any = false;
+      for (auto& a : shapes[i].curves)
+        for (auto& b : shapes[j].curves) {
+          std::vector<ZcGePoint3d> found;
+          a->intersectWith(*b, ZcGeCurve3d::kExtendNone, found);
+          for (const ZcGePoint3d& p : found) add(p), any = true;
+        }
+      (void)before;
+      if (any) continue;
+      for (auto [inner, outer] : {std::pair{i, j}, std::pair{j, i}}) {
+        if (!shapes[outer].hasRegion) continue;
+        const ZcGePoint3d start = shapes[inner].curves.front()->startPoint();
+        if (shapes[outer].region.containment(start) == ZcGeRegion::kInside) {
+          add(start);
+          break;
+        }
+      }
+    }
+  return all;
+}
+
+// Ten seeded layouts of 3-12 pieces: rectangles, pieces with an arc side and pieces with a
+// spline side, turned 0, 90 or 37 degrees, some mirrored, some overlapping, a small one
+// inside a large one; the check marks what the all-pairs peer finds, each within 1e-9.
+TEST_F(OverlapCheck, MarksWhatTheAllPairsPeerFindsOnSeededLayouts) {
+  Border(300, 1000);
+  auto arcPiece = [&](const wchar_t* key) {
+    return KeyedPieceOf(key, {new ZcDbArc(ZcGePoint3d(20, 0, 0), 20, 0, M_PI), new ZcDbLine({0, 0, 0}, {40, 0, 0})});
+  };
+  auto splinePiece = [&](const wchar_t* key) {
+    return KeyedPieceOf(key, {Bezier({{0, 30, 0}, {20, 60, 0}, {40, 0, 0}, {60, 30, 0}}),
+                              Path({{60, 30}, {60, 0}, {0, 0}, {0, 30}})});
+  };
+  const ZcDbObjectId blocks[] = {KeyedPiece(L"a|Prost|38|S|C", 50, 30), arcPiece(L"a|Łuk|38|S|C"),
+                                 splinePiece(L"a|Splajn|38|S|C"), KeyedPiece(L"a|Mały|38|S|C", 4, 3)};
+  const double turns[] = {0, 90, 37};
+  std::size_t total = 0;
+  for (unsigned seed = 0; seed < 10; ++seed) {
+    SCOPED_TRACE(seed);
+    std::mt19937 random(seed);
+    ZcDbObjectIdArray placed;
+    const int n = 3 + static_cast<int>(random() % 10);
+    for (int k = 0; k < n; ++k) {
+      const bool inside = k == 0;  // the small one inside the first large one
+      auto* ref = new ZcDbBlockReference(
+          inside ? ZcGePoint3d(seed * 90 + 20, 10, 0)
+                 : ZcGePoint3d(seed * 90 + random() % 120, random() % 100, 0),
+          blocks[inside ? 3 : random() % 3]);
+      if (!inside) {
+        ref->setRotation(turns[random() % 3] * M_PI / 180);
+        if (random() % 4 == 0) ref->setScaleFactors(ZcGeScale3d(-1, 1, 1));
+      }
+      placed.append(Add(ref));
+      if (inside) placed.append(Place(blocks[0], {seed * 90.0 + 5, 5, 0}));
+    }
+    CheckIntersections_cmd().Run();
+    const std::vector<ZcGePoint3d> markers = Markers();
+    const std::vector<ZcGePoint3d> peer = AllPairsCheck(placed);
+    EXPECT_EQ(peer.size(), markers.size());
+    total += markers.size();
+    for (const ZcGePoint3d& p : peer) EXPECT_TRUE(HasMarkerAt(markers, p)) << p.x << "," << p.y;
+    for (ZcDbObjectId id : placed) {  // the next layout stands alone
+      ZcDbEntity* e = nullptr;
+      zcdbOpenObject(e, id, ZcDb::kForWrite);
+      e->erase();
+      e->close();
+    }
+  }
+  EXPECT_GT(total, 20u);  // the layouts overlap enough to test something
 }
 
 TEST(OverlapMerge, PointsWithinTheToleranceOfAnEarlierOneAreDropped) {
