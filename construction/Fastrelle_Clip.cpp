@@ -68,6 +68,9 @@ ZcGePoint3d Fastrelle_Clip::EndPoint() { return PerpendicularFoot(m_lastPoint, m
 double Fastrelle_Clip::GetLength() { return DistancePointToLine(EndPoint(), m_start, m_end); }
 
 int Fastrelle_Clip::OnPick() {
+  // The previews (the mark above all) follow the pick, which need not come where the last
+  // motion was, or after any motion at all.
+  NotifyMove();
   ZcGePoint3d apex = EndPoint();
   Fastrelle_Part part;
   if (!FindPartAtPoint(apex, part)) {

@@ -18,6 +18,14 @@ TEST_F(DartCommand, TheMarkSitsAtTheApexInEverySize) {
     EXPECT_TRUE(marks[0]->position().isEqualTo({50, 60, 0})) << group;
   }
   EXPECT_EQ(3, GetBlockReferenceIdsByName(L"Dart").length());
+  // A pick away from the last motion, or with no motion before it, marks its own apex.
+  for (const wchar_t* motion : {L"@move 20,50", L"@key Backspace"}) {
+    Run<Dart_Cmd>({L"20,0", L"30,0", motion, L"@pick 27,40"});
+    bool marked = false;
+    for (ZcDbBlockReference* mark : Symbols(L"Przód|38", L"Dart")) marked |= mark->position().isEqualTo({25, 40, 0});
+    EXPECT_TRUE(marked) << headless::ToUtf8(motion);
+  }
+  EXPECT_EQ(9, GetBlockReferenceIdsByName(L"Dart").length());
 }
 
 TEST_F(DartCommand, ACancelledDartOrOneInNoPartLeavesNoMarkAndNoLegs) {
