@@ -46,7 +46,12 @@ void Fastrelle_Clip::SetPoints(const ZcGePoint3d& start, const ZcGePoint3d& end)
 int Fastrelle_Clip::PickStart() {
   ZcGePoint3d start, end;
   if (GetPointFromUser(LoadResString(40006), nullptr, start) != RTNORM) return kDragCancelled;
-  if (GetPointFromUser(LoadResString(40007), &start, end) != RTNORM) return kDragCancelled;
+  // A dart without width would make legs of no length and three points in one place.
+  for (;;) {
+    if (GetPointFromUser(LoadResString(40007), &start, end) != RTNORM) return kDragCancelled;
+    if (!end.isEqualTo(start)) break;
+    zcutPrintText(LoadResString(42305).str());
+  }
   SetPoints(start, end);
   return 0;
 }
