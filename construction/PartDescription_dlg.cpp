@@ -57,16 +57,9 @@ BOOL PartDescription_dlg::OnInitDialog() {
   SetWindowText(kProductWord);
   if (CWnd* cancel = GetDlgItem(IDCANCEL)) cancel->SetWindowText(LoadResString(kCloseString));
   if (CWnd* ok = GetDlgItem(IDOK)) ok->SetWindowText(LoadResString(kInsertString));
-  CRect box;
-  m_grid.GetClientRect(&box);
-  m_grid.SetLeftColumnWidth(box.Width() * 30 / 100);
-  if (Zc_AttributesTemplateSelector* selector = m_grid.Selector()) {
-    selector->SetName(LoadResString(kTemplateRow));
-    selector->SetDialogTitle(LoadResString(kTemplateDialogTitle));
-    selector->SetFilter(GetSettingString(L"PartDescriptionExtensionFilter"));
-  }
-  if (CMFCPropertyGridProperty* size = m_grid.NumericRow()) size->SetName(LoadResString(kSizeRow));
-  if (CMFCPropertyGridProperty* group = m_grid.AttributeGroup()) group->SetName(LoadResString(kAttributesRow));
+  m_grid.NameRows(LoadResString(kTemplateRow), LoadResString(kTemplateDialogTitle),
+                  GetSettingString(L"PartDescriptionExtensionFilter"), LoadResString(kSizeRow),
+                  LoadResString(kAttributesRow));
   const CString defaultTemplate = GetSettingPath(L"PartDescriptionDefaultName");
   m_grid.LoadTemplate(defaultTemplate);
   if (RememberedTemplate() != defaultTemplate) m_grid.LoadTemplate(RememberedTemplate());
@@ -74,11 +67,7 @@ BOOL PartDescription_dlg::OnInitDialog() {
   return TRUE;
 }
 
-double PartDescription_dlg::ChosenSize() const {
-  CMFCPropertyGridProperty* row = m_grid.NumericRow();
-  const double size = row ? row->GetValue().dblVal : 0.0;
-  return size > 0 ? size : 1.0;
-}
+double PartDescription_dlg::ChosenSize() const { return m_grid.ChosenSize(); }
 
 int PartDescription_dlg::InsertDescription(const ZcGePoint3d& point) {
   const CString path = m_grid.Selector() ? m_grid.Selector()->GetPath() : CString();

@@ -5,6 +5,7 @@
 
 #include "db/ZcDbEntity.h"
 #include "framework/Extents.h"
+#include "framework/Selections.h"
 #include "framework/Transforms.h"
 #include "layout/LayoutDrawing.h"
 #include "layout/Layout_Move_Intersection.h"
@@ -59,6 +60,34 @@ bool Layout_Move::Inside(const ZcDbExtents& items) const {
   return true;
 }
 
+int Layout_Move::FreeSteps(int most) const {
+  ZcDbExtents box;
+  if (most < 1 || ItemsExtents(box) != 0) return 0;
+  auto isFree = [&](int steps) {
+    const ZcGeVector3d d = m_direction * (m_step * steps);
+    ZcDbExtents moved(box.minPoint() + d, box.maxPoint() + d);
+    if (!Inside(moved)) return false;
+    moved.addExt(box);
+    for (ZcDbObjectId id : SelectCrossing(moved.minPoint(), moved.maxPoint()))
+      if (!m_items.contains(id) && !m_layoutLines.contains(id)) return false;
+    return true;
+  };
+  // Doubling, then halving between the last free count and the first blocked one: the
+  // corridor of more steps holds the corridor of fewer.
+  if (!isFree(1)) return 0;
+  int free = 1, blocked = most + 1;
+  while (free * 2 < blocked) {
+    if (isFree(free * 2)) free *= 2;
+    else blocked = free * 2;
+  }
+  while (blocked - free > 1) {
+    int middle = free + (blocked - free) / 2;
+    if (isFree(middle)) free = middle;
+    else blocked = middle;
+  }
+  return free;
+}
+
 int Layout_Move::Step() {
   ++m_stepsTried;
   const ZcGeVector3d step = m_direction * m_step;
@@ -83,6 +112,12 @@ int Layout_Move::Run() {
   const ZcGeVector3d extent = m_border.maxPoint() - m_border.minPoint();
   const double limit = std::fabs(extent.dotProduct(along)) / kSmallestStep + 8;
   for (int tried = 0; tried < limit; ++tried) {
+    if (int free = FreeSteps(static_cast<int>(limit) - tried)) {
+      if (int es = DbMove(m_items).MoveBy(m_direction * (m_step * free))) return es;
+      m_stepsTried += free;
+      tried += free - 1;
+      continue;
+    }
     int result = Step();
     if (result == 0) continue;
     if (result != kRefused) return result;

@@ -15,7 +15,9 @@
 /// they go back. A step kept is tried again; a step
 /// refused is halved, and once a refused step was below 1.0 the run ends. From 5.0 the
 /// steps are 5, 2.5, 1.25, 0.625: a piece stops less than 0.625 from what blocks it.
-/// A run tries at most (border extent along the move) / 0.625 + 8 steps.
+/// A run tries at most (border extent along the move) / 0.625 + 8 steps. Where nothing but
+/// the items lies in the corridor they sweep, the steps that corridor allows are taken in
+/// one move: each of them would have been kept, so the result is the stepping's.
 class Layout_Move {
 public:
   Layout_Move(const ZcGeVector3d& direction, const ZcDbObjectIdArray& items, double step = 5.0);
@@ -44,6 +46,9 @@ protected:
   int ItemsExtents(ZcDbExtents& box) const;
   /// Inside the border on the side the move goes to (boxes compared; edges count inside).
   bool Inside(const ZcDbExtents& items) const;
+  /// How many whole steps (at most `most`) the items can take with nothing else in the
+  /// corridor their box sweeps and staying inside the border; 0 when not even one.
+  int FreeSteps(int most) const;
 
   ZcGeVector3d m_direction;
   ZcDbObjectIdArray m_items;

@@ -1,8 +1,10 @@
 // The host's drawing commands that a pattern maker draws a construction with: "LINE",
-// "PLINE" (line and arc segments), "SPLINE" (through fit points), "CIRCLE" and "ARC". New
+// "PLINE" (line and arc segments), "SPLINE" (through fit points), "CIRCLE" and "ARC", and
+// the two that letter a title block: "TEXT" and "-ATTDEF" (an attribute definition). New
 // entities take the current layer and settings and reach model space when the command
 // ends normally; a cancel draws nothing.
 #include <cmath>
+#include <memory>
 
 #include "db/ZcDbArc.h"
 #include "db/ZcDbBlockTableRecord.h"
@@ -11,6 +13,7 @@
 #include "db/ZcDbLine.h"
 #include "db/ZcDbPolyline.h"
 #include "db/ZcDbSpline.h"
+#include "db/ZcDbText.h"
 #include "ed/zced.h"
 #include "editor/Editor.h"
 #include "editor/Entities.h"
@@ -279,6 +282,66 @@ void Arc(CommandLine& line) {
   AddToModelSpace({new ZcDbArc(UcsToWcs(center), radius, from, to)});
 }
 
+// Where and how a text stands: "Specify start point of text or [Justify]" (Justify offers
+// Left, Center, Right and Middle, then the point they align to), the height (Enter 2.5)
+// and the rotation in degrees (Enter 0), applied to `text`.
+void PlaceText(CommandLine& line, ZcDbText& text) {
+  ZcGePoint3d at;
+  std::wstring option;
+  ZcDb::TextHorzMode mode = ZcDb::kTextLeft;
+  if (line.Point(L"\nSpecify start point of text or [Justify]: ", at, L"Justify", &option) == RTKWORD) {
+    std::wstring how = line.Keyword(L"\nEnter an option [Left/Center/Right/Middle]: ", L"Left Center Right Middle");
+    mode = how == L"Center" ? ZcDb::kTextCenter : how == L"Right" ? ZcDb::kTextRight
+         : how == L"Middle" ? ZcDb::kTextMid : ZcDb::kTextLeft;
+    line.Point(L"\nSpecify point of text: ", at);
+  }
+  double height = 2.5, degrees = 0.0;
+  if (line.Number(L"\nSpecify height <2.5>: ", height, L"", nullptr, true) == RTNONE) height = 2.5;
+  if (height <= 0) throw CommandRejected{L"\nThe height must be positive."};
+  if (line.Number(L"\nSpecify rotation angle of text <0>: ", degrees, L"", nullptr, true) == RTNONE) degrees = 0.0;
+  const ZcGePoint3d w = UcsToWcs(at);
+  text.setPosition(w);
+  text.setHeight(height);
+  text.setRotation(degrees * kPi / 180.0);
+  if (mode != ZcDb::kTextLeft) {
+    text.setHorizontalMode(mode);
+    text.setAlignmentPoint(w);
+  }
+}
+
+void Text(CommandLine& line) {
+  auto text = std::make_unique<ZcDbText>();
+  PlaceText(line, *text);
+  std::wstring content = line.Text(L"\nEnter text: ");
+  if (content.empty()) return;
+  text->setTextString(content.c_str());
+  AddToModelSpace({text.release()});
+}
+
+void AttDef(CommandLine& line) {
+  bool invisible = false, constant = false;
+  for (;;) {
+    std::wstring option =
+        line.Keyword(std::wstring(L"\nCurrent attribute modes: Invisible=") + (invisible ? L"Y" : L"N") +
+                         L" Constant=" + (constant ? L"Y" : L"N") +
+                         L"\nEnter an option to change [Invisible/Constant] <done>: ",
+                     L"Invisible Constant Done", L"Done");
+    if (option == L"Invisible") invisible = !invisible;
+    else if (option == L"Constant") constant = !constant;
+    else break;
+  }
+  std::wstring tag = line.Text(L"\nEnter attribute tag name: ");
+  if (tag.empty() || tag.find(L' ') != std::wstring::npos)
+    throw CommandRejected{L"\nAn attribute tag is one word, not empty."};
+  std::wstring prompt = line.Text(L"\nEnter attribute prompt: ");
+  std::wstring value = line.Text(L"\nEnter default attribute value: ");
+  auto def = std::make_unique<ZcDbAttributeDefinition>(ZcGePoint3d(), value.c_str(), tag.c_str(), prompt.c_str());
+  def->setInvisible(invisible);
+  def->setConstant(constant);
+  PlaceText(line, *def);
+  AddToModelSpace({def.release()});
+}
+
 }  // namespace
 
 void AddDrawCommands(std::vector<HostCommand>& table) {
@@ -287,6 +350,8 @@ void AddDrawCommands(std::vector<HostCommand>& table) {
   table.push_back({L"SPLINE", &Spline});
   table.push_back({L"CIRCLE", &Circle});
   table.push_back({L"ARC", &Arc});
+  table.push_back({L"TEXT", &Text});
+  table.push_back({L"-ATTDEF", &AttDef});
 }
 
 }  // namespace editor

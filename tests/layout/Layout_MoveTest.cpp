@@ -33,6 +33,13 @@ TEST_F(Movers, AStepThatWouldOverlapIsHalvedUntilBelowOneSoPiecesStopUnderAStepA
   // 5 refused, 2.5 kept, then 2.5, 1.25 and 0.625 refused.
   EXPECT_EQ(5, mover.StepsTried());
   EXPECT_NEAR(150.5, Box(b).minPoint().x, 1e-12);
+  // From 303 away: sixty steps of 5 through free room, then the same five.
+  ZcDbObjectId c = Square(L"m|C|S|S|B", {100, 200, 0});
+  ZcDbObjectId far = Square(L"m|D|S|S|B", {453, 200, 0});
+  Layout_Move_Left run(Ids({far}));
+  EXPECT_EQ(0, run.Run());
+  EXPECT_EQ(65, run.StepsTried());
+  EXPECT_NEAR(Box(c).maxPoint().x + 0.5, Box(far).minPoint().x, 1e-12);
 }
 
 TEST_F(Movers, PiecesCrossingLikeAPlusSignBlockThoughNoCornerLiesInTheOther) {

@@ -5,6 +5,7 @@
 
 #include "DrawingFixture.h"
 #include "db/ZcDbSpline.h"
+#include "db/ZcDbText.h"
 #include "ed/zced.h"
 
 namespace {
@@ -106,6 +107,28 @@ TEST_F(DrawingCommands, SplinePassesThroughItsFitPoints) {
   ZcGePoint3d end;
   spline->getEndPoint(end);
   EXPECT_TRUE(end.isEqualTo({40, 10, 0}));
+}
+
+TEST_F(DrawingCommands, TextAndAttdefLetterAtTheirPointHeightAndJustification) {
+  Type(L"TEXT", {L"1,-3.2", L"2", L"", L"Na sztukę:"});
+  Type(L"-ATTDEF", {L"I", L"", L"MODEL", L"Model", L"{MODEL}", L"J", L"Middle", L"0,21", L"10", L"90"});
+  headless::PushInputs({L"", L"ZŁY TAG"});
+  headless::RunCommand(L"-ATTDEF");  // a tag of two words is refused
+  std::vector<ZcDbObjectId> ids = ModelSpace();
+  ASSERT_EQ(2u, ids.size());
+  auto* text = Read<ZcDbText>(ids[0]);
+  EXPECT_EQ(L"Na sztukę:", text->textString());
+  EXPECT_TRUE(text->position().isEqualTo({1, -3.2, 0}));
+  EXPECT_DOUBLE_EQ(2.0, text->height());
+  auto* def = Read<ZcDbAttributeDefinition>(ids[1]);
+  EXPECT_EQ(L"MODEL", def->tag());
+  EXPECT_EQ(L"Model", def->prompt());
+  EXPECT_EQ(L"{MODEL}", def->textString());
+  EXPECT_TRUE(def->isInvisible());
+  EXPECT_EQ(ZcDb::kTextMid, def->horizontalMode());
+  EXPECT_TRUE(def->alignmentPoint().isEqualTo({0, 21, 0}));
+  EXPECT_DOUBLE_EQ(10.0, def->height());
+  EXPECT_NEAR(M_PI / 2, def->rotation(), 1e-12);
 }
 
 TEST_F(DrawingCommands, CircleAndArcThroughThreePointsKeepTheirTurningSense) {
