@@ -46,7 +46,12 @@ void Fastrelle_Clip::SetPoints(const ZcGePoint3d& start, const ZcGePoint3d& end)
 int Fastrelle_Clip::PickStart() {
   ZcGePoint3d start, end;
   if (GetPointFromUser(LoadResString(40006), nullptr, start) != RTNORM) return kDragCancelled;
-  if (GetPointFromUser(LoadResString(40007), &start, end) != RTNORM) return kDragCancelled;
+  // A dart without width would make legs of no length and three points in one place.
+  for (;;) {
+    if (GetPointFromUser(LoadResString(40007), &start, end) != RTNORM) return kDragCancelled;
+    if (!end.isEqualTo(start)) break;
+    zcutPrintText(LoadResString(42305).str());
+  }
   SetPoints(start, end);
   return 0;
 }
@@ -68,6 +73,9 @@ ZcGePoint3d Fastrelle_Clip::EndPoint() { return PerpendicularFoot(m_lastPoint, m
 double Fastrelle_Clip::GetLength() { return DistancePointToLine(EndPoint(), m_start, m_end); }
 
 int Fastrelle_Clip::OnPick() {
+  // The previews (the mark above all) follow the pick, which need not come where the last
+  // motion was, or after any motion at all.
+  NotifyMove();
   ZcGePoint3d apex = EndPoint();
   Fastrelle_Part part;
   if (!FindPartAtPoint(apex, part)) {

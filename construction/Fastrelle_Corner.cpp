@@ -13,6 +13,7 @@
 #include "db/ZcDbLine.h"
 #include "ed/ErrorStatus.h"
 #include "framework/CommandSequences.h"
+#include "framework/Printer.h"
 #include "framework/ResBuf.h"
 #include "framework/SSGet.h"
 #include "framework/UI_Entity.h"
@@ -96,6 +97,13 @@ void Fastrelle_Corner::ZoomToCorner() {
   ZoomToExtents(box.minPoint() - margin, box.maxPoint() + margin);
 }
 
+int Fastrelle_Corner::CheckClosingGroup() const {
+  PartSizeGroup group;
+  int status = group.FromId(m_cut1);
+  if (status) ZWPrinter().Print(L"\nFastrelle_Corner::AddClosingLine");  // the caller prints the status
+  return status;
+}
+
 int Fastrelle_Corner::AddClosingLine(const ZcGePoint3d& a, const ZcGePoint3d& b) {
   PartSizeGroup group;
   if (int es = group.FromId(m_cut1)) return es;
@@ -106,9 +114,14 @@ int Fastrelle_Corner::AddClosingLine(const ZcGePoint3d& a, const ZcGePoint3d& b)
   }
   const ZcDbObjectId id = line->objectId();
   line->close();
+  int status = group.AddEntity(id);
+  if (status == 0) status = UI_Entity(id).MatchProperties(m_cut1);
+  if (status) {
+    UI_Entity(id).Erase();  // a closing line outside its part is never left behind
+    return status;
+  }
   m_created.Add(id);
-  if (int es = group.AddEntity(id)) return es;
-  return UI_Entity(id).MatchProperties(m_cut1);
+  return 0;
 }
 
 std::unique_ptr<Fastrelle_Corner> CreateCornerJoin(int mode) {

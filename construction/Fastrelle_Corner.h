@@ -52,8 +52,14 @@ public:
   /// The closing line from A to B: the first cut line's part-in-size group is looked up
   /// first (its failure is returned and no line is made); the line joins that group and
   /// the created lines and takes the first cut line's colour, layer, linetype, linetype
-  /// scale and line weight.
+  /// scale and line weight. A line that cannot join the group or take the properties is
+  /// erased again and the failure returned.
   int AddClosingLine(const ZcGePoint3d& a, const ZcGePoint3d& b);
+  /// The part-in-size group the closing line will join: the kinds that close a corner ask
+  /// it before they change anything, so a corner that cannot be closed is left as it was.
+  /// 0, or the lookup's status after printing "Fastrelle_Corner::AddClosingLine" (the
+  /// callers print the status itself).
+  int CheckClosingGroup() const;
 
   ZcDbObjectId m_seam;
   ZcDbObjectId m_cut1;

@@ -13,6 +13,7 @@ MirrorCopies::~MirrorCopies() {
 
 int Fastrelle_Corner_Join_ByMirrors::Join() {
   if (!IsLiveId(m_seam) || !IsLiveId(m_cut1) || !IsLiveId(m_cut2)) return Zcad::eNullObjectId;
+  if (int status = CheckClosingGroup()) return status;
   ZcGePoint3dArray seamPoints;
   ZcDbEntity* e = nullptr;
   if (int es = zcdbOpenObject(e, m_seam, ZcDb::kForRead)) return es;

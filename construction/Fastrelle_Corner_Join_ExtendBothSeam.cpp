@@ -33,6 +33,7 @@ int Fastrelle_Corner_Join_ExtendBothSeam::OrderCutLines() {
 
 int Fastrelle_Corner_Join_ExtendBothSeam::Join() {
   if (int status = Validate()) return status;
+  if (int status = CheckClosingGroup()) return status;
   ZcGePoint3d p, q;
   if (int status = CrossingWithEither(m_cut1, m_seam, m_seam2, p)) return status;
   TrimOrExtendCurveToPoint(m_cut1, p);  // failures are printed; the lines stay

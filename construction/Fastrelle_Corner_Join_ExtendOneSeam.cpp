@@ -6,6 +6,7 @@
 
 int Fastrelle_Corner_Join_ExtendOneSeam::Join() {
   if (int status = Validate()) return status;
+  if (int status = CheckClosingGroup()) return status;
   ZcGePoint3d p;
   CurvePair withSeam(m_cut1, m_seam);
   if (int status = withSeam.GetIntersection(p)) return status;

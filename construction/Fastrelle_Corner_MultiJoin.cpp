@@ -10,6 +10,7 @@
 #include "ed/ErrorStatus.h"
 #include "ed/zced.h"
 #include "framework/Printer.h"
+#include "sizes/Fastrelle_SizePoints.h"
 #include "sizes/Fastrelle_Sizes.h"
 
 namespace {
@@ -64,31 +65,60 @@ int Fastrelle_Corner_MultiJoin::PrepareInSize(const CString& size) {
   return PrepareSeam(size);
 }
 
+void Fastrelle_Corner_MultiJoin::GatherGradePoints() {
+  if (m_gathered) return;
+  m_gathered = true;
+  m_next = NextGradePointNumber();
+  Fastrelle_SizePoints points;
+  points.CollectReferences(points.BlockName());
+  for (int i = 0; i < points.GetCount(); ++i) {
+    const Fastrelle_SizePoint point = points.GetAt(i);
+    m_points[point.GetNumber()].emplace_back(point.GetSizeName(), point.Id());
+  }
+}
+
+bool Fastrelle_Corner_MultiJoin::InRange(int number) {
+  GatherGradePoints();
+  return number >= 1 && number <= m_next;
+}
+
+Fastrelle_SizePoint Fastrelle_Corner_MultiJoin::GradePoint(int number, const CString& size) {
+  GatherGradePoints();
+  auto found = m_points.find(number);
+  if (found != m_points.end())
+    for (const auto& [name, id] : found->second)
+      if (name.CompareNoCase(size) == 0) return Fastrelle_SizePoint(id);
+  return Fastrelle_SizePoint();
+}
+
 int Fastrelle_Corner_MultiJoin::PrepareCutLines(const CString& size) {
+  for (int number : {m_corner, m_first, m_second})
+    if (!InRange(number)) return Zcad::eOutOfRange;
+  const Fastrelle_SizePoint corner = GradePoint(m_corner, size);
   Fastrelle_Curve curve;
-  if (int status = curve.FindCutBetweenPoints(size, m_corner, m_first)) return status;
+  if (int status = curve.FindCutBetween(corner, GradePoint(m_first, size))) return status;
   m_join->m_cut1 = curve.Id();
-  if (int status = curve.FindCutBetweenPoints(size, m_corner, m_second)) return status;
+  if (int status = curve.FindCutBetween(corner, GradePoint(m_second, size))) return status;
   m_join->m_cut2 = curve.Id();
   return 0;
 }
 
 int Fastrelle_Corner_MultiJoin::PrepareSeam(const CString& size) {
-  if (!IsGradePointNumberInRange(m_seam)) return Zcad::eOutOfRange;
+  return PrepareSeamTo(size, m_seam, m_join->m_seam);
+}
+
+int Fastrelle_Corner_MultiJoin::PrepareSeamTo(const CString& size, int number, ZcDbObjectId& seam) {
+  if (!InRange(number)) return Zcad::eOutOfRange;
   Fastrelle_Curve curve;
-  if (int status = curve.FindSeamBetweenPoints(size, m_corner, m_seam)) return status;
-  m_join->m_seam = curve.Id();
+  if (int status = curve.FindSeamBetween(GradePoint(m_corner, size), GradePoint(number, size))) return status;
+  seam = curve.Id();
   return 0;
 }
 
 Fastrelle_Corner_MultiJoin_ExtendCuts::Fastrelle_Corner_MultiJoin_ExtendCuts()
     : Fastrelle_Corner_MultiJoin(std::make_unique<Fastrelle_Corner_Join_ExtendBothCut>()) {}
 
-int Fastrelle_Corner_MultiJoin_ExtendCuts::PrepareInSize(const CString& size) {
-  for (int number : {m_corner, m_first, m_second})
-    if (!IsGradePointNumberInRange(number)) return Zcad::eOutOfRange;
-  return PrepareCutLines(size);
-}
+int Fastrelle_Corner_MultiJoin_ExtendCuts::PrepareInSize(const CString& size) { return PrepareCutLines(size); }
 
 Fastrelle_Corner_MultiJoin_ExtendOneSeam::Fastrelle_Corner_MultiJoin_ExtendOneSeam()
     : Fastrelle_Corner_MultiJoin(std::make_unique<Fastrelle_Corner_Join_ExtendOneSeam>()) {}
@@ -99,10 +129,7 @@ Fastrelle_Corner_MultiJoin_ExtendBothSeam::Fastrelle_Corner_MultiJoin_ExtendBoth
 int Fastrelle_Corner_MultiJoin_ExtendBothSeam::PrepareInSize(const CString& size) {
   if (int status = PrepareCutLines(size)) return status;
   if (int status = PrepareSeam(size)) return status;
-  Fastrelle_Curve second;
-  if (int status = second.FindSeamBetweenPoints(size, m_corner, m_seam2)) return status;
-  static_cast<Fastrelle_Corner_Join_ExtendBothSeam*>(m_join.get())->m_seam2 = second.Id();
-  return 0;
+  return PrepareSeamTo(size, m_seam2, static_cast<Fastrelle_Corner_Join_ExtendBothSeam*>(m_join.get())->m_seam2);
 }
 
 Fastrelle_Corner_MultiJoin_Angle::Fastrelle_Corner_MultiJoin_Angle(double angle)

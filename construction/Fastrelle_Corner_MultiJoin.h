@@ -4,14 +4,19 @@
 #ifndef CONSTRUCTION_FASTRELLE_CORNER_MULTIJOIN_H
 #define CONSTRUCTION_FASTRELLE_CORNER_MULTIJOIN_H
 
+#include <map>
 #include <memory>
+#include <utility>
+#include <vector>
 
 #include "construction/Fastrelle_Corner.h"
 #include "mfc/CString.h"
+#include "sizes/Fastrelle_SizePoint.h"
 
 /// Grade-point numbers: K the corner, A the first cut line's far end, B the second's, N1
 /// the seam line's far end, N2 the second seam line's (mode 2). "PICKSTYLE" as it was when
-/// the object was built is written back when it is destroyed.
+/// the object was built is written back when it is destroyed. The drawing's grade points are
+/// gathered once per object, at the first look-up (joining corners moves none of them).
 ///
 /// Statuses: 0; 55 a number outside 1 to the next free number; 22 and 130 a cut line not
 /// found (Fastrelle_Curve); 374 the seam's group names no part; 506 no join object; the
@@ -46,11 +51,23 @@ protected:
   int PrepareCutLines(const CString& size);
   /// 55 unless N1 is in range; S = the seam line K-N1.
   int PrepareSeam(const CString& size);
+  /// 55 unless the number is in range; `seam` = the seam line from K to it (null: none).
+  int PrepareSeamTo(const CString& size, int number, ZcDbObjectId& seam);
+  /// 1 <= number <= the drawing's next free grade-point number.
+  bool InRange(int number);
+  /// The grade point of that number in the size (case aside); null when there is none.
+  Fastrelle_SizePoint GradePoint(int number, const CString& size);
 
   std::unique_ptr<Fastrelle_Corner> m_join;
   CString m_size;
 
 private:
+  void GatherGradePoints();
+
+  /// Number => (size name, grade point) in drawing order.
+  std::map<int, std::vector<std::pair<CString, ZcDbObjectId>>> m_points;
+  bool m_gathered = false;
+  int m_next = 0;
   short m_pickStyle = 0;
   bool m_pickStyleRead = false;
 };

@@ -20,14 +20,17 @@ int Fastrelle_Curve::FindCutBetweenPoints(const CString& size, int a, int b) {
   m_id = ZcDbObjectId();
   const int next = NextGradePointNumber();
   if (a < 1 || b < 1 || a > next || b > next) return Zcad::eOutOfRange;
-  Fastrelle_SizePoint pointA(a, size);
-  if (!pointA.IsReference()) return Zcad::eNoInputFiles;
+  return FindCutBetween(Fastrelle_SizePoint(a, size), Fastrelle_SizePoint(b, size));
+}
+
+int Fastrelle_Curve::FindCutBetween(const Fastrelle_SizePoint& a, const Fastrelle_SizePoint& b) {
+  m_id = ZcDbObjectId();
+  // A grade point missing in the size has no place: never select around the origin.
+  if (!a.IsReference()) return Zcad::eNoInputFiles;
   ZcDbObjectIdArray aroundA, aroundB;
-  pointA.SelectCutLinesAround(aroundA);
-  if (aroundA.isEmpty()) return Zcad::eNoInputFiles;
-  Fastrelle_SizePoint pointB(b, size);
-  if (!pointB.IsReference()) return Zcad::eNoInputFiles;
-  pointB.SelectCutLinesAround(aroundB);
+  a.SelectCutLinesAround(aroundA);
+  if (aroundA.isEmpty() || !b.IsReference()) return Zcad::eNoInputFiles;
+  b.SelectCutLinesAround(aroundB);
   if (aroundB.isEmpty()) return Zcad::eNoInputFiles;
   for (ZcDbObjectId id : aroundA)
     if (aroundB.contains(id)) {
@@ -41,17 +44,21 @@ int Fastrelle_Curve::FindSeamBetweenPoints(const CString& size, int a, int b) {
   m_id = ZcDbObjectId();
   const int next = NextGradePointNumber();
   if (a < 1 || b < 1 || a > next || b > next) return Zcad::eOutOfRange;
-  Fastrelle_SizePoint pointA(a, size), pointB(b, size);
-  if (!pointA.IsReference() || !pointB.IsReference()) return 0;  // nothing to find in this size
+  return FindSeamBetween(Fastrelle_SizePoint(a, size), Fastrelle_SizePoint(b, size));
+}
+
+int Fastrelle_Curve::FindSeamBetween(const Fastrelle_SizePoint& a, const Fastrelle_SizePoint& b) {
+  m_id = ZcDbObjectId();
+  if (!a.IsReference() || !b.IsReference()) return 0;  // nothing to find in this size
   PartSizeGroup group;
-  group.FromId(pointA.Id());
+  group.FromId(a.Id());
   if (group.m_part.IsEmpty() || group.m_size.IsEmpty()) return Zcad::eWrongObjectType;
   Fastrelle_Sizes_ZW sizes;
   sizes.LoadFromLayers();
   const CString seamLayer = sizes.Find(group.m_size).Seam().GetLayerName();
   ZcDbObjectIdArray members;
   group.GetIds(members);
-  const ZcGePoint3d pa = pointA.GetPosition(), pb = pointB.GetPosition();
+  const ZcGePoint3d pa = a.GetPosition(), pb = b.GetPosition();
   for (ZcDbObjectId id : members) {
     UI_Curve curve;
     if (!curve.Attach(id) || !curve.Curve()) continue;

@@ -7,6 +7,8 @@
 #include "db/ZcDbObjectId.h"
 #include "mfc/CString.h"
 
+class Fastrelle_SizePoint;
+
 /// Holds one curve id (null until found). Statuses: 0; 20 the id is no curve; 22 no cut
 /// line common to both grade points; 55 a number outside 1 to the next free grade-point
 /// number; 130 no cut line near a grade point, or that grade point is missing in the size;
@@ -26,6 +28,11 @@ public:
   /// one passing within 0.01 of both points. 0 with a null id when none does, or when a or
   /// b is missing in the size.
   int FindSeamBetweenPoints(const CString& size, int a, int b);
+  /// The two searches with the grade points of the size found by the caller (one that does
+  /// not open is missing in the size) and their numbers' range checked by it: for callers
+  /// that look up many sizes from one gathering of the grade points.
+  int FindCutBetween(const Fastrelle_SizePoint& a, const Fastrelle_SizePoint& b);
+  int FindSeamBetween(const Fastrelle_SizePoint& a, const Fastrelle_SizePoint& b);
   /// The numbers of the grade points nearest to the curve's start and end (over every size,
   /// at any distance); each is written only when the drawing has a grade point. 20 when
   /// the id is no curve.

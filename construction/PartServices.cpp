@@ -1,20 +1,20 @@
 // The parts model's services to the sizes code.
 #include "construction/PartServices.h"
 
+#include "construction/Fastrelle_Curve.h"
 #include "construction/Fastrelle_Forms.h"
 #include "construction/Fastrelle_Part_Drawer.h"
 #include "construction/Fastrelle_Parts.h"
+#include "construction/GradePointDrag.h"
 #include "construction/PartRecords.h"
 #include "construction/PartSizeGroup.h"
 #include "db/ZcDbBlockReference.h"
 #include "ed/ErrorStatus.h"
 #include "db/ZcDbCurve.h"
+#include "sizes/AddGradePoint_cmd.h"
 #include "sizes/CollectSymbolsAt.h"
 #include "sizes/CurveFinders.h"
 #include "sizes/Fastrelle_Points_Gradable.h"
-#include "sizes/Fastrelle_SizePoint.h"
-#include "sizes/Fastrelle_Sizes.h"
-
 #include "sizes/PartGroupsLink.h"
 #include "sizes/RebuildPartsInAllSizes.h"
 
@@ -55,40 +55,11 @@ int AddToPartAt(const ZcGePoint3d& point, ZcDbObjectId entity, ZcDbObjectIdArray
   return es;
 }
 
-int CurveEndNumbers(ZcDbObjectId id, int& start, int& end) {
-  ZcDbCurve* curve = nullptr;
-  if (zcdbOpenObject(curve, id, ZcDb::kForRead) != Zcad::eOk) return Zcad::eIllegalEntityType;
-  ZcGePoint3d s, e;
-  bool ends = curve->getStartPoint(s) == Zcad::eOk && curve->getEndPoint(e) == Zcad::eOk;
-  curve->close();
-  if (!ends) return Zcad::eIllegalEntityType;
-  Fastrelle_SizePoint first(s), last(e);
-  if (first.Id().isValid()) start = first.GetNumber();
-  if (last.Id().isValid()) end = last.GetNumber();
-  return 0;
-}
+int CurveEndNumbers(ZcDbObjectId id, int& start, int& end) { return Fastrelle_Curve(id).GetEndPointNumbers(start, end); }
 
 ZcDbObjectId SeamBetween(const CString& size, int a, int b) {
-  Fastrelle_SizePoint pa(a, size), pb(b, size);
-  PartSizeGroup group;
-  ZcDbObjectIdArray members;
-  if (!pa.Id().isValid() || !pb.Id().isValid() || group.FromGradePoint(a, size) || group.GetIds(members)) return {};
-  Fastrelle_Sizes_ZW sizes;
-  sizes.LoadFromLayers();
-  const CString layer = sizes.Find(size).Seam().GetLayerName();
-  ZcDbObjectId found;
-  for (ZcDbObjectId id : members) {
-    ZcDbCurve* curve = nullptr;
-    if (zcdbOpenObject(curve, id, ZcDb::kForRead) != Zcad::eOk) continue;
-    ZcGePoint3d qa, qb;
-    bool on = CString(curve->layer()).CompareNoCase(layer) == 0 &&
-              curve->getClosestPointTo(pa.GetPosition(), qa) == Zcad::eOk &&
-              curve->getClosestPointTo(pb.GetPosition(), qb) == Zcad::eOk &&
-              qa.distanceTo(pa.GetPosition()) < 0.01 && qb.distanceTo(pb.GetPosition()) < 0.01;
-    curve->close();
-    if (on) found = id;
-  }
-  return found;
+  Fastrelle_Curve curve;
+  return curve.FindSeamBetweenPoints(size, a, b) == 0 ? curve.Id() : ZcDbObjectId();
 }
 
 /// The parts model as the size tools see it.
@@ -138,6 +109,7 @@ void RegisterPartServices() {
   SetPartSymbolGatherer(&GatherSymbols);
   SetPartMasterFinder(&FindMaster);
   SetPartEntityAdder(&AddToPartAt);
+  SetGradePointDrag(&DragGradePoint);
   SetCurveFinders(&CurveEndNumbers, &SeamBetween);
 }
 
@@ -147,5 +119,6 @@ void UnregisterPartServices() {
   SetPartSymbolGatherer(nullptr);
   SetPartMasterFinder(nullptr);
   SetPartEntityAdder(nullptr);
+  SetGradePointDrag(nullptr);
   SetCurveFinders(nullptr, nullptr);
 }

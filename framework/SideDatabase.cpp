@@ -15,6 +15,7 @@ int SideDatabase::Open() {
   delete m_database;  // a drawing read before is closed first
   m_database = new ZcDbDatabase(false, true);
   m_status = m_database->readDwgFile(m_path, 0x20);
+  m_readError = m_database->readError().c_str();
   if (m_status != Zcad::eOk) {
     Print(CString(L"failed to open: ") + m_path);
     delete m_database;

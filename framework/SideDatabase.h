@@ -19,6 +19,9 @@ public:
   int Open();
   ZcDbDatabase* Database() const { return m_database; }
   int Status() const { return m_status; }
+  /// Why the last Open failed, as the reader said it (the line of a malformed file); empty
+  /// after a success.
+  const CString& ReadError() const { return m_readError; }
   /// The references in the side drawing's model space whose block is `blockName` (any
   /// case), in order; empty without a database.
   ZcDbObjectIdArray GetBlockReferences(const CString& blockName);
@@ -27,6 +30,7 @@ private:
   CString m_path;
   ZcDbDatabase* m_database = nullptr;
   int m_status = 374;
+  CString m_readError;
 };
 
 #endif

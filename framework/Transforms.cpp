@@ -80,23 +80,38 @@ int Position_MoveSelector::select() {
   return m_move.Run();
 }
 
+namespace {
+
+// Transforms one entity (an MText only by the translation); notes an owner other than
+// model space. 0 or the failure.
+int TransformEntity(ZcDbObjectId id, const ZcGeMatrix3d& m, ZcDbObjectId modelSpace, int& allInModelSpace) {
+  ZcDbEntity* e = nullptr;
+  if (Zcad::ErrorStatus es = zcdbOpenZcDbEntity(e, id, ZcDb::kForRead)) return es;
+  int status = 0;
+  if (e->isKindOf(ZcDbMText::desc())) {
+    auto* text = static_cast<ZcDbMText*>(e);
+    status = text->upgradeOpen() == Zcad::eOk ? text->setLocation(text->location() + m.translation())
+                                              : Zcad::eWrongObjectType;
+  } else if ((status = e->upgradeOpen()) == Zcad::eOk) {
+    status = e->transformBy(m);
+    e->downgradeOpen();
+  }
+  if (e->ownerId() != modelSpace) allInModelSpace = 0;
+  e->close();
+  return status;
+}
+
+}  // namespace
+
 int DbMove::Transform(const ZcGeMatrix3d& m) {
   const ZcDbObjectId modelSpace = GetModelSpaceId();
-  for (ZcDbObjectId id : m_ids) {
-    ZcDbEntity* e = nullptr;
-    if (Zcad::ErrorStatus es = zcdbOpenZcDbEntity(e, id, ZcDb::kForRead)) return es;
-    int status = 0;
-    if (e->isKindOf(ZcDbMText::desc())) {
-      auto* text = static_cast<ZcDbMText*>(e);
-      status = text->upgradeOpen() == Zcad::eOk ? text->setLocation(text->location() + m.translation())
-                                                : Zcad::eWrongObjectType;
-    } else if ((status = e->upgradeOpen()) == Zcad::eOk) {
-      status = e->transformBy(m);
-      e->downgradeOpen();
-    }
-    if (e->ownerId() != modelSpace) m_allInModelSpace = 0;
-    e->close();
-    if (status) return status;
+  for (int i = 0; i < m_ids.length(); ++i) {
+    int status = TransformEntity(m_ids[i], m, modelSpace, m_allInModelSpace);
+    if (status == 0) continue;
+    // The set moves whole or not at all: what moved already goes back.
+    const ZcGeMatrix3d back = m.inverse();
+    for (int j = i - 1; j >= 0; --j) TransformEntity(m_ids[j], back, modelSpace, m_allInModelSpace);
+    return status;
   }
   return 0;
 }

@@ -104,7 +104,9 @@ public:
   virtual ~DbMove() = default;
   /// Applies the matrix to each id in order; an MText only moves by the matrix's
   /// translation. Clears m_allInModelSpace for an entity owned elsewhere. The first
-  /// failure (374 when an MText cannot be written) is returned; 0 when all succeed.
+  /// failure (374 when an MText cannot be written) is returned, and the entities already
+  /// transformed are put back (the inverse): the set moves whole or not at all. 0 when
+  /// all succeed.
   virtual int Transform(const ZcGeMatrix3d& m);
   virtual int MoveFromTo(const ZcGePoint3d& from, const ZcGePoint3d& to) { return MoveBy(to - from); }
   virtual int MoveBy(const ZcGeVector3d& v) { return Transform(ZcGeMatrix3d::translation(v)); }

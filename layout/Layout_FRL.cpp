@@ -66,6 +66,7 @@ void PrintFileNote(const CString& path, int line, const CString& note) {
 
 bool Layout_FRL::Save() {
   if (m_path.IsEmpty()) {
+    if (m_pattern.IsEmpty()) SetFileTypes();
     FileFilterList dialog;
     dialog.m_open = false;
     dialog.AddFilter(m_description, m_pattern);
@@ -116,6 +117,7 @@ void Layout_FRL::LoadFrom(const CString& path) {
 }
 
 void Layout_FRL::LoadAsk() {
+  if (m_pattern.IsEmpty()) SetFileTypes();
   FileFilterList dialog;
   dialog.m_open = true;
   dialog.AddFilter(m_description, m_pattern);

@@ -12,8 +12,8 @@
 /// "Layout_FileExtension" (description) and "Layout_ExtensionFilter" (pattern).
 class Layout_FRL : public Layout_saver_file {
 public:
-  /// Writes the two lines to the path (asked for with a save dialog when empty; a cancel
-  /// gives false). The file is written beside the target and put in its place only when
+  /// Writes the two lines to the path (asked for with a save dialog when empty, offering
+  /// the Plot.ini filter; a cancel gives false). The file is written beside the target and put in its place only when
   /// whole: a failed write, close or replace prints the path, gives false and leaves the
   /// old file as it was.
   bool Save() override;

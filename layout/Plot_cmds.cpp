@@ -4,9 +4,18 @@
 #include "layout/CheckIntersections_cmd.h"
 #include "layout/Layout_LabelItems_cmd.h"
 #include "layout/Layout_Label_Cmd.h"
+#include "layout/Layout_Move_cmd.h"
+#include "layout/Pressure_cmd.h"
 
+// The commands are added in the order of the command table; place 2 (the warehouse) comes
+// with its dialogs.
 Plot_cmds::Plot_cmds() : cmds(L"Fastrelle_Plot") {
   Add<Layout_Label_Cmd>();
   Add<CheckIntersections_cmd>();
   Add<Layout_LabelItems_cmd>();
+  Add<Layout_Move_Left_cmd>();
+  Add<Layout_Move_Top_cmd>();
+  Add<Layout_Move_Bottom_cmd>();
+  Add<Layout_Move_Right_cmd>();
+  Add<Pressure_cmd>();
 }

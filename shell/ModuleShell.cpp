@@ -6,6 +6,7 @@
 //      message neither leaks nor registers twice.
 //   2. g_extension: the module's place on the extension-module chain, joined at attach.
 //   3. the current layout (Layout::Current): made at its first use, freed at unload.
+//   4. the arrow-key filter: installed after the plot set, removed at unload.
 // Unload takes each set's own commands off the host before deleting the set, so no
 // command of an unloading module stays reachable.
 #include "shell/ModuleShell.h"
@@ -20,6 +21,7 @@
 #include "framework/HostServices.h"
 #include "framework/Printer.h"
 #include "geometry/GeometryServices.h"
+#include "layout/AllignByKeyArrows.h"
 #include "layout/Layout.h"
 #include "layout/Plot_cmds.h"
 #include "shell/ModuleFastrelle_cmds.h"
@@ -82,6 +84,7 @@ void StartUp(void* packet) {
   CreateAndRegister<ModuleFastrelle_cmds>(g_mainSet);
   CreateAndRegister<Construction_cmds>(g_constructionSet);
   CreateAndRegister<Plot_cmds>(g_plotSet);
+  zcedRegisterFilterWinMsg(AllignByKeyArrowsFilter);  // the host keeps one however often asked
   SetPathVariables();
 }
 
@@ -89,6 +92,7 @@ void Unload() {
   DeleteSet(g_mainSet);
   DeleteSet(g_constructionSet);
   DeleteSet(g_plotSet);
+  zcedRemoveFilterWinMsg(AllignByKeyArrowsFilter);
   Layout::FreeCurrent();
   UnregisterGeometryServices();
   UnregisterPartServices();

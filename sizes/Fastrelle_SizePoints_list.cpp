@@ -233,8 +233,7 @@ void Fastrelle_SizePoints_list::ApplyCell(int id) {
     offset.DY = n->y - base->y + cell(kDDY);
   }
   collection->ApplyOffsets({offset});
-  collection.reset();
-  ShowAgain();
+  ShowPoint(*collection);  // the same references, now moved
   m_busy = 0;
 }
 

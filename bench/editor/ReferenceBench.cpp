@@ -11,6 +11,7 @@
 #include <random>
 #include <vector>
 
+#include "bench/PieceBlocks.h"
 #include "db/ZcDbArc.h"
 #include "db/ZcDbBlockReference.h"
 #include "db/ZcDbBlockTableRecord.h"
@@ -23,41 +24,6 @@
 
 namespace {
 
-constexpr int kBlocks = 8;
-
-// A piece outline of `sides` curves around a rough rectangle of w x h: straight sides,
-// arcs at the corners and one spline side.
-void AddPiece(ZcDbBlockTableRecord* block, int sides, double w, double h, std::mt19937& rng) {
-  std::uniform_real_distribution<double> wobble(-3, 3);
-  std::vector<ZcGePoint3d> ring;
-  for (int i = 0; i < sides; ++i) {
-    double t = 2 * 3.141592653589793 * i / sides;
-    ring.emplace_back(w / 2 + w / 2 * std::cos(t) + wobble(rng), h / 2 + h / 2 * std::sin(t) + wobble(rng), 0);
-  }
-  for (int i = 0; i < sides; ++i) {
-    const ZcGePoint3d &a = ring[i], &b = ring[(i + 1) % sides];
-    ZcDbEntity* e = nullptr;
-    if (i == 0) {
-      auto* sp = new ZcDbSpline();
-      ZcGePoint3dArray fit;
-      for (int k = 0; k <= 4; ++k)
-        fit.append(a + (b - a) * (k / 4.0) + ZcGeVector3d(0, k % 2 ? 2.0 : 0.0, 0));
-      sp->setFitData(fit, 3, 0.0, ZcGeVector3d(), ZcGeVector3d());
-      e = sp;
-    } else if (i % 3 == 0) {
-      ZcGePoint3d mid = a + (b - a) * 0.5;
-      double r = a.distanceTo(b) * 0.75;
-      double dir = std::atan2(b.y - a.y, b.x - a.x);
-      ZcGePoint3d c = mid + ZcGeVector3d(std::sin(dir), -std::cos(dir), 0) * std::sqrt(r * r - std::pow(a.distanceTo(b) / 2, 2));
-      e = new ZcDbArc(c, r, std::atan2(a.y - c.y, a.x - c.x), std::atan2(b.y - c.y, b.x - c.x));
-    } else {
-      e = new ZcDbLine(a, b);
-    }
-    block->appendZcDbEntity(e);
-    e->close();
-  }
-}
-
 struct Layout {
   std::vector<ZcDbObjectId> pieces, blocks;
 };
@@ -66,26 +32,13 @@ struct Layout {
 Layout Build(int n) {
   ZcDbDatabase* db = headless::NewDrawing();
   std::mt19937 rng(3);
-  std::uniform_int_distribution<int> sides(12, 40);
-  ZcDbBlockTable* table = nullptr;
-  db->getBlockTable(table, ZcDb::kForWrite);
-  std::vector<ZcDbObjectId> blocks;
-  for (int b = 0; b < kBlocks; ++b) {
-    auto* record = new ZcDbBlockTableRecord();
-    record->setName((L"Piece" + std::to_wstring(b)).c_str());
-    ZcDbObjectId id;
-    table->add(id, record);
-    AddPiece(record, sides(rng), 80 + 10 * b, 120 - 5 * b, rng);
-    record->close();
-    blocks.push_back(id);
-  }
-  table->close();
+  std::vector<ZcDbObjectId> blocks = AddPieceBlocks(db, rng);
   Layout layout;
   layout.blocks = blocks;
   ZcDbBlockTableRecord* ms = nullptr;
   zcdbOpenObject(ms, db->modelSpaceId(), ZcDb::kForWrite);
   for (int i = 0; i < n; ++i) {
-    auto* ref = new ZcDbBlockReference({(i % 14) * 100.0, (i / 14) * 130.0, 0}, blocks[i % kBlocks]);
+    auto* ref = new ZcDbBlockReference({(i % 14) * 100.0, (i / 14) * 130.0, 0}, blocks[i % blocks.size()]);
     if (i % 2) ref->setRotation(3.141592653589793 / 2);
     if (i % 5 == 0) ref->setScaleFactors(ZcGeScale3d(-1, 1, 1));
     ZcDbObjectId id;

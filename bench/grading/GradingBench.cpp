@@ -2,7 +2,8 @@
 // arcs, a bulge polyline, 7 splines of 12 fit points) with a grade point at each joint, and
 // 9 parts of 12 lines, all in every size (about 6,000 entities). Measured: (a) grading the
 // piece, ApplyOffsets of its 40 places with a size-dependent offset and back again; (b) one
-// edit of the grading grid with its 20-row refresh. Peer of (a) in the same run: the same
+// edit of the grading grid with its 20-row refresh; (c) AddPoint's drag and finish, a new
+// grade point 5 along a line of the piece put into all 20 sizes. Peer of (a) in the same run: the same
 // moves as bare StretchByDataBase calls on ids gathered beforehand, references moved
 // directly. One iteration of (a) and of its peer moves each place there and back in every
 // size: divide by 40 (2 ways x 20 sizes) for one way per size.
@@ -13,6 +14,7 @@
 
 #include "bench/ModelSpace.h"
 #include "construction/Fastrelle_Part_Drawer.h"
+#include "construction/GradePointDrag.h"
 #include "construction/PartServices.h"
 #include "db/ZcDbArc.h"
 #include "db/ZcDbBlockReference.h"
@@ -27,6 +29,7 @@
 #include "geometry/Fastrelle_SplineStretchDistributor.h"
 #include "geometry/StretchByDataBase.h"
 #include "headless/Database.h"
+#include "framework/Folders.h"
 #include "headless/Host.h"
 #include "mfc/CDialog.h"
 #include "mfc/Resources.h"
@@ -212,5 +215,30 @@ void BM_GridEditWithItsRefresh(benchmark::State& state) {
   zcDocManagerPtr()->popResourceHandle();
 }
 BENCHMARK(BM_GridEditWithItsRefresh)->Unit(benchmark::kMillisecond);
+
+/// A new grade point 5 along one line of the piece per iteration (a line not split
+/// before), dragged from its first vertex towards the next and placed in every size.
+void BM_AddPointDragAndFinish(benchmark::State& state) {
+  GradingDrawing& d = Drawing();
+  (void)d;
+  std::vector<int> lines;
+  for (int i = 0; i < kPlaces - 1; ++i)
+    if (i % 5 != 1 && i % 5 != 3) lines.push_back(i);
+  std::size_t next = 0;
+  int placed = 0;
+  for (auto _ : state) {
+    const int k = lines[next++ % lines.size()];
+    const ZcGePoint3d a = Vertex(k), b = Vertex(k + 1), towards = a + (b - a) * 0.6;
+    state.PauseTiming();
+    headless::PushInputs({std::to_wstring(a.x) + L"," + std::to_wstring(a.y),
+                          L"@move " + std::to_wstring(towards.x) + L"," + std::to_wstring(towards.y), L"@text 5"});
+    state.ResumeTiming();
+    placed += DragGradePoint(ResolveInstallPath(L"Templates\\GradePoint.dwg"), 1.0) == 0;
+  }
+  state.counters["placed"] = placed;
+  state.counters["sizes_of_last"] = Fastrelle_SizePoints_Set(CString(std::to_wstring(NextGradePointNumber() - 1))).GetCount();
+  headless::ClearTranscript();
+}
+BENCHMARK(BM_AddPointDragAndFinish)->Unit(benchmark::kMillisecond)->Iterations(20);
 
 }  // namespace

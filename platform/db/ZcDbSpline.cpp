@@ -190,18 +190,63 @@ Zcad::ErrorStatus ZcDbSpline::dxfInFields(ZcDbDxfFiler* f) {
 
 // --- The kernel's curve ------------------------------------------------------------------------
 
+// The kernel curve is kept with the data it was made from, and toGeCurve hands out copies
+// while the data is the same: a copy keeps the curve's Bézier spans, which are most of the
+// cost of making it, and every query of a spline entity goes through here. The data is
+// compared value for value, so no setter has to remember to drop the kept curve.
+struct ZcDbSpline::Shape {
+  int degree = 0;
+  bool periodic = false;
+  ZcGePoint3dArray controlPoints, fitPoints;
+  ZcGeDoubleArray knots, weights;
+  ZcGeVector3d startTangent, endTangent;
+  double fitTolerance = 0.0;
+  std::unique_ptr<ZcGeNurbCurve3d> curve;
+};
+
+namespace {
+bool Same(double a, double b) { return a == b; }
+bool Same(const ZcGePoint3d& a, const ZcGePoint3d& b) { return a.x == b.x && a.y == b.y && a.z == b.z; }
+bool Same(const ZcGeVector3d& a, const ZcGeVector3d& b) { return a.x == b.x && a.y == b.y && a.z == b.z; }
+template <class T>
+bool Same(const ZcArray<T>& a, const ZcArray<T>& b) {
+  if (a.length() != b.length()) return false;
+  for (int i = 0; i < a.length(); ++i)
+    if (!Same(a[i], b[i])) return false;
+  return true;
+}
+}  // namespace
+
 std::unique_ptr<ZcGeCurve3d> ZcDbSpline::toGeCurve() const {
+  const Shape* kept = shape_.get();
+  if (kept && kept->degree == degree_ && kept->periodic == periodic_ && Same(kept->controlPoints, controlPoints_) &&
+      Same(kept->knots, knots_) && Same(kept->weights, weights_) && Same(kept->fitPoints, fitPoints_) &&
+      Same(kept->startTangent, startTangent_) && Same(kept->endTangent, endTangent_) &&
+      Same(kept->fitTolerance, fitTolerance_))
+    return kept->curve ? std::make_unique<ZcGeNurbCurve3d>(*kept->curve) : nullptr;
   std::unique_ptr<ZcGeNurbCurve3d> g;
   if (!controlPoints_.isEmpty()) {
     g = std::make_unique<ZcGeNurbCurve3d>();
     std::vector<double> knots(knots_.begin(), knots_.end()), weights(weights_.begin(), weights_.end());
     std::vector<ZcGePoint3d> cps(controlPoints_.begin(), controlPoints_.end());
-    if (g->setNurbsData(degree_, knots, cps, weights, periodic_) != Zcad::eOk) return nullptr;
+    if (g->setNurbsData(degree_, knots, cps, weights, periodic_) != Zcad::eOk) g.reset();
   } else if (fitPoints_.length() >= 2) {
     g = std::make_unique<ZcGeNurbCurve3d>();
     std::vector<ZcGePoint3d> fit(fitPoints_.begin(), fitPoints_.end());
-    if (g->setFitData(fit, startTangent_, endTangent_, fitTolerance_) != Zcad::eOk) return nullptr;
+    if (g->setFitData(fit, startTangent_, endTangent_, fitTolerance_) != Zcad::eOk) g.reset();
   }
+  auto shape = std::make_shared<Shape>();
+  shape->degree = degree_;
+  shape->periodic = periodic_;
+  shape->controlPoints = controlPoints_;
+  shape->fitPoints = fitPoints_;
+  shape->knots = knots_;
+  shape->weights = weights_;
+  shape->startTangent = startTangent_;
+  shape->endTangent = endTangent_;
+  shape->fitTolerance = fitTolerance_;
+  if (g) shape->curve = std::make_unique<ZcGeNurbCurve3d>(*g);
+  shape_ = std::move(shape);
   return g;
 }
 

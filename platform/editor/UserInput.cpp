@@ -11,6 +11,7 @@
 #include "editor/Editor.h"
 #include "editor/Entities.h"
 #include "editor/Prompter.h"
+#include "headless/Host.h"
 #include "headless/Windows.h"
 
 namespace {
@@ -22,6 +23,7 @@ struct InputState {
   std::wstring keywords;
   std::wstring lastKeyword;
   std::deque<int> keys;  // typed characters not yet read by zcedGrRead
+  int failDragReadIn = 0;  // the read of a drag loop that fails (1: the next), 0: none
 };
 InputState& State() {
   static InputState s;
@@ -202,6 +204,7 @@ int zcedGrRead(int track, int* type, resbuf* result) {
     return RTNORM;
   };
   if (!type) return RTERROR;
+  if (s.failDragReadIn > 0 && --s.failDragReadIn == 0) return RTERROR;
   for (;;) {
     if (!s.keys.empty()) {
       int code = s.keys.front();
@@ -237,6 +240,10 @@ int zcedGrRead(int track, int* type, resbuf* result) {
     s.keys.push_back(13);
   }
 }
+
+namespace headless {
+void FailDragRead(int nth) { State().failDragReadIn = nth; }
+}  // namespace headless
 
 namespace editor {
 void ResetInput() {

@@ -45,8 +45,9 @@ struct ExactOffset {
     ZcGePoint3d p;
     ZcGeVector3d d1, d2;
     base(t, p, d1, d2);
-    double speed = d1.length();
-    if (!(speed > 1e-14 * std::max(1.0, d2.length()))) {
+    // Squared: the test costs no root of the second derivative's length.
+    const double speed2 = d1.dotProduct(d1);
+    if (!(speed2 > 1e-28 * std::max(1.0, d2.dotProduct(d2)))) {
       // The base stops here (a doubled end control point): it leaves along its second
       // derivative; the offset's speed is taken just inside.
       bool atStart = t < 0.5 * c.endParam();
@@ -58,8 +59,9 @@ struct ExactOffset {
       dO = tan * di.length();
       return;
     }
+    const double speed = std::sqrt(speed2);
     ZcGeVector3d tan = d1 / speed;
-    double kappa = d1.crossProduct(d2).dotProduct(n) / (speed * speed * speed);
+    double kappa = d1.crossProduct(d2).dotProduct(n) / (speed2 * speed);
     g = 1.0 + d * kappa;
     o = p + tan.crossProduct(n) * d;
     dO = d1 * g;
@@ -127,6 +129,9 @@ ZcGePoint3d evalCubic(const std::vector<double>& k, const std::vector<ZcGePoint3
   for (int j = 0; j < 4; ++j) sum += p[s - 3 + j].asVector() * n[j];
   return ZcGePoint3d::kOrigin + sum;
 }
+
+/// The error a fit aims below, under the tolerance.
+constexpr double kFitGoal = 0.8 * kOffsetTol;
 
 /// Solves the banded (half-bandwidth 3) symmetric positive definite system in place (Cholesky);
 /// `m` holds rows of 4: m[i][0] the diagonal, m[i][j] the entry (i, i − j).
@@ -219,7 +224,7 @@ bool fitCubic(const Target& tg, const std::vector<double>& seeds, Fit& fit) {
   for (double t : seeds)
     if (t > brk.back() && t < tg.b) brk.push_back(t);
   brk.push_back(tg.b);
-  const double goal = 0.8 * kOffsetTol;
+  const double goal = kFitGoal;
   bool dense = false, solved = false;
   for (int iter = 0; iter < 40; ++iter) {
     if (!solved && !leastSquares(tg, brk, fit)) return false;
@@ -421,7 +426,12 @@ ErrorStatus offsetByCubic(const ZcGeCurve3d& base, const BezierSpans* spans, dou
       double g;
       off.eval(std::min(t, top), o, dO, g);
     };
-    piece.error = [&off, lo, top](const ZcGePoint3d& q, double t) { return off.error(q, std::min(t, top), lo, top); };
+    // The distance to the exact offset's point of the same parameter bounds the distance to
+    // the offset from above: within the goal it settles the check without seeking the foot.
+    piece.error = [&off, lo, top](const ZcGePoint3d& q, double t) {
+      const double bound = q.distanceTo(off.point(std::min(t, top)));
+      return bound <= kFitGoal ? bound : off.error(q, std::min(t, top), lo, top);
+    };
     if (!append(piece, breaks)) return Zcad::eOutOfRange;
     if (arcs[i].angle > 1e-12) {
       const Arc& arc = arcs[i];

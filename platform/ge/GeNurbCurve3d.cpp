@@ -11,6 +11,7 @@
 #include "ge/GeCurveOffset.h"
 #include "ge/GeInternal.h"
 #include "ge/GeOcct.h"
+#include "ge/GeSpans.h"
 
 using Zcad::ErrorStatus;
 
@@ -384,5 +385,32 @@ ErrorStatus ZcGeNurbCurve3d::reverse() {
 
 ErrorStatus ZcGeNurbCurve3d::getGeomExtents(ZcGePoint3d& minPoint, ZcGePoint3d& maxPoint) const {
   if (impl_->curve.IsNull()) return Zcad::eInvalidExtents;
-  return ZcGeCurve3d::getGeomExtents(minPoint, maxPoint);
+  const ge::BezierSpans& s = impl_->spans;
+  if (s.rational || s.spans() == 0) return ZcGeCurve3d::getGeomExtents(minPoint, maxPoint);
+  // Without weights a span's extremes lie at its ends or where the derivative of a coordinate,
+  // a Bernstein polynomial of one degree less, has a root: found exactly, not by sampling.
+  minPoint = maxPoint = startPoint();
+  const int d = s.degree;
+  std::vector<double> slope(static_cast<size_t>(d));
+  for (int i = 0; i < s.spans(); ++i) {
+    const ge::HPoint* c = s.span(i);
+    ge::growBox(minPoint, maxPoint, ZcGePoint3d(c[0].x, c[0].y, c[0].z));
+    ge::growBox(minPoint, maxPoint, ZcGePoint3d(c[d].x, c[d].y, c[d].z));
+    for (int k = 0; k < 3; ++k) {
+      auto coord = [k](const ge::HPoint& h) { return k == 0 ? h.x : k == 1 ? h.y : h.z; };
+      bool rises = false, falls = false;
+      for (int j = 0; j < d; ++j) {
+        slope[j] = d * (coord(c[j + 1]) - coord(c[j]));
+        rises = rises || slope[j] > 0.0;
+        falls = falls || slope[j] < 0.0;
+      }
+      if (!(rises && falls)) continue;  // monotone in this coordinate: the ends bound it
+      for (double u : ge::bernsteinRoots(slope, 0.0)) {
+        ZcGePoint3d p;
+        s.evalLocal(i, u, p, nullptr, nullptr);
+        ge::growBox(minPoint, maxPoint, p);
+      }
+    }
+  }
+  return Zcad::eOk;
 }

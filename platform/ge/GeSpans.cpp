@@ -259,16 +259,26 @@ int BezierSpans::spanOf(double t) const {
 void BezierSpans::evalLocal(int i, double u, ZcGePoint3d& p, ZcGeVector3d* d1, ZcGeVector3d* d2) const {
   const HPoint* c = span(i);
   int n = degree;
-  HPoint tmp[26];
-  std::copy(c, c + n + 1, tmp);
-  HPoint q0, q1, q2, r0, r1;
-  for (int r = 1; r <= n; ++r) {
-    int count = n - r + 2;  // points on the current level
-    if (count == 3) { q0 = tmp[0]; q1 = tmp[1]; q2 = tmp[2]; }
-    if (count == 2) { r0 = tmp[0]; r1 = tmp[1]; }
-    for (int j = 0; j <= n - r; ++j) tmp[j] = lerp(tmp[j], tmp[j + 1], u);
+  // q: the last level of three points, r: of two, a: the point (de Casteljau).
+  HPoint q0, q1, q2, r0, r1, a;
+  if (n == 3) {  // the cubic of every fitted offset, spelt out: no working array to fill
+    q0 = lerp(c[0], c[1], u);
+    q1 = lerp(c[1], c[2], u);
+    q2 = lerp(c[2], c[3], u);
+    r0 = lerp(q0, q1, u);
+    r1 = lerp(q1, q2, u);
+    a = lerp(r0, r1, u);
+  } else {
+    HPoint tmp[26];
+    std::copy(c, c + n + 1, tmp);
+    for (int r = 1; r <= n; ++r) {
+      int count = n - r + 2;  // points on the current level
+      if (count == 3) { q0 = tmp[0]; q1 = tmp[1]; q2 = tmp[2]; }
+      if (count == 2) { r0 = tmp[0]; r1 = tmp[1]; }
+      for (int j = 0; j <= n - r; ++j) tmp[j] = lerp(tmp[j], tmp[j + 1], u);
+    }
+    a = tmp[0];
   }
-  HPoint a = tmp[0];
   double iw = 1.0 / a.w;
   p.set(a.x * iw, a.y * iw, a.z * iw);
   if (!d1 && !d2) return;

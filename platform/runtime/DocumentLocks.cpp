@@ -13,6 +13,10 @@ int& LockCount() {
   static int total = 0;
   return total;
 }
+int& LockFault() {  // the lock request that is refused, counted down; 0: none pending
+  static int nth = 0;
+  return nth;
+}
 }  // namespace
 
 ZcApDocument* ZcApDocManager::curDocument() const { return &Document(); }
@@ -27,6 +31,7 @@ const wchar_t* ZcApDocument::fileName() const {
 Zcad::ErrorStatus ZcApDocManager::lockDocument(ZcApDocument* doc, ZcAp::DocLockMode mode, const wchar_t*,
                                                const wchar_t*, bool) {
   if (doc != &Document()) return Zcad::eInvalidInput;
+  if (LockFault() > 0 && --LockFault() == 0) return Zcad::eObjectInUse;  // held by another session
   doc->locks_.push_back(mode);
   ++LockCount();
   return Zcad::eOk;
@@ -41,4 +46,5 @@ Zcad::ErrorStatus ZcApDocManager::unlockDocument(ZcApDocument* doc) {
 namespace headless {
 int DocumentLocksHeld() { return static_cast<int>(Document().locks_.size()); }
 int DocumentLocksTaken() { return LockCount(); }
+void FailDocumentLock(int nth) { LockFault() = nth > 0 ? nth : 0; }
 }  // namespace headless

@@ -61,6 +61,19 @@ TEST_F(Dart, APickMakesTheLegsInTheMasterAndEverySizeAndNumbersItsThreePoints) {
   for (ZcDbObjectId id : previews) EXPECT_TRUE(Read<ZcDbObject>(id) == nullptr);
 }
 
+TEST_F(Dart, AnEndOnTheStartIsAskedAgainAndACancelThereMakesNothing) {
+  Fastrelle_Clip dart;
+  headless::PushInputs({L"30,0", L"30,0", L"50,0"});
+  ASSERT_EQ(0, dart.PickStart());
+  EXPECT_TRUE(dart.DartEnd().isEqualTo(ZcGePoint3d(50, 0, 0)));
+  EXPECT_NE(std::wstring::npos, headless::Transcript().find(L"Koniec zaszewki nie może leżeć w jej początku."));
+  const int before = static_cast<int>(ModelSpace().size());
+  Fastrelle_Clip flat;
+  headless::PushInputs({L"30,0", L"30,0"});
+  EXPECT_EQ(180, flat.PickStart());
+  EXPECT_EQ(before, static_cast<int>(ModelSpace().size()));
+}
+
 TEST_F(Dart, NoPartAtTheApexMakesNothingAndSaysSo) {
   const int before = static_cast<int>(ModelSpace().size());
   headless::PushInputs({L"130,0", L"150,0"});

@@ -255,13 +255,20 @@ TEST_F(Corners, AFailedJoinLeavesNoLineBehind) {
   mirrors->m_cut2 = AddLine(Pt(-30, -40), Pt(-30, 40));
   EXPECT_EQ(551, mirrors->Join());
   EXPECT_EQ(before + 1, ModelSpace().size());
-  // A first cut line in no part: the closing line has no group, so none is drawn.
-  auto square = CreateCornerJoin(3);
-  square->m_seam = Seam(L"38", 1, 2);
-  square->m_cut1 = AddLine(Pt(-10, -20), Pt(-10, 50));
-  square->m_cut2 = Cut(L"38", L"hem");
-  EXPECT_NE(0, square->Join());
-  EXPECT_EQ(0, square->m_created.Length());
+  // A first cut line in no part: the closing line would have no group, so the corner is
+  // left as it was (no trim, no line) and the reason printed.
+  const ZcDbObjectId loose = AddLine(Pt(-10, -20), Pt(-10, 50));
+  for (int mode = 1; mode <= 5; ++mode) {
+    auto square = CreateCornerJoin(mode);
+    square->m_seam = Seam(L"38", 1, 2);
+    square->m_cut1 = loose;
+    square->m_cut2 = Cut(L"38", L"hem");
+    if (auto* both = dynamic_cast<Fastrelle_Corner_Join_ExtendBothSeam*>(square.get())) both->m_seam2 = Seam(L"38", 1, 4);
+    EXPECT_EQ(20, square->Join()) << mode;
+    EXPECT_EQ(0, square->m_created.Length());
+    EXPECT_EQ(loose, square->m_cut1);
+    EXPECT_TRUE(EndsAt(loose, Pt(-10, 50)) && EndsAt(loose, Pt(-10, -20)));
+  }
   EXPECT_EQ(before + 2, ModelSpace().size());
 }
 

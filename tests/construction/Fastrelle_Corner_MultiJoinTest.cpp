@@ -110,6 +110,21 @@ TEST_F(MultiCorners, ASizeWhoseJoinFailsIsNamedAndTheOthersAreJoined) {
   EXPECT_EQ(2, CutEndsAt(L"38", HemEnd(1, 0, L"38")));
   EXPECT_EQ(2, CutEndsAt(L"42", HemEnd(1, 0, L"42")));
   EXPECT_FALSE(Cut(L"40", L"hem").isErased());
+
+  // Size 40's side turned onto the hem's line: its cut line runs parallel to the hem, so the
+  // join finds no crossing there (551, the status the box reports), the others are joined.
+  TearDown();
+  SetUp();
+  ASSERT_EQ(0, Fastrelle_SizePoint(3, L"40").MoveTo(Pt(150, 0)));
+  Erase(Cut(L"40", L"right"));
+  ZcDbObjectIdArray parallel;
+  parallel.append(AddLine(Pt(100, -10), Pt(150, -10)));
+  PartSizeGroup(nullptr, L"Front", L"40").PutOnCutLayer(parallel);
+  headless::ClearTranscript();
+  EXPECT_EQ(551, Make(1)->RunInAllSizes());
+  EXPECT_NE(std::wstring::npos, headless::Transcript().find(L"\n40 !"));
+  EXPECT_EQ(2, CutEndsAt(L"38", HemEnd(1, 0, L"38")));
+  EXPECT_EQ(2, CutEndsAt(L"42", HemEnd(1, 0, L"42")));
 }
 
 TEST_F(MultiCorners, AMissingCornerPointNeverTouchesACutLineAtTheOrigin) {

@@ -1,7 +1,7 @@
 // The notch: slid along the seam and picked, it lands at that place in every size at the
 // size typed; the setting gives the first size and the size typed is offered next time;
 // OK over the folder alone shows the error box and an unreadable drawing is named, neither
-// asking anything; a cancel leaves nothing,
+// asking anything; a cancel or a failing input leaves nothing,
 // and the floating dialog never outlives the command.
 #include "construction/Notch_cmd.h"
 
@@ -51,10 +51,16 @@ TEST_F(NotchCommand, TheFolderAloneShowsTheErrorBoxAndAnUnreadableDrawingIsNamed
   EXPECT_EQ(drawn, ModelSpace().size());
 }
 
-TEST_F(NotchCommand, ACancelledDragLeavesNoNotch) {
+TEST_F(NotchCommand, ACancelledOrFailedDragLeavesNoNotch) {
   Fastrelle_Part_Drawer(L"Przód", 0).BuildFromCurves(Square());
   const std::size_t drawn = ModelSpace().size();
   Run<Notch_cmd>({L"@dlg select 8025 NotchT", L"@dlg ok", L"0,0", L"@move 30,-1", L"@cancel"});
+  EXPECT_EQ(drawn, ModelSpace().size());
+  EXPECT_EQ(0, GetBlockReferenceIdsByName(L"NotchT").length());
+  // The host's input fails after the notch was shown sliding: the preview goes too.
+  headless::FailDragRead(2);
+  Run<Notch_cmd>({L"@dlg select 8025 NotchT", L"@dlg ok", L"0,0", L"@move 30,-1", L"@pick 30,0"});
+  EXPECT_EQ(1u, headless::PendingInput()) << "the failing read ended the drag";
   EXPECT_EQ(drawn, ModelSpace().size());
   EXPECT_EQ(0, GetBlockReferenceIdsByName(L"NotchT").length());
 }

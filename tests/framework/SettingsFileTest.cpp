@@ -317,7 +317,7 @@ TEST(ShippedSettings, HoldEveryKeyTheSystemReadsAndNothingElse) {
        {L"DecriptiorName"},
        {L"DecriptiorSize", L"LPColumnWidthRatio", L"MaterialColumnWidthRatio", L"ModeColumnWidthRatio",
         L"NameColumnWidthRatio", L"TableWidth"},
-       {}},
+       {L"DecriptiorName"}},
       {L"TemplatesLibrary.ini", {L"BasePath", L"InfoText"}, {}, {L"BasePath", L"InfoText"}},
   };
   for (const ShippedFile& file : files) {

@@ -4,8 +4,6 @@
 
 #include "LayoutFixture.h"
 #include "framework/ResBuf.h"
-#include "framework/UI_Entity.h"
-#include "layout/Layout_draw_closingLine.h"
 
 namespace {
 
@@ -59,22 +57,6 @@ TEST_F(LayoutDrawing, TheMaterialIsTheTextAfterItsTag) {
   Tagged(block, kLayoutApplication).AddTag(L"material=Len");
   Tagged(block, kLayoutApplication).AddTag(L"material=Wełna");
   EXPECT_EQ(L"Len", GetFormMaterial(block));
-}
-
-TEST_F(LayoutDrawing, RedrawingTheClosingLineFollowsTheRightmostPiece) {
-  Border(100, 500);
-  ZcDbObjectId block = PieceBlock(L"m|A|S|S|B", {Rectangle(40, 20)});
-  RedrawClosingLine();
-  EXPECT_TRUE(!FindTaggedPolyline(L"EndLine").isNull());  // made, left at the border's edge
-  ZcDbObjectId piece = Place(block, {100, 10, 0});
-  RedrawClosingLine();
-  EXPECT_NEAR(140.1, Box(FindTaggedPolyline(L"EndLine")).minPoint().x, 1e-12);
-  UI_Entity(piece).Move(ZcGePoint3d(60, 0, 0), ZcGePoint3d(0, 0, 0));
-  RedrawClosingLine();
-  ZcDbExtents line = Box(FindTaggedPolyline(L"EndLine"));
-  EXPECT_NEAR(80.1, line.minPoint().x, 1e-12);
-  EXPECT_EQ(0.0, line.minPoint().y);
-  EXPECT_EQ(100.0, line.maxPoint().y);
 }
 
 }  // namespace

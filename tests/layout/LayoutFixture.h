@@ -85,8 +85,11 @@ protected:
   /// The box of an entity.
   static ZcDbExtents Box(ZcDbObjectId id) {
     ZcDbEntity* e = nullptr;
-    zcdbOpenObject(e, id, ZcDb::kForRead);
     ZcDbExtents box;
+    if (zcdbOpenObject(e, id, ZcDb::kForRead) != Zcad::eOk) {
+      ADD_FAILURE() << "no entity to measure";
+      return box;
+    }
     e->getGeomExtents(box);
     e->close();
     return box;

@@ -41,6 +41,8 @@ TEST(LayoutItem, EmptyFieldsKeepTheOthersInPlaceAndTakeTheirDefaults) {
   EXPECT_EQ(1, item.m_quantity);
   EXPECT_EQ(0.0, item.m_rotation);
   EXPECT_EQ(2, item.m_lines);
+  EXPECT_EQ(L"a;b;c", LayoutItem::FromText(L"a;b;c", L"").m_modelPath);  // no separator: one field
+  EXPECT_EQ(2, LayoutItem::FromText(L"a.dwg;Przód", L";").m_lines);      // short: defaults
   LayoutItem noSize = LayoutItem::FromText(L"a.dwg;Tył;;4;90.00;1", L";");
   EXPECT_EQ(L"", noSize.m_size);
   EXPECT_EQ(4, noSize.m_quantity);
@@ -59,24 +61,6 @@ TEST(LayoutItem, ReadsHandWrittenNumbersByTheNumberRules) {
   // A rotation past the largest real reads 0, never infinity.
   EXPECT_EQ(0.0, LayoutItem::FromText(L"a;P;S;1;1e999;1", L";").m_rotation);
   EXPECT_EQ(0.0, LayoutItem::FromText(L"a;P;S;1;-1e999;1", L";").m_rotation);
-}
-
-TEST(LayoutItem, ShortTextsTakeDefaultsAndAnEmptySeparatorKeepsTheWholeText) {
-  LayoutItem item = LayoutItem::FromText(L"a.dwg;Przód", L";");
-  EXPECT_EQ(L"Przód", item.m_part.GetName());
-  EXPECT_EQ(L"", item.m_size);
-  EXPECT_EQ(1, item.m_quantity);
-  EXPECT_EQ(2, item.m_lines);
-  EXPECT_EQ(L"a;b;c", LayoutItem::FromText(L"a;b;c", L"").m_modelPath);
-}
-
-TEST(LayoutItem, SamePartIgnoresCaseAndSizeWhileSamePieceComparesTheSize) {
-  LayoutItem a = Item(L"C:\\M\\A.dwg", L"PRZÓD", L"S", 1, 0, 2);
-  LayoutItem b = Item(L"c:\\m\\a.dwg", L"przód", L"m", 1, 0, 2);
-  EXPECT_TRUE(a.SamePart(b));
-  EXPECT_FALSE(a.SamePiece(b));
-  b.m_size = L"s";
-  EXPECT_TRUE(a.SamePiece(b));
 }
 
 }  // namespace

@@ -5,7 +5,6 @@
 #include <filesystem>
 
 #include "LayoutFixture.h"
-#include "framework/ResBuf.h"
 #include "framework/XData.h"
 
 namespace {
@@ -36,13 +35,6 @@ protected:
     for (resbuf* rb = reader.Head()->rbnext; rb; rb = rb->rbnext) texts.push_back(rb->resval.rstring);
     return texts;
   }
-  static bool Has(const Layout& layout, const wchar_t* part, const wchar_t* size) {
-    for (unsigned i = 0; i < layout.GetItemCount(); ++i) {
-      LayoutItem item = layout.GetItem(i);
-      if (item.m_part.GetName().CompareNoCase(part) == 0 && item.m_size.CompareNoCase(size) == 0) return true;
-    }
-    return false;
-  }
 
   CString modelA_, modelB_;
   ZcDbObjectId border_;
@@ -72,27 +64,6 @@ TEST_F(LayoutContent, AppendingSavesMergeOnLoadAndPartsTakeTheirModelsRecords) {
   EXPECT_EQ(1, front.m_part.GetType());
   EXPECT_EQ(2, front.m_part.GetQuantity());
   EXPECT_EQ(2, loaded.GetItem(1).m_part.GetType());
-}
-
-TEST_F(LayoutContent, HandWrittenItemsReadByTheNumberRules) {
-  Layout_saver_XData saver{Layout(0.0, 0.0)};
-  saver.AddItem(LayoutItem(modelB_, Fastrelle_Part(L"Rękaw"), L"M", 1, 0.0, 2));
-  saver.SetTarget(border_);
-  ASSERT_TRUE(saver.Save());
-  // Replace the stored text by one typed by hand, with a real and an integer item after it.
-  {
-    ResBuf list;
-    list.Add(1001, L"Fastrelle_Layout_Content");
-    list.Add(1000, modelB_ + L";Rękaw;M;1;12,5;7");
-    ZcDbObject* o = nullptr;
-    ASSERT_EQ(Zcad::eOk, zcdbOpenObject(o, border_, ZcDb::kForWrite));
-    o->setXData(list.Head());
-    o->close();
-  }
-  Layout_saver_XData loaded = Loaded();
-  ASSERT_EQ(1u, loaded.GetItemCount());
-  EXPECT_DOUBLE_EQ(12.5, loaded.GetItem(0).m_rotation);
-  EXPECT_EQ(2, loaded.GetItem(0).m_lines);
 }
 
 TEST_F(LayoutContent, RemovingAPartKeepsTheItemsOfAModelThatCannotBeRead) {
@@ -126,7 +97,6 @@ TEST_F(LayoutContent, RemovingAPartKeepsTheItemsOfAModelThatCannotBeRead) {
   EXPECT_EQ(modelB_, reloaded.GetItem(1).m_modelPath);
   EXPECT_EQ(2, reloaded.GetItem(1).m_quantity);
   EXPECT_EQ(L"M", reloaded.GetItem(2).m_size);
-  EXPECT_FALSE(Has(reloaded, L"Tył", L"S"));
 }
 
 TEST_F(LayoutContent, ARefusedWriteLeavesTheOldContent) {

@@ -1,12 +1,16 @@
 // The plot command set: every command it holds is a row of the command table, with that
 // row's names and flags, in the table's order; the menu's popup and toolbar type the
-// table's commands in the same order.
+// table's commands in the same order; the movers act on the pick-first set, compaction on the
+// pieces the user selects.
 #include "layout/Plot_cmds.h"
 
 #include <fstream>
 #include <sstream>
 
 #include "LayoutFixture.h"
+#include "framework/Selections.h"
+#include "layout/Layout_Move_cmd.h"
+#include "layout/Pressure_cmd.h"
 
 namespace {
 
@@ -69,6 +73,41 @@ TEST_F(PlotCommandSet, ThePopupAndTheToolbarTypeTheTablesCommandsInItsOrder) {
       at = found + macro.size();
     }
   }
+}
+
+TEST_F(PlotCommandSet, MoversActOnThePickFirstSetAndPlaceTheClosingLine) {
+  Border(300, 1000);
+  ZcDbObjectId piece = Place(PieceBlock(L"m|A|S|S|B", {Rectangle(50, 50)}), {100, 100, 0});
+  Layout_Move_Left_cmd().Run();  // nothing selected: nothing moves
+  EXPECT_EQ(100.0, Box(piece).minPoint().x);
+  ZcDbObjectIdArray ids;
+  ids.append(piece);
+  SetPickFirst(ids);
+  Layout_Move_Right_cmd().Run();
+  EXPECT_EQ(1000.0, Box(piece).maxPoint().x);
+  EXPECT_NEAR(1000.1, Box(FindTaggedPolyline(L"EndLine")).minPoint().x, 1e-9);
+  SetPickFirst(ids);
+  Layout_Move_Bottom_cmd().Run();
+  EXPECT_EQ(0.0, Box(piece).minPoint().y);  // 100 is twenty steps of 5
+}
+
+TEST_F(PlotCommandSet, CompactionSelectsOnlyPiecesAndSaysWhenThereIsNoBorder) {
+  ZcDbObjectId piece = Place(PieceBlock(L"m|A|S|S|B", {Rectangle(50, 50)}), {100, 100, 0});
+  ZcDbObjectId line = AddLine({100, 100, 0}, {100, 300, 0});
+  headless::PushInputs({L"125,150", L""});
+  Pressure_cmd without;
+  without.Run();
+  EXPECT_NE(std::wstring::npos, headless::Transcript().find(L"obrysu"));
+  EXPECT_EQ(100.0, Box(piece).minPoint().x);
+
+  Border(300, 1000);
+  headless::PushInputs({L"125,150", L"100,250", L""});  // the piece, then the line
+  Pressure_cmd command;
+  command.Run();
+  ASSERT_EQ(1, command.m_ids.length());
+  EXPECT_EQ(piece, command.m_ids[0]);
+  EXPECT_LT(Box(piece).minPoint().x, 0.625 + 1e-12);
+  EXPECT_EQ(100.0, Box(line).minPoint().x);
 }
 
 }  // namespace

@@ -194,3 +194,16 @@ TEST_F(ModuleShellTest, LoadingASiblingWithoutALinkerFailsWithoutACrash) {
   EXPECT_EQ(LoadModuleIfNeeded(plot.c_str(), nullptr), 3);
   EXPECT_FALSE(zcrxAppIsLoaded(plot.c_str()));
 }
+
+TEST_F(ModuleShellTest, TheArrowKeyFilterIsInstalledOnceAndGoesWithTheModule) {
+  auto install = FreshInstall();
+  const std::size_t before = headless::FilterCount();
+  ASSERT_TRUE(StartFastrelle(install));
+  EXPECT_EQ(before + 1, headless::FilterCount());
+  DirectEntry entry(install / "Module_Fastrelle.zrx");
+  ASSERT_TRUE(entry.ok());
+  EXPECT_EQ(entry(1), 0);  // a second start-up
+  EXPECT_EQ(before + 1, headless::FilterCount());
+  EXPECT_EQ(entry(2), 0);
+  EXPECT_EQ(before, headless::FilterCount());
+}

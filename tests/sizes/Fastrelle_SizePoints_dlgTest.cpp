@@ -6,35 +6,14 @@
 #include <array>
 #include <functional>
 
-#include "construction/Fastrelle_QuickForm_Cmd.h"
-#include "construction/PartsFixture.h"
-#include "framework/Folders.h"
-#include "headless/Windows.h"
+#include "construction/SquarePartFixture.h"
 
 namespace {
 
 using Row = std::array<std::wstring, Fastrelle_SizePoints_list::kColumns>;
 
-class GradingDialog : public PartsTest {
+class GradingDialog : public SquarePartTest {
 protected:
-  void SetUp() override {
-    PartsTest::SetUp();
-    GetInstallPath();  // this program's install folder stays the shared one, not the module's copy
-    ASSERT_TRUE(StartFastrelle(FreshInstall()));  // the module's strings and dialog templates
-    EnsureSizeLayers(Fastrelle_Size(L"42", 3, false));
-    EnsureSizeLayers(Fastrelle_Size(L"44", 4, false));
-    Square();
-    headless::PushInputs({L"50,50", L"", L"Front", L""});
-    Fastrelle_QuickForm_Cmd().Run();
-    headless::ClearTranscript();
-    windows_ = headless::LiveWindowCount();
-  }
-  void TearDown() override {
-    headless::SetDialogActionHook(nullptr);
-    EXPECT_EQ(windows_, headless::LiveWindowCount()) << "a window outlived the dialog";
-    PartsTest::TearDown();
-  }
-
   /// Runs the dialog over the actions, then closes it with 8014; the grid's cells after
   /// each action are kept in `seen`.
   void Run(std::vector<std::wstring> actions, std::function<void(const std::wstring&)> after = nullptr) {
@@ -70,8 +49,6 @@ protected:
     for (int c = Fastrelle_SizePoints_list::kDX; c <= Fastrelle_SizePoints_list::kDD; ++c) out += row[c] + L" ";
     return out;
   }
-  static ZcGePoint3d At(int number, const wchar_t* size) { return Fastrelle_SizePoint(number, size).GetPosition(); }
-  static int NumberAt(double x, double y) { return Fastrelle_SizePoint(ZcGePoint3d(x, y, 0)).GetNumber(); }
   static void Move(int number, const wchar_t* size, double x, double y) {
     ASSERT_EQ(0, Fastrelle_SizePoint(number, size).MoveTo(ZcGePoint3d(x, y, 0)));
   }
@@ -83,14 +60,9 @@ protected:
     Move(n, L"44", 110, 108);
     return n;
   }
-  static void ExpectAt(const ZcGePoint3d& p, double x, double y) {
-    EXPECT_NEAR(x, p.x, 1e-9);
-    EXPECT_NEAR(y, p.y, 1e-9);
-  }
 
   std::vector<std::vector<Row>> seen;
   std::vector<int> focus;  // the focused control's id after each action
-  std::size_t windows_ = 0;
 };
 
 TEST_F(GradingDialog, RowsFollowTheSizeOrderWithTheBaseMarkedAndShowEveryOffsetOfAGradedPoint) {

@@ -99,8 +99,10 @@ TEST_F(Intersecting, AnEntityInNoPartASymbolOrAnInvalidIdIsRefused) {
 
 TEST_F(Intersecting, ACancelAtEitherPickEndsQuietlyAndANonPartSaysSo) {
   AddLine(ZcGePoint3d(50, 50, 0), ZcGePoint3d(120, 50, 0));
-  for (std::vector<std::wstring> input : {std::vector<std::wstring>{L"@cancel"},
+  // A cancel at the first pick ends the command there: the next line is not asked for.
+  for (std::vector<std::wstring> input : {std::vector<std::wstring>{L"@cancel", L"115,50"},
                                           std::vector<std::wstring>{L"115,50", L"@cancel"}, std::vector<std::wstring>{}}) {
+    headless::ClearInput();
     headless::ClearTranscript();
     headless::PushInputs(input);
     RunInsideCommand([] { AddGradePointIntersecting_cmd().Run(); });

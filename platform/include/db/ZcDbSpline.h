@@ -3,6 +3,8 @@
 #ifndef PLATFORM_DB_ZCDBSPLINE_H
 #define PLATFORM_DB_ZCDBSPLINE_H
 
+#include <memory>
+
 #include "db/ZcDbCurve.h"
 
 /// Control data: degree, knots (non-decreasing, count = control points + degree + 1),
@@ -63,6 +65,9 @@ private:
   ZcGeVector3d startTangent_, endTangent_;
   ZcGeVector3d normal_ = ZcGeVector3d::kZAxis;
   double fitTolerance_ = 0.0, knotTolerance_ = 1e-10, controlTolerance_ = 1e-10;
+  /// The kernel curve toGeCurve last made, with the data it was made from.
+  struct Shape;
+  mutable std::shared_ptr<const Shape> shape_;
 };
 
 #endif

@@ -33,6 +33,9 @@ bool PopInput(std::wstring& line);
 bool PeekInput(std::wstring& line);
 void ClearInput();
 std::size_t PendingInput();
+/// Makes the `nth` next read of a drag loop (zcedGrRead; 1: the very next) fail as a host
+/// input error would (RTERROR), taking no line.
+void FailDragRead(int nth);
 
 // --- Commands ------------------------------------------------------------------------------
 struct CommandInfo {

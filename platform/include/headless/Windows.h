@@ -33,6 +33,9 @@ std::vector<HWND> ModelessDialogs();
 /// Locks on the current document not yet released, and locks taken since the start.
 int DocumentLocksHeld();
 int DocumentLocksTaken();
+/// Makes the `nth` next lock request on the document be refused (eObjectInUse), as when
+/// another session holds it (1: the very next; 0: none pending).
+void FailDocumentLock(int nth);
 /// Every ShellExecuteW asked for ("open <file>"), recorded, never run.
 std::vector<std::wstring> ShellExecutions();
 

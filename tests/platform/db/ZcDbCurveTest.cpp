@@ -13,6 +13,7 @@
 #include "db/ZcDbPoint.h"
 #include "db/ZcDbPolyline.h"
 #include "db/ZcDbSpline.h"
+#include "ge/ZcGeMatrix3d.h"
 
 namespace {
 constexpr double kPi = 3.141592653589793;
@@ -81,6 +82,40 @@ TEST(ZcDbCurve, SplinesGoThroughTheirFitPointsAndFollowAMovedOne) {
   ASSERT_EQ(Zcad::eOk, spline.setFitPointAt(1, ZcGePoint3d(5, 6, 0)));
   spline.getClosestPointTo(ZcGePoint3d(5, 6, 0), on);
   EXPECT_LT(on.distanceTo(ZcGePoint3d(5, 6, 0)), 1e-8);
+}
+
+TEST(ZcDbCurve, ASplineAnswersWithItsShapeAfterEveryKindOfEdit) {
+  // The entity keeps the kernel curve of its data between queries: each edit must show.
+  ZcDbSpline spline;
+  ZcGePoint3dArray fit;
+  fit.append(ZcGePoint3d(0, 0, 0)).append(ZcGePoint3d(5, 3, 0)).append(ZcGePoint3d(10, 0, 0));
+  ASSERT_EQ(Zcad::eOk, spline.setFitData(fit, 3, 0.0, ZcGeVector3d(), ZcGeVector3d()));
+  auto endOf = [&] {
+    ZcGePoint3d e;
+    spline.getEndPoint(e);
+    return e;
+  };
+  EXPECT_LT(endOf().distanceTo(ZcGePoint3d(10, 0, 0)), 1e-9);
+  ASSERT_EQ(Zcad::eOk, spline.setFitPointAt(2, ZcGePoint3d(12, 1, 0)));
+  EXPECT_LT(endOf().distanceTo(ZcGePoint3d(12, 1, 0)), 1e-9);
+  ZcGeVector3d before, after;
+  spline.getFirstDeriv(0.0, before);
+  ASSERT_EQ(Zcad::eOk, spline.setFitTangents(ZcGeVector3d(0, 1, 0), ZcGeVector3d(1, 0, 0)));
+  spline.getFirstDeriv(0.0, after);
+  EXPECT_TRUE(after.isCodirectionalTo(ZcGeVector3d(0, 1, 0)));
+  EXPECT_FALSE(before.isCodirectionalTo(ZcGeVector3d(0, 1, 0)));
+  ASSERT_EQ(Zcad::eOk, spline.transformBy(ZcGeMatrix3d::translation(ZcGeVector3d(0, 5, 0))));
+  EXPECT_LT(endOf().distanceTo(ZcGePoint3d(12, 6, 0)), 1e-9);
+  const int last = spline.numControlPoints() - 1;
+  ASSERT_EQ(Zcad::eOk, spline.setControlPointAt(last, ZcGePoint3d(20, 20, 0)));
+  EXPECT_LT(endOf().distanceTo(ZcGePoint3d(20, 20, 0)), 1e-9);
+  ZcDbSpline* copy = static_cast<ZcDbSpline*>(spline.cloneObject());
+  ASSERT_EQ(Zcad::eOk, spline.setControlPointAt(last, ZcGePoint3d(30, 20, 0)));
+  ZcGePoint3d copied;
+  copy->getEndPoint(copied);
+  EXPECT_LT(copied.distanceTo(ZcGePoint3d(20, 20, 0)), 1e-9);  // the copy keeps its own shape
+  EXPECT_LT(endOf().distanceTo(ZcGePoint3d(30, 20, 0)), 1e-9);
+  delete copy;
 }
 
 TEST(ZcDbCurve, APointEntityMeetsTheCurvesThroughIt) {

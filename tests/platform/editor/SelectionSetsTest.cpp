@@ -4,6 +4,7 @@
 #include "ed/SelectionSets.h"
 
 #include "DrawingFixture.h"
+#include "db/ZcDbArc.h"
 #include "db/ZcDbBlockReference.h"
 #include "db/ZcDbGroup.h"
 #include "db/ZcDbPolyline.h"
@@ -68,6 +69,30 @@ TEST_F(SelectionSets, AnUnbalancedFilterIsRefusedWithAMessage) {
   ads_name ss;
   EXPECT_EQ(RTERROR, zcedSSGet(L"X", nullptr, nullptr, f.Head(), ss));
   EXPECT_NE(std::wstring::npos, headless::Transcript().find(L"Invalid selection filter"));
+}
+
+TEST_F(SelectionSets, ACrossingWithAKindAndLayerFilterTakesWhatPassesAndCrossesOnly) {
+  // Stacked curves on two layers; a group joins one of each layer (PICKSTYLE 1 brings the
+  // members that pass); a line of the layer outside the window and an erased one stay out.
+  MakeLayer(L"38'");
+  ZcDbObjectId cut = AddLine({0, 0, 0}, {10, 0, 0}, L"38'");
+  ZcDbObjectId arc = Add(new ZcDbArc({5, 5, 0}, 5.0, M_PI, 2 * M_PI), L"38'");
+  AddLine({0, 0, 0}, {10, 0, 0}, L"0");
+  ZcDbObjectId far = AddLine({50, 0, 0}, {60, 0, 0}, L"38'");
+  ZcDbObjectId gone = AddLine({0, 1, 0}, {10, 1, 0}, L"38'");
+  Erase(gone);
+  MakeGroup(L"G", {AddLine({0, -1, 0}, {10, -1, 0}, L"0"), far});
+  Filter f;
+  f.Marker(L"<NOT").Text(0, L"INSERT").Marker(L"NOT>").Text(8, L"38'");
+  ads_point c1 = {6, 2, 0}, c2 = {4, -2, 0};
+  EXPECT_EQ((Ids{cut, arc}), Get(L"C", f.Head(), c1, c2));
+  Filter lines;
+  lines.Text(0, L"LINE").Text(8, L"38`'");  // a quoted mark in the layer's pattern
+  EXPECT_EQ(Ids{cut}, Get(L"C", lines.Head(), c1, c2));
+  ads_point w1 = {-1, -2, 0}, w2 = {61, 2, 0};
+  Ids wide = Get(L"C", f.Head(), w1, w2);
+  EXPECT_EQ(3u, wide.size());
+  EXPECT_EQ(wide.end(), std::find(wide.begin(), wide.end(), gone));
 }
 
 TEST_F(SelectionSets, CrossingWindowTouchingOnlyAnArcsBoundingBoxMissesTheArc) {

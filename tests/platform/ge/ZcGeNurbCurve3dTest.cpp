@@ -203,3 +203,32 @@ TEST(NurbCurve, AnAssignedSplineIsAnIndependentCopy) {
   for (const ZcGePoint3d& p : kFit) EXPECT_TRUE(passesThrough(b, p));
   EXPECT_FALSE(passesThrough(a, kFit[1], 1e-3));
 }
+
+TEST(NurbCurve, ExtentsAreTheTightBoxOfTheCurve) {
+  // A wavy spline and its offset (a cubic of many spans): the box holds every point of the
+  // curve and each of its sides is touched by one.
+  std::vector<ZcGePoint3d> pts;
+  for (int i = 0; i < 8; ++i) pts.emplace_back(i * 30.0, 12.0 * std::sin(0.7 * i), 0.0);
+  ZcGeNurbCurve3d wave(pts);
+  ZcGeCurve3dArray out;
+  ASSERT_EQ(wave.getOffsetCurves(10.0, out), Zcad::eOk);
+  const ZcGeCurve3d* offset = out[0].get();
+  for (const ZcGeCurve3d* c : {static_cast<const ZcGeCurve3d*>(&wave), offset}) {
+    ZcGePoint3d lo, hi;
+    ASSERT_EQ(c->getGeomExtents(lo, hi), Zcad::eOk);
+    ZcGePoint3d slo = c->startPoint(), shi = slo;
+    for (int i = 0; i <= 200000; ++i) {
+      ZcGePoint3d p = c->evalPoint(c->endParam() * i / 200000.0);
+      for (unsigned k = 0; k < 3; ++k) {
+        EXPECT_GE(p[k], lo[k] - 1e-9);
+        EXPECT_LE(p[k], hi[k] + 1e-9);
+        slo[k] = std::min(slo[k], p[k]);
+        shi[k] = std::max(shi[k], p[k]);
+      }
+    }
+    for (unsigned k = 0; k < 2; ++k) {
+      EXPECT_NEAR(lo[k], slo[k], 1e-6) << k;
+      EXPECT_NEAR(hi[k], shi[k], 1e-6) << k;
+    }
+  }
+}
