@@ -13,17 +13,19 @@ namespace {
 class LayoutLabelDialog : public DescriptionTest {
 protected:
   void Start(bool withTemplate) {
-    const std::filesystem::path install = FreshInstall();
-    if (!withTemplate) std::filesystem::remove(install / "Templates" / "LayoutDescription.dwg");
-    ASSERT_TRUE(StartFastrelle(install));
+    if (!withTemplate) std::filesystem::rename(Template(), Template().string() + ".away");
+    ASSERT_TRUE(StartFromProgramInstall());
     db_ = headless::NewDrawing();
     windows_ = headless::LiveWindowCount();
   }
   void TearDown() override {
     EXPECT_EQ(windows_, headless::LiveWindowCount()) << "a window outlived the dialog";
     headless::UnloadAllModules();
+    std::error_code ec;
+    std::filesystem::rename(Template().string() + ".away", Template(), ec);  // back for the next test
     DescriptionTest::TearDown();
   }
+  static std::filesystem::path Template() { return ProgramInstall() / "Templates" / "LayoutDescription.dwg"; }
   std::size_t windows_ = 0;
 };
 
