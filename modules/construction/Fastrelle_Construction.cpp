@@ -1,13 +1,15 @@
 // Fastrelle_Construction: carries the string tables of the construction part of the system and joins the
-// extension-module chain so that the main module's lookups find them.
-#include "framework/ResourceModule.h"
+// extension-module chain so that the main module's lookups find them; registers the
+// developer test command "TFAS", which runs the construction fixture.
+#include "modules/TestModuleEntry.h"
+#include "modules/construction/T_0002236.h"
 
 namespace {
 ExtensionModule g_extension;
 }
 
 ZCRX_EXPORT int zcrxEntryPoint(ZcRx::AppMsgCode message, void* packet) {
-  return ResourceModuleEntryPoint(message, packet);
+  return TestModuleEntryPoint(message, packet, L"Fastrelle", L"TFAS", &LaunchFixture<T_0002236>);
 }
 
 ZCRX_EXPORT int zcrxGetApiVersion() { return kZcrxApiVersion; }

@@ -1,13 +1,15 @@
 // Fastrelle_Plot: carries the string tables of the plot part of the system and joins the
-// extension-module chain so that the main module's lookups find them.
-#include "framework/ResourceModule.h"
+// extension-module chain so that the main module's lookups find them; registers the
+// developer test command "TestPlot", which runs the plot fixture.
+#include "modules/TestModuleEntry.h"
+#include "modules/plot/T_2018.h"
 
 namespace {
 ExtensionModule g_extension;
 }
 
 ZCRX_EXPORT int zcrxEntryPoint(ZcRx::AppMsgCode message, void* packet) {
-  return ResourceModuleEntryPoint(message, packet);
+  return TestModuleEntryPoint(message, packet, L"Fastrelle_Plot", L"TestPlot", &LaunchFixture<T_2018>);
 }
 
 ZCRX_EXPORT int zcrxGetApiVersion() { return kZcrxApiVersion; }

@@ -144,7 +144,8 @@ TEST_F(ModuleShellTest, UnloadTakesTheCommandsAwayBeforeTheModuleGoes) {
   EXPECT_EQ(entry(2), 0);
   EXPECT_EQ(headless::RunCommand(L"Fastrelle"), headless::CommandResult::Unknown);
   EXPECT_EQ(entry(7), 0);  // other messages do nothing
-  EXPECT_EQ(NamesLeft(), L"Fastrelle:Podręcznik Fastrelle:Aktualizuj Fastrelle:OProgramie ");  // Base's own
+  // The siblings' own: the test commands and Base's three.
+  EXPECT_EQ(NamesLeft(), L"TFAS TestPlot Fastrelle:Podręcznik Fastrelle:Aktualizuj Fastrelle:OProgramie ");
 }
 
 TEST_F(ModuleShellTest, ASecondStartUpRegistersNothingTwice) {
@@ -157,7 +158,7 @@ TEST_F(ModuleShellTest, ASecondStartUpRegistersNothingTwice) {
   EXPECT_EQ(headless::Transcript(), kBanner);
   EXPECT_EQ(headless::Commands().size(), count);
   EXPECT_EQ(entry(2), 0);
-  EXPECT_EQ(NamesLeft(), L"Fastrelle:Podręcznik Fastrelle:Aktualizuj Fastrelle:OProgramie ");
+  EXPECT_EQ(NamesLeft(), L"TFAS TestPlot Fastrelle:Podręcznik Fastrelle:Aktualizuj Fastrelle:OProgramie ");
 }
 
 TEST_F(ModuleShellTest, WithoutADynamicLinkerStartUpSkipsTheLinkerSteps) {
