@@ -168,6 +168,11 @@ TEST_F(LayoutContent, ARefusedWriteLeavesTheOldContent) {
   EXPECT_NE(0, editor.RemoveItems(removed));
   held->close();
   EXPECT_EQ(before, Stored());
+  // The host refusing the one write the removal makes.
+  headless::FailXDataWrite(1);
+  EXPECT_NE(0, Loaded().RemoveItems(removed));
+  headless::FailXDataWrite(0);
+  EXPECT_EQ(before, Stored());
 
   // Past the host's XData limit nothing is written and the save says so.
   Layout big(0.0, 0.0);
