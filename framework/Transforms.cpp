@@ -87,6 +87,11 @@ namespace {
 int TransformEntity(ZcDbObjectId id, const ZcGeMatrix3d& m, ZcDbObjectId modelSpace, int& allInModelSpace) {
   ZcDbEntity* e = nullptr;
   if (Zcad::ErrorStatus es = zcdbOpenZcDbEntity(e, id, ZcDb::kForRead)) return es;
+  // Closed on every way out, an exception from the entity's transform included.
+  struct Closer {
+    ZcDbEntity* entity;
+    ~Closer() { entity->close(); }
+  } closer{e};
   int status = 0;
   if (e->isKindOf(ZcDbMText::desc())) {
     auto* text = static_cast<ZcDbMText*>(e);
@@ -97,7 +102,6 @@ int TransformEntity(ZcDbObjectId id, const ZcGeMatrix3d& m, ZcDbObjectId modelSp
     e->downgradeOpen();
   }
   if (e->ownerId() != modelSpace) allInModelSpace = 0;
-  e->close();
   return status;
 }
 
@@ -105,13 +109,23 @@ int TransformEntity(ZcDbObjectId id, const ZcGeMatrix3d& m, ZcDbObjectId modelSp
 
 int DbMove::Transform(const ZcGeMatrix3d& m) {
   const ZcDbObjectId modelSpace = GetModelSpaceId();
-  for (int i = 0; i < m_ids.length(); ++i) {
-    int status = TransformEntity(m_ids[i], m, modelSpace, m_allInModelSpace);
-    if (status == 0) continue;
-    // The set moves whole or not at all: what moved already goes back.
+  // The set moves whole or not at all: what moved already goes back, after a failure or
+  // an exception alike.
+  int moved = 0;
+  auto putBack = [&] {
     const ZcGeMatrix3d back = m.inverse();
-    for (int j = i - 1; j >= 0; --j) TransformEntity(m_ids[j], back, modelSpace, m_allInModelSpace);
-    return status;
+    for (int j = moved - 1; j >= 0; --j) TransformEntity(m_ids[j], back, modelSpace, m_allInModelSpace);
+  };
+  try {
+    for (; moved < m_ids.length(); ++moved) {
+      int status = TransformEntity(m_ids[moved], m, modelSpace, m_allInModelSpace);
+      if (status == 0) continue;
+      putBack();
+      return status;
+    }
+  } catch (...) {
+    putBack();
+    throw;
   }
   return 0;
 }

@@ -412,8 +412,17 @@ resbuf* ZcDbObject::xData(const wchar_t* app) const {
   return head;
 }
 
+namespace {
+int xDataWritesUntilFault = 0;  // the countdown of headless::FailXDataWrite; 0: none pending
+}  // namespace
+
+namespace headless {
+void FailXDataWrite(int nth) { xDataWritesUntilFault = nth > 0 ? nth : 0; }
+}  // namespace headless
+
 Zcad::ErrorStatus ZcDbObject::setXData(const resbuf* list) {
   if (Zcad::ErrorStatus es = assertWrite(); es != Zcad::eOk) return es;
+  if (xDataWritesUntilFault > 0 && --xDataWritesUntilFault == 0) return Zcad::eOutOfMemory;
   if (!list || list->restype != 1001) return Zcad::eInvalidInput;
   ZcDbDatabase* db = zcdb::DatabaseFor(this);
   std::vector<ZcDbXDataApp> given;

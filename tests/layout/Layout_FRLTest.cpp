@@ -35,6 +35,18 @@ TEST_F(LayoutFile, WritesTwoUtf16LinesAndReadsThemBack) {
   read.LoadFrom(PathOf("comma.frl"));
   EXPECT_EQ(120.5, read.GetWidth());
   EXPECT_EQ(-300.0, read.GetLength());
+  // A UTF-8 file with its mark reads the same numbers; without the mark its bytes are
+  // no UTF-16 text: refused, named with its first line, nothing changed.
+  WriteBytes(PathOf("utf8.frl"), "150.5\n900\n");
+  headless::ClearTranscript();
+  read.LoadFrom(PathOf("utf8.frl"));
+  EXPECT_EQ(120.5, read.GetWidth());
+  EXPECT_EQ(-300.0, read.GetLength());
+  EXPECT_NE(std::wstring::npos, headless::Transcript().find(PathOf("utf8.frl").str() + L", wiersz 1"));
+  WriteBytes(PathOf("utf8bom.frl"), "\xEF\xBB\xBF" "151\r\n901\r\n");
+  read.LoadFrom(PathOf("utf8bom.frl"));
+  EXPECT_EQ(151.0, read.GetWidth());
+  EXPECT_EQ(901.0, read.GetLength());
 }
 
 TEST_F(LayoutFile, AMalformedFileIsNamedWithItsLineAndChangesNothing) {
@@ -45,7 +57,9 @@ TEST_F(LayoutFile, AMalformedFileIsNamedWithItsLineAndChangesNothing) {
   };
   const Case cases[] = {{"one.frl", L"150\n", L"wiersz 2"},        {"abc.frl", L"abc\n900\n", L"wiersz 1"},
                         {"huge.frl", L"150\n1e999\n", L"wiersz 2"}, {"empty.frl", L"", L"wiersz 1"},
-                        {"tail.frl", L"150\n900x\n", L"wiersz 2"},  {"two.frl", L"1.5.0\n900\n", L"wiersz 1"}};
+                        {"tail.frl", L"150\n900x\n", L"wiersz 2"},  {"two.frl", L"1.5.0\n900\n", L"wiersz 1"},
+                        {"long.frl", std::wstring(200000, L'9') + L"\n900\n", L"wiersz 1"},
+                        {"blank.frl", L"\n\n", L"wiersz 1"}};
   for (const Case& c : cases) {
     WriteUtf16(PathOf(c.name), c.text);
     Layout_FRL file = Sized(10.0, 20.0);
@@ -61,6 +75,12 @@ TEST_F(LayoutFile, AMalformedFileIsNamedWithItsLineAndChangesNothing) {
   file.LoadFrom(PathOf("missing.frl"));
   EXPECT_EQ(10.0, file.GetWidth());
   EXPECT_NE(std::wstring::npos, headless::Transcript().find(PathOf("missing.frl").str()));
+  // A folder where the file should be is named too.
+  std::filesystem::create_directory(Folder() / "folder.frl");
+  headless::ClearTranscript();
+  file.LoadFrom(PathOf("folder.frl"));
+  EXPECT_EQ(10.0, file.GetWidth());
+  EXPECT_NE(std::wstring::npos, headless::Transcript().find(PathOf("folder.frl").str()));
   // Without a path nothing is read and nothing asked.
   file.Load();
   EXPECT_TRUE(headless::MessageBoxes().empty());

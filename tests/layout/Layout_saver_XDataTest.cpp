@@ -5,6 +5,7 @@
 #include <filesystem>
 
 #include "LayoutFixture.h"
+#include "framework/ResBuf.h"
 #include "framework/XData.h"
 
 namespace {
@@ -66,6 +67,56 @@ TEST_F(LayoutContent, AppendingSavesMergeOnLoadAndPartsTakeTheirModelsRecords) {
   EXPECT_EQ(2, loaded.GetItem(1).m_part.GetType());
 }
 
+TEST_F(LayoutContent, MalformedContentLoadsWhatItCanAndNamesAMissingModelOnce) {
+  // Content written by hand or by another program: fields missing, words for numbers,
+  // quantities past the integer range, numbers and points where texts belong.
+  const CString huge = modelA_ + L";Przód;S;99999999999999999999;0;2";
+  const CString words = modelA_ + L";Tył;M;many;north;both";
+  ResBuf content;
+  content.Add(1001, L"Fastrelle_Layout_Content");
+  content.Add(1000, huge);
+  content.Add(1000, huge);
+  content.Add(1000, words);
+  content.Add(1000, L"/nowhere/gone.dwg");
+  content.Add(1000, L"/nowhere/gone.dwg;Kołnierz");
+  resbuf* tail = content.Head();
+  while (tail->rbnext) tail = tail->rbnext;
+  tail->rbnext = zcutNewRb(1040);
+  tail->rbnext->resval.rreal = 3.5;
+  tail->rbnext->rbnext = zcutNewRb(1010);  // a point: no item text, skipped
+  zcdbRegApp(L"Fastrelle_Layout_Content");
+  ZcDbObject* border = nullptr;
+  ASSERT_EQ(Zcad::eOk, zcdbOpenObject(border, border_, ZcDb::kForWrite));
+  ASSERT_EQ(Zcad::eOk, border->setXData(content.Head()));
+  border->close();
+
+  headless::ClearTranscript();
+  Layout_saver_XData loaded = Loaded();
+  ASSERT_EQ(5u, loaded.GetItemCount());
+  // Equal items merge without overflowing.
+  EXPECT_EQ(L"Przód", loaded.GetItem(0).m_part.GetName());
+  EXPECT_GT(loaded.GetItem(0).m_quantity, 0);
+  const LayoutItem back = loaded.GetItem(1);
+  EXPECT_EQ(L"M", back.m_size);
+  EXPECT_EQ(1, back.m_quantity);
+  EXPECT_EQ(0.0, back.m_rotation);
+  EXPECT_EQ(2, back.m_lines);
+  EXPECT_EQ(L"/nowhere/gone.dwg", loaded.GetItem(2).m_modelPath);
+  EXPECT_EQ(L"", loaded.GetItem(2).m_part.GetName());
+  EXPECT_EQ(L"Kołnierz", loaded.GetItem(3).m_part.GetName());
+  EXPECT_EQ(L"3.500000", loaded.GetItem(4).m_modelPath);
+  std::wstring transcript = headless::Transcript();
+  std::size_t first = transcript.find(L"/nowhere/gone.dwg");
+  ASSERT_NE(std::wstring::npos, first);
+  EXPECT_EQ(std::wstring::npos, transcript.find(L"/nowhere/gone.dwg", first + 1));
+  // Loading changed nothing on the border.
+  XDataReader stored;
+  ASSERT_EQ(Zcad::eOk, GetXData(stored, border_, L"Fastrelle_Layout_Content"));
+  int items = 0;
+  for (resbuf* rb = stored.Head()->rbnext; rb; rb = rb->rbnext) ++items;
+  EXPECT_EQ(7, items);
+}
+
 TEST_F(LayoutContent, RemovingAPartKeepsTheItemsOfAModelThatCannotBeRead) {
   Layout layout(150.0, 1000.0);
   layout.AddItem(Item(modelA_, L"Przód", L"S", 1));
@@ -116,6 +167,11 @@ TEST_F(LayoutContent, ARefusedWriteLeavesTheOldContent) {
   Layout_saver_XData editor = Loaded();
   EXPECT_NE(0, editor.RemoveItems(removed));
   held->close();
+  EXPECT_EQ(before, Stored());
+  // The host refusing the one write the removal makes.
+  headless::FailXDataWrite(1);
+  EXPECT_NE(0, Loaded().RemoveItems(removed));
+  headless::FailXDataWrite(0);
   EXPECT_EQ(before, Stored());
 
   // Past the host's XData limit nothing is written and the save says so.

@@ -24,6 +24,9 @@ void ResetDiagnostics();
 /// Makes the `nth` region union from now on (1: the next) fail as a failed boolean
 /// operation does (eInvalidInput, both regions unchanged); 0 drops a pending fault.
 void FailRegionUnion(int nth);
+/// Makes the `nth` XData write from now on (1: the next) fail with eOutOfMemory, the
+/// object's XData unchanged; 0 drops a pending fault.
+void FailXDataWrite(int nth);
 /// The preview `db` carries when it is saved: a device-independent bitmap, written as the
 /// file's THUMBNAILIMAGE section (none when empty).
 void SetDrawingPreview(ZcDbDatabase& db, std::vector<unsigned char> dib);
