@@ -37,7 +37,7 @@ BOOL Layout_Label_dlg::OnInitDialog() {
 void Layout_Label_dlg::OnOK() {
   BeginEditorCommand();
   ads_point picked;
-  if (zcedGetPoint(nullptr, LoadResString(kPointPrompt), picked) == RTNORM) {
+  if (zcedGetPoint(nullptr, L"\n" + LoadResString(kPointPrompt), picked) == RTNORM) {
     const CString path = m_grid.Selector() ? m_grid.Selector()->GetPath() : CString();
     NameValueList attributes;
     attributes.ReadFromPropertyGroup(m_grid.AttributeGroup());

@@ -40,7 +40,8 @@ public:
   /// Erases every point entity of model space tagged "Overlap"; the first failure.
   static int EraseMarkers();
 
-private:
+  /// A piece as the check sees it: its block's curves and first region under its
+  /// reference's transform, each curve's box beside it.
   struct Piece {
     ZcDbObjectId id;
     std::vector<std::unique_ptr<ZcGeCurve3d>> curves;
@@ -48,9 +49,10 @@ private:
     ZcGeRegion region;
     bool hasRegion = false;
   };
-  /// The reference's block curves (and its first region) under the reference's transform;
-  /// false when it is no block reference.
+  /// Loads the piece of reference `id`; false when it is no block reference.
   static bool LoadPiece(ZcDbObjectId id, Piece& piece);
+
+private:
   /// The crossings of the two pieces' curves, curve boxes tested first.
   void IntersectPieces(const Piece& a, const Piece& b, ZcGePoint3dArray& points);
   /// The start of `inner`'s first curve when it lies inside `outer`'s region.

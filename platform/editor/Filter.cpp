@@ -163,9 +163,14 @@ bool CurveInWindow(const ZcGeCurve3d& curve, const Box& box) {
 }
 
 bool CurveCrossesWindow(const ZcGeCurve3d& curve, const Box& box) {
-  // The drawing lies in the XY plane, where the box's edges are.
-  if (box.Contains(curve.startPoint())) return true;
-  const ZcGePoint3d corners[4] = {box.lo, {box.hi.x, box.lo.y, 0.0}, box.hi, {box.lo.x, box.hi.y, 0.0}};
+  // The window is seen from above: its edges are laid at the curve's elevation, so a curve
+  // lifted off the XY plane (an elevated polyline, a line at some Z) is met where its plan
+  // view crosses them.
+  const ZcGePoint3d start = curve.startPoint();
+  if (box.Contains(start)) return true;
+  const double z = start.z;
+  const ZcGePoint3d corners[4] = {
+      {box.lo.x, box.lo.y, z}, {box.hi.x, box.lo.y, z}, {box.hi.x, box.hi.y, z}, {box.lo.x, box.hi.y, z}};
   for (int i = 0; i < 4; ++i) {
     ZcGeLineSeg3d edge(corners[i], corners[(i + 1) % 4]);
     std::vector<ZcGePoint3d> points;

@@ -10,6 +10,7 @@
 #include "construction/Fastrelle_Miarka_Subject.h"
 #include "construction/Fastrelle_Observer.h"
 #include "ed/SystemVariables.h"
+#include "headless/Database.h"
 #include "headless/Windows.h"
 
 /// Records the tool's end point, normal at the end and length at each move.
@@ -42,6 +43,8 @@ protected:
   }
   void TearDown() override {
     EXPECT_EQ(windows_, headless::LiveWindowCount()) << "a window outlived the tool";
+    EXPECT_EQ(0, headless::WriteViolations()) << "an object was changed without being open for write";
+    EXPECT_EQ(0, headless::StrayCloses()) << "an object was closed that was not open";
     PartsTest::TearDown();
   }
   static void SetPickStyle(int value) {

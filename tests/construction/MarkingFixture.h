@@ -12,6 +12,7 @@
 #include "construction/RememberedSymbol.h"
 #include "db/ZcDbBlockReference.h"
 #include "framework/BlockReference.h"
+#include "headless/Database.h"
 #include "headless/Windows.h"
 
 class MarkingTest : public PartsTest {
@@ -26,6 +27,8 @@ protected:
   }
   void TearDown() override {
     EXPECT_EQ(windows_, headless::LiveWindowCount()) << "a window outlived the command";
+    EXPECT_EQ(0, headless::WriteViolations()) << "an object was changed without being open for write";
+    EXPECT_EQ(0, headless::StrayCloses()) << "an object was closed that was not open";
     ForgetSymbols();
     PartsTest::TearDown();
   }

@@ -10,7 +10,6 @@
 #include "DescriptionFixture.h"
 #include "db/ZcDbArc.h"
 #include "db/ZcDbPoint.h"
-#include "db/ZcDbRegion.h"
 #include "layout/CheckIntersections_cmd.h"
 #include "layout/Layout_LabelItems_cmd.h"
 #include "layout/Layout_draw_closingLine.h"
@@ -157,37 +156,11 @@ TEST_F(OverlapCheck, ASliverOffASplineSideGivesBothItsPoints) {
 }
 
 // The peer: every pair of pieces, no crossing query and no box test; the curves of both
-// blocks (the region left out) under their references, each pair of them intersected;
+// pieces, each pair of them intersected;
 // a pair without a point tried for containment both ways; points merged pair by pair.
 std::vector<ZcGePoint3d> AllPairsCheck(const ZcDbObjectIdArray& pieces) {
-  struct Shape {
-    std::vector<std::unique_ptr<ZcGeCurve3d>> curves;
-    ZcGeRegion region;
-    bool hasRegion = false;
-  };
-  std::vector<Shape> shapes(static_cast<std::size_t>(pieces.length()));
-  for (int i = 0; i < pieces.length(); ++i) {
-    ZcDbBlockReference* ref = nullptr;
-    zcdbOpenObject(ref, pieces[i], ZcDb::kForRead);
-    const ZcGeMatrix3d m = ref->blockTransform();
-    ZcDbBlockTableRecord* record = nullptr;
-    zcdbOpenObject(record, ref->blockTableRecord(), ZcDb::kForRead);
-    ref->close();
-    for (ZcDbObjectId id : record->entityIds()) {
-      ZcDbEntity* e = nullptr;
-      zcdbOpenObject(e, id, ZcDb::kForRead);
-      if (auto* region = dynamic_cast<ZcDbRegion*>(e); region && !shapes[i].hasRegion) {
-        shapes[i].region = region->geRegion();
-        shapes[i].region.transformBy(m);
-        shapes[i].hasRegion = true;
-      } else if (auto* curve = dynamic_cast<ZcDbCurve*>(e)) {
-        shapes[i].curves.push_back(curve->toGeCurve());
-        shapes[i].curves.back()->transformBy(m);
-      }
-      e->close();
-    }
-    record->close();
-  }
+  std::vector<Layout_OverlapFinder::Piece> shapes(static_cast<std::size_t>(pieces.length()));
+  for (int i = 0; i < pieces.length(); ++i) Layout_OverlapFinder::LoadPiece(pieces[i], shapes[i]);
   std::vector<ZcGePoint3d> all;
   auto add = [&](const ZcGePoint3d& p) {
     for (const ZcGePoint3d& q : all)
@@ -196,7 +169,6 @@ std::vector<ZcGePoint3d> AllPairsCheck(const ZcDbObjectIdArray& pieces) {
   };
   for (std::size_t i = 0; i < shapes.size(); ++i)
     for (std::size_t j = i + 1; j < shapes.size(); ++j) {
-      std::size_t before = all.size();
       bool any = false;
       for (auto& a : shapes[i].curves)
         for (auto& b : shapes[j].curves) {
@@ -204,7 +176,6 @@ std::vector<ZcGePoint3d> AllPairsCheck(const ZcDbObjectIdArray& pieces) {
           a->intersectWith(*b, ZcGeCurve3d::kExtendNone, found);
           for (const ZcGePoint3d& p : found) add(p), any = true;
         }
-      (void)before;
       if (any) continue;
       for (auto [inner, outer] : {std::pair{i, j}, std::pair{j, i}}) {
         if (!shapes[outer].hasRegion) continue;

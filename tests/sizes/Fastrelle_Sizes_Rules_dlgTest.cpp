@@ -8,6 +8,7 @@
 #include "construction/Fastrelle_Part_Drawer.h"
 #include "construction/PartSizeGroup.h"
 #include "construction/PartsFixture.h"
+#include "headless/Database.h"
 #include "headless/Host.h"
 #include "headless/Windows.h"
 
@@ -24,6 +25,8 @@ protected:
   }
   void TearDown() override {
     EXPECT_EQ(windows_, headless::LiveWindowCount()) << "a window outlived the command";
+    EXPECT_EQ(0, headless::WriteViolations()) << "an object was changed without being open for write";
+    EXPECT_EQ(0, headless::StrayCloses()) << "an object was closed that was not open";
     PartsTest::TearDown();
   }
   /// Runs the command with the dialog actions, then closes it; the last dump of the list.

@@ -6,6 +6,7 @@
 #include "construction/Fastrelle_Part_Drawer.h"
 #include "construction/PartsFixture.h"
 #include "geometry/UI_Curve.h"
+#include "headless/Database.h"
 #include "headless/Host.h"
 #include "sizes/AddGradePointIntersecting_cmd.h"
 #include "sizes/Fastrelle_SizePoints.h"
@@ -18,6 +19,11 @@ protected:
     PartsTest::SetUp();
     // The square's corners are points 1 (0,0), 2 (100,0), 3 (100,100) and 4 (0,100).
     ASSERT_EQ(0, Fastrelle_Part_Drawer(L"Front", 0).BuildFromCurves(Square()));
+  }
+  void TearDown() override {
+    EXPECT_EQ(0, headless::WriteViolations()) << "an object was changed without being open for write";
+    EXPECT_EQ(0, headless::StrayCloses()) << "an object was closed that was not open";
+    PartsTest::TearDown();
   }
   /// The point of that number in the size: its position; false when there is none.
   bool PointOf(int number, const wchar_t* size, ZcGePoint3d& at) {

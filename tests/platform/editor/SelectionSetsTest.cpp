@@ -105,6 +105,26 @@ TEST_F(SelectionSets, CrossingWindowTouchingOnlyAnArcsBoundingBoxMissesTheArc) {
   EXPECT_EQ(Ids{arc}, Get(L"_C", nullptr, d1, d2));
 }
 
+// A drawing seen from above: entities lifted off the XY plane are crossed where their plan
+// view runs.
+TEST_F(SelectionSets, CrossingWindowsMeetEntitiesAboveTheXYPlaneInPlanView) {
+  ZcDbObjectId line = AddLine({0, 0, 0.01}, {10, 0, 0.01});
+  auto* pl = new ZcDbPolyline;
+  pl->addVertexAt(0, {0, 20});
+  pl->addVertexAt(1, {10, 20});
+  pl->addVertexAt(2, {10, 30}, 1.0);
+  pl->addVertexAt(3, {0, 30});
+  pl->setClosed(true);
+  pl->setElevation(2.5);
+  ZcDbObjectId raised = Add(pl);
+  ads_point a1 = {4, -1, 0}, a2 = {6, 1, 0};
+  EXPECT_EQ(Ids{line}, Get(L"C", nullptr, a1, a2));
+  ads_point b1 = {9, 24, 0}, b2 = {11, 26, 0};
+  EXPECT_EQ(Ids{raised}, Get(L"C", nullptr, b1, b2));
+  ads_point c1 = {4, 2, 0}, c2 = {6, 4, 0};
+  EXPECT_TRUE(Get(L"C", nullptr, c1, c2).empty());
+}
+
 TEST_F(SelectionSets, WindowTakesOnlyWholeEntitiesAndSkipsLayersThatAreOff) {
   MakeLayer(L"Hidden");
   ZcDbObjectId inside = AddLine({1, 1, 0}, {2, 2, 0});
