@@ -8,7 +8,9 @@
 #include "DescriptionFixture.h"
 #include "headless/Host.h"
 #include "headless/Windows.h"
-#include "layout/Model_dlg.h"
+#include "db/ZcDbSymbolTable.h"
+#include "layout/LayoutDrawing.h"
+#include "layout/Layout_saver_XData.h"
 
 namespace {
 
@@ -26,6 +28,20 @@ protected:
     EXPECT_EQ(0u, headless::PendingInput());
     headless::UnloadAllModules();
     DescriptionTest::TearDown();
+  }
+  // A model drawing with the size layers 38 and ^40 and the parts A (mirrored) and B.
+  CString Model() {
+    ZcDbLayerTable* table = nullptr;
+    db_->getLayerTable(table, ZcDb::kForWrite);
+    for (const wchar_t* name : {L"38", L"^40"}) {
+      auto* layer = new ZcDbLayerTableRecord;
+      layer->setName(name);
+      ZcDbObjectId id;
+      table->add(id, layer);
+      layer->close();
+    }
+    table->close();
+    return SaveModel("model.dwg", {{L"A", 1, 1}, {L"B", 0, 1}});
   }
   std::size_t windows_ = 0;
 };
@@ -59,6 +75,24 @@ TEST_F(WarehouseCommand, AMissingModelIsNamedAndTheContentStays) {
   }()) << headless::ToUtf8(said);
   EXPECT_EQ(std::wstring::npos, said.find(L"materiału")) << headless::ToUtf8(said);
   EXPECT_EQ(0u, Layout().GetItemCount());
+}
+
+TEST_F(WarehouseCommand, TheModelsPartsInItsSizesBecomeTheBordersContentAndTheWarehouseListsThem) {
+  const CString path = Model();
+  headless::PushInputs({L"@dlg set 1014 150", L"@dlg set 1015 300", L"@dlg ok", L"@dlg browse 1006",
+                        L"@file " + std::wstring(path.str()), L"@dlg ok", L"@dlg show", L"@dlg cancel"});
+  headless::RunCommand(L"Fastrelle:Repository");
+  Layout_saver_XData content(Layout(0, 0));
+  content.SetTarget(FindTaggedPolyline(L"Layout"));
+  content.Load();
+  ASSERT_EQ(4u, content.GetItemCount());
+  EXPECT_EQ(CString(L"A"), content.GetItem(0).m_part.GetName());
+  EXPECT_EQ(CString(L"38"), content.GetItem(0).m_size);
+  EXPECT_EQ(CString(L"40"), content.GetItem(1).m_size);
+  EXPECT_EQ(1, content.GetItem(1).m_quantity);  // "DefaultPartQuantity"
+  EXPECT_EQ(2, content.GetItem(3).m_lines);
+  const std::wstring said = headless::Transcript();
+  EXPECT_NE(std::wstring::npos, said.find(L"1:1")) << headless::ToUtf8(said);
 }
 
 TEST_F(WarehouseCommand, ABorderAlreadyDrawnGoesStraightToTheWarehouse) {
