@@ -6,11 +6,12 @@
 #include "layout/Layout_Label_Cmd.h"
 #include "layout/Layout_Move_cmd.h"
 #include "layout/Pressure_cmd.h"
+#include "layout/Warehouse_Cmd.h"
 
-// The commands are added in the order of the command table; place 2 (the warehouse) comes
-// with its dialogs.
+// The commands are added in the order of the command table.
 Plot_cmds::Plot_cmds() : cmds(L"Fastrelle_Plot") {
   Add<Layout_Label_Cmd>();
+  Add<Warehouse_Cmd>();
   Add<CheckIntersections_cmd>();
   Add<Layout_LabelItems_cmd>();
   Add<Layout_Move_Left_cmd>();

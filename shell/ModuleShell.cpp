@@ -23,6 +23,7 @@
 #include "geometry/GeometryServices.h"
 #include "layout/AllignByKeyArrows.h"
 #include "layout/Layout.h"
+#include "layout/Model_dlg.h"
 #include "layout/Plot_cmds.h"
 #include "shell/ModuleFastrelle_cmds.h"
 
@@ -94,6 +95,7 @@ void Unload() {
   DeleteSet(g_plotSet);
   zcedRemoveFilterWinMsg(AllignByKeyArrowsFilter);
   Layout::FreeCurrent();
+  Model_dlg::FreeLastChoice();
   UnregisterGeometryServices();
   UnregisterPartServices();
 }
