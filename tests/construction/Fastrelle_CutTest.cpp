@@ -14,6 +14,7 @@
 #include "db/ZcDbCurve.h"
 #include "db/ZcDbSpline.h"
 #include "framework/Layers.h"
+#include "framework/ZWVariable.h"
 #include "geometry/UI_Curve.h"
 
 namespace {
@@ -214,6 +215,24 @@ TEST_F(CutTest, WithoutSizesOrWithATinyAllowanceNothingIsTouched) {
   EXPECT_TRUE(headless::NamedViews().empty());
 }
 
+TEST_F(CutTest, GradePointsInNoPartLeaveTheViewWhereItWas) {
+  // The first grade point of the base size lies in no part: there are no extents to zoom
+  // to, so the view is saved and restored but never moved meanwhile.
+  Fastrelle_SizePoint first, second;
+  ASSERT_EQ(0, first.Insert(ZcGePoint3d(500, 500, 0), L"40"));
+  first.SetNumber(1);
+  ASSERT_EQ(0, second.Insert(ZcGePoint3d(600, 500, 0), L"40"));
+  second.SetNumber(2);
+  double before = 0.0, during = 0.0;
+  GetVariableReal(L"VIEWSIZE", before);
+  Fastrelle_Cut cut(10.0, 1, 2);
+  ASSERT_TRUE(cut.Prepare());
+  GetVariableReal(L"VIEWSIZE", during);
+  cut.Finish();
+  EXPECT_EQ(before, during);
+  EXPECT_TRUE(headless::NamedViews().empty());
+}
+
 TEST_F(CutTest, TheCommandShowsTheAllowanceCutsAPickAndPutsLayersAndViewBack) {
   BuildL();
   SetLayerOff(L"38~");
@@ -231,6 +250,28 @@ TEST_F(CutTest, TheCommandShowsTheAllowanceCutsAPickAndPutsLayersAndViewBack) {
   for (const std::wstring& v : headless::NamedViews()) EXPECT_NE(L"Fastrelle_Cut", v);
   EXPECT_EQ(0, headless::Undo().openGroups);
   Fastrelle_Cut_Cmd::Allowance() = 10.0;
+}
+
+TEST_F(CutTest, AllowancesItCannotUseAndPicksOfNothingCutNothingAndSayWhy) {
+  BuildL();
+  SetLayerOff(L"38~");
+  struct ResetAllowance {
+    ~ResetAllowance() { Fastrelle_Cut_Cmd::Allowance() = 10.0; }
+  } reset;
+  // Words and numbers too large for a distance are asked again; 0 and -5 are taken but a
+  // seam line picked with them gets no cut line; a cancelled direction and a pick of nothing
+  // change nothing; the end of the script ends the command.
+  headless::PushInputs({L"O", L"abc", L"1e400", L"-5", L"50,0", L"O", L"0", L"50,0", L"K", L"@cancel", L"500,500"});
+  RunInsideCommand([] { Fastrelle_Cut_Cmd().Run(); });
+  const std::wstring t = Transcript();
+  EXPECT_NE(std::wstring::npos, t.find(L"Odległość = -5.0000")) << headless::ToUtf8(t);
+  EXPECT_NE(std::wstring::npos, t.find(L"Odległość = 0.0000"));
+  EXPECT_NE(t.find(L"Fastrelle_Cut::Prepare"), t.rfind(L"Fastrelle_Cut::Prepare"));  // once per pick
+  EXPECT_EQ(0u, headless::PendingInput());
+  for (const wchar_t* cut : {L"38'", L"^40'", L"42'"}) EXPECT_TRUE(OnLayer(cut).empty()) << headless::ToUtf8(cut);
+  EXPECT_TRUE(FindLayer(L"38~")->isOff());
+  EXPECT_TRUE(headless::NamedViews().empty());
+  EXPECT_EQ(0, headless::Undo().openGroups);
 }
 
 TEST_F(CutTest, APickThatIsNoSeamLineBetweenGradePointsSaysWhy) {
