@@ -185,20 +185,28 @@ TEST_F(CutTest, TheOffsetGoesOutwardsOrTowardsTheDirectionPoint) {
   }
 }
 
-TEST_F(CutTest, AClosedSeamLineCentredOnItsPartGetsTheOffsetAroundIt) {
-  ZcDbObjectIdArray ring;
+TEST_F(CutTest, ACircleOrAHalfCircleCentredOnItsPartIsOffsetAwayFromItsCentre) {
+  // A ring (closed) and an arch of one half circle (open, no outline to test the side
+  // against): each cut line runs at radius 30 about its seam line's centre.
+  ZcDbObjectIdArray ring, arch;
   ring.append(AddCircle(ZcGePoint3d(50, 50, 0), 20));
   ASSERT_EQ(0, Fastrelle_Part_Drawer(L"Ring", 0).BuildFromCurves(ring));
-  ZcDbCurve* seam = OnLayer(L"38").front();
-  Fastrelle_Cut cut;
-  cut.SetAllowance(10.0);
-  ASSERT_TRUE(cut.SetSeamLine(seam->objectId()));
-  ASSERT_EQ(0, cut.AddToAllSizes());
-  ASSERT_EQ(3, cut.GetNewCutLines().length());
-  for (ZcDbObjectId id : cut.GetNewCutLines()) {
-    ZcGePoint3d s;
-    Read<ZcDbCurve>(id)->getStartPoint(s);
-    EXPECT_NEAR(30.0, s.distanceTo(ZcGePoint3d(50, 50, 0)), 1e-9);
+  arch.append(AddArc(ZcGePoint3d(200, 50, 0), 20, 0.0, M_PI));
+  ASSERT_EQ(0, Fastrelle_Part_Drawer(L"Arch", 0).BuildFromCurves(arch));
+  Fastrelle_Cut around;
+  around.SetAllowance(10.0);
+  ASSERT_TRUE(around.SetSeamLine(OnLayer(L"38").front()->objectId()));
+  ASSERT_EQ(0, around.AddToAllSizes());
+  Fastrelle_Cut over(10.0, Number({220, 50, 0}), Number({180, 50, 0}));
+  ASSERT_EQ(0, over.AddToAllSizes());
+  for (Fastrelle_Cut* cut : {&around, &over}) {
+    ASSERT_EQ(3, cut->GetNewCutLines().length());
+    const ZcGePoint3d centre(cut == &around ? 50 : 200, 50, 0);
+    for (ZcDbObjectId id : cut->GetNewCutLines()) {
+      ZcGePoint3d s;
+      Read<ZcDbCurve>(id)->getStartPoint(s);
+      EXPECT_NEAR(30.0, s.distanceTo(centre), 1e-9);
+    }
   }
 }
 
@@ -281,6 +289,14 @@ TEST_F(CutTest, APickThatIsNoSeamLineBetweenGradePointsSaysWhy) {
   RunInsideCommand([] { Fastrelle_Cut_Cmd().Run(); });
   EXPECT_NE(std::wstring::npos, Transcript().find(L"Fastrelle_Cut::Prepare")) << headless::ToUtf8(Transcript());
   EXPECT_EQ(0, headless::Undo().openGroups);
+  // A line in a drawing without grade points has none to run between.
+  db_ = headless::NewDrawing();
+  AddLine({0, 0, 0}, {100, 0, 0});
+  headless::ClearTranscript();
+  headless::PushInputs({L"50,0", L"@cancel"});
+  RunInsideCommand([] { Fastrelle_Cut_Cmd().Run(); });
+  EXPECT_NE(std::wstring::npos, Transcript().find(L"Fastrelle_Cut::SetSeamLine")) << headless::ToUtf8(Transcript());
+  EXPECT_EQ(0, headless::Undo().openGroups);
 }
 
 TEST_F(CutTest, TheSizeModePromptSwitchesBetweenAllSizesAndThePickedOne) {
@@ -332,6 +348,24 @@ TEST_F(CutTest, ASideWhoseOffsetCannotBeMadeGivesWayToTheOtherSide) {
     c->getEndParam(b);
     c->getPointAtParam((a + b) / 2, mid);
     EXPECT_GT(mid.y, 100.0) << headless::ToUtf8(cut);  // outside the part
+  }
+  // Again towards a direction point above: the side test itself meets the failed side first.
+  for (const wchar_t* cut : {L"38'", L"^40'", L"42'"})
+    for (ZcDbCurve* c : OnLayer(cut)) Erase(c->objectId());
+  const ZcGePoint3d above(50, 300, 0);
+  headless::ClearTranscript();
+  Fastrelle_Cut towards(10.0, Number({0, 100, 0}), Number({100, 90, 0}), &above);
+  ASSERT_EQ(0, towards.AddToAllSizes());
+  EXPECT_EQ(std::wstring::npos, Transcript().find(L" !")) << headless::ToUtf8(Transcript());
+  ASSERT_EQ(3, towards.GetNewCutLines().length());
+  for (ZcDbObjectId id : towards.GetNewCutLines()) {
+    auto* c = Read<ZcDbCurve>(id);
+    double a = 0, b = 0;
+    ZcGePoint3d mid;
+    c->getStartParam(a);
+    c->getEndParam(b);
+    c->getPointAtParam((a + b) / 2, mid);
+    EXPECT_GT(mid.y, 100.0);
   }
 }
 
