@@ -261,13 +261,20 @@ TEST_F(SettingsFileTest, EmptyFoldersNeverReachTheRootOfTheDrive) {
   });
 }
 
-// The shipped defaults load: the file is well-formed and holds the keys the code reads.
+// The shipped defaults load: the file is well-formed and holds the keys the code reads, and
+// the first load writes the per-user copy. Read into values of its own: the module-wide
+// values of the construction settings stay loaded from whichever test read them first.
 TEST(Fastrelle_Settings, LoadsTheShippedConstructionDefaults) {
   testfolders::Reset();
   std::filesystem::copy_file(FASTRELLE_SOURCE_DIR "/install/Config/Construction.ini",
                              testfolders::NativeInstall("Config/Construction.ini"));
-  EXPECT_EQ(CString(L"*"), GetSettingString(L"BaseSizeSymbol"));
-  EXPECT_GT(GetSettingDouble(L"GradePointSize"), 0.0);
+  struct Construction : SettingsFile {
+    explicit Construction(Values& values) : SettingsFile(values, L"Construction.ini") {}
+  };
+  SettingsFile::Values values;
+  Construction settings(values);
+  EXPECT_EQ(CString(L"*"), settings.GetString(L"BaseSizeSymbol"));
+  EXPECT_GT(settings.GetDouble(L"GradePointSize"), 0.0);
   EXPECT_EQ(L"", headless::Transcript());
   EXPECT_TRUE(std::filesystem::exists(testfolders::NativeAppdata("Config/Construction.ini")));
 }
