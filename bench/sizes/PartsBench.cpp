@@ -6,65 +6,21 @@
 // bare platform calls (clone, append, layer, group).
 #include <benchmark/benchmark.h>
 
-#include <cmath>
-#include <filesystem>
-
-#include "bench/ModelSpace.h"
+#include "bench/PartsDrawing.h"
 #include "construction/Fastrelle_Part_Drawer.h"
 #include "construction/Fastrelle_Parts.h"
-#include "construction/PartServices.h"
 #include "construction/PartSizeGroup.h"
-#include "db/ZcDbArc.h"
 #include "db/ZcDbBlockTableRecord.h"
 #include "db/ZcDbDatabase.h"
 #include "db/ZcDbDictionary.h"
 #include "db/ZcDbGroup.h"
-#include "db/ZcDbLine.h"
-#include "db/ZcDbSpline.h"
-#include "ed/zced.h"
-#include "headless/Database.h"
-#include "headless/Host.h"
-#include "sizes/Fastrelle_Sizes.h"
 
 namespace {
 
-constexpr int kSizeCount = 20, kPartCount = 30;
-constexpr double kRadius = 40.0, kPitch = 100.0;
-
-/// The outline of part `index` on layer "0": ten sides as lines, one as an arc, one as a
-/// spline bulging out.
-ZcDbObjectIdArray Outline(ZcDbDatabase* db, int index) {
-  const ZcGePoint3d centre(kPitch * index, 0, 0);
-  auto at = [&](int k) {
-    const double angle = M_PI * k / 6;
-    return centre + ZcGeVector3d(std::cos(angle), std::sin(angle), 0) * kRadius;
-  };
-  ZcDbObjectIdArray ids;
-  for (int k = 0; k < 10; ++k) ids.append(Append(db, new ZcDbLine(at(k), at(k + 1))));
-  ids.append(Append(db, new ZcDbArc(centre, kRadius, M_PI * 10 / 6, M_PI * 11 / 6)));
-  ZcGePoint3dArray fit;
-  fit.append(at(11));
-  fit.append(centre + ZcGeVector3d(std::cos(M_PI * 23 / 12), std::sin(M_PI * 23 / 12), 0) * (kRadius + 3));
-  fit.append(at(12));
-  auto* spline = new ZcDbSpline();
-  spline->setFitData(fit, 3, 0.0, ZcGeVector3d(), ZcGeVector3d());
-  ids.append(Append(db, spline));
-  return ids;
-}
+using namespace parts_drawing;
 
 struct PartsDrawing {
-  PartsDrawing() {
-    zcedSetEnv(L"Fastrelle_Construction_Path", std::filesystem::path(FASTRELLE_INSTALL_FOLDER).wstring().c_str());
-    db = headless::NewDrawing();
-    RegisterPartServices();
-    for (int s = 1; s <= kSizeCount; ++s)
-      EnsureSizeLayers(Fastrelle_Size(CString(std::to_wstring(30 + 2 * s)), 1 + s % 7, s == 5));
-    for (int p = 0; p < kPartCount; ++p) {
-      CString name(std::to_wstring(p + 1));
-      Fastrelle_Part_Drawer(name, 0).BuildFromCurves(Outline(db, p));
-    }
-    headless::ClearTranscript();
-  }
+  PartsDrawing() : db(BuildPartsDrawing(FASTRELLE_INSTALL_FOLDER)) {}
   ZcDbDatabase* db;
 };
 

@@ -4,9 +4,11 @@
 
 #include "PartsFixture.h"
 #include "construction/Fastrelle_Part_Drawer.h"
+#include "db/ZcDbText.h"
 #include "framework/BlockReference.h"
 #include "framework/Selections.h"
 #include "framework/UI_Block.h"
+#include "headless/Database.h"
 
 namespace {
 
@@ -56,6 +58,52 @@ TEST_F(PartDescription, ADescriptionInAPartLandsInEverySizeOnItsTechLayerWithTha
   }
   EXPECT_TRUE(Descriptions(L"Tył|38").empty());
   EXPECT_EQ(3, GetBlockReferenceIdsByName(L"PartDescription").length());  // none left outside the part
+}
+
+TEST_F(PartDescription, ASecondDescriptionLeavesTheFirstsReferencesUnopenedForWriteAndUnchanged) {
+  Fastrelle_Part_Drawer(L"Przód", 0).BuildFromCurves(Square());
+  Fastrelle_Part_Drawer(L"Tył", 0).BuildFromCurves(Square(200));
+  ASSERT_EQ(0, Fastrelle_Part_Description(Template(), Texts()).InsertIntoPart(ZcGePoint3d(30, 60, 0)));
+  // Hold the first description's reference in size 38 and its attributes open for read:
+  // opening any of them for write (or upgrading) would take over this read.
+  std::vector<ZcDbBlockReference*> first = Descriptions(L"Przód|38");
+  ASSERT_EQ(1u, first.size());
+  ZcDbBlockReference* ref = nullptr;
+  ASSERT_EQ(Zcad::eOk, zcdbOpenObject(ref, first[0]->objectId(), ZcDb::kForRead));
+  std::vector<ZcDbAttribute*> held;
+  std::vector<std::wstring> before;
+  for (ZcDbObjectId id : ref->attributeIds()) {
+    ZcDbAttribute* attribute = nullptr;
+    ASSERT_EQ(Zcad::eOk, zcdbOpenObject(attribute, id, ZcDb::kForRead));
+    held.push_back(attribute);
+    before.push_back(attribute->textString());
+  }
+  ASSERT_FALSE(held.empty());
+  const int strays = headless::StrayCloses();
+
+  Fastrelle_Part_Description second(Template(), Texts());
+  ASSERT_EQ(0, second.InsertIntoPart(ZcGePoint3d(230, 60, 0)));
+
+  EXPECT_EQ(ZcDb::kForRead, ref->openMode());
+  EXPECT_EQ(1, ref->numReaders());
+  for (std::size_t i = 0; i < held.size(); ++i) {
+    EXPECT_EQ(ZcDb::kForRead, held[i]->openMode()) << i;
+    EXPECT_EQ(1, held[i]->numReaders()) << i;
+    EXPECT_EQ(before[i], held[i]->textString()) << i;  // byte-identical
+    EXPECT_EQ(Zcad::eOk, held[i]->close());
+  }
+  EXPECT_EQ(Zcad::eOk, ref->close());
+  EXPECT_EQ(strays, headless::StrayCloses());
+  EXPECT_EQ(CString(L"38"), Text(first[0], L"ROZMIAR"));
+  const struct {
+    const wchar_t *group, *size;
+  } sizes[] = {{L"Tył|0", L"0"}, {L"Tył|38", L"38"}, {L"Tył|40", L"40"}};
+  for (const auto& s : sizes) {  // the new one's copies each got their own size
+    std::vector<ZcDbBlockReference*> refs = Descriptions(s.group);
+    ASSERT_EQ(1u, refs.size()) << s.group;
+    EXPECT_EQ(CString(L"Tył"), Text(refs[0], L"CZESC"));
+    EXPECT_EQ(CString(s.size), Text(refs[0], L"ROZMIAR"));
+  }
 }
 
 TEST_F(PartDescription, APointInNoPartSaysSoAndLeavesNothing) {
