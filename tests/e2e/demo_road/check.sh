@@ -101,9 +101,7 @@ PY
 # sleeve mirrored as own and mirror side in turn), each outline closed, inside the border and
 # clear of every other; one piece label each; the used length and efficiency the warehouse
 # dialog and the layout label print against the pieces' own outlines. The SVG parses.
-/usr/bin/python3 - "$1" <<'PY'
-import math
-import re
+/usr/bin/python3 - "$1" "$(dirname "$0")/.." <<'PY'
 import sys
 import xml.etree.ElementTree as ET
 from collections import Counter
@@ -111,93 +109,38 @@ from collections import Counter
 import ezdxf
 
 tmp = sys.argv[1]
+sys.path.insert(0, sys.argv[2])
+import marker_checks as mc
+
 doc = ezdxf.readfile(f"{tmp}/marker.dwg")
-ET.parse(f"{tmp}/marker.svg")
 assert not doc.audit().has_errors, "audit"
+ET.parse(f"{tmp}/marker.svg")
 msp = doc.modelspace()
-WIDTH = 1500
+box = mc.border(msp)
+assert (box[2] - box[0], box[3] - box[1]) == (8000, 1500), box
 
-borders = [e for e in msp.query("LWPOLYLINE") if len(list(e.get_points("xy"))) == 4]
-assert len(borders) == 1, "one border"
-corners = list(borders[0].get_points("xy"))
-x0, y0 = min(p[0] for p in corners), min(p[1] for p in corners)
-x1, y1 = max(p[0] for p in corners), max(p[1] for p in corners)
-assert abs((y1 - y0) - WIDTH) < 1e-9 and abs((x1 - x0) - 8000) < 1e-9, corners
-
-pieces = [e for e in msp.query("INSERT") if e.dxf.name.count("|") == 4]
+pieces = mc.pieces(msp)
 expected = {"model|Przód|38|S|C": 1, "model|Przód|42|S|C": 2, "model|Rękaw|38|R|C": 1,
             "model|Rękaw|38|L|C": 1, "model|Rękaw|42|R|C": 2, "model|Rękaw|42|L|C": 2}
 assert Counter(e.dxf.name for e in pieces) == expected, Counter(e.dxf.name for e in pieces)
 for e in pieces:
     want = 90.0 if "|42|" in e.dxf.name else 0.0
     assert abs(e.dxf.rotation - want) < 1e-9, (e.dxf.name, e.dxf.rotation)
-
-def outline(ref):
-    """The piece's cut outline in the drawing: its lines chained into one closed polygon."""
-    m = ref.matrix44()
-    segs = [(tuple(m.transform(l.dxf.start))[:2], tuple(m.transform(l.dxf.end))[:2])
-            for l in doc.blocks[ref.dxf.name] if l.dxftype() == "LINE"]
-    assert len(segs) >= 3, (ref.dxf.name, "no outline")
-    poly = [segs[0][0], segs[0][1]]
-    rest = segs[1:]
-    while rest:
-        tail = poly[-1]
-        k = next((i for i, s in enumerate(rest) if math.dist(s[0], tail) < 1e-6 or math.dist(s[1], tail) < 1e-6), None)
-        assert k is not None, (ref.dxf.name, "outline open at", tail)
-        a, b = rest.pop(k)
-        poly.append(b if math.dist(a, tail) < 1e-6 else a)
-    assert math.dist(poly[0], poly[-1]) < 1e-6, (ref.dxf.name, "outline not closed")
-    return poly[:-1]
-
-def area(poly):
-    return abs(sum(p[0] * q[1] - q[0] * p[1] for p, q in zip(poly, poly[1:] + poly[:1]))) / 2
-
-def cross(o, a, b):
-    return (a[0] - o[0]) * (b[1] - o[1]) - (a[1] - o[1]) * (b[0] - o[0])
-
-def segments_meet(a, b, c, d):
-    """Whether segments ab and cd cross or touch."""
-    d1, d2, d3, d4 = cross(c, d, a), cross(c, d, b), cross(a, b, c), cross(a, b, d)
-    if ((d1 > 0) != (d2 > 0)) and ((d3 > 0) != (d4 > 0)) and 0 not in (d1, d2, d3, d4):
-        return True
-    def on(p, q, r):  # r on segment pq
-        return abs(cross(p, q, r)) < 1e-9 and min(p[0], q[0]) - 1e-9 <= r[0] <= max(p[0], q[0]) + 1e-9 \
-            and min(p[1], q[1]) - 1e-9 <= r[1] <= max(p[1], q[1]) + 1e-9
-    return on(c, d, a) or on(c, d, b) or on(a, b, c) or on(a, b, d)
-
-def inside(p, poly):
-    hit = False
-    for a, b in zip(poly, poly[1:] + poly[:1]):
-        if (a[1] > p[1]) != (b[1] > p[1]) and p[0] < a[0] + (p[1] - a[1]) * (b[0] - a[0]) / (b[1] - a[1]):
-            hit = not hit
-    return hit
-
-polys = [(e.dxf.name, outline(e)) for e in pieces]
-for name, poly in polys:
-    assert all(x0 <= x <= x1 and y0 <= y <= y1 for x, y in poly), (name, "past the border")
-for i, (na, pa) in enumerate(polys):
-    for nb, pb in polys[i + 1:]:
-        edges_a, edges_b = list(zip(pa, pa[1:] + pa[:1])), list(zip(pb, pb[1:] + pb[:1]))
-        assert not any(segments_meet(*s, *t) for s in edges_a for t in edges_b), (na, nb, "overlap")
-        assert not inside(pa[0], pb) and not inside(pb[0], pa), (na, nb, "one inside the other")
-assert not [p for p in msp.query("POINT")], "overlap markers left"
+polys = [(e.dxf.name, mc.outline(doc, e)) for e in pieces]
+mc.check_apart(polys, box)
+assert not list(msp.query("POINT")), "overlap markers left"
 
 labels = [e for e in msp.query("INSERT") if e.dxf.name == "FormDescription"]
 assert sorted((round(e.dxf.insert.x, 6), round(e.dxf.insert.y, 6)) for e in labels) == \
     sorted((round(e.dxf.insert.x, 6), round(e.dxf.insert.y, 6)) for e in pieces), "a label per piece"
 
-used = max(x for _, poly in polys for x, _ in poly) - x0
-efficiency = 100 * sum(area(poly) for _, poly in polys) / (WIDTH * used)
-transcript = open(f"{tmp}/transcript.out", encoding="utf-8").read()
-length_shown = float(re.findall(r"Długość całkowita = ([0-9.]+)", transcript)[-1])
-efficiency_shown = float(re.findall(r"Efektywność = ([0-9.]+) %", transcript)[-1])
-assert abs(length_shown - used) <= 0.5, (length_shown, used)
-assert abs(efficiency_shown - efficiency) <= 0.05 + 1e-9, (efficiency_shown, efficiency)
+used, efficiency = mc.measures(polys, box)
+mc.check_printed(open(f"{tmp}/transcript.out", encoding="utf-8").read(), used, efficiency)
 label = [e for e in msp.query("INSERT") if e.dxf.name == "LayoutDescription"]
 assert len(label) == 1, "one layout label"
 assert abs(float(label[0].get_attrib_text("DLUGOSC")) - used) <= 0.01, (label[0].get_attrib_text("DLUGOSC"), used)
-assert abs(float(label[0].get_attrib_text("EFEKTYWNOSC").rstrip(" %")) - efficiency) <= 0.05 + 1e-9
-assert float(label[0].get_attrib_text("SZEROKOSC")) == WIDTH and label[0].get_attrib_text("ELEMENTY") == "9"
+assert abs(float(label[0].get_attrib_text("EFEKTYWNOSC").rstrip(" %")) - efficiency) <= 0.05 + 1e-6
+assert float(label[0].get_attrib_text("SZEROKOSC")) == 1500 and label[0].get_attrib_text("ELEMENTY") == "9"
 assert abs(float(label[0].get_attrib_text("NA_SZTUKE")) - used / 3) <= 0.01, "three garments"
 print(f"demo road: marker checked, used length {used:.2f}, efficiency {efficiency:.2f} %")
 PY
