@@ -26,6 +26,7 @@
 #include "geometry/UI_Curve.h"
 #include "sizes/Fastrelle_SizePoint.h"
 #include "sizes/Fastrelle_Sizes.h"
+#include "sizes/GradePointNumbers.h"
 
 namespace {
 
@@ -168,6 +169,8 @@ void Fastrelle_Observer_Symbol::OnFinish() {
     m_symbol.Erase();
     return;
   }
+  // Every size looks its curve's grade points up by number: each number is read once.
+  GradePointNumbers numbers;
   auto place = [&](const CString& size) {
     ZcGePoint3d at = p;
     if (size != m_baseSize && PointAtFraction(size, at) != 0) {

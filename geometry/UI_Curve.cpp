@@ -46,7 +46,9 @@ bool UI_Curve::PickCurve(const CString& prompt) {
   for (;;) {
     ads_name name;
     ads_point picked;
-    if (zcedEntSel(prompt, name, picked) != RTNORM) return false;
+    const int result = zcedEntSel(prompt, name, picked);
+    if (result == RTERROR) continue;  // a pick of nothing: the host said so, ask again
+    if (result != RTNORM) return false;
     ZcDbObjectId id;
     ZcDbCurve* c = nullptr;
     if (zcdbGetObjectId(id, name) != Zcad::eOk) return false;

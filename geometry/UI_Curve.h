@@ -20,8 +20,8 @@ public:
   /// Holds the id's object when it is a curve (or a point entity); otherwise the wrapper
   /// is unchanged and false is returned.
   bool Attach(ZcDbObjectId id);
-  /// Asks the user to pick a curve, again until one is picked: true with it held; false on
-  /// cancel or when the pick does not open.
+  /// Asks the user to pick a curve, again after a pick of nothing or of no curve, until one
+  /// is picked: true with it held; false on cancel or Enter, or when the pick does not open.
   bool PickCurve(const CString& prompt);
 
   ZcDbEntity* Entity() const { return m_entity; }

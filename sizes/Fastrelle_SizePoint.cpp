@@ -25,6 +25,7 @@
 #include "geometry/Fastrelle_SplineStretchDistributor.h"
 #include "geometry/StretchByDataBase.h"
 #include "sizes/Fastrelle_SizePoints.h"
+#include "sizes/GradePointNumbers.h"
 #include "sizes/Fastrelle_Sizes.h"
 #include "sizes/SizeLayerNames.h"
 #include "win/crt.h"
@@ -94,14 +95,19 @@ int Fastrelle_SizePoint::Insert(const ZcGePoint3d& position, const CString& size
 }
 
 void Fastrelle_SizePoint::SetNumber(int number) {
+  GradePointNumbers::Forget(m_id);
   if (ZcDbBlockReference* ref = Reference(m_id)) SetAttributeValue(ref, GradePointNumberTag(), IntToString(number));
 }
 
 int Fastrelle_SizePoint::GetNumber() const {
+  int number = 0;
+  if (!m_id.isErased() && GradePointNumbers::Recall(m_id, number)) return number;
   ZcDbBlockReference* ref = Reference(m_id);
   CString text;
-  if (!ref || GetAttributeValue(ref, GradePointNumberTag(), text) != Zcad::eOk) return 0;
-  return !text.IsEmpty() && StartsWithNumber(text) ? _wtoi(text) : 0;
+  if (ref && GetAttributeValue(ref, GradePointNumberTag(), text) == Zcad::eOk && StartsWithNumber(text))
+    number = _wtoi(text);
+  if (ref) GradePointNumbers::Remember(m_id, number);
+  return number;
 }
 
 Fastrelle_Size_ZW Fastrelle_SizePoint::GetSize() const { return Fastrelle_Size_ZW(m_id); }

@@ -1,6 +1,7 @@
 // A clean headless host for each test: no modules, no commands of ours, an empty
-// transcript, input queue, registry and environment; and the means to start the modules
-// from a private copy of the built install tree.
+// transcript, input queue, registry and environment, a new working drawing (its user
+// coordinate system, views and entities are the drawing's own); and the means to start
+// the modules from a private copy of the built install tree.
 #ifndef TESTS_HOSTFIXTURE_H
 #define TESTS_HOSTFIXTURE_H
 
@@ -11,6 +12,7 @@
 #include <string>
 
 #include "ed/ZcEdCommandStack.h"
+#include "headless/Database.h"
 #include "headless/Host.h"
 #include "headless/Shell.h"
 #include "mfc/CString.h"
@@ -42,6 +44,9 @@ protected:
     headless::ClearMessageBoxes();
     headless::ClearShellExecuteCalls();
     headless::ResetEditor();
+    // The UCS origin, named views and entities live in the drawing: a test that leaves a
+    // UCS moved must not shift the points of the next one.
+    headless::NewDrawing();
   }
 
   static ZcRxDynamicLinker* Linker() {

@@ -152,11 +152,14 @@ void BM_MultiCorner_Angle45(benchmark::State& state) {
   int status = 0;
   for (auto _ : state) {
     Fastrelle_Corner_MultiJoin_Angle corner(45.0);
+    // The seam line is the second cut line's edge (1-2): the first cut line, the offset of
+    // edge 0-1, crosses it beyond the corner. Edge 0-1 itself would run parallel to it.
     corner.m_corner = d.numbers[1];
     corner.m_first = d.numbers[0];
     corner.m_second = d.numbers[2];
-    corner.m_seam = d.numbers[0];
+    corner.m_seam = d.numbers[2];
     status = corner.RunInAllSizes();
+    if (status) state.SkipWithError(("run failed: " + std::to_string(status)).c_str());
     state.PauseTiming();
     d.EraseCutLines();
     cutAll();

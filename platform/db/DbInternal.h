@@ -48,9 +48,10 @@ struct ZcDbObjectState {
   // Measures kept while the object stays unchanged (see ExtentsCache).
   bool boxKept = false;
   Zcad::ErrorStatus boxStatus = Zcad::eOk;
-  std::uint64_t boxEpoch = 0, contentsEpoch = 0;
+  std::uint64_t boxEpoch = 0, contentsEpoch = 0, posedEpoch = 0;
   ZcDbExtents box;
   std::shared_ptr<const zcdb::PlacedContents> contents;
+  std::shared_ptr<const zcdb::PosedContents> posed;  // a reference's, kept while it moves
 };
 
 /// The database's insides. Invariants:

@@ -7,6 +7,7 @@
 
 #include "db/DbInternal.h"
 #include "db/ZcDbBlockTableRecord.h"
+#include "ge/ZcGeMatrix3d.h"
 #include "headless/Database.h"
 
 namespace {
@@ -124,6 +125,34 @@ void KeepContents(const ZcDbEntity* reference, std::shared_ptr<const PlacedConte
   if (!Keepable(s)) return;
   s.contents = std::move(contents);
   s.contentsEpoch = s.db->impl().extents.epoch();
+}
+
+std::shared_ptr<const PosedContents> RecallPosed(const ZcDbEntity* reference, const BlockPose& pose) {
+  const ZcDbObjectState& s = reference->state();
+  if (!Keepable(s) || !s.posed || s.posedEpoch != s.db->impl().extents.epoch() || !(s.posed->pose == pose))
+    return nullptr;
+  return s.posed;
+}
+
+void KeepPosed(const ZcDbEntity* reference, std::shared_ptr<const PosedContents> posed) {
+  ZcDbObjectState& s = reference->state();
+  if (!Keepable(s)) return;
+  s.posed = std::move(posed);
+  s.posedEpoch = s.db->impl().extents.epoch();
+}
+
+PlacedContents::PlacedContents(std::shared_ptr<const PosedContents> posed, const ZcGeVector3d& offset)
+    : posed_(std::move(posed)), offset_(offset), placed_(posed_->parts.size()), made_(posed_->parts.size(), false) {}
+
+PlacedContents::~PlacedContents() = default;
+
+const ZcDbEntity* PlacedContents::entity(std::size_t i) const {
+  if (!made_[i]) {
+    made_[i] = true;
+    std::unique_ptr<ZcDbEntity> copy(static_cast<ZcDbEntity*>(posed_->parts[i].entity->cloneObject()));
+    if (copy && copy->transformBy(ZcGeMatrix3d::translation(offset_)) == Zcad::eOk) placed_[i] = std::move(copy);
+  }
+  return placed_[i].get();
 }
 
 }  // namespace zcdb

@@ -13,6 +13,7 @@
 
 #include "db/ZcDbExtents.h"
 #include "db/ZcDbObjectId.h"
+#include "ge/ZcGeVector3d.h"
 #include "ed/ErrorStatus.h"
 
 class ZcDbEntity;
@@ -35,15 +36,38 @@ struct BlockPoseHash {
   std::size_t operator()(const BlockPose& p) const;
 };
 
-/// One entity of a reference's contents as the reference places it (nested references
-/// opened down to their own contents), with its box when it has one.
-struct PlacedPart {
+/// One entity of a reference's contents as the reference poses it (rotated, scaled and
+/// turned to its normal about the block's origin, not yet moved to its position; nested
+/// references opened down to their own contents), with its box when it has one.
+struct PosedPart {
   std::unique_ptr<ZcDbEntity> entity;
   bool boxed = false;
   ZcGePoint3d lo, hi;
 };
+struct PosedContents {
+  BlockPose pose;
+  std::vector<PosedPart> parts;
+};
+
+/// A reference's contents where it places them: its posed contents moved by its position.
+/// A move by a translation keeps the posed contents and only changes the offset. Each
+/// part's entity is made at its first use (most parts are passed over by their boxes) and
+/// kept with the contents; a part that cannot be moved has none.
 struct PlacedContents {
-  std::vector<PlacedPart> parts;
+  PlacedContents(std::shared_ptr<const PosedContents> posed, const ZcGeVector3d& offset);
+  ~PlacedContents();
+  std::size_t size() const { return posed_->parts.size(); }
+  bool boxed(std::size_t i) const { return posed_->parts[i].boxed; }
+  ZcGePoint3d lo(std::size_t i) const { return posed_->parts[i].lo + offset_; }
+  ZcGePoint3d hi(std::size_t i) const { return posed_->parts[i].hi + offset_; }
+  /// The part as placed, or null.
+  const ZcDbEntity* entity(std::size_t i) const;
+
+private:
+  std::shared_ptr<const PosedContents> posed_;
+  ZcGeVector3d offset_;
+  mutable std::vector<std::unique_ptr<ZcDbEntity>> placed_;
+  mutable std::vector<bool> made_;
 };
 
 /// The cache of one database. A change to a block definition (an entity in one, its record,
@@ -80,6 +104,10 @@ void KeepExtents(const ZcDbEntity* entity, Zcad::ErrorStatus es, const ZcDbExten
 /// The contents kept for a resident reference in this epoch, or null.
 std::shared_ptr<const PlacedContents> RecallContents(const ZcDbEntity* reference);
 void KeepContents(const ZcDbEntity* reference, std::shared_ptr<const PlacedContents> contents);
+/// The posed contents kept for a resident reference in this epoch under `pose`, or null.
+/// They outlive changes to the reference itself: moving it does not change them.
+std::shared_ptr<const PosedContents> RecallPosed(const ZcDbEntity* reference, const BlockPose& pose);
+void KeepPosed(const ZcDbEntity* reference, std::shared_ptr<const PosedContents> posed);
 
 /// Whether two boxes, grown by the tolerance points are compared with (at the size of their
 /// numbers), are apart: what lies in one then meets nothing of the other.

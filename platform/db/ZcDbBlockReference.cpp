@@ -163,8 +163,26 @@ ZC_SUBENT_SETTER(setLineWeight(ZcDb::LineWeight w, bool doSubents), setLineWeigh
 ZC_SUBENT_SETTER(setVisibility(ZcDb::Visibility v, bool doSubents), setVisibility(v, doSubents))
 #undef ZC_SUBENT_SETTER
 
+namespace {
+// Whether `m` only translates: its rotation, scale and projection parts are exactly the
+// identity's.
+bool OnlyTranslates(const ZcGeMatrix3d& m) {
+  for (unsigned r = 0; r < 4; ++r)
+    for (unsigned c = 0; c < 4; ++c)
+      if (c != 3 || r == 3)
+        if (m(r, c) != (r == c ? 1.0 : 0.0)) return false;
+  return true;
+}
+}  // namespace
+
 Zcad::ErrorStatus ZcDbBlockReference::transformBy(const ZcGeMatrix3d& m) {
   if (Zcad::ErrorStatus es = assertWrite(); es != Zcad::eOk) return es;
+  if (OnlyTranslates(m)) {
+    // The pose stays exactly as it is (worked out again it could move by a rounding), so
+    // the contents posed for it stay good.
+    position_ += m.translation();
+    return forEachAttribute([&](ZcDbEntity* a) { return a->transformBy(m); });
+  }
   ZcGeVector3d x = ZcGeVector3d::kXAxis * scale_.sx, y = ZcGeVector3d::kYAxis * scale_.sy;
   x.rotateBy(rotation_, normal_);
   y.rotateBy(rotation_, normal_);
@@ -202,15 +220,20 @@ std::vector<std::unique_ptr<ZcDbEntity>> ZcDbBlockReference::contentsUnder(const
   return out;
 }
 
+zcdb::BlockPose ZcDbBlockReference::blockPose() const {
+  zcdb::BlockPose pose;
+  pose.block = block_.slot();
+  const double v[7] = {rotation_, scale_.sx, scale_.sy, scale_.sz, normal_.x, normal_.y, normal_.z};
+  std::copy(v, v + 7, pose.v);
+  return pose;
+}
+
 Zcad::ErrorStatus ZcDbBlockReference::poseExtents(ZcDbExtents& ext) const {
   ext = ZcDbExtents();
   auto* btr = dynamic_cast<ZcDbBlockTableRecord*>(zcdb::ObjectOf(block_));
   if (!btr) return Zcad::eInvalidExtents;
   // Kept per block and pose: references that differ only in position share it.
-  zcdb::BlockPose pose;
-  pose.block = block_.slot();
-  const double v[7] = {rotation_, scale_.sx, scale_.sy, scale_.sz, normal_.x, normal_.y, normal_.z};
-  std::copy(v, v + 7, pose.v);
+  const zcdb::BlockPose pose = blockPose();
   zcdb::ExtentsCache& cache = btr->database()->impl().extents;
   Zcad::ErrorStatus es = Zcad::eOk;
   if (zcdb::Caching() && cache.FindPose(pose, es, ext)) return es;
@@ -250,17 +273,16 @@ Zcad::ErrorStatus ZcDbBlockReference::getGeomExtents(ZcDbExtents& ext) const {
 }
 
 namespace {
-// Adds the reference's contents, nested references opened down to their own, each with its
-// box, in the order the contents are walked.
-void Flatten(const ZcDbBlockReference& ref, zcdb::PlacedContents& out) {
-  zcdb::BlockWalk walk(ref.blockTableRecord());
-  if (!walk.entered()) return;
-  for (auto& part : ref.transformedContents()) {
+// Adds the parts, nested references opened down to their own contents, each with its box,
+// in the order the contents are walked.
+void Flatten(std::vector<std::unique_ptr<ZcDbEntity>> parts, zcdb::PosedContents& out) {
+  for (auto& part : parts) {
     if (auto* inner = dynamic_cast<ZcDbBlockReference*>(part.get())) {
-      Flatten(*inner, out);
+      zcdb::BlockWalk walk(inner->blockTableRecord());
+      if (walk.entered()) Flatten(inner->transformedContents(), out);
       continue;
     }
-    zcdb::PlacedPart p;
+    zcdb::PosedPart p;
     ZcDbExtents box;
     if (part->getGeomExtents(box) == Zcad::eOk && !box.isEmpty()) {
       p.boxed = true;
@@ -276,8 +298,18 @@ void Flatten(const ZcDbBlockReference& ref, zcdb::PlacedContents& out) {
 std::shared_ptr<const zcdb::PlacedContents> ZcDbBlockReference::placedContents() const {
   if (auto kept = zcdb::RecallContents(this)) return kept;
   const int cuts = zcdb::CyclesCut();
-  auto contents = std::make_shared<zcdb::PlacedContents>();
-  Flatten(*this, *contents);
+  // The contents are posed once per pose and block definitions; a reference moved by a
+  // translation places the same posed contents at its new position.
+  const zcdb::BlockPose pose = blockPose();
+  std::shared_ptr<const zcdb::PosedContents> posed = zcdb::RecallPosed(this, pose);
+  if (!posed) {
+    auto made = std::make_shared<zcdb::PosedContents>();
+    made->pose = pose;
+    if (zcdb::BlockWalk walk(block_); walk.entered()) Flatten(contentsUnder(poseTransform()), *made);
+    posed = made;
+    if (zcdb::CyclesCut() == cuts) zcdb::KeepPosed(this, posed);
+  }
+  auto contents = std::make_shared<zcdb::PlacedContents>(posed, position_.asVector());
   if (zcdb::CyclesCut() == cuts) zcdb::KeepContents(this, contents);
   return contents;
 }
@@ -311,17 +343,25 @@ Zcad::ErrorStatus ZcDbBlockReference::intersectWith(const ZcDbEntity* other, ZcD
   if (other->isKindOf(ZcDbBlockReference::desc())) {
     std::shared_ptr<const zcdb::PlacedContents> theirs =
         static_cast<const ZcDbBlockReference*>(other)->placedContents();
-    for (const zcdb::PlacedPart& a : mine->parts)
-      for (const zcdb::PlacedPart& b : theirs->parts) {
-        if (skip && a.boxed && b.boxed && zcdb::BoxesApart(a.lo, a.hi, b.lo, b.hi)) continue;
-        Zcad::ErrorStatus es = a.entity->intersectWith(b.entity.get(), inner, points);
+    for (std::size_t i = 0; i < mine->size(); ++i)
+      for (std::size_t j = 0; j < theirs->size(); ++j) {
+        if (skip && mine->boxed(i) && theirs->boxed(j) &&
+            zcdb::BoxesApart(mine->lo(i), mine->hi(i), theirs->lo(j), theirs->hi(j)))
+          continue;
+        const ZcDbEntity* a = mine->entity(i);
+        const ZcDbEntity* b = a ? theirs->entity(j) : nullptr;
+        if (!b) continue;
+        Zcad::ErrorStatus es = a->intersectWith(b, inner, points);
         if (es != Zcad::eOk && es != Zcad::eNotApplicable) return es;
       }
     return Zcad::eOk;
   }
-  for (const zcdb::PlacedPart& part : mine->parts) {
-    if (boxed && part.boxed && zcdb::BoxesApart(part.lo, part.hi, box.minPoint(), box.maxPoint())) continue;
-    Zcad::ErrorStatus es = part.entity->intersectWith(other, inner, points);
+  for (std::size_t i = 0; i < mine->size(); ++i) {
+    if (boxed && mine->boxed(i) && zcdb::BoxesApart(mine->lo(i), mine->hi(i), box.minPoint(), box.maxPoint()))
+      continue;
+    const ZcDbEntity* part = mine->entity(i);
+    if (!part) continue;
+    Zcad::ErrorStatus es = part->intersectWith(other, inner, points);
     if (es != Zcad::eOk && es != Zcad::eNotApplicable) return es;
   }
   return Zcad::eOk;

@@ -218,9 +218,13 @@ Zcad::ErrorStatus ZcDbEntity::intersectWith(const ZcDbEntity* other, ZcDb::Inter
         zcdb::BoxesApart(whole.minPoint(), whole.maxPoint(), box.minPoint(), box.maxPoint()))
       return Zcad::eOk;
     std::shared_ptr<const zcdb::PlacedContents> contents = ref->placedContents();
-    for (const zcdb::PlacedPart& part : contents->parts) {
-      if (boxed && part.boxed && zcdb::BoxesApart(part.lo, part.hi, box.minPoint(), box.maxPoint())) continue;
-      Zcad::ErrorStatus es = intersectWith(part.entity.get(), type, points);
+    for (std::size_t i = 0; i < contents->size(); ++i) {
+      if (boxed && contents->boxed(i) &&
+          zcdb::BoxesApart(contents->lo(i), contents->hi(i), box.minPoint(), box.maxPoint()))
+        continue;
+      const ZcDbEntity* part = contents->entity(i);
+      if (!part) continue;
+      Zcad::ErrorStatus es = intersectWith(part, type, points);
       if (es != Zcad::eOk && es != Zcad::eNotApplicable) return es;
     }
     return Zcad::eOk;

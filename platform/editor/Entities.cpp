@@ -112,8 +112,10 @@ bool BoxesOverlap(const Box& a, const Box& b) {
 template <class Test>
 bool AnyPartOf(const ZcDbBlockReference* ref, Test test) {
   std::shared_ptr<const zcdb::PlacedContents> contents = ref->placedContents();
-  for (const zcdb::PlacedPart& part : contents->parts)
-    if (part.entity->visibility() != ZcDb::kInvisible && test(part.entity.get())) return true;
+  for (std::size_t i = 0; i < contents->size(); ++i) {
+    const ZcDbEntity* part = contents->entity(i);
+    if (part && part->visibility() != ZcDb::kInvisible && test(part)) return true;
+  }
   for (ZcDbObjectId id : ref->attributeIds()) {
     ZcDbEntity* a = nullptr;
     if (zcdbOpenZcDbEntity(a, id, ZcDb::kForRead) != Zcad::eOk) continue;

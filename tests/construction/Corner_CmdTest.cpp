@@ -5,6 +5,8 @@
 #include "construction/Corner_Cmd.h"
 
 #include <algorithm>
+#include <string>
+#include <vector>
 
 #include "CornersFixture.h"
 #include "construction/Fastrelle_Corner_Join_ByMirrors_Cmd.h"
@@ -41,6 +43,8 @@ protected:
   }
   void SetUp() override {
     CornersTest::SetUp();
+    std::wstring module = headless::FromUtf8(FASTRELLE_INSTALL_DIR) + L"/Fastrelle_Construction.zrx";
+    ASSERT_TRUE(Linker()->loadModule(module.c_str(), true, false));
     SetShort(L"PICKSTYLE", 1);
   }
   static ZcGePoint3d Pt(double x, double y) { return ZcGePoint3d(x, y, 0); }
@@ -118,11 +122,27 @@ TEST_F(CornerCommands, ACancelledMirrorCornerLeavesNoPreviewCopyAndSaysNothing) 
   EXPECT_EQ(std::wstring::npos, headless::Transcript().find(L" es: "));
 }
 
+TEST_F(CornerCommands, CornerSaysWhyAJoinFailedAndChangesNothing) {
+  // The hem's own cut line as the one to extend: it runs parallel to the hem, no crossing.
+  const std::size_t before = ModelSpace().size();
+  headless::ClearTranscript();
+  headless::PushInputs({L"2", L"50,0", L"50,-20", L"-10,60"});
+  Corner_Cmd().Run();
+  ExpectClean();
+  EXPECT_NE(std::wstring::npos, headless::Transcript().find(L" es: ")) << headless::ToUtf8(headless::Transcript());
+  EXPECT_EQ(before, ModelSpace().size());
+  EXPECT_TRUE(EndsAt(Cut(L"42", L"left"), Pt(-10, -20)));
+}
+
 TEST_F(CornerCommands, MultiCornerJoinsThePickedCornerInEverySize) {
+  int groupsWhilePicking = 0;
+  headless::SetPromptObserver([&] { groupsWhilePicking = std::max(groupsWhilePicking, headless::Undo().openGroups); });
   headless::ClearMessageBoxes();
   headless::PushInputs({L"5", L"50,0", L"-10,60", L"50,-20"});
   MultiCorner_cmd().Run();
+  headless::SetPromptObserver(nullptr);
   ExpectClean();
+  EXPECT_EQ(1, groupsWhilePicking);  // the whole run is one undo group
   EXPECT_TRUE(headless::MessageBoxes().empty());
   for (const wchar_t* group : {L"Front|38", L"Front|40", L"Front|42"})
     EXPECT_TRUE(HasClosing(group, Pt(-10, 0), Pt(10, -20))) << headless::ToUtf8(group);
@@ -156,6 +176,57 @@ TEST_F(CornerCommands, MultiCornerCancelledOrOnAPartOfQuantityZeroJoinsNothing) 
   MultiCorner_cmd().Run();
   ExpectClean();
   EXPECT_NE(std::wstring::npos, headless::Transcript().find(L"Fastrelle_Corner_MultiJoin_Cmd::Run"));
+  EXPECT_EQ(before, ModelSpace().size());
+}
+
+TEST_F(CornerCommands, AnswersTheCommandsCannotUseChangeNothing) {
+  const std::size_t before = ModelSpace().size();
+  headless::ClearMessageBoxes();
+  headless::ClearTranscript();
+  // The mode prompt asks again for a word or a number it does not offer and for Enter.
+  headless::PushInputs({L"7", L"abc", L"", L"@cancel"});
+  Corner_Cmd().Run();
+  // Picks of nothing are asked again; the end of the script cancels.
+  headless::PushInputs({L"4", L"500,500", L"50,0", L"-1000,-1000"});
+  Corner_Cmd().Run();
+  headless::PushInputs({L"6", L"500,500", L"50,0"});
+  Corner_Cmd().Run();
+  ExpectClean();
+  EXPECT_TRUE(headless::MessageBoxes().empty());
+  const std::wstring t = headless::Transcript();
+  EXPECT_EQ(std::wstring::npos, t.find(L" es: ")) << headless::ToUtf8(t);
+  EXPECT_EQ(std::wstring::npos, t.find(L"Pusty tekst"));
+  for (const wchar_t* prompt : {L"Wybierz tryb połączenia rogów", L"Wskaż linię szycia", L"Wskaż linię cięcia do wydłużenia",
+                                L"Wskaż linię cięcia do odbicia"})
+    EXPECT_NE(std::wstring::npos, t.find(prompt)) << headless::ToUtf8(prompt);
+  // MultiCorner cut short at each of its picks says it was cancelled.
+  for (std::vector<std::wstring> answers : {std::vector<std::wstring>{L"3"}, {L"3", L"50,0"}, {L"3", L"50,0", L"-10,60"},
+                                            {L"6", L"50,0", L"-10,60"}, {L"6", L"50,0", L"-10,60", L"120,-12"}}) {
+    headless::ClearMessageBoxes();
+    headless::PushInputs(answers);
+    MultiCorner_cmd().Run();
+    ExpectClean();
+    ASSERT_EQ(1u, headless::MessageBoxes().size()) << answers.size();
+    EXPECT_NE(std::wstring::npos, headless::MessageBoxes()[0].text.find(L"Funkcja anulowana"));
+  }
+  EXPECT_EQ(before, ModelSpace().size());
+  for (const wchar_t* size : {L"38", L"40", L"42"}) EXPECT_TRUE(EndsAt(Cut(size, L"left"), Pt(-10, -20)));
+}
+
+TEST_F(CornerCommands, MultiCornerOnLinesWithoutGradePointsSaysSoAndChangesNothing) {
+  db_ = headless::NewDrawing();
+  SetShort(L"PICKSTYLE", 1);
+  AddLine(Pt(0, 0), Pt(100, 0));
+  AddLine(Pt(-10, -20), Pt(100, -20));
+  AddLine(Pt(-10, -20), Pt(-10, 100));
+  const std::size_t before = ModelSpace().size();
+  headless::ClearMessageBoxes();
+  headless::ClearTranscript();
+  headless::PushInputs({L"5", L"50,0", L"-10,60", L"50,-20"});
+  MultiCorner_cmd().Run();
+  ExpectClean();
+  EXPECT_NE(std::wstring::npos, headless::Transcript().find(L" es: "));
+  EXPECT_TRUE(headless::MessageBoxes().empty());
   EXPECT_EQ(before, ModelSpace().size());
 }
 

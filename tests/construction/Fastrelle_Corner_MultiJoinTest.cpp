@@ -4,8 +4,12 @@
 // pick style comes back as it was.
 #include "construction/Fastrelle_Corner_MultiJoin.h"
 
+#include <algorithm>
+#include <cmath>
+
 #include "CornersFixture.h"
 #include "construction/Fastrelle_Corner_Join_ByMirrors.h"
+#include "construction/Fastrelle_Cut.h"
 #include "headless/Host.h"
 
 namespace {
@@ -153,6 +157,45 @@ TEST_F(MultiCorners, PickStyleComesBackAsItWasWhenTheJoinWasMade) {
     multi->RunInAllSizes();
   }
   EXPECT_EQ(1, GetShort(L"PICKSTYLE"));
+}
+
+TEST_F(MultiCorners, TheFortyFiveDegreeCornerJoinsAnObtuseCornerOfCutLinesInEveryGradedSize) {
+  // An octagon beside the part, size 42 grown by 5 % about its centre, its edges cut as the
+  // cut-line command cuts them (mitred). At a corner of 135 degrees the first cut line
+  // meets the second edge's line 10 / sin 45 beyond the corner; the 45-degree line from
+  // there meets the second cut line 10 along it: a closing line of 10 * sqrt 2 in each size.
+  const ZcGePoint3d centre(500, 0, 0);
+  auto vertex = [&](int k, double scale) {
+    return centre + ZcGeVector3d(std::cos(M_PI * k / 4), std::sin(M_PI * k / 4), 0) * 100.0 * scale;
+  };
+  ZcDbObjectIdArray edges;
+  for (int k = 0; k < 8; ++k) edges.append(AddLine(vertex(k, 1.0), vertex(k + 1, 1.0)));
+  ASSERT_EQ(0, Fastrelle_Part_Drawer(L"Oct", 0).BuildFromCurves(edges));
+  int numbers[8];
+  for (int k = 0; k < 8; ++k) {
+    numbers[k] = Fastrelle_SizePoint(vertex(k, 1.0)).GetNumber();
+    ASSERT_EQ(0, Fastrelle_SizePoint(numbers[k], L"42").MoveTo(vertex(k, 1.05)));
+  }
+  for (int k = 0; k < 8; ++k) ASSERT_EQ(0, Fastrelle_Cut(10.0, numbers[k], numbers[(k + 1) % 8]).AddToAllSizes());
+  headless::ClearTranscript();
+  Fastrelle_Corner_MultiJoin_Angle multi(45.0);
+  multi.m_corner = numbers[1];
+  multi.m_first = numbers[0];
+  multi.m_second = numbers[2];
+  multi.m_seam = numbers[2];  // the second cut line's edge
+  ASSERT_EQ(0, multi.RunInAllSizes()) << headless::ToUtf8(headless::Transcript());
+  ASSERT_EQ(3, multi.Join()->m_created.Length());
+  for (ZcDbObjectId line : multi.Join()->m_created.Ids()) {
+    const ZcGePoint3d a = Start(line), b = End(line);
+    EXPECT_NEAR(10.0 * std::sqrt(2.0), a.distanceTo(b), 1e-9);
+    // One end on the second edge's line, the other 10 from it.
+    const double scale = CString(Read<ZcDbEntity>(line)->layer()) == L"42'" ? 1.05 : 1.0;
+    const ZcGePoint3d k = vertex(1, scale);
+    const ZcGeVector3d along = (vertex(2, scale) - k).normal();
+    auto off = [&](const ZcGePoint3d& p) { return std::fabs((p - k).crossProduct(along).z); };
+    EXPECT_NEAR(0.0, std::min(off(a), off(b)), 1e-9);
+    EXPECT_NEAR(10.0, std::max(off(a), off(b)), 1e-9);
+  }
 }
 
 }  // namespace

@@ -14,6 +14,7 @@
 #include "db/ZcDbCurve.h"
 #include "db/ZcDbSpline.h"
 #include "framework/Layers.h"
+#include "framework/ZWVariable.h"
 #include "geometry/UI_Curve.h"
 
 namespace {
@@ -184,20 +185,28 @@ TEST_F(CutTest, TheOffsetGoesOutwardsOrTowardsTheDirectionPoint) {
   }
 }
 
-TEST_F(CutTest, AClosedSeamLineCentredOnItsPartGetsTheOffsetAroundIt) {
-  ZcDbObjectIdArray ring;
+TEST_F(CutTest, ACircleOrAHalfCircleCentredOnItsPartIsOffsetAwayFromItsCentre) {
+  // A ring (closed) and an arch of one half circle (open, no outline to test the side
+  // against): each cut line runs at radius 30 about its seam line's centre.
+  ZcDbObjectIdArray ring, arch;
   ring.append(AddCircle(ZcGePoint3d(50, 50, 0), 20));
   ASSERT_EQ(0, Fastrelle_Part_Drawer(L"Ring", 0).BuildFromCurves(ring));
-  ZcDbCurve* seam = OnLayer(L"38").front();
-  Fastrelle_Cut cut;
-  cut.SetAllowance(10.0);
-  ASSERT_TRUE(cut.SetSeamLine(seam->objectId()));
-  ASSERT_EQ(0, cut.AddToAllSizes());
-  ASSERT_EQ(3, cut.GetNewCutLines().length());
-  for (ZcDbObjectId id : cut.GetNewCutLines()) {
-    ZcGePoint3d s;
-    Read<ZcDbCurve>(id)->getStartPoint(s);
-    EXPECT_NEAR(30.0, s.distanceTo(ZcGePoint3d(50, 50, 0)), 1e-9);
+  arch.append(AddArc(ZcGePoint3d(200, 50, 0), 20, 0.0, M_PI));
+  ASSERT_EQ(0, Fastrelle_Part_Drawer(L"Arch", 0).BuildFromCurves(arch));
+  Fastrelle_Cut around;
+  around.SetAllowance(10.0);
+  ASSERT_TRUE(around.SetSeamLine(OnLayer(L"38").front()->objectId()));
+  ASSERT_EQ(0, around.AddToAllSizes());
+  Fastrelle_Cut over(10.0, Number({220, 50, 0}), Number({180, 50, 0}));
+  ASSERT_EQ(0, over.AddToAllSizes());
+  for (Fastrelle_Cut* cut : {&around, &over}) {
+    ASSERT_EQ(3, cut->GetNewCutLines().length());
+    const ZcGePoint3d centre(cut == &around ? 50 : 200, 50, 0);
+    for (ZcDbObjectId id : cut->GetNewCutLines()) {
+      ZcGePoint3d s;
+      Read<ZcDbCurve>(id)->getStartPoint(s);
+      EXPECT_NEAR(30.0, s.distanceTo(centre), 1e-9);
+    }
   }
 }
 
@@ -211,6 +220,24 @@ TEST_F(CutTest, WithoutSizesOrWithATinyAllowanceNothingIsTouched) {
   EXPECT_EQ(views, headless::NamedViews());
   db_ = headless::NewDrawing();
   EXPECT_EQ(Zcad::eInvalidIndex, Fastrelle_Cut(10.0, 1, 2).AddToAllSizes());
+  EXPECT_TRUE(headless::NamedViews().empty());
+}
+
+TEST_F(CutTest, GradePointsInNoPartLeaveTheViewWhereItWas) {
+  // The first grade point of the base size lies in no part: there are no extents to zoom
+  // to, so the view is saved and restored but never moved meanwhile.
+  Fastrelle_SizePoint first, second;
+  ASSERT_EQ(0, first.Insert(ZcGePoint3d(500, 500, 0), L"40"));
+  first.SetNumber(1);
+  ASSERT_EQ(0, second.Insert(ZcGePoint3d(600, 500, 0), L"40"));
+  second.SetNumber(2);
+  double before = 0.0, during = 0.0;
+  GetVariableReal(L"VIEWSIZE", before);
+  Fastrelle_Cut cut(10.0, 1, 2);
+  ASSERT_TRUE(cut.Prepare());
+  GetVariableReal(L"VIEWSIZE", during);
+  cut.Finish();
+  EXPECT_EQ(before, during);
   EXPECT_TRUE(headless::NamedViews().empty());
 }
 
@@ -233,12 +260,42 @@ TEST_F(CutTest, TheCommandShowsTheAllowanceCutsAPickAndPutsLayersAndViewBack) {
   Fastrelle_Cut_Cmd::Allowance() = 10.0;
 }
 
+TEST_F(CutTest, AllowancesItCannotUseAndPicksOfNothingCutNothingAndSayWhy) {
+  BuildL();
+  SetLayerOff(L"38~");
+  struct ResetAllowance {
+    ~ResetAllowance() { Fastrelle_Cut_Cmd::Allowance() = 10.0; }
+  } reset;
+  // Words and numbers too large for a distance are asked again; 0 and -5 are taken but a
+  // seam line picked with them gets no cut line; a cancelled direction and a pick of nothing
+  // change nothing; the end of the script ends the command.
+  headless::PushInputs({L"O", L"abc", L"1e400", L"-5", L"50,0", L"O", L"0", L"50,0", L"K", L"@cancel", L"500,500"});
+  RunInsideCommand([] { Fastrelle_Cut_Cmd().Run(); });
+  const std::wstring t = Transcript();
+  EXPECT_NE(std::wstring::npos, t.find(L"Odległość = -5.0000")) << headless::ToUtf8(t);
+  EXPECT_NE(std::wstring::npos, t.find(L"Odległość = 0.0000"));
+  EXPECT_NE(t.find(L"Fastrelle_Cut::Prepare"), t.rfind(L"Fastrelle_Cut::Prepare"));  // once per pick
+  EXPECT_EQ(0u, headless::PendingInput());
+  for (const wchar_t* cut : {L"38'", L"^40'", L"42'"}) EXPECT_TRUE(OnLayer(cut).empty()) << headless::ToUtf8(cut);
+  EXPECT_TRUE(FindLayer(L"38~")->isOff());
+  EXPECT_TRUE(headless::NamedViews().empty());
+  EXPECT_EQ(0, headless::Undo().openGroups);
+}
+
 TEST_F(CutTest, APickThatIsNoSeamLineBetweenGradePointsSaysWhy) {
   BuildL();
   AddLine({-30, -30, 0}, {-20, -30, 0});  // both ends nearest the same grade point
   headless::PushInputs({L"-25,-30", L"@cancel"});
   RunInsideCommand([] { Fastrelle_Cut_Cmd().Run(); });
   EXPECT_NE(std::wstring::npos, Transcript().find(L"Fastrelle_Cut::Prepare")) << headless::ToUtf8(Transcript());
+  EXPECT_EQ(0, headless::Undo().openGroups);
+  // A line in a drawing without grade points has none to run between.
+  db_ = headless::NewDrawing();
+  AddLine({0, 0, 0}, {100, 0, 0});
+  headless::ClearTranscript();
+  headless::PushInputs({L"50,0", L"@cancel"});
+  RunInsideCommand([] { Fastrelle_Cut_Cmd().Run(); });
+  EXPECT_NE(std::wstring::npos, Transcript().find(L"Fastrelle_Cut::SetSeamLine")) << headless::ToUtf8(Transcript());
   EXPECT_EQ(0, headless::Undo().openGroups);
 }
 
@@ -291,6 +348,24 @@ TEST_F(CutTest, ASideWhoseOffsetCannotBeMadeGivesWayToTheOtherSide) {
     c->getEndParam(b);
     c->getPointAtParam((a + b) / 2, mid);
     EXPECT_GT(mid.y, 100.0) << headless::ToUtf8(cut);  // outside the part
+  }
+  // Again towards a direction point above: the side test itself meets the failed side first.
+  for (const wchar_t* cut : {L"38'", L"^40'", L"42'"})
+    for (ZcDbCurve* c : OnLayer(cut)) Erase(c->objectId());
+  const ZcGePoint3d above(50, 300, 0);
+  headless::ClearTranscript();
+  Fastrelle_Cut towards(10.0, Number({0, 100, 0}), Number({100, 90, 0}), &above);
+  ASSERT_EQ(0, towards.AddToAllSizes());
+  EXPECT_EQ(std::wstring::npos, Transcript().find(L" !")) << headless::ToUtf8(Transcript());
+  ASSERT_EQ(3, towards.GetNewCutLines().length());
+  for (ZcDbObjectId id : towards.GetNewCutLines()) {
+    auto* c = Read<ZcDbCurve>(id);
+    double a = 0, b = 0;
+    ZcGePoint3d mid;
+    c->getStartParam(a);
+    c->getEndParam(b);
+    c->getPointAtParam((a + b) / 2, mid);
+    EXPECT_GT(mid.y, 100.0);
   }
 }
 

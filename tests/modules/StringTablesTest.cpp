@@ -35,6 +35,13 @@ Ids AddedConstructionIds() {
   return ids;
 }
 
+// Messages the plot module adds beside those above: the warehouse's refusals.
+Ids AddedPlotIds() {
+  Ids ids;
+  AddRange(ids, 43103, 43107);
+  return ids;
+}
+
 Ids PlotIds() {
   Ids ids{40000, 43109, 43201, 43203, 43208, 43209};
   AddRange(ids, 43100, 43102);
@@ -74,7 +81,9 @@ TEST_F(StringTables, EachModuleAnswersExactlyItsIdsWithTheTextsShownByNumber) {
   Ids construction_ids = ConstructionIds();
   for (UINT id : AddedConstructionIds()) EXPECT_TRUE(construction_ids.insert(id).second) << id;
   EXPECT_EQ(Answered(construction), construction_ids);
-  EXPECT_EQ(Answered(plot), PlotIds());
+  Ids plot_ids = PlotIds();
+  for (UINT id : AddedPlotIds()) EXPECT_TRUE(plot_ids.insert(id).second) << id;
+  EXPECT_EQ(Answered(plot), plot_ids);
   EXPECT_EQ(Answered(base), (Ids{42201, 42204, 42205}));
 
   EXPECT_EQ(Text(base, 42201), L"Dowiedz się więcej o programie Fastrelle");

@@ -1,5 +1,6 @@
-// Grade points: inserting and numbering them, and moving one, which reshapes its own size's
-// seam lines through it and nothing else.
+// Grade points: inserting and numbering them, finding them by number (inside a gathering of
+// numbers too), and moving one, which reshapes its own size's seam lines through it and
+// nothing else.
 #include "sizes/Fastrelle_SizePoint.h"
 
 #include <climits>
@@ -9,6 +10,7 @@
 #include "framework/BlockReference.h"
 #include "sizes/Fastrelle_SizePoints.h"
 #include "sizes/Fastrelle_Sizes.h"
+#include "sizes/GradePointNumbers.h"
 
 namespace {
 
@@ -170,6 +172,67 @@ TEST_F(GradePoints, CollectionsOfAReferenceHoldItsNumberInEverySize) {
   EXPECT_EQ(p40, points->Ids()[1]);
   EXPECT_EQ(p40, points->FindBasePoint());
   EXPECT_FALSE(PointsFromReference(AddLine(ZcGePoint3d(0, 0, 0), ZcGePoint3d(1, 0, 0))));
+}
+
+// The number written as another program would, past SetNumber.
+void WriteNumberAttribute(ZcDbObjectId id, int number) {
+  ZcDbBlockReference* ref = nullptr;
+  ASSERT_EQ(Zcad::eOk, zcdbOpenObject(ref, id, ZcDb::kForRead));
+  ref->close();
+  SetAttributeValue(ref, GradePointNumberTag(), CString(std::to_wstring(number)));
+}
+
+// Inside a gathering of numbers (GradePointNumbers) lookups by number give the same
+// answers as reading the drawing, whatever the operation renumbers, inserts or erases
+// meanwhile; nothing is remembered once the outermost gathering ends.
+TEST_F(GradePoints, InAGatheringPointsRenumberedInsertedOrErasedMeanwhileAreFoundAsTheDrawingHasThem) {
+  ZcDbObjectId a38 = Point(ZcGePoint3d(0, 0, 0), L"38", 1);
+  ZcDbObjectId a40 = Point(ZcGePoint3d(1, 0, 0), L"40", 1);
+  ZcDbObjectId b40 = Point(ZcGePoint3d(5, 0, 0), L"40", 2);
+  GradePointNumbers numbers;
+  EXPECT_EQ(a38, Fastrelle_SizePoint(1, L"38").Id());
+  EXPECT_EQ(3, NextGradePointNumber());
+  // Renumbered: found under its new number only.
+  Fastrelle_SizePoint(b40).SetNumber(7);
+  EXPECT_TRUE(Fastrelle_SizePoint(2, L"40").Id().isNull());
+  EXPECT_EQ(b40, Fastrelle_SizePoint(7, L"40").Id());
+  EXPECT_EQ(8, NextGradePointNumber());
+  // Inserted: found at once.
+  ZcDbObjectId c38 = Point(ZcGePoint3d(9, 0, 0), L"38", 9);
+  EXPECT_EQ(c38, Fastrelle_SizePoint(9, L"38").Id());
+  EXPECT_EQ(10, NextGradePointNumber());
+  // Erased: gone from its place, and an erased id reads as no number.
+  Erase(c38);
+  Erase(a40);
+  EXPECT_EQ(8, NextGradePointNumber());
+  EXPECT_TRUE(Fastrelle_SizePoint(1, L"40").Id().isNull());
+  EXPECT_EQ(0, Fastrelle_SizePoint(a40).GetNumber());
+  Fastrelle_SizePoints_Set place(L"1");
+  ASSERT_EQ(1, place.GetCount());
+  EXPECT_EQ(a38, place.GetAt(0).Id());
+}
+
+TEST_F(GradePoints, ANestedGatheringEndsWithoutClosingTheOuterAndNothingIsRememberedAfterIt) {
+  ZcDbObjectId a = Point(ZcGePoint3d(0, 0, 0), L"40", 4);
+  {
+    GradePointNumbers outer;
+    {
+      GradePointNumbers inner;
+      EXPECT_EQ(4, Fastrelle_SizePoint(a).GetNumber());
+    }
+    // The inner one's end leaves the outer one open and sound.
+    Fastrelle_SizePoint(a).SetNumber(5);
+    EXPECT_EQ(5, Fastrelle_SizePoint(a).GetNumber());
+    EXPECT_EQ(a, Fastrelle_SizePoint(5, L"40").Id());
+  }
+  WriteNumberAttribute(a, 6);
+  // Outside any gathering every number is read from the drawing.
+  EXPECT_EQ(6, Fastrelle_SizePoint(a).GetNumber());
+  EXPECT_EQ(a, Fastrelle_SizePoint(6, L"40").Id());
+  EXPECT_EQ(7, NextGradePointNumber());
+  GradePointNumbers later;
+  WriteNumberAttribute(a, 2);
+  EXPECT_EQ(2, Fastrelle_SizePoint(a).GetNumber());
 }
 
 }  // namespace

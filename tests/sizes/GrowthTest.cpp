@@ -15,7 +15,9 @@ namespace {
 class ReadGrowth : public Growth_dlg {
 public:
   std::wstring rows;
+  bool shownAtOk = false;
   void OnOK() override {
+    shownAtOk = IsWindowVisible();
     for (int i = 0; i < m_list.GetItemCount(); ++i)
       rows += m_list.GetItemText(i, 0).str() + L":" + m_list.GetItemText(i, 1).str() + L"," +
               m_list.GetItemText(i, 2).str() + L"," + m_list.GetItemText(i, 3).str() + L"|";
@@ -147,7 +149,8 @@ TEST_F(GrowthTest, WithoutSizesNoTableIsMadeAndTheDialogComesBackUnlocked) {
   EXPECT_EQ(Zcad::eWrongObjectType, Growth_table_drawer(Growth()).Draw());
   headless::PushInputs({L"@dlg click 8033", L"@dlg ok"});
   ReadGrowth dialog;
-  EXPECT_EQ(IDOK, dialog.DoModal());  // shown again: it took the last action
+  EXPECT_EQ(IDOK, dialog.DoModal());
+  EXPECT_TRUE(dialog.shownAtOk);  // shown again after the table failed
   EXPECT_EQ(nullptr, FindTable());
   EXPECT_EQ(L"", dialog.rows);
   EXPECT_NE(std::wstring::npos, headless::Transcript().find(L"Growth_table_drawer::Draw"));

@@ -13,6 +13,7 @@
 class ZcDbAttribute;
 namespace zcdb {
 struct PlacedContents;
+struct BlockPose;
 }
 
 /// Scale factors along X, Y and Z.
@@ -93,13 +94,16 @@ public:
   std::vector<std::unique_ptr<ZcDbEntity>> transformedContents() const;
   /// The block's entities as this reference places them, nested references opened down to
   /// their own contents, each with its box; kept while the reference and the block
-  /// definitions stay unchanged. Intersections go through it.
+  /// definitions stay unchanged, and moved along when the reference only moves.
+  /// Intersections go through it.
   std::shared_ptr<const zcdb::PlacedContents> placedContents() const;
 
 private:
   /// rotate(rotation about the normal) x scale x translate(-origin of the block): the
   /// placement without the position.
   ZcGeMatrix3d poseTransform() const;
+  /// The block and the placement without the position, compared exactly.
+  zcdb::BlockPose blockPose() const;
   std::vector<std::unique_ptr<ZcDbEntity>> contentsUnder(const ZcGeMatrix3d& m) const;
   /// The box of the block's contents under poseTransform (kept per block and pose).
   Zcad::ErrorStatus poseExtents(ZcDbExtents& extents) const;
