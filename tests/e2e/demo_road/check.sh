@@ -4,19 +4,17 @@
 # corners graded to the typed offsets and every size's seam lines running through its own
 # grade points; cut lines 10 outside each seam outline (the squared corner's closing line
 # aside) joined into one closed outline per size; a notch on the front's side seam, a grain
-# line and a description of material "Bawełna" in every group. The SVG parses.
+# line and a description of material "Bawełna" in every group.
 set -euo pipefail
 /usr/bin/python3 - "$1" <<'PY'
 import math
 import sys
-import xml.etree.ElementTree as ET
 
 import ezdxf
 
 tmp = sys.argv[1]
 doc = ezdxf.readfile(f"{tmp}/model.dwg")
 assert not doc.audit().has_errors, "audit"
-ET.parse(f"{tmp}/model.svg")
 TOL = 1e-6
 
 def plain(layer):
@@ -97,4 +95,52 @@ for part in ("Przód", "Rękaw"):
         for i, p in cut_ends:
             assert sum(1 for j, q in cut_ends if j != i and near(p, q)) == 1, (part, size, p)
 print("demo road: model checked")
+PY
+# The marker the demo saves (marker.dwg): in a 1500 wide border, the pieces asked for in the
+# Repository (cut lines only; size 38 once at 0°, size 42 twice at 90°; the front single, the
+# sleeve mirrored as own and mirror side in turn), each outline closed, inside the border and
+# clear of every other; one piece label each; the used length and efficiency the warehouse
+# dialog and the layout label print against the pieces' own outlines. The SVG parses.
+/usr/bin/python3 - "$1" "$(dirname "$0")/.." <<'PY'
+import sys
+import xml.etree.ElementTree as ET
+from collections import Counter
+
+import ezdxf
+
+tmp = sys.argv[1]
+sys.path.insert(0, sys.argv[2])
+import marker_checks as mc
+
+doc = ezdxf.readfile(f"{tmp}/marker.dwg")
+assert not doc.audit().has_errors, "audit"
+ET.parse(f"{tmp}/marker.svg")
+msp = doc.modelspace()
+box = mc.border(msp)
+assert (box[2] - box[0], box[3] - box[1]) == (8000, 1500), box
+
+pieces = mc.pieces(msp)
+expected = {"model|Przód|38|S|C": 1, "model|Przód|42|S|C": 2, "model|Rękaw|38|R|C": 1,
+            "model|Rękaw|38|L|C": 1, "model|Rękaw|42|R|C": 2, "model|Rękaw|42|L|C": 2}
+assert Counter(e.dxf.name for e in pieces) == expected, Counter(e.dxf.name for e in pieces)
+for e in pieces:
+    want = 90.0 if "|42|" in e.dxf.name else 0.0
+    assert abs(e.dxf.rotation - want) < 1e-9, (e.dxf.name, e.dxf.rotation)
+polys = [(e.dxf.name, mc.outline(doc, e)) for e in pieces]
+mc.check_apart(polys, box)
+assert not list(msp.query("POINT")), "overlap markers left"
+
+labels = [e for e in msp.query("INSERT") if e.dxf.name == "FormDescription"]
+assert sorted((round(e.dxf.insert.x, 6), round(e.dxf.insert.y, 6)) for e in labels) == \
+    sorted((round(e.dxf.insert.x, 6), round(e.dxf.insert.y, 6)) for e in pieces), "a label per piece"
+
+used, efficiency = mc.measures(polys, box)
+mc.check_printed(open(f"{tmp}/transcript.out", encoding="utf-8").read(), used, efficiency)
+label = [e for e in msp.query("INSERT") if e.dxf.name == "LayoutDescription"]
+assert len(label) == 1, "one layout label"
+assert abs(float(label[0].get_attrib_text("DLUGOSC")) - used) <= 0.01, (label[0].get_attrib_text("DLUGOSC"), used)
+assert abs(float(label[0].get_attrib_text("EFEKTYWNOSC").rstrip(" %")) - efficiency) <= 0.05 + 1e-6
+assert float(label[0].get_attrib_text("SZEROKOSC")) == 1500 and label[0].get_attrib_text("ELEMENTY") == "9"
+assert abs(float(label[0].get_attrib_text("NA_SZTUKE")) - used / 3) <= 0.01, "three garments"
+print(f"demo road: marker checked, used length {used:.2f}, efficiency {efficiency:.2f} %")
 PY
