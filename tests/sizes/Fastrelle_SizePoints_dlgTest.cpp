@@ -203,7 +203,7 @@ TEST_P(GradingCopy, PastesOnlyRowsFilledForTheShownPointWithItsAxisModes) {
   ExpectAt(At(target, L"38"), c.x38, c.y38);
   ExpectAt(At(target, L"40"), 0, 100);
   ExpectAt(At(target, L"44"), -7, 100);
-  EXPECT_NE(std::wstring::npos, headless::Transcript().find(L"Wskaż punktdo wklejenia stopniowania: "));
+  EXPECT_NE(std::wstring::npos, headless::Transcript().find(L"Wskaż punkt do wklejenia stopniowania: "));
 }
 
 // 38's source offset is (-5, -4); copy keeps a sign, mirror reverses it, leave keeps 38's
