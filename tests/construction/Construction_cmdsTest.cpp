@@ -3,20 +3,13 @@
 // commands in the same order; registering makes each reachable by both names.
 #include "construction/Construction_cmds.h"
 
-#include <fstream>
-#include <sstream>
-
 #include "MarkingFixture.h"
+#include "support/CommandTable.h"
 
 namespace {
 
-struct Row {
-  const wchar_t *polish, *english;
-  int flags;
-};
-
 // The command table, in registration order.
-const Row kTable[] = {
+const CommandRow kTable[] = {
     {L"Fastrelle:Nacinek", L"Fastrelle:Notch", 7},
     {L"Fastrelle:PunktSpecialny", L"Fastrelle:SpecialPoint", 1},
     {L"Fastrelle:Dziurka", L"Fastrelle:Hole", 1},
@@ -43,29 +36,12 @@ const Row kTable[] = {
     {L"Fastrelle:Wyrównaj", L"Fastrelle:Align", 1},
     {L"Fastrelle:KontrolaPrzyrostu", L"Fastrelle:GrowthControl", 1},
 };
-constexpr int kRows = sizeof kTable / sizeof kTable[0];
-
-int RowOf(const CString& english) {
-  for (int i = 0; i < kRows; ++i)
-    if (english == kTable[i].english) return i;
-  return -1;
-}
-
 using CommandSet = MarkingTest;
 
 TEST_F(CommandSet, EveryCommandIsARowOfTheTableWithItsNamesAndFlagsInTableOrder) {
   Construction_cmds set;
   EXPECT_EQ(CString(L"Fastrelle_Constructions"), set.Group());
-  int last = -1;
-  for (const auto& [command, launcher] : set.Commands()) {
-    const int row = RowOf(command->EnglishName());
-    ASSERT_GE(row, 0) << headless::ToUtf8(command->EnglishName().str());
-    EXPECT_GT(row, last) << "out of the table's order: " << headless::ToUtf8(command->EnglishName().str());
-    EXPECT_EQ(CString(kTable[row].polish), command->PolishName());
-    EXPECT_EQ(kTable[row].flags, command->Flags()) << headless::ToUtf8(command->EnglishName().str());
-    EXPECT_NE(nullptr, launcher);
-    last = row;
-  }
+  ExpectSetFollowsTable(set, kTable);
 }
 
 TEST_F(CommandSet, RegisteredCommandsAnswerToBothNames) {
@@ -80,18 +56,7 @@ TEST_F(CommandSet, RegisteredCommandsAnswerToBothNames) {
 }
 
 TEST_F(CommandSet, TheMenuTypesTheTablesCommandsInItsOrder) {
-  std::ifstream file(std::string(FASTRELLE_INSTALL_DIR) + "/Menu/Fastrelle.mnu");
-  std::stringstream text;
-  text << file.rdbuf();
-  const std::wstring menu = headless::FromUtf8(text.str());
-  const std::wstring popup = menu.substr(menu.find(L"***POP1"), menu.find(L"***POP2") - menu.find(L"***POP1"));
-  std::size_t at = 0;
-  for (const Row& row : kTable) {
-    const std::wstring macro = std::wstring(L"^C^C") + row.english + L"\n";
-    const std::size_t found = popup.find(macro, at);
-    ASSERT_NE(std::wstring::npos, found) << headless::ToUtf8(row.english);
-    at = found + macro.size();
-  }
+  ExpectMenuTypesTable(MenuSection(L"***POP1", L"***POP2"), kTable);
 }
 
 }  // namespace
