@@ -22,14 +22,18 @@ def pieces(msp):
     return [e for e in msp.query("INSERT") if e.dxf.name.count("|") == 4]
 
 
-def outline(doc, ref):
-    """The piece's outline in the drawing: its block's curves placed by the reference,
-    flattened to 0.01 and chained into one closed polygon."""
+def outline(doc, ref, flatness=0.01):
+    """The piece's outline in the drawing: its block's outer curves placed by the reference,
+    flattened to the given distance and chained into one closed polygon. The outer curves are
+    the cut curves (on a size's cut layer, named with a trailing "'"), or the seam curves of a
+    piece that carries only those (its key ends in "S"); seam curves of a piece that carries
+    both lie inside its cut outline."""
     m = ref.matrix44()
+    seam_only = ref.dxf.name.endswith("|S")
     runs = []
     for e in doc.blocks[ref.dxf.name]:
-        if e.dxftype() in CURVES:
-            points = [(v.x, v.y) for v in ezdxf.path.make_path(e).transform(m).flattening(0.01)]
+        if e.dxftype() in CURVES and e.dxf.layer.endswith("'") != seam_only:
+            points = [(v.x, v.y) for v in ezdxf.path.make_path(e).transform(m).flattening(flatness)]
             runs.append(points)
     assert runs, (ref.dxf.name, "no outline")
     poly = list(runs.pop(0))
