@@ -120,8 +120,12 @@ int Warehouse2018_dlg::InsertOne(int row, int column) {
   return status;
 }
 
-LRESULT Warehouse2018_dlg::OnInsertOne(WPARAM row, LPARAM column) {
-  InsertOne(static_cast<int>(row), static_cast<int>(column));
+LRESULT Warehouse2018_dlg::OnInsertOne(WPARAM wParam, LPARAM lParam) {
+  const int row = static_cast<int>(wParam), column = static_cast<int>(lParam);
+  // The count is taken from the drawing first: a cell with nothing left places nothing,
+  // so the pieces never outnumber the quantity the content asks for.
+  m_list.RefreshCell(row, column);
+  if (m_list.HasPieceToPlace(row, column)) InsertOne(row, column);
   return 0;
 }
 

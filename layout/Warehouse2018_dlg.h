@@ -27,6 +27,7 @@ protected:
   /// (emptying the list first when `clear`), then the properties.
   void Refresh(bool clear);
   int Insert(int row, int column);
+  /// A double-click on a size cell: one piece when the cell still has one to place.
   LRESULT OnInsertOne(WPARAM row, LPARAM column);
   LRESULT OnRefresh(WPARAM, LPARAM);
   LRESULT OnRemovePart(WPARAM, LPARAM);

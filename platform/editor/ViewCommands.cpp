@@ -43,13 +43,16 @@ void SetView(const View& v) {
   State().view = v;
 }
 
+// The smallest height a view shows: below it the view has no extent to draw in.
+constexpr double kMinViewHeight = 1e-9;
+
 // Shows the box between two world corners, whole, in the screen's aspect.
 void ZoomToBox(const ZcGePoint3d& a, const ZcGePoint3d& b) {
   View v = State().view;
   v.center.set(a.x / 2 + b.x / 2, a.y / 2 + b.y / 2, 0.0);  // halves first: no overflow near the largest numbers
   double w = std::abs(a.x - b.x), h = std::abs(a.y - b.y);
   double height = std::max(h, w / kScreenAspect);
-  v.height = height > 1e-9 && std::isfinite(height) ? height : v.height;
+  v.height = height >= kMinViewHeight && std::isfinite(height) ? height : v.height;
   SetView(v);
 }
 
@@ -106,6 +109,8 @@ void Zoom(CommandLine& line) {
     double height = s.view.height;
     line.Number(L"\nEnter magnification or height <" + std::to_wstring(height) + L">: ", height, L"", nullptr, true);
     if (height <= 0) throw CommandRejected{L"\nThe height must be positive."};
+    if (height < kMinViewHeight) throw CommandRejected{L"\nThe height must be at least 1e-9."};
+    if (!std::isfinite(height * kScreenAspect)) throw CommandRejected{L"\nThe height is too large."};
     View v = s.view;
     v.center = UcsToWcs(c);
     v.height = height;

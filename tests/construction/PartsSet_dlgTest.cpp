@@ -3,8 +3,12 @@
 // quantity the parts refuse leaves that row's part as it was; size and text are kept.
 #include "construction/PartsSet_dlg.h"
 
+#include <algorithm>
+
 #include "MarkingFixture.h"
+#include "construction/Fastrelle_Parts.h"
 #include "construction/PartRecords.h"
+#include "construction/PartSizeGroup.h"
 #include "construction/PartsSet_Cmd.h"
 #include "db/ZcDbTable.h"
 #include "framework/Selections.h"
@@ -61,6 +65,23 @@ TEST_F(PartSetDialog, InsertSavesTheListFirstSoTheTableShowsItAndARenamedRowKeep
   EXPECT_EQ(std::wstring(L"3"), table->textString(3, 4));
   EXPECT_EQ(std::wstring(L"para w pionie"), table->textString(3, 3));
   EXPECT_EQ(std::wstring(L"7"), table->textString(4, 4));
+  // Written out and read back, the drawing knows the part by its new name only.
+  ZcDbDatabase reopened(false, true);
+  ASSERT_EQ(Zcad::eOk, reopened.readDxfText(db_->dxfText()));
+  Fastrelle_Parts parts;
+  parts.Load(&reopened);
+  std::vector<std::wstring> names;
+  for (const Fastrelle_Part& part : parts.Parts()) names.push_back(part.GetName().str());
+  std::sort(names.begin(), names.end());
+  EXPECT_EQ((std::vector<std::wstring>{L"Plecy", L"Przód"}), names);
+  EXPECT_EQ(CString(L"Plecy"), FindPartRecordKey(&reopened, L"plecy"));
+  EXPECT_EQ(CString(), FindPartRecordKey(&reopened, L"Tył"));
+  for (const wchar_t* size : {L"0", L"38", L"40"}) {
+    ZcDbObjectIdArray ids;
+    EXPECT_EQ(0, PartSizeGroup(&reopened, L"Plecy", size).GetIds(ids)) << headless::ToUtf8(size);
+    EXPECT_FALSE(ids.isEmpty());
+    EXPECT_NE(0, PartSizeGroup(&reopened, L"Tył", size).GetIds(ids)) << headless::ToUtf8(size);
+  }
 }
 
 TEST_F(PartSetDialog, ARefusedNameOrQuantityLeavesThatPartAndTheOtherValuesAreSaved) {

@@ -195,6 +195,17 @@ TEST_F(SettingsFileTest, FailedSaveKeepsTheOldFileAndReports433) {
   }
 }
 
+TEST_F(SettingsFileTest, ATemporaryFileLeftByAKilledSaveIsNeverReadAndTheNextSaveReplacesIt) {
+  Install("a=1\r\n");
+  User("a=9\r\n");
+  const std::string path = testfolders::NativeAppdata("Config/Scratch.ini");
+  WriteBytes(path + ".tmp", kBom + Utf16("a=7\r\nhalf=" + std::string(4000, 'x')));
+  Scratch settings(values);
+  EXPECT_EQ(CString(L"9"), settings.GetString(L"a"));
+  EXPECT_EQ(kBom + Utf16("a=9\r\n"), UserBytes());
+  EXPECT_FALSE(std::filesystem::exists(path + ".tmp"));
+}
+
 TEST_F(SettingsFileTest, WriteBackFailureInMissingFolderIsReported) {
   Install("a=1\r\n");
   std::filesystem::remove_all(testfolders::NativeAppdata("Config"));

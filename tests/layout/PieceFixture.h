@@ -34,8 +34,9 @@ protected:
 
   /// Draws the part `name` into the working drawing: seam and cut outlines, grade points at
   /// the seam corners, a grain line at `grainDegrees` (none when negative) and a part
-  /// description whose MATERIAL is "Len". Everything is moved by (dx, 0).
-  void DrawModelPart(const wchar_t* name, double grainDegrees = 30.0, double dx = 0.0) {
+  /// description whose MATERIAL is `material`. Everything is moved by (dx, 0).
+  void DrawModelPart(const wchar_t* name, double grainDegrees = 30.0, double dx = 0.0,
+                     const wchar_t* material = L"Len") {
     EnsureSizeLayers(Fastrelle_Size(L"38", 1, false));  // a drawing after SaveModel has none
     EnsureSizeLayers(Fastrelle_Size(L"40", 2, true));
     Fastrelle_Part_Drawer part(name, 0);
@@ -48,7 +49,7 @@ protected:
     }
     ZcDbObjectId ref;
     ASSERT_EQ(0, InsertBlock(DescriptionBlock(), ZcGePoint3d(dx + 40, 40, 0), 1.0, 0.0, &ref));
-    SetAttributeValue(Read<ZcDbBlockReference>(ref), L"MATERIAL", L"Len");
+    SetAttributeValue(Read<ZcDbBlockReference>(ref), L"MATERIAL", material);
     ASSERT_EQ(0, part.AddEntity(ref, 2));
   }
 

@@ -258,4 +258,22 @@ TEST_F(DrawingCommands, ZoomAllShowsTheDrawingsExtents) {
   EXPECT_NEAR(1000 / (16.0 / 9.0), size.resval.rreal, 1e-9);
 }
 
+TEST_F(DrawingCommands, ZoomCenterRefusesAHeightTheViewCannotShow) {
+  auto viewSize = [] {
+    resbuf size{};
+    zcedGetVar(L"VIEWSIZE", &size);
+    return size.resval.rreal;
+  };
+  Type(L"ZOOM", {L"C", L"5,5", L"20"});
+  ASSERT_DOUBLE_EQ(20.0, viewSize());
+  for (const wchar_t* height : {L"0", L"-3", L"1e-300", L"1e-10", L"1.5e308"}) {
+    headless::ClearTranscript();
+    Type(L"ZOOM", {L"C", L"5,5", height});
+    EXPECT_DOUBLE_EQ(20.0, viewSize()) << headless::ToUtf8(height);
+    EXPECT_NE(std::wstring::npos, headless::Transcript().find(L"The height")) << headless::ToUtf8(height);
+  }
+  Type(L"ZOOM", {L"C", L"5,5", L"1e-9"});
+  EXPECT_DOUBLE_EQ(1e-9, viewSize());
+}
+
 }  // namespace
