@@ -36,10 +36,15 @@ TEST_F(Base_cmdsTest, UpdateStartsTheUpdaterOrSaysItIsMissing) {
 }
 
 TEST_F(Base_cmdsTest, WithoutBasesFolderTheBareNameIsMissingAndNothingOpens) {
+  // Both files lie in the current folder, where a bare name would find them.
   CopyModule("Fastrelle.pdf", "Fastrelle.pdf");
+  WriteFile("FastrelleUpdater.exe", "");
+  const std::filesystem::path current = std::filesystem::current_path();
+  std::filesystem::current_path(folder_.Native());
   ZRX_Module::SetInstance(nullptr);
   Help_cmd().Run();
   Update_cmd().Run();
+  std::filesystem::current_path(current);
   EXPECT_EQ(headless::Transcript(), L"\nFastrelle.pdf missing !\nFastrelleUpdater.exe missing !");
   EXPECT_TRUE(headless::ShellExecuteCalls().empty());
 }
