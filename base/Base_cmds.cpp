@@ -5,7 +5,7 @@
 #include "base/ZRX_Module.h"
 #include "framework/Printer.h"
 #include "framework/Product.h"
-#include "framework/UI_File.h"
+#include "mfc/CFileFind.h"
 #include "win/shellapi.h"
 #include "win/winuser.h"
 #include "win/winwindows.h"
@@ -15,13 +15,21 @@ const wchar_t kUpdaterFileName[] = L"FastrelleUpdater.exe";
 
 namespace {
 
+// True when `path` names a file: a folder of that name is no manual or updater.
+bool IsFile(const CString& path) {
+  CFileFind find;
+  if (!find.FindFile(path)) return false;
+  find.FindNextFile();
+  return !find.IsDirectory();
+}
+
 // Hands the module folder's file `name` to the shell, or says it is missing. The checked
 // path itself is handed over (never a bare name that a search path would resolve
 // elsewhere), with the module folder as the working folder.
 void OpenFromModuleFolder(const wchar_t* name) {
   CString folder = GetBaseFolder();
   CString path = folder + name;
-  if (folder.IsEmpty() || LookUpFile(path) != FileLookup::Found) {
+  if (folder.IsEmpty() || !IsFile(path)) {
     ZWPrinter().Print(L"\n" + path + L" missing !");
     return;
   }

@@ -8,7 +8,8 @@
 
 /// Opens the user manual: the module folder's "Fastrelle.pdf" (found without regard to
 /// case) is handed to the shell with the module folder as working folder; when it is
-/// missing, or the folder is unknown, "<path> missing !" is printed and nothing is opened.
+/// missing (or a folder), or the module folder is unknown, "<path> missing !" is printed
+/// and nothing is opened.
 class Help_cmd : public cmd {
 public:
   Help_cmd() : cmd(L"Fastrelle:Help", L"Fastrelle:Podręcznik", 1) {}

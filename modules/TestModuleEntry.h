@@ -9,16 +9,19 @@
 
 /// Message 1: the resource module's start, then the parts code's links (this module has
 /// its own copy of the sizes code, reached only through them) and the test command `name`
-/// in `group`. Message 2: the command taken off, the links taken back. Always 0.
+/// in `group`. Message 2: the command taken off when this module's registration put it
+/// there (a name the host refused belongs to someone else and stays), the links taken
+/// back. Always 0. `registered` is the module's own record of its registration.
 inline int TestModuleEntryPoint(ZcRx::AppMsgCode message, void* packet, const wchar_t* group, const wchar_t* name,
-                                CommandLauncher launcher) {
+                                CommandLauncher launcher, bool& registered) {
   int result = ResourceModuleEntryPoint(message, packet);
   if (message == ZcRx::kInitAppMsg) {
     RegisterPartServices();
-    RegisterTestCommand(group, name, launcher);
+    if (!registered) registered = RegisterTestCommand(group, name, launcher);
   }
   if (message == ZcRx::kUnloadAppMsg) {
-    RemoveTestCommand(group, name);
+    if (registered) RemoveTestCommand(group, name);
+    registered = false;
     UnregisterPartServices();
   }
   return result;

@@ -1,6 +1,8 @@
 // Running a fixture's cases.
 #include "testcase/Test_Fixture.h"
 
+#include "framework/cmd.h"
+
 Test_Fixture::Test_Fixture() { SetPrinter(std::make_unique<ZWPrinter>()); }
 
 void Test_Fixture::AddCase(std::unique_ptr<TestCase> testCase) {
@@ -11,11 +13,15 @@ bool Test_Fixture::Evaluate() {
   m_passed = 0;
   Print(L"\n");
   for (auto& testCase : m_cases) {
-    if (!testCase->Initialize()) {
+    // A case that throws is reported and counts as failed; the fixture goes on.
+    bool initialized = false, passed = false;
+    RunReported([&] { initialized = testCase->Initialize(); });
+    if (!initialized) {
       Print(testCase->GetName() + L"  Initialize failed! ");
       continue;
     }
-    if (testCase->Evaluate()) {
+    RunReported([&] { passed = testCase->Evaluate(); });
+    if (passed) {
       ++m_passed;
       Print(L".");
     } else {
@@ -23,7 +29,7 @@ bool Test_Fixture::Evaluate() {
       Print(testCase->GetName() + L"  failed! ");
       Print(L"\n");
     }
-    testCase->Finish();
+    RunReported([&] { testCase->Finish(); });
   }
   Print(L"\n");
   Print(L"_______ " + GetName() + L" complete _____________ ");

@@ -16,7 +16,8 @@ public:
   ///   "\n"; per case: "<name>  Initialize failed! " when Initialize fails (its Finish is
   ///   skipped), else "." when Evaluate passes or "\n<name>  failed! \n" when it fails (Finish
   ///   runs in both cases); then "\n_______ <fixture> complete _____________ \n".
-  /// True when every case passed. A failing case never stops the next.
+  /// True when every case passed. A failing case never stops the next; one that throws is
+  /// reported as a command's exception is and counts as failed (its Finish still runs).
   bool Evaluate() override;
   CString GetName() const override { return L"Test_Fixture"; }
 

@@ -72,6 +72,12 @@ void ZWTestCase::Finish() {
 void ZWTestCase::PurgeLayers() {
   ZcDbDatabase* db = zcdbHostApplicationServices()->workingDatabase();
   if (!db) return;
+  // Whether a layer is in use is only known once the usage data is brought up to date.
+  ZcDbLayerTable* layers = nullptr;
+  if (db->getLayerTable(layers, ZcDb::kForRead) == Zcad::eOk) {
+    layers->generateUsageData();
+    layers->close();
+  }
   CStringArray names;
   GetLayerNames(names);
   for (int i = 0; i < names.GetSize(); ++i) {

@@ -6,10 +6,12 @@
 
 namespace {
 ExtensionModule g_extension;
+bool g_commandRegistered = false;  // the test command is this module's own
 }
 
 ZCRX_EXPORT int zcrxEntryPoint(ZcRx::AppMsgCode message, void* packet) {
-  return TestModuleEntryPoint(message, packet, L"Fastrelle", L"TFAS", &LaunchFixture<T_0002236>);
+  return TestModuleEntryPoint(message, packet, L"Fastrelle", L"TFAS", &LaunchFixture<T_0002236>,
+                              g_commandRegistered);
 }
 
 ZCRX_EXPORT int zcrxGetApiVersion() { return kZcrxApiVersion; }

@@ -6,10 +6,12 @@
 
 namespace {
 ExtensionModule g_extension;
+bool g_commandRegistered = false;  // the test command is this module's own
 }
 
 ZCRX_EXPORT int zcrxEntryPoint(ZcRx::AppMsgCode message, void* packet) {
-  return TestModuleEntryPoint(message, packet, L"Fastrelle_Plot", L"TestPlot", &LaunchFixture<T_2018>);
+  return TestModuleEntryPoint(message, packet, L"Fastrelle_Plot", L"TestPlot", &LaunchFixture<T_2018>,
+                              g_commandRegistered);
 }
 
 ZCRX_EXPORT int zcrxGetApiVersion() { return kZcrxApiVersion; }

@@ -51,6 +51,19 @@ TEST_F(BaseModuleTest, UnloadTakesOnlyBasesCommandsOffTheSharedGroup) {
   dlclose(dl);
 }
 
+TEST_F(BaseModuleTest, WithoutACommandStackItRegistersNothingAndStillUnloads) {
+  auto install = FreshInstall();
+  ZcRxObject* stack = zcrxSysRegistry()->remove(L"ZCAD_REGISTERED_COMMANDS");
+  const std::wstring base = W(install / "Base.zrx");
+  bool loaded = Linker()->loadModule(base.c_str(), true, false);
+  bool unloaded = Linker()->unloadModule(base.c_str());
+  zcrxSysRegistry()->atPut(L"ZCAD_REGISTERED_COMMANDS", stack);
+  EXPECT_TRUE(loaded);
+  EXPECT_TRUE(unloaded);
+  EXPECT_TRUE(headless::Commands().empty());
+  EXPECT_EQ(headless::Transcript(), L"");
+}
+
 TEST_F(BaseModuleTest, EachCommandGivenNoAnswerReturnsAndLeavesNothingBehind) {
   ASSERT_TRUE(StartFastrelle(FreshInstall()));
   const std::size_t windows = headless::LiveWindowCount();

@@ -25,8 +25,12 @@ TEST_F(Base_cmdsTest, HelpOpensTheManualOfBasesFolderWhateverItsLetterCase) {
 
 TEST_F(Base_cmdsTest, UpdateStartsTheUpdaterOrSaysItIsMissing) {
   Update_cmd().Run();
-  EXPECT_EQ(headless::Transcript(), L"\n" + BaseFolder() + L"FastrelleUpdater.exe missing !");
+  std::filesystem::create_directory(folder_.Native("FastrelleUpdater.exe"));  // a folder is no updater
+  Update_cmd().Run();
+  const std::wstring missing = L"\n" + BaseFolder() + L"FastrelleUpdater.exe missing !";
+  EXPECT_EQ(headless::Transcript(), missing + missing);
   EXPECT_TRUE(headless::ShellExecuteCalls().empty());
+  std::filesystem::remove(folder_.Native("FastrelleUpdater.exe"));
   WriteFile("FastrelleUpdater.exe", "");
   Update_cmd().Run();
   auto calls = headless::ShellExecuteCalls();
@@ -36,10 +40,15 @@ TEST_F(Base_cmdsTest, UpdateStartsTheUpdaterOrSaysItIsMissing) {
 }
 
 TEST_F(Base_cmdsTest, WithoutBasesFolderTheBareNameIsMissingAndNothingOpens) {
+  // Both files lie in the current folder, where a bare name would find them.
   CopyModule("Fastrelle.pdf", "Fastrelle.pdf");
+  WriteFile("FastrelleUpdater.exe", "");
+  const std::filesystem::path current = std::filesystem::current_path();
+  std::filesystem::current_path(folder_.Native());
   ZRX_Module::SetInstance(nullptr);
   Help_cmd().Run();
   Update_cmd().Run();
+  std::filesystem::current_path(current);
   EXPECT_EQ(headless::Transcript(), L"\nFastrelle.pdf missing !\nFastrelleUpdater.exe missing !");
   EXPECT_TRUE(headless::ShellExecuteCalls().empty());
 }

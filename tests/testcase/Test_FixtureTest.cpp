@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <stdexcept>
+
 #include "HostFixture.h"
 
 namespace {
@@ -46,14 +48,22 @@ TEST_F(Test_FixtureTest, AFailedInitializeIsReportedAndItsFinishSkipped) {
   EXPECT_EQ(counts.finished, 0);
 }
 
-TEST_F(Test_FixtureTest, AFailedEvaluateIsReportedAndTheNextCaseStillRuns) {
+class Throwing : public Scripted {
+public:
+  using Scripted::Scripted;
+  bool Evaluate() override { throw std::runtime_error("bad input"); }
+};
+
+TEST_F(Test_FixtureTest, AFailedOrThrowingEvaluateIsReportedFinishedAndTheNextCaseStillRuns) {
   Counts counts;
   Named fixture;
   fixture.AddCase(std::make_unique<Scripted>(L"bad", true, false, counts));
+  fixture.AddCase(std::make_unique<Throwing>(L"thrower", true, true, counts));
   fixture.AddCase(std::make_unique<Scripted>(L"good", true, true, counts));
   EXPECT_FALSE(fixture.Evaluate());
-  EXPECT_EQ(headless::Transcript(), L"\n\nbad  failed! \n." + kComplete);
-  EXPECT_EQ(counts.finished, 2);
+  EXPECT_EQ(headless::Transcript(),
+            L"\n\nbad  failed! \n\nUnexpected error: bad input\n\nthrower  failed! \n." + kComplete);
+  EXPECT_EQ(counts.finished, 3);
   EXPECT_EQ(fixture.PassedCount(), 1);
 }
 

@@ -1,11 +1,13 @@
 // The plot module's test command: its case turns the shipped test model's front into a piece
 // of the expected area, passes twice in a row and leaves the drawing empty; a missing or
-// malformed model fails the case with its path named and leaves nothing behind.
+// malformed model, a folder in its place, or a drawing without the part fails the case with
+// its path named and leaves nothing behind.
 #include "modules/plot/t_FillOpenForm.h"
 
 #include <fstream>
 #include <gtest/gtest.h>
 
+#include "db/ZcDbDatabase.h"
 #include "modules/ModuleCaseFixture.h"
 #include "modules/plot/T_2018.h"
 
@@ -36,7 +38,9 @@ TEST_F(TestPlotTest, TheShippedModelGivesThePieceAreaTwiceAndLeavesTheDrawingEmp
 TEST_F(TestPlotTest, AMissingOrMalformedModelFailsWithItsPathAndLeavesNothing) {
   TempFolder folder;
   std::ofstream(folder.Native("broken.dwg")) << "not a drawing\n";
-  for (const char* name : {"missing.dwg", "broken.dwg"}) {
+  ASSERT_EQ(ZcDbDatabase().saveAs(folder.Windows("other.dwg").c_str()), Zcad::eOk);  // a drawing without the part
+  std::filesystem::create_directory(folder.Native("folder.dwg"));
+  for (const char* name : {"missing.dwg", "broken.dwg", "other.dwg", "folder.dwg"}) {
     headless::ClearTranscript();
     t_FillOpenForm testCase(CString(folder.Windows(name).c_str()));
     EXPECT_FALSE(Run(testCase));
