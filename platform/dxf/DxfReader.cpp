@@ -199,7 +199,10 @@ ZcDbObject* MakeTable(std::string_view name) {
 
 class DxfReader {
 public:
-  DxfReader(const std::string& text, ZcDbDatabase& db) : text_(text), db_(db), d_(db.impl()) {}
+  // A byte order mark before the first group (some writers put one) marks UTF-8 text.
+  DxfReader(std::string_view text, ZcDbDatabase& db) : text_(text), db_(db), d_(db.impl()) {
+    if (text_.substr(0, 3) == "\xEF\xBB\xBF") text_.remove_prefix(3), utf8Mark_ = true, d_.codePage = 65001;
+  }
   DxfReader(const DxfReader&) = delete;
   DxfReader& operator=(const DxfReader&) = delete;
 
@@ -286,16 +289,22 @@ private:
     if (!sawEof) Fail(in.lastLine() + 1, L"the file ends without its EOF record");
   }
 
-  // AC1021 and later files are UTF-8; older ones use $DWGCODEPAGE (Windows-1252 unless it
-  // names 1250).
+  // AC1021 and later files (and any beginning with a byte order mark) are UTF-8; older ones
+  // use $DWGCODEPAGE, "ANSI_" and the number of a Windows code page (Windows-1252 when it
+  // names none this reader knows).
   void codePage() {
     auto value = [&](const char* name) -> std::string_view {
       auto it = headerVars_.find(name);
       return it == headerVars_.end() || it->second.empty() ? std::string_view() : it->second[0].value;
     };
-    std::string_view ver = value("$ACADVER"), cp = value("$DWGCODEPAGE");
-    if (ver >= "AC1021") d_.codePage = 65001;
-    else d_.codePage = cp.find("1250") != std::string_view::npos ? 1250 : 1252;
+    std::string_view ver = value("$ACADVER"), cp = Trim(value("$DWGCODEPAGE"));
+    int number = 0;
+    if (cp.size() > 5 && (cp.substr(0, 5) == "ANSI_" || cp.substr(0, 5) == "ansi_")) {
+      auto r = std::from_chars(cp.data() + 5, cp.data() + cp.size(), number);
+      if (r.ec != std::errc() || r.ptr != cp.data() + cp.size()) number = 0;
+    }
+    if (ver >= "AC1021" || utf8Mark_) d_.codePage = 65001;
+    else d_.codePage = number > 0 && number != 65001 && ZcDbDxfFiler::knowsCodePage(number) ? number : 1252;
   }
 
   void header(GroupStream& in) {
@@ -352,7 +361,7 @@ private:
     std::vector<Record> inBlock;
     std::vector<std::pair<std::wstring, std::vector<Record>>> pending;
     std::wstring current;
-    ZcGePoint3d origin;
+    BlockBegin begin;
     bool open = false;
     for (Record& r : records) {
       if (r.type == "BLOCK") {
@@ -365,17 +374,20 @@ private:
             if (std::wstring space = olderSpaceName(current); !space.empty()) current = space;
             else blockNameText_[current] = p.value;
           }
-          if (p.code == 10 || p.code == 20 || p.code == 30) {
+          if (p.code == 10 || p.code == 20 || p.code == 30 || p.code == 70) {
             ZcDbDxfFiler f(r.first, r.count, nullptr);
-            origin[(p.code - 10) / 10] = f.toDouble(p);
+            if (p.code == 70) begin.xrefFlags = static_cast<int>(f.toInt(p)) & (4 | 8);
+            else begin.origin[(p.code - 10) / 10] = f.toDouble(p);
             if (f.hasError()) Fail(f.errorLine(), f.error());
           }
+          if (p.code == 1) begin.xrefPath = ZcDbDxfFiler::decodeText(p.value, d_.codePage);
         }
         if (current.empty()) Fail(r.line, L"a block without a name");
         if (!Printable(current)) Fail(r.line, L"a block name holding a control character");
-        blockOrigins_[zcdb::FoldKey(current)] = origin;
+        if (!begin.xrefFlags) begin.xrefPath.clear();
+        blockBegins_[zcdb::FoldKey(current)] = begin;
         blockLines_[current] = r.line;
-        origin = ZcGePoint3d();
+        begin = BlockBegin();
         continue;
       }
       if (r.type == "ENDBLK") {
@@ -669,8 +681,12 @@ private:
     if (bt)
       for (ZcDbObjectId id : bt->recordIds()) {
         auto* btr = d_.objectAs<ZcDbBlockTableRecord>(id);
-        auto it = blockOrigins_.find(zcdb::FoldKey(btr->name()));
-        if (it != blockOrigins_.end()) btr->state().writer = true, btr->setOrigin(it->second), btr->state().writer = false;
+        auto it = blockBegins_.find(zcdb::FoldKey(btr->name()));
+        if (it == blockBegins_.end()) continue;
+        btr->state().writer = true;
+        btr->setOrigin(it->second.origin);
+        btr->setXref(it->second.xrefFlags, it->second.xrefPath);
+        btr->state().writer = false;
       }
     refuseBlockCycles();
     ZcDbBlockTableRecord* model = blockNamed(ZCDB_MODEL_SPACE, 0);
@@ -844,7 +860,8 @@ private:
     d_.codePage = 1250;  // later reads (data lists) see text as this database writes it
   }
 
-  const std::string& text_;
+  std::string_view text_;
+  bool utf8Mark_ = false;
   ZcDbDatabase& db_;
   ZcDbDatabaseImpl& d_;
   std::vector<ZcDbDxfPair> buffer_;  // the groups of the record last expanded
@@ -857,7 +874,14 @@ private:
   std::set<std::string> tablesSeen_;  // the names of the tables kept, to refuse a second one
   std::vector<std::pair<std::wstring, std::vector<Record>>> blockEntities_;
   std::map<std::wstring, std::vector<Record*>> blockEntityPtrs_;
-  std::map<std::wstring, ZcGePoint3d> blockOrigins_;
+  // What a BLOCK record gives its block: the origin, and for a reference to another
+  // drawing its flags (4 external, 8 overlay) and the drawing's path.
+  struct BlockBegin {
+    ZcGePoint3d origin;
+    int xrefFlags = 0;
+    std::wstring xrefPath;
+  };
+  std::map<std::wstring, BlockBegin> blockBegins_;
   std::map<std::wstring, int> blockLines_;  // the line of each BLOCK record, by its name
   std::map<std::wstring, std::string_view> blockNameText_;  // its name as the file has it
   std::vector<std::vector<Record>> entityRecords_;
@@ -913,6 +937,10 @@ Zcad::ErrorStatus ZcDbDatabase::readDwgFile(const wchar_t* fileName, int, bool, 
   }
   if (text.compare(0, 4, "AC10") == 0) {
     impl_->readError = L"line 1: a binary drawing, not a DXF text file";
+    return Zcad::eBadDxfFile;
+  }
+  if (text.compare(0, 18, "AutoCAD Binary DXF") == 0) {
+    impl_->readError = L"line 1: a binary DXF file, not a DXF text file; save it from its program as DXF text";
     return Zcad::eBadDxfFile;
   }
   Zcad::ErrorStatus es = readDxfText(text);
