@@ -199,9 +199,11 @@ ZcDbObject* MakeTable(std::string_view name) {
 
 class DxfReader {
 public:
-  // A byte order mark before the first group (some writers put one) marks UTF-8 text.
+  // A byte order mark before the first group (some writers put one) says the text is
+  // UTF-8; as the header may say otherwise, it is read as a Windows-1252 file is: text that
+  // is well-formed UTF-8 as such, any other byte as its 1252 character.
   DxfReader(std::string_view text, ZcDbDatabase& db) : text_(text), db_(db), d_(db.impl()) {
-    if (text_.substr(0, 3) == "\xEF\xBB\xBF") text_.remove_prefix(3), utf8Mark_ = true, d_.codePage = 65001;
+    if (text_.substr(0, 3) == "\xEF\xBB\xBF") text_.remove_prefix(3), utf8Mark_ = true, d_.codePage = 1252;
   }
   DxfReader(const DxfReader&) = delete;
   DxfReader& operator=(const DxfReader&) = delete;
@@ -289,8 +291,8 @@ private:
     if (!sawEof) Fail(in.lastLine() + 1, L"the file ends without its EOF record");
   }
 
-  // AC1021 and later files (and any beginning with a byte order mark) are UTF-8; older ones
-  // use $DWGCODEPAGE, "ANSI_" and the number of a Windows code page (Windows-1252 when it
+  // AC1021 and later files are UTF-8, older ones beginning with a byte order mark are read
+  // as 1252 (above); older ones otherwise use $DWGCODEPAGE, "ANSI_" and the number of a Windows code page (Windows-1252 when it
   // names none this reader knows).
   void codePage() {
     auto value = [&](const char* name) -> std::string_view {
@@ -303,7 +305,8 @@ private:
       auto r = std::from_chars(cp.data() + 5, cp.data() + cp.size(), number);
       if (r.ec != std::errc() || r.ptr != cp.data() + cp.size()) number = 0;
     }
-    if (ver >= "AC1021" || utf8Mark_) d_.codePage = 65001;
+    if (ver >= "AC1021") d_.codePage = 65001;
+    else if (utf8Mark_) d_.codePage = 1252;
     else d_.codePage = number > 0 && number != 65001 && ZcDbDxfFiler::knowsCodePage(number) ? number : 1252;
   }
 
@@ -496,6 +499,22 @@ private:
     return buf;
   }
 
+  // A reference that places its block in rows and columns (MINSERT): kept as read, with its
+  // attributes, as a reference places its block once.
+  bool IsArray(const Record& r) const {
+    GroupSplitter splitter = splitterAfterType(r);
+    ZcDbDxfPair p;
+    for (std::size_t k = 0; k < r.count && splitter.next(p); ++k) {
+      if (p.code == 100 && Trim(p.value) == "AcDbMInsertBlock") return true;
+      if (p.code != 70 && p.code != 71) continue;
+      ZcDbDxfFiler f(nullptr, 0, nullptr);
+      long long n = f.toInt(p);
+      if (f.hasError()) Fail(f.errorLine(), f.error());
+      if (n > 1) return true;
+    }
+    return false;
+  }
+
   // Complex entities: INSERT + ATTRIB... + SEQEND, POLYLINE + VERTEX... + SEQEND.
   void entityList(std::vector<Record>& records, std::vector<Record*>& out) {
     Record* parent = nullptr;
@@ -508,7 +527,7 @@ private:
         if (!parent || (r.type == "VERTEX") != (parent->type == "POLYLINE"))
           Fail(r.line, L"a " + Wide(r.type) + L" record without its " +
                            (r.type == "VERTEX" ? std::wstring(L"POLYLINE") : std::wstring(L"INSERT")));
-        if (r.type == "VERTEX") {
+        if (r.type == "VERTEX" || dynamic_cast<ZcDbOpaqueEntity*>(parent->obj)) {  // kept with their owner
           vertices_[parent].push_back(&r);
           continue;
         }
@@ -530,7 +549,7 @@ private:
         else r.obj = new ZcDb2dPolyline;
         parent = &r;
       } else {
-        r.obj = MakeObject(r.type);
+        r.obj = r.type == "INSERT" && IsArray(r) ? new ZcDbOpaqueEntity("INSERT") : MakeObject(r.type);
         if (!r.obj) r.obj = MakeOpaque<ZcDbOpaqueEntity>(r.type, r.line);
         if (r.type == "INSERT") parent = &r;
       }
@@ -706,13 +725,17 @@ private:
 
   // A block that holds a reference to itself, directly or through other blocks, has no
   // end: such a file is refused, naming the blocks of the cycle and the reference closing it.
+  // So is one whose blocks nest deeper than any drawing needs (kMaxNesting levels): every
+  // walk through a reference's contents, drawing it or measuring it, goes down level by level.
   void refuseBlockCycles() {
+    constexpr std::size_t kMaxNesting = 256;
     std::map<std::uint32_t, std::vector<std::pair<std::uint32_t, int>>> holds;  // block slot -> (block, line)
     for (auto& [name, ents] : blockEntityPtrs_)
       for (Record* r : ents)
         if (auto* ref = dynamic_cast<ZcDbBlockReference*>(r->obj))
           holds[r->obj->ownerId().slot()].emplace_back(ref->blockTableRecord().slot(), r->line);
     std::map<std::uint32_t, int> state;  // 1 on the current path, 2 done
+    std::map<std::uint32_t, std::size_t> depth;  // the levels of a block done, itself the first
     struct Step {
       std::uint32_t block;
       std::size_t next;  // the next of its references to follow
@@ -726,6 +749,13 @@ private:
         const auto& refs = holds[top.block];
         if (top.next == refs.size()) {
           state[top.block] = 2;
+          std::size_t levels = 1;
+          for (const auto& ref : refs) levels = std::max(levels, depth[ref.first] + 1);
+          depth[top.block] = levels;
+          if (levels > kMaxNesting)
+            Fail(blockLines_[nameOf(top.block)], L"the block \"" + nameOf(top.block) + L"\" nests blocks " +
+                                                     std::to_wstring(levels) + L" levels deep; at most " +
+                                                     std::to_wstring(kMaxNesting) + L" can be read");
           path.pop_back();
           continue;
         }

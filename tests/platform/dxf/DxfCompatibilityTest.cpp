@@ -188,11 +188,36 @@ TEST(DxfCompatibility, ABlockStandingForAnotherDrawingKeepsItsPath) {
   }
 }
 
-TEST(DxfCompatibility, AByteOrderMarkBeforeTheFirstGroupMarksUtf8Text) {
+TEST(DxfCompatibility, AReferenceInRowsAndColumnsIsKeptAsReadWithItsAttributes) {
+  // an older file's MINSERT (no subclass markers), its attribute on a layer of its own
   ZcDbDatabase db(false, true);
-  ASSERT_TRUE(Reads(db, "\xEF\xBB\xBF" "0|SECTION|2|HEADER|9|$ACADVER|1|AC1015|0|ENDSEC|"
-                                          "0|SECTION|2|ENTITIES|0|TEXT|10|0|20|0|40|1|1|\xC5\x82uk|0|ENDSEC|0|EOF"));
-  EXPECT_EQ(L"łuk", Open<ZcDbText>(ModelSpace(db)[0])->textString());
+  ASSERT_TRUE(Reads(db,
+      "0|SECTION|2|BLOCKS|0|BLOCK|2|Mark|10|0|20|0|30|0|0|ENDBLK|0|ENDSEC|"
+      "0|SECTION|2|ENTITIES|0|INSERT|8|0|66|1|2|Mark|10|1|20|2|30|0|70|3|71|2|44|5|45|6|"
+      "0|ATTRIB|8|Opisy|10|1|20|2|30|0|40|1|1|A1|2|NUM|70|0|0|SEQEND|8|0|0|ENDSEC|0|EOF"));
+  ZcDbObjectIdArray ids = ModelSpace(db);
+  ASSERT_EQ(1, ids.length());
+  auto* kept = Open<ZcDbEntity>(ids[0]);
+  EXPECT_STREQ("INSERT", kept->dxfName());
+  EXPECT_EQ(nullptr, Open<ZcDbBlockReference>(ids[0]));  // not a reference placing its block once
+  const std::string written = db.dxfText();
+  EXPECT_NE(std::string::npos, written.find("AcDbMInsertBlock\n 66\n1\n  2\nMark\n")) << written;
+  EXPECT_NE(std::string::npos, written.find(" 70\n3\n 71\n2\n 44\n5")) << written;
+  const std::size_t attrib = written.find("ATTRIB\n");
+  ASSERT_NE(std::string::npos, attrib) << written;
+  EXPECT_NE(std::string::npos, written.find("  8\nOpisy\n100\nAcDbText\n 10\n1\n", attrib)) << written;
+  EXPECT_NE(std::string::npos, written.find("  1\nA1\n100\nAcDbAttribute\n  2\nNUM\n 70\n0\n", attrib)) << written;
+  ZcDbDatabase again(false, true);
+  ASSERT_EQ(Zcad::eOk, again.readDxfText(written));
+  EXPECT_EQ(written, again.dxfText());
+}
+
+TEST(DxfCompatibility, AByteOrderMarkBeforeTheFirstGroupMarksUtf8TextAndLosesNoOtherByte) {
+  // whatever the header says: UTF-8 where it is well formed, a byte that is not as Windows-1252
+  ZcDbDatabase db(false, true);
+  ASSERT_TRUE(Reads(db, "\xEF\xBB\xBF" "0|SECTION|2|HEADER|9|$ACADVER|1|AC1015|9|$DWGCODEPAGE|3|ANSI_1250|0|ENDSEC|"
+                        "0|SECTION|2|ENTITIES|0|TEXT|10|0|20|0|40|1|1|\xC5\x82uk \xE9|0|ENDSEC|0|EOF"));
+  EXPECT_EQ(L"łuk é", Open<ZcDbText>(ModelSpace(db)[0])->textString());
 }
 
 TEST(DxfCompatibility, TextIsDecodedByTheFilesCodePage) {
