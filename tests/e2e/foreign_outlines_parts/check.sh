@@ -3,7 +3,7 @@
 # read as a control character); the heavy polyline stands where it was seen (x 0..100, its
 # arc bulging out to x 115, its widths kept) in every size with a cut line around it; the
 # arc of the -Z plane closes the back over the top; the Cyrillic text and the reference to
-# the other drawing are as they were.
+# the other drawing and the array of buttons (rows and columns of a block) are as they were.
 set -euo pipefail
 /usr/bin/python3 - "$1/drawing.dxf" <<'PY'
 import re, sys, ezdxf
@@ -34,6 +34,8 @@ for size, seam in (("38", "38"), ("40", "^40")):
 unicode = lambda t: re.sub(r"\\U\+([0-9A-F]{4})", lambda m: chr(int(m.group(1), 16)), t)
 texts = [unicode(caret(e.dxf.text)) for e in doc.modelspace().query("TEXT")]
 assert texts == ["Пола \\S1^2;"], texts
+buttons = [e for e in doc.modelspace().query("INSERT") if e.dxf.name == "GUZIK"]
+assert [(e.dxf.column_count, e.dxf.row_count, e.dxf.column_spacing, e.dxf.row_spacing) for e in buttons] == [(3, 2, 10, 8)], buttons
 plan = doc.blocks.get("PLAN").block
 assert plan.dxf.flags & 4 and plan.dxf.xref_path == "rzuty\\plan.dxf", (plan.dxf.flags, plan.dxf.get("xref_path"))
 PY
