@@ -212,6 +212,31 @@ TEST(DxfCompatibility, AReferenceInRowsAndColumnsIsKeptAsReadWithItsAttributes) 
   EXPECT_EQ(written, again.dxfText());
 }
 
+TEST(DxfCompatibility, AComplexLineTypeKeepsTheTextItDrawsBetweenItsDashes) {
+  ZcDbDatabase db(false, true);
+  ASSERT_TRUE(Reads(db,
+      "0|SECTION|2|TABLES|0|TABLE|2|STYLE|0|STYLE|5|2A|2|Opisy|70|0|40|0|41|1|50|0|71|0|42|2.5|3|txt|4||0|ENDTAB|"
+      "0|TABLE|2|LTYPE|0|LTYPE|5|30|2|GAZ|70|0|3|Gaz -- G --|72|65|73|3|40|1|49|0.5|74|0|"
+      "49|-0.2|74|2|75|0|340|2A|46|0.1|50|0|44|-0.1|45|-0.05|9|G|49|-0.25|74|0|0|ENDTAB|0|ENDSEC|0|EOF"));
+  const std::string element = " 49\n-0.2\n 74\n2\n 75\n0\n340\n2A\n 46\n0.1\n 50\n0.0\n 44\n-0.1\n 45\n-0.05\n  9\nG\n 49\n-0.25\n 74\n0\n";
+  const std::string written = db.dxfText();
+  EXPECT_NE(std::string::npos, written.find(element)) << written;
+  ZcDbDatabase again(false, true);
+  ASSERT_EQ(Zcad::eOk, again.readDxfText(written));
+  EXPECT_NE(std::string::npos, again.dxfText().find(element));
+  // dashes set anew drop what was drawn between the old ones
+  ZcDbLinetypeTable* table = nullptr;
+  ASSERT_EQ(Zcad::eOk, db.getLinetypeTable(table, ZcDb::kForRead));
+  ZcDbObjectId id;
+  table->getAt(L"GAZ", id);
+  table->close();
+  ZcDbLinetypeTableRecord* gas = nullptr;
+  ASSERT_EQ(Zcad::eOk, zcdbOpenObject(gas, id, ZcDb::kForWrite));
+  EXPECT_EQ(Zcad::eOk, gas->setDashes({0.5, -0.2}));
+  gas->close();
+  EXPECT_EQ(std::string::npos, db.dxfText().find("  9\nG\n"));
+}
+
 TEST(DxfCompatibility, AByteOrderMarkBeforeTheFirstGroupMarksUtf8TextAndLosesNoOtherByte) {
   // whatever the header says: UTF-8 where it is well formed, a byte that is not as Windows-1252
   ZcDbDatabase db(false, true);
