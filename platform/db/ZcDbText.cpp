@@ -65,8 +65,21 @@ Zcad::ErrorStatus ZcDbText::setWidthFactor(double f) {
 
 void ZcDbText::subSetDatabaseDefaults(ZcDbDatabase* db) { textStyle_ = db->textstyle(); }
 
-Zcad::ErrorStatus ZcDbText::transformBy(const ZcGeMatrix3d& m) {
+namespace {
+// Text of the -Z plane (read from a file, kept so) has its points in that plane's
+// coordinates, X and Z turned over: this turns them to the world's and back.
+ZcGeMatrix3d PlaneFlip() {
+  ZcGeMatrix3d f;
+  f(0, 0) = -1;
+  f(2, 2) = -1;
+  return f;
+}
+bool FacesDown(const ZcGeVector3d& normal) { return normal.isParallelTo(ZcGeVector3d::kZAxis) && normal.z < 0; }
+}  // namespace
+
+Zcad::ErrorStatus ZcDbText::transformBy(const ZcGeMatrix3d& world) {
   if (Zcad::ErrorStatus es = assertWrite(); es != Zcad::eOk) return es;
+  const ZcGeMatrix3d m = FacesDown(normal_) ? PlaneFlip() * world * PlaneFlip() : world;
   ZcGeVector3d x(std::cos(rotation_), std::sin(rotation_), 0), y(-x.y, x.x, 0);
   x.transformBy(m);
   y.transformBy(m);
@@ -104,7 +117,10 @@ Zcad::ErrorStatus ZcDbText::getGeomExtents(ZcDbExtents& ext) const {
   ZcGeVector3d x(std::cos(rot), std::sin(rot), 0), y(-x.y, x.x, 0);
   ext = ZcDbExtents();
   for (double u : {0.0, w})
-    for (double v : {0.0, h}) ext.addPoint(origin + x * (u + dx) + y * (v + dy));
+    for (double v : {0.0, h}) {
+      ZcGePoint3d corner = origin + x * (u + dx) + y * (v + dy);
+      ext.addPoint(FacesDown(normal_) ? corner.transformBy(PlaneFlip()) : corner);
+    }
   return Zcad::eOk;
 }
 

@@ -136,6 +136,15 @@ TEST(DxfCompatibility, TextOfTheOtherSideKeepsItsNormal) {
   auto* text = Open<ZcDbText>(ModelSpace(again)[0]);
   EXPECT_EQ(ZcGeVector3d(0, 0, -1), text->normal());
   EXPECT_EQ(ZcGePoint3d(5, 5, 0), text->position());
+  // seen from above it stands left of the Y axis, and moves the way it is moved
+  ZcDbExtents box;
+  ASSERT_EQ(Zcad::eOk, text->getGeomExtents(box));
+  EXPECT_DOUBLE_EQ(-5.0, box.maxPoint().x);
+  ZcDbText* moved = nullptr;
+  ASSERT_EQ(Zcad::eOk, zcdbOpenObject(moved, text->objectId(), ZcDb::kForWrite));
+  EXPECT_EQ(Zcad::eOk, moved->transformBy(ZcGeMatrix3d::translation(ZcGeVector3d(10, 1, 0))));
+  EXPECT_TRUE(moved->position().isEqualTo(ZcGePoint3d(-5, 6, 0))) << moved->position().x;
+  moved->close();
 }
 
 TEST(DxfCompatibility, ACaretIsAControlCharacterOnlyBeforeTheLettersThatSpellOne) {
