@@ -288,7 +288,8 @@ private:
       f_.writePoint3d(10, btr->origin());
       f_.writeString(3, btr->name());
       f_.writeString(1, btr->xrefPath());
-      if (!btr->isLayout())
+      // the two spaces' entities go in ENTITIES; a further layout's (*Paper_Space0...) here
+      if (id != d_.modelSpace && !paper)
         for (ZcDbObjectId e : btr->rawEntities()) entity(e);
       f_.writeRaw(0, "ENDBLK");
       f_.writeHandle(5, next_++);

@@ -246,6 +246,25 @@ TEST(DxfCompatibility, AComplexLineTypeKeepsTheTextItDrawsBetweenItsDashes) {
   EXPECT_EQ(std::string::npos, db.dxfText().find("  9\nG\n"));
 }
 
+TEST(DxfCompatibility, TheEntitiesOfAFurtherLayoutAreWrittenWithItsBlock) {
+  ZcDbDatabase db(false, true);
+  ASSERT_TRUE(Reads(db,
+      "0|SECTION|2|BLOCKS|0|BLOCK|2|*Paper_Space0|70|0|10|0|20|0|30|0|"
+      "0|LINE|67|1|8|0|10|0|20|0|30|0|11|5|21|5|31|0|0|CIRCLE|67|1|8|0|10|1|20|1|30|0|40|1|0|ENDBLK|0|ENDSEC|"
+      "0|SECTION|2|ENTITIES|0|LINE|8|0|10|0|20|0|30|0|11|1|21|0|31|0|0|ENDSEC|0|EOF"));
+  ZcDbDatabase again(false, true);
+  ASSERT_EQ(Zcad::eOk, again.readDxfText(db.dxfText()));
+  ZcDbBlockTable* table = nullptr;
+  ASSERT_EQ(Zcad::eOk, again.getBlockTable(table, ZcDb::kForRead));
+  ZcDbObjectId layout;
+  table->getAt(L"*Paper_Space0", layout);
+  table->close();
+  auto* block = Open<ZcDbBlockTableRecord>(layout);
+  ASSERT_NE(nullptr, block);
+  EXPECT_EQ(2, block->entityIds().length());
+  EXPECT_EQ(1, ModelSpace(again).length());
+}
+
 TEST(DxfCompatibility, AByteOrderMarkBeforeTheFirstGroupMarksUtf8TextAndLosesNoOtherByte) {
   // whatever the header says: UTF-8 where it is well formed, a byte that is not as Windows-1252
   ZcDbDatabase db(false, true);
