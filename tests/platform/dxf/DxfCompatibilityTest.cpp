@@ -42,6 +42,15 @@ T* Open(ZcDbObjectId id) {
   return obj;
 }
 
+ZcDbObjectId BlockNamed(ZcDbDatabase& db, const wchar_t* name) {
+  ZcDbBlockTable* table = nullptr;
+  ZcDbObjectId id;
+  if (db.getBlockTable(table, ZcDb::kForRead) != Zcad::eOk) return id;
+  table->getAt(name, id);
+  table->close();
+  return id;
+}
+
 // Reads the pairs (as Dxf writes them) into db; a failure names the reader's error.
 ::testing::AssertionResult Reads(ZcDbDatabase& db, const std::string& pairs) {
   if (db.readDxfText(Dxf(pairs)) == Zcad::eOk) return ::testing::AssertionSuccess();
@@ -182,13 +191,8 @@ TEST(DxfCompatibility, ABlockStandingForAnotherDrawingKeepsItsPath) {
   ZcDbDatabase again(false, true);
   ASSERT_EQ(Zcad::eOk, again.readDxfText(db.dxfText()));
   for (ZcDbDatabase* d : {&db, &again}) {
-    ZcDbBlockTable* table = nullptr;
-    ASSERT_EQ(Zcad::eOk, d->getBlockTable(table, ZcDb::kForRead));
-    ZcDbObjectId plan, mark;
-    table->getAt(L"Plan", plan);
-    table->getAt(L"Mark", mark);
-    table->close();
-    auto* xref = Open<ZcDbBlockTableRecord>(plan);
+    ZcDbObjectId mark = BlockNamed(*d, L"Mark");
+    auto* xref = Open<ZcDbBlockTableRecord>(BlockNamed(*d, L"Plan"));
     ASSERT_NE(nullptr, xref);
     EXPECT_EQ(4, xref->xrefFlags());  // "resolved" (32) is the state of a session, not kept
     EXPECT_EQ(L"..\\rzuty\\plan ł.dxf", xref->xrefPath());
@@ -254,12 +258,7 @@ TEST(DxfCompatibility, TheEntitiesOfAFurtherLayoutAreWrittenWithItsBlock) {
       "0|SECTION|2|ENTITIES|0|LINE|8|0|10|0|20|0|30|0|11|1|21|0|31|0|0|ENDSEC|0|EOF"));
   ZcDbDatabase again(false, true);
   ASSERT_EQ(Zcad::eOk, again.readDxfText(db.dxfText()));
-  ZcDbBlockTable* table = nullptr;
-  ASSERT_EQ(Zcad::eOk, again.getBlockTable(table, ZcDb::kForRead));
-  ZcDbObjectId layout;
-  table->getAt(L"*Paper_Space0", layout);
-  table->close();
-  auto* block = Open<ZcDbBlockTableRecord>(layout);
+  auto* block = Open<ZcDbBlockTableRecord>(BlockNamed(again, L"*Paper_Space0"));
   ASSERT_NE(nullptr, block);
   EXPECT_EQ(2, block->entityIds().length());
   EXPECT_EQ(1, ModelSpace(again).length());
