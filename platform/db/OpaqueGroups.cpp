@@ -32,7 +32,7 @@ bool IsInt(int code) {
 // The groups of the common entity segment that ZcDbEntity reads and writes itself.
 bool IsEntityOwned(int code) {
   return code == 8 || code == 6 || code == 62 || code == 420 || code == 370 || code == 48 || code == 60 ||
-         code == 67;
+         code == 67 || code == 347 || code == 390 || code == 430 || code == 440 || code == 284;
 }
 
 // A value kept as text: without the blanks around it, nor carriage returns at its end (a

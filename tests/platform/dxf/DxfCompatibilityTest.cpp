@@ -264,6 +264,31 @@ TEST(DxfCompatibility, TheEntitiesOfAFurtherLayoutAreWrittenWithItsBlock) {
   EXPECT_EQ(1, ModelSpace(again).length());
 }
 
+TEST(DxfCompatibility, PropertiesOtherProgramsGiveAnEntityAreWrittenBackOnce) {
+  // a material, a colour name, a transparency and a shadow mode, on a line and on a solid
+  // kept as read; a material that names nothing is left out
+  const std::string common = "100|AcDbEntity|8|0|347|2F|430|RAL$5002|440|33554559|284|1|";
+  ZcDbDatabase db(false, true);
+  ASSERT_TRUE(Reads(db,
+      "0|SECTION|2|ENTITIES|0|LINE|5|30|" + common + "100|AcDbLine|10|0|20|0|30|0|11|1|21|0|31|0|"
+      "0|SOLID|5|31|" + common + "100|AcDbTrace|10|0|20|0|30|0|11|1|21|0|31|0|12|0|22|1|32|0|13|1|23|1|33|0|"
+      "0|LINE|5|32|100|AcDbEntity|8|0|347|99|100|AcDbLine|10|0|20|0|30|0|11|1|21|0|31|0|0|ENDSEC|"
+      "0|SECTION|2|OBJECTS|0|DICTIONARY|5|C|3|M|350|2F|0|MATERIAL|5|2F|330|C|100|AcDbMaterial|1|Tkanina|"
+      "0|ENDSEC|0|EOF"));
+  const std::string written = db.dxfText();
+  const std::string kept = "347\n2F\n430\nRAL$5002\n440\n33554559\n284\n1\n";
+  const std::size_t first = written.find(kept);
+  ASSERT_NE(std::string::npos, first) << written;
+  const std::size_t second = written.find(kept, first + 1);
+  ASSERT_NE(std::string::npos, second) << written;
+  EXPECT_EQ(std::string::npos, written.find(kept, second + 1));
+  EXPECT_EQ(std::string::npos, written.find("440\n33554559\n", second + kept.size()));
+  EXPECT_EQ(std::string::npos, written.find("347\n99\n"));
+  ZcDbDatabase again(false, true);
+  ASSERT_EQ(Zcad::eOk, again.readDxfText(written));
+  EXPECT_EQ(written, again.dxfText());
+}
+
 TEST(DxfCompatibility, AByteOrderMarkBeforeTheFirstGroupMarksUtf8TextAndLosesNoOtherByte) {
   // whatever the header says: UTF-8 where it is well formed, a byte that is not as Windows-1252
   ZcDbDatabase db(false, true);
