@@ -1,6 +1,7 @@
 // The entity wrapper.
 #include "framework/UI_Entity.h"
 
+#include "db/ZcDb2dPolyline.h"
 #include "db/ZcDbBlockTableRecord.h"
 #include "db/ZcDbCurve.h"
 #include "db/ZcDbDatabase.h"
@@ -192,6 +193,11 @@ int UI_Entity::GetPoints(ZcGePoint3dArray& points) {
       pl->getPointAt(i, p);
       points.append(p);
     }
+  } else if (m_entity->isKindOf(ZcDbVertexPolyline::desc())) {
+    // the heavy polylines of older drawings: every vertex too, so that a closed outline of
+    // one polyline gives its corners and not one point twice
+    auto* pl = static_cast<ZcDbVertexPolyline*>(m_entity);
+    for (unsigned i = 0; i < pl->numVerts(); ++i) points.append(pl->vertexAt(i).p);
   } else if (m_entity->isKindOf(ZcDbCurve::desc())) {
     auto* curve = static_cast<ZcDbCurve*>(m_entity);
     ZcGePoint3d s, e;

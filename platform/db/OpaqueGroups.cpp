@@ -32,7 +32,7 @@ bool IsInt(int code) {
 // The groups of the common entity segment that ZcDbEntity reads and writes itself.
 bool IsEntityOwned(int code) {
   return code == 8 || code == 6 || code == 62 || code == 420 || code == 370 || code == 48 || code == 60 ||
-         code == 67;
+         code == 67 || code == 347 || code == 390 || code == 430 || code == 440 || code == 284;
 }
 
 // A value kept as text: without the blanks around it, nor carriage returns at its end (a
@@ -77,9 +77,12 @@ ZcDbObjectId OpaqueGroups::read(ZcDbDxfFiler* f, Base base, const std::string& d
       if (!entitySegment) readGroup(f, p, body_);
       continue;
     }
-    if (entitySegment || (base == Base::kVertex && !marked && IsEntityOwned(p.code))) {
-      // a vertex keeps its own properties but its layer, which is its polyline's
-      if (base == Base::kVertex ? p.code != 8 : !IsEntityOwned(p.code)) readGroup(f, p, extras_);
+    bool follower = base == Base::kVertex || base == Base::kAttribute;
+    if (entitySegment || (follower && !marked && IsEntityOwned(p.code))) {
+      // a vertex keeps its own properties but its layer, which is its polyline's; an
+      // attribute keeps them all
+      if (base == Base::kVertex ? p.code != 8 : base == Base::kAttribute || !IsEntityOwned(p.code))
+        readGroup(f, p, extras_);
       continue;
     }
     if (!marked) {  // the common part the object base reads
@@ -114,6 +117,17 @@ void OpaqueGroups::addMarkers(const std::string& name) {
   };
   if (name == "SOLID" || name == "TRACE" || name == "3DFACE") {
     body_.insert(body_.begin(), marker(name == "3DFACE" ? "AcDbFace" : "AcDbTrace"));
+    return;
+  }
+  if (name == "ATTRIB") {  // an attribute of a kept array: its text's groups, then its own
+    auto own = [](const Group& g) { return g.code == 2 || g.code == 70 || g.code == 73 || g.code == 74 || g.code == 280; };
+    auto at = std::stable_partition(body_.begin(), body_.end(), [&](const Group& g) { return !own(g); });
+    body_.insert(at, marker("AcDbAttribute"));
+    body_.insert(body_.begin(), marker("AcDbText"));
+    return;
+  }
+  if (name == "INSERT") {  // kept references are arrays of a block
+    body_.insert(body_.begin(), marker("AcDbMInsertBlock"));
     return;
   }
   if (name == "POLYLINE") {  // kept polylines are meshes and face sets

@@ -19,8 +19,9 @@ namespace zcdb {
 class OpaqueGroups {
 public:
   /// Which groups of the record the object and entity bases read and write themselves; a
-  /// vertex of a kept polyline leaves only its handle, owner and layer to its polyline.
-  enum class Base { kObject, kEntity, kVertex };
+  /// vertex of a kept polyline leaves only its handle, owner and layer to its polyline, an
+  /// attribute of a kept block reference (an array of a block) its handle and owner.
+  enum class Base { kObject, kEntity, kVertex, kAttribute };
 
   /// Reads every group of the record the base does not own: the common entity segment's
   /// other groups, then the record's own segments up to its XData. Numbers are checked
@@ -40,7 +41,8 @@ public:
   std::vector<ZcGePoint3d> points(const std::string& dxfName) const;
   /// The groups as code and DXF text, for callers that inspect them.
   std::vector<std::pair<int, std::wstring>> groups() const;
-  /// The VERTEX records that follow a kept POLYLINE (meshes and face sets), in order.
+  /// The records that follow a kept record, in order: the VERTEX records of a POLYLINE (meshes
+  /// and face sets), the ATTRIB records of an INSERT (an array of a block).
   std::vector<OpaqueGroups>& vertices() { return vertices_; }
   const std::vector<OpaqueGroups>& vertices() const { return vertices_; }
 

@@ -161,26 +161,50 @@ Zcad::ErrorStatus ZcDbVertexPolyline::dxfInFields(ZcDbDxfFiler* f) {
   if (Zcad::ErrorStatus es = ZcDbEntity::dxfInFields(f); es != Zcad::eOk) return es;
   if (!f->seekMarker("AcDb2dPolyline")) f->seekMarker("AcDb3dPolyline");
   ZcDbDxfPair p;
-  while (f->next(p))
-    if (p.code == 70) closed_ = f->toInt(p) & 1;
+  readDefaults_ = ReadDefaults();
+  ZcGeVector3d n = ZcGeVector3d::kZAxis;
+  while (f->next(p)) {
+    switch (p.code) {
+      case 70: closed_ = f->toInt(p) & 1; break;
+      case 10: readDefaults_.elevation = f->toPoint3d(p).z; break;
+      case 40: readDefaults_.startWidth = f->toDouble(p); break;
+      case 41: readDefaults_.endWidth = f->toDouble(p); break;
+      case 210: n = f->toVector3d(p); break;
+      default: break;
+    }
+  }
+  readDefaults_.flipped = !is3d_ && n.isParallelTo(ZcGeVector3d::kZAxis) && n.z < 0;
   return f->hasError() ? Zcad::eBadDxfFile : Zcad::eOk;
 }
 
+// A 2-D vertex lies at the polyline's elevation in the polyline's plane; one about a -Z
+// normal is turned to +Z as LWPOLYLINE's are (X and the elevation over, bulges the other
+// way). The frame points of a spline-fit polyline (flag 16) are not on the curve drawn:
+// the fitted vertices are kept, the frame left out.
 Zcad::ErrorStatus ZcDbVertexPolyline::dxfInVertex(ZcDbDxfFiler* f) {
   f->rewind();
   ZcDbDxfPair p;
   Vertex v;
+  if (!is3d_) v.startWidth = readDefaults_.startWidth, v.endWidth = readDefaults_.endWidth;
+  long long flags = 0;
   while (f->nextAny(p)) {
     switch (p.code) {
       case 10: v.p = f->toPoint3d(p); break;
       case 40: v.startWidth = f->toDouble(p); break;
       case 41: v.endWidth = f->toDouble(p); break;
       case 42: v.bulge = is3d_ ? 0.0 : f->toDouble(p); break;
+      case 70: flags = f->toInt(p); break;
       default: break;
     }
   }
+  if (f->hasError()) return Zcad::eBadDxfFile;
+  if (flags & 16) return Zcad::eOk;
+  if (!is3d_) {
+    v.p.z = readDefaults_.elevation;
+    if (readDefaults_.flipped) v.p.x = -v.p.x, v.p.z = -v.p.z, v.bulge = -v.bulge;
+  }
   verts_.push_back(v);
-  return f->hasError() ? Zcad::eBadDxfFile : Zcad::eOk;
+  return Zcad::eOk;
 }
 
 // --- The kernel's curve ------------------------------------------------------------------------

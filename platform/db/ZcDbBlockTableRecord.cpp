@@ -22,6 +22,13 @@ Zcad::ErrorStatus ZcDbBlockTableRecord::setOrigin(const ZcGePoint3d& p) {
   return Zcad::eOk;
 }
 
+Zcad::ErrorStatus ZcDbBlockTableRecord::setXref(int flags, const std::wstring& path) {
+  if (Zcad::ErrorStatus es = assertWrite(); es != Zcad::eOk) return es;
+  xrefFlags_ = flags & (4 | 8);
+  xrefPath_ = xrefFlags_ ? path : std::wstring();
+  return Zcad::eOk;
+}
+
 Zcad::ErrorStatus ZcDbBlockTableRecord::appendZcDbEntity(ZcDbEntity* entity) {
   ZcDbObjectId id;
   return appendZcDbEntity(id, entity);
@@ -140,6 +147,8 @@ ZcDbObject* ZcDbBlockTableRecord::cloneObject() const {
   auto* c = new ZcDbBlockTableRecord;
   copyRecordTo(c);
   c->origin_ = origin_;
+  c->xrefFlags_ = xrefFlags_;
+  c->xrefPath_ = xrefPath_;
   return c;
 }
 

@@ -7,6 +7,11 @@
 #include <charconv>
 #include <cmath>
 #include <cstring>
+#include <map>
+#include <memory>
+#include <string>
+
+#include <unicode/ucnv.h>
 
 #include "db/DbInternal.h"
 #include "mfc/TextFold.h"
@@ -33,6 +38,30 @@ void PutCode(std::string& out, int code) {
   out.append(p, end);
 }
 }  // namespace
+
+namespace {
+// The converter of a Windows code page other than 1250, 1252 and UTF-8 (Cyrillic 1251,
+// Greek, Baltic, the East Asian double-byte ones...), opened once per thread; null when
+// there is none for it.
+UConverter* CodePageConverter(int codePage) {
+  struct Close {
+    void operator()(UConverter* c) const { ucnv_close(c); }
+  };
+  thread_local std::map<int, std::unique_ptr<UConverter, Close>> converters;
+  auto it = converters.find(codePage);
+  if (it == converters.end()) {
+    UErrorCode error = U_ZERO_ERROR;
+    UConverter* c = ucnv_open(("windows-" + std::to_string(codePage)).c_str(), &error);
+    if (U_FAILURE(error)) c = nullptr;
+    it = converters.emplace(codePage, std::unique_ptr<UConverter, Close>(c)).first;
+  }
+  return it->second.get();
+}
+}  // namespace
+
+bool ZcDbDxfFiler::knowsCodePage(int codePage) {
+  return codePage == 1250 || codePage == 1252 || codePage == 65001 || CodePageConverter(codePage) != nullptr;
+}
 
 namespace {
 // The Windows-1250 byte of a character, or 0 when the code page lacks it.
@@ -87,8 +116,10 @@ std::wstring ZcDbDxfFiler::decodeText(std::string_view s, int codePage) {
   };
   for (std::size_t i = 0; i < s.size();) {
     unsigned char c = static_cast<unsigned char>(s[i]);
-    if (c == '^' && i + 1 < s.size()) {
-      out.push_back(s[i + 1] == ' ' ? L'^' : static_cast<wchar_t>((s[i + 1] - 64) & 0x7F));
+    // "^ " is a caret, "^@" to "^_" the control characters; a caret before anything else is
+    // itself ("^40", a size's layer, or a fraction stacked as "\\S1^2;" in other writers' text)
+    if (c == '^' && i + 1 < s.size() && (s[i + 1] == ' ' || (s[i + 1] >= '@' && s[i + 1] <= '_'))) {
+      out.push_back(s[i + 1] == ' ' ? L'^' : static_cast<wchar_t>(s[i + 1] - 64));
       i += 2;
       continue;
     }
@@ -122,6 +153,17 @@ std::wstring ZcDbDxfFiler::decodeText(std::string_view s, int codePage) {
       out += kUpper1250[c - 0x80];
       ++i;
       continue;
+    }
+    if (codePage != 1252 && codePage != 65001) {
+      if (UConverter* converter = CodePageConverter(codePage)) {  // one character: one byte or two
+        const char* from = s.data() + i;
+        UErrorCode error = U_ZERO_ERROR;
+        ucnv_reset(converter);
+        UChar32 decoded = ucnv_getNextUChar(converter, &from, s.data() + s.size(), &error);
+        out.push_back(U_SUCCESS(error) ? static_cast<wchar_t>(decoded) : L'\xFFFD');
+        i = U_SUCCESS(error) && from > s.data() + i ? static_cast<std::size_t>(from - s.data()) : i + 1;
+        continue;
+      }
     }
     // UTF-8 files, and 1252 ones (where text that is well-formed UTF-8 is taken as such).
     // A malformed sequence is U+FFFD in a UTF-8 file and its bytes' 1252 characters in a

@@ -1,7 +1,9 @@
 // The entity base: common properties and their filing, extents boxes and colours.
 #include "db/ZcDbEntity.h"
 
+#include <algorithm>
 #include <cmath>
+#include <utility>
 
 #include "db/DbInternal.h"
 #include "db/ZcDbDxfFiler.h"
@@ -257,18 +259,27 @@ void ZcDbEntity::copyEntityTo(ZcDbEntity* o) const {
   o->linetypeScale_ = linetypeScale_;
   o->lineWeight_ = lineWeight_;
   o->visibility_ = visibility_;
+  o->colorName_ = colorName_;
+  o->transparency_ = transparency_;
+  o->shadowMode_ = shadowMode_;
+  o->material_ = material_;
+  o->plotStyle_ = plotStyle_;
   copyXDataTo(o);
 }
 
 void ZcDbEntity::translateIds(ZcDbIdTranslator& t) {
   layerId_ = t.translate(layerId_);
   linetypeId_ = t.translate(linetypeId_);
+  material_ = t.translate(material_);
+  plotStyle_ = t.translate(plotStyle_);
 }
 
 // Common entity groups, after the object's:
 //   100 AcDbEntity, 67 1 (paper space only), 8 layer, 6 linetype (unless ByLayer),
 //   62 colour index (unless ByLayer), 420 true colour, 370 line weight (unless ByLayer),
-//   48 linetype scale (unless 1), 60 1 (invisible only)
+//   48 linetype scale (unless 1), 60 1 (invisible only); then as read: 347 material, 390
+//   plot style (while they name objects of this drawing), 430 colour name, 440
+//   transparency, 284 shadow mode
 void ZcDbEntity::dxfOutFields(ZcDbDxfFiler* f) const {
   ZcDbObject::dxfOutFields(f);
   f->writeRaw(100, "AcDbEntity");
@@ -282,6 +293,13 @@ void ZcDbEntity::dxfOutFields(ZcDbDxfFiler* f) const {
   if (lineWeight_ != ZcDb::kLnWtByLayer) f->writeInt(370, lineWeight_);
   if (linetypeScale_ != 1.0) f->writeDouble(48, linetypeScale_);
   if (visibility_ == ZcDb::kInvisible) f->writeInt(60, 1);
+  for (auto [code, id] : {std::pair{347, material_}, std::pair{390, plotStyle_}}) {
+    const ZcDbObject* o = zcdb::ObjectOf(id);
+    if (o && !o->isErased() && o->database() == db) f->writeObjectId(code, id);
+  }
+  if (!colorName_.empty()) f->writeString(430, colorName_);
+  if (transparency_ >= 0) f->writeInt(440, transparency_);
+  if (shadowMode_ >= 0) f->writeInt(284, shadowMode_);
 }
 
 Zcad::ErrorStatus ZcDbEntity::dxfInFields(ZcDbDxfFiler* f) {
@@ -323,6 +341,11 @@ Zcad::ErrorStatus ZcDbEntity::dxfInFields(ZcDbDxfFiler* f) {
       }
       case 48: linetypeScale_ = f->toDouble(p); break;
       case 60: visibility_ = f->toInt(p) ? ZcDb::kInvisible : ZcDb::kVisible; break;
+      case 347: material_ = f->toObjectId(p); break;
+      case 390: plotStyle_ = f->toObjectId(p); break;
+      case 430: colorName_ = f->toString(p); break;
+      case 440: transparency_ = std::max(0LL, f->toInt(p)); break;
+      case 284: shadowMode_ = std::max(0LL, f->toInt(p)); break;
       default: break;
     }
   }

@@ -51,19 +51,21 @@ ZcDbObject* ZcDbLeader::cloneObject() const {
   c->dimasz_ = dimasz_;
   c->arrow_ = arrow_;
   c->normal_ = normal_;
+  c->dimstyle_ = dimstyle_;
+  c->pathType_ = pathType_;
   copyEntityTo(c);
   return c;
 }
 
-// LEADER: 100 AcDbLeader, 3 dimension style ("Standard"), 71 arrowhead (1), 72 path type
-// (0 straight), 73 creation flag (3 no annotation), 76 vertex count, 10/20/30 each vertex,
+// LEADER: 100 AcDbLeader, 3 dimension style ("Standard" unless read), 71 arrowhead (1),
+// 72 path type (0 straight, unless read), 73 creation flag (3 no annotation), 76 vertex count, 10/20/30 each vertex,
 // 40 dimension scale and 41 arrow size (the overrides this leader draws with).
 void ZcDbLeader::dxfOutFields(ZcDbDxfFiler* f) const {
   ZcDbEntity::dxfOutFields(f);
   f->writeRaw(100, "AcDbLeader");
-  f->writeRaw(3, "Standard");
+  f->writeString(3, dimstyle_);
   f->writeInt(71, arrow_ ? 1 : 0);
-  f->writeInt(72, 0);
+  f->writeInt(72, pathType_);
   f->writeInt(73, 3);
   f->writeInt(76, numVertices());
   for (const ZcGePoint3d& p : verts_) f->writePoint3d(10, p);
@@ -78,7 +80,11 @@ Zcad::ErrorStatus ZcDbLeader::dxfInFields(ZcDbDxfFiler* f) {
   while (f->next(p)) {
     switch (p.code) {
       case 10: verts_.push_back(f->toPoint3d(p)); break;
+      case 3:
+        if (std::wstring name = f->toString(p); !name.empty()) dimstyle_ = name;
+        break;
       case 71: arrow_ = f->toInt(p) != 0; break;
+      case 72: pathType_ = f->toInt(p) == 1 ? 1 : 0; break;
       case 40: dimscale_ = f->toDouble(p); break;
       case 41: dimasz_ = f->toDouble(p); break;
       default: break;

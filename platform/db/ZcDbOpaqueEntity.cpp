@@ -45,31 +45,36 @@ Zcad::ErrorStatus ZcDbOpaqueEntity::dxfInFields(ZcDbDxfFiler* f) {
 
 Zcad::ErrorStatus ZcDbOpaqueEntity::dxfInVertex(ZcDbDxfFiler* f) {
   zcdb::OpaqueGroups vertex;
-  vertex.read(f, zcdb::OpaqueGroups::Base::kVertex, "VERTEX");
+  if (type_ == "INSERT") vertex.read(f, zcdb::OpaqueGroups::Base::kAttribute, "ATTRIB");
+  else vertex.read(f, zcdb::OpaqueGroups::Base::kVertex, "VERTEX");
   groups_->vertices().push_back(std::move(vertex));
   return f->hasError() ? Zcad::eBadDxfFile : Zcad::eOk;
 }
 
 unsigned ZcDbOpaqueEntity::numFollowers() const {
-  return type_ == "POLYLINE" ? static_cast<unsigned>(groups_->vertices().size()) + 1 : 0;
+  auto count = static_cast<unsigned>(groups_->vertices().size());
+  if (type_ == "POLYLINE") return count + 1;
+  return type_ == "INSERT" && count > 0 ? count + 1 : 0;
 }
 
 // VERTEX: 5 handle, 330 the polyline, 100 AcDbEntity, 8 the polyline's layer, then its own
-// groups as read; SEQEND: 5 handle, 330 the polyline, 100 AcDbEntity, 8 layer.
+// groups as read; ATTRIB: alike, with its own layer among its groups as read; SEQEND: 5
+// handle, 330 the owner, 100 AcDbEntity, 8 its layer.
 void ZcDbOpaqueEntity::dxfOutFollowers(ZcDbDxfFiler* f, std::uint64_t& nextHandle) const {
   if (!numFollowers()) return;
   std::wstring layerName = layer();
-  auto common = [&](const char* type) {
+  auto common = [&](const char* type, bool layered) {
     f->writeRaw(0, type);
     f->writeHandle(5, nextHandle++);
     f->writeObjectId(330, objectId());
     f->writeRaw(100, "AcDbEntity");
-    f->writeString(8, layerName);
+    if (layered) f->writeString(8, layerName);
   };
+  bool attributes = type_ == "INSERT";
   for (const zcdb::OpaqueGroups& v : groups_->vertices()) {
-    common("VERTEX");
+    common(attributes ? "ATTRIB" : "VERTEX", !attributes);
     v.writeEntityExtras(f);
     v.writeBody(f);
   }
-  common("SEQEND");
+  common("SEQEND", true);
 }

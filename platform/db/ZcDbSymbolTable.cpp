@@ -251,7 +251,7 @@ ZC_RECORD_SETTER(ZcDbLayerTableRecord, setIsPlottable, bool, plot_ = v)
 ZC_RECORD_SETTER(ZcDbLayerTableRecord, setLinetypeObjectId, ZcDbObjectId, linetype_ = v)
 ZC_RECORD_SETTER(ZcDbLayerTableRecord, setLineWeight, ZcDb::LineWeight, lineWeight_ = v)
 ZC_RECORD_SETTER(ZcDbLinetypeTableRecord, setComments, const wchar_t*, comments_ = v ? v : L"")
-ZC_RECORD_SETTER(ZcDbLinetypeTableRecord, setDashes, const std::vector<double>&, dashes_ = v)
+ZC_RECORD_SETTER(ZcDbLinetypeTableRecord, setDashes, const std::vector<double>&, (dashes_ = v, elements_.clear()))
 ZC_RECORD_SETTER(ZcDbTextStyleTableRecord, setFileName, const wchar_t*, font_ = v ? v : L"")
 ZC_RECORD_SETTER(ZcDbViewTableRecord, setCenterPoint, const ZcGePoint2d&, center_ = v)
 #undef ZC_RECORD_SETTER
@@ -356,20 +356,37 @@ ZcDbObject* ZcDbLinetypeTableRecord::cloneObject() const {
   copyRecordTo(c);
   c->comments_ = comments_;
   c->dashes_ = dashes_;
+  c->elements_ = elements_;
   return c;
 }
 
+void ZcDbLinetypeTableRecord::translateIds(ZcDbIdTranslator& t) {
+  ZcDbSymbolTableRecord::translateIds(t);
+  for (Element& e : elements_) e.style = t.translate(e.style);
+}
+
 // LTYPE: 3 description, 72 65 (alignment "A"), 73 dash count, 40 pattern length, then per
-// dash 49 its length and 74 0 (a plain dash).
+// dash 49 its length and 74 its element flags (0 a plain dash); a shape or a text after the
+// dash (flags 2 or 4) with 75 shape number, 340 style, 46 scale, 50 rotation, 44/45 offset
+// and, for a text, 9 the text.
 void ZcDbLinetypeTableRecord::dxfOutFields(ZcDbDxfFiler* f) const {
   ZcDbSymbolTableRecord::dxfOutFields(f);
   f->writeString(3, comments_);
   f->writeInt(72, 65);
   f->writeInt(73, numDashes());
   f->writeDouble(40, patternLength());
-  for (double d : dashes_) {
-    f->writeDouble(49, d);
-    f->writeInt(74, 0);
+  for (std::size_t i = 0; i < dashes_.size(); ++i) {
+    f->writeDouble(49, dashes_[i]);
+    const Element* e = i < elements_.size() && (elements_[i].flags & 6) ? &elements_[i] : nullptr;
+    f->writeInt(74, e ? e->flags : 0);
+    if (!e) continue;
+    f->writeInt(75, e->shape);
+    f->writeObjectId(340, e->style);
+    f->writeDouble(46, e->scale);
+    f->writeDouble(50, e->rotation);
+    f->writeDouble(44, e->x);
+    f->writeDouble(45, e->y);
+    if (e->flags & 2) f->writeString(9, e->text);
   }
 }
 
@@ -379,7 +396,20 @@ Zcad::ErrorStatus ZcDbLinetypeTableRecord::dxfInFields(ZcDbDxfFiler* f) {
   ZcDbDxfPair p;
   while (f->next(p)) {
     if (p.code == 3) comments_ = f->toString(p);
-    else if (p.code == 49) dashes_.push_back(f->toDouble(p));
+    else if (p.code == 49) dashes_.push_back(f->toDouble(p)), elements_.emplace_back();
+    if (elements_.empty()) continue;
+    Element& e = elements_.back();
+    switch (p.code) {
+      case 74: e.flags = f->toInt(p); break;
+      case 75: e.shape = f->toInt(p); break;
+      case 340: e.style = f->toObjectId(p); break;
+      case 46: e.scale = f->toDouble(p); break;
+      case 50: e.rotation = f->toDouble(p); break;
+      case 44: e.x = f->toDouble(p); break;
+      case 45: e.y = f->toDouble(p); break;
+      case 9: e.text = f->toString(p); break;
+      default: break;
+    }
   }
   return f->hasError() ? Zcad::eBadDxfFile : Zcad::eOk;
 }

@@ -65,8 +65,21 @@ Zcad::ErrorStatus ZcDbText::setWidthFactor(double f) {
 
 void ZcDbText::subSetDatabaseDefaults(ZcDbDatabase* db) { textStyle_ = db->textstyle(); }
 
-Zcad::ErrorStatus ZcDbText::transformBy(const ZcGeMatrix3d& m) {
+namespace {
+// Text of the -Z plane (read from a file, kept so) has its points in that plane's
+// coordinates, X and Z turned over: this turns them to the world's and back.
+ZcGeMatrix3d PlaneFlip() {
+  ZcGeMatrix3d f;
+  f(0, 0) = -1;
+  f(2, 2) = -1;
+  return f;
+}
+bool FacesDown(const ZcGeVector3d& normal) { return normal.isParallelTo(ZcGeVector3d::kZAxis) && normal.z < 0; }
+}  // namespace
+
+Zcad::ErrorStatus ZcDbText::transformBy(const ZcGeMatrix3d& world) {
   if (Zcad::ErrorStatus es = assertWrite(); es != Zcad::eOk) return es;
+  const ZcGeMatrix3d m = FacesDown(normal_) ? PlaneFlip() * world * PlaneFlip() : world;
   ZcGeVector3d x(std::cos(rotation_), std::sin(rotation_), 0), y(-x.y, x.x, 0);
   x.transformBy(m);
   y.transformBy(m);
@@ -104,7 +117,10 @@ Zcad::ErrorStatus ZcDbText::getGeomExtents(ZcDbExtents& ext) const {
   ZcGeVector3d x(std::cos(rot), std::sin(rot), 0), y(-x.y, x.x, 0);
   ext = ZcDbExtents();
   for (double u : {0.0, w})
-    for (double v : {0.0, h}) ext.addPoint(origin + x * (u + dx) + y * (v + dy));
+    for (double v : {0.0, h}) {
+      ZcGePoint3d corner = origin + x * (u + dx) + y * (v + dy);
+      ext.addPoint(FacesDown(normal_) ? corner.transformBy(PlaneFlip()) : corner);
+    }
   return Zcad::eOk;
 }
 
@@ -136,7 +152,8 @@ void ZcDbText::translateIds(ZcDbIdTranslator& t) {
 
 // TEXT: 100 AcDbText, 10/20/30 position, 40 height, 1 text, 50 rotation (degrees), 41 width
 // factor, 51 oblique angle, 7 style, 72 horizontal mode, 11/21/31 alignment point (when
-// not left on the base line), then 100 AcDbText again and 73 vertical mode. Attributes and
+// not left on the base line), 210 normal (when not +Z: the points are in its plane's
+// coordinates, kept as read), then 100 AcDbText again and 73 vertical mode. Attributes and
 // their definitions write the first part alike and their own 74 vertical mode instead.
 void ZcDbText::dxfOutTextFields(ZcDbDxfFiler* f, bool withVerticalMode) const {
   ZcDbEntity::dxfOutFields(f);
@@ -151,6 +168,7 @@ void ZcDbText::dxfOutTextFields(ZcDbDxfFiler* f, bool withVerticalMode) const {
   if (!style.empty()) f->writeString(7, style);
   if (hmode_ != ZcDb::kTextLeft) f->writeInt(72, hmode_);
   if (hmode_ != ZcDb::kTextLeft || vmode_ != ZcDb::kTextBase) f->writePoint3d(11, alignment_);
+  if (!normal_.isEqualTo(ZcGeVector3d::kZAxis)) f->writeVector3d(210, normal_);
   if (withVerticalMode) {
     f->writeRaw(100, "AcDbText");
     if (vmode_ != ZcDb::kTextBase) f->writeInt(73, vmode_);
@@ -176,6 +194,9 @@ Zcad::ErrorStatus ZcDbText::dxfInFields(ZcDbDxfFiler* f) {
         case 41: widthFactor_ = f->toDouble(p); break;
         case 51: oblique_ = zcdb::Radians(f->toDouble(p)); break;
         case 7: textStyle_ = zcdb::RecordByName(db, db->textStyleTableId(), f->toString(p)); break;
+        case 210:
+          if (ZcGeVector3d n = f->toVector3d(p); !n.isZeroLength()) normal_ = n.normal();
+          break;
         case 72: hmode_ = static_cast<ZcDb::TextHorzMode>(std::clamp<long long>(f->toInt(p), 0, 5)); break;
         case 73:
         case 74: vmode_ = static_cast<ZcDb::TextVertMode>(std::clamp<long long>(f->toInt(p), 0, 3)); break;

@@ -199,7 +199,12 @@ ZcDbObject* MakeTable(std::string_view name) {
 
 class DxfReader {
 public:
-  DxfReader(const std::string& text, ZcDbDatabase& db) : text_(text), db_(db), d_(db.impl()) {}
+  // A byte order mark before the first group (some writers put one) says the text is
+  // UTF-8; as the header may say otherwise, it is read as a Windows-1252 file is: text that
+  // is well-formed UTF-8 as such, any other byte as its 1252 character.
+  DxfReader(std::string_view text, ZcDbDatabase& db) : text_(text), db_(db), d_(db.impl()) {
+    if (text_.substr(0, 3) == "\xEF\xBB\xBF") text_.remove_prefix(3), utf8Mark_ = true, d_.codePage = 1252;
+  }
   DxfReader(const DxfReader&) = delete;
   DxfReader& operator=(const DxfReader&) = delete;
 
@@ -286,16 +291,23 @@ private:
     if (!sawEof) Fail(in.lastLine() + 1, L"the file ends without its EOF record");
   }
 
-  // AC1021 and later files are UTF-8; older ones use $DWGCODEPAGE (Windows-1252 unless it
-  // names 1250).
+  // AC1021 and later files are UTF-8, older ones beginning with a byte order mark are read
+  // as 1252 (above); older ones otherwise use $DWGCODEPAGE, "ANSI_" and the number of a Windows code page (Windows-1252 when it
+  // names none this reader knows).
   void codePage() {
     auto value = [&](const char* name) -> std::string_view {
       auto it = headerVars_.find(name);
       return it == headerVars_.end() || it->second.empty() ? std::string_view() : it->second[0].value;
     };
-    std::string_view ver = value("$ACADVER"), cp = value("$DWGCODEPAGE");
+    std::string_view ver = value("$ACADVER"), cp = Trim(value("$DWGCODEPAGE"));
+    int number = 0;
+    if (cp.size() > 5 && (cp.substr(0, 5) == "ANSI_" || cp.substr(0, 5) == "ansi_")) {
+      auto r = std::from_chars(cp.data() + 5, cp.data() + cp.size(), number);
+      if (r.ec != std::errc() || r.ptr != cp.data() + cp.size()) number = 0;
+    }
     if (ver >= "AC1021") d_.codePage = 65001;
-    else d_.codePage = cp.find("1250") != std::string_view::npos ? 1250 : 1252;
+    else if (utf8Mark_) d_.codePage = 1252;
+    else d_.codePage = number > 0 && number != 65001 && ZcDbDxfFiler::knowsCodePage(number) ? number : 1252;
   }
 
   void header(GroupStream& in) {
@@ -352,7 +364,7 @@ private:
     std::vector<Record> inBlock;
     std::vector<std::pair<std::wstring, std::vector<Record>>> pending;
     std::wstring current;
-    ZcGePoint3d origin;
+    BlockBegin begin;
     bool open = false;
     for (Record& r : records) {
       if (r.type == "BLOCK") {
@@ -365,17 +377,20 @@ private:
             if (std::wstring space = olderSpaceName(current); !space.empty()) current = space;
             else blockNameText_[current] = p.value;
           }
-          if (p.code == 10 || p.code == 20 || p.code == 30) {
+          if (p.code == 10 || p.code == 20 || p.code == 30 || p.code == 70) {
             ZcDbDxfFiler f(r.first, r.count, nullptr);
-            origin[(p.code - 10) / 10] = f.toDouble(p);
+            if (p.code == 70) begin.xrefFlags = static_cast<int>(f.toInt(p)) & (4 | 8);
+            else begin.origin[(p.code - 10) / 10] = f.toDouble(p);
             if (f.hasError()) Fail(f.errorLine(), f.error());
           }
+          if (p.code == 1) begin.xrefPath = ZcDbDxfFiler::decodeText(p.value, d_.codePage);
         }
         if (current.empty()) Fail(r.line, L"a block without a name");
         if (!Printable(current)) Fail(r.line, L"a block name holding a control character");
-        blockOrigins_[zcdb::FoldKey(current)] = origin;
+        if (!begin.xrefFlags) begin.xrefPath.clear();
+        blockBegins_[zcdb::FoldKey(current)] = begin;
         blockLines_[current] = r.line;
-        origin = ZcGePoint3d();
+        begin = BlockBegin();
         continue;
       }
       if (r.type == "ENDBLK") {
@@ -484,6 +499,22 @@ private:
     return buf;
   }
 
+  // A reference that places its block in rows and columns (MINSERT): kept as read, with its
+  // attributes, as a reference places its block once.
+  bool IsArray(const Record& r) const {
+    GroupSplitter splitter = splitterAfterType(r);
+    ZcDbDxfPair p;
+    for (std::size_t k = 0; k < r.count && splitter.next(p); ++k) {
+      if (p.code == 100 && Trim(p.value) == "AcDbMInsertBlock") return true;
+      if (p.code != 70 && p.code != 71) continue;
+      ZcDbDxfFiler f(nullptr, 0, nullptr);
+      long long n = f.toInt(p);
+      if (f.hasError()) Fail(f.errorLine(), f.error());
+      if (n > 1) return true;
+    }
+    return false;
+  }
+
   // Complex entities: INSERT + ATTRIB... + SEQEND, POLYLINE + VERTEX... + SEQEND.
   void entityList(std::vector<Record>& records, std::vector<Record*>& out) {
     Record* parent = nullptr;
@@ -496,7 +527,7 @@ private:
         if (!parent || (r.type == "VERTEX") != (parent->type == "POLYLINE"))
           Fail(r.line, L"a " + Wide(r.type) + L" record without its " +
                            (r.type == "VERTEX" ? std::wstring(L"POLYLINE") : std::wstring(L"INSERT")));
-        if (r.type == "VERTEX") {
+        if (r.type == "VERTEX" || dynamic_cast<ZcDbOpaqueEntity*>(parent->obj)) {  // kept with their owner
           vertices_[parent].push_back(&r);
           continue;
         }
@@ -518,7 +549,7 @@ private:
         else r.obj = new ZcDb2dPolyline;
         parent = &r;
       } else {
-        r.obj = MakeObject(r.type);
+        r.obj = r.type == "INSERT" && IsArray(r) ? new ZcDbOpaqueEntity("INSERT") : MakeObject(r.type);
         if (!r.obj) r.obj = MakeOpaque<ZcDbOpaqueEntity>(r.type, r.line);
         if (r.type == "INSERT") parent = &r;
       }
@@ -669,8 +700,12 @@ private:
     if (bt)
       for (ZcDbObjectId id : bt->recordIds()) {
         auto* btr = d_.objectAs<ZcDbBlockTableRecord>(id);
-        auto it = blockOrigins_.find(zcdb::FoldKey(btr->name()));
-        if (it != blockOrigins_.end()) btr->state().writer = true, btr->setOrigin(it->second), btr->state().writer = false;
+        auto it = blockBegins_.find(zcdb::FoldKey(btr->name()));
+        if (it == blockBegins_.end()) continue;
+        btr->state().writer = true;
+        btr->setOrigin(it->second.origin);
+        btr->setXref(it->second.xrefFlags, it->second.xrefPath);
+        btr->state().writer = false;
       }
     refuseBlockCycles();
     ZcDbBlockTableRecord* model = blockNamed(ZCDB_MODEL_SPACE, 0);
@@ -690,13 +725,17 @@ private:
 
   // A block that holds a reference to itself, directly or through other blocks, has no
   // end: such a file is refused, naming the blocks of the cycle and the reference closing it.
+  // So is one whose blocks nest deeper than any drawing needs (kMaxNesting levels): every
+  // walk through a reference's contents, drawing it or measuring it, goes down level by level.
   void refuseBlockCycles() {
+    constexpr std::size_t kMaxNesting = 256;
     std::map<std::uint32_t, std::vector<std::pair<std::uint32_t, int>>> holds;  // block slot -> (block, line)
     for (auto& [name, ents] : blockEntityPtrs_)
       for (Record* r : ents)
         if (auto* ref = dynamic_cast<ZcDbBlockReference*>(r->obj))
           holds[r->obj->ownerId().slot()].emplace_back(ref->blockTableRecord().slot(), r->line);
     std::map<std::uint32_t, int> state;  // 1 on the current path, 2 done
+    std::map<std::uint32_t, std::size_t> depth;  // the levels of a block done, itself the first
     struct Step {
       std::uint32_t block;
       std::size_t next;  // the next of its references to follow
@@ -710,6 +749,13 @@ private:
         const auto& refs = holds[top.block];
         if (top.next == refs.size()) {
           state[top.block] = 2;
+          std::size_t levels = 1;
+          for (const auto& ref : refs) levels = std::max(levels, depth[ref.first] + 1);
+          depth[top.block] = levels;
+          if (levels > kMaxNesting)
+            Fail(blockLines_[nameOf(top.block)], L"the block \"" + nameOf(top.block) + L"\" nests blocks " +
+                                                     std::to_wstring(levels) + L" levels deep; at most " +
+                                                     std::to_wstring(kMaxNesting) + L" can be read");
           path.pop_back();
           continue;
         }
@@ -844,7 +890,8 @@ private:
     d_.codePage = 1250;  // later reads (data lists) see text as this database writes it
   }
 
-  const std::string& text_;
+  std::string_view text_;
+  bool utf8Mark_ = false;
   ZcDbDatabase& db_;
   ZcDbDatabaseImpl& d_;
   std::vector<ZcDbDxfPair> buffer_;  // the groups of the record last expanded
@@ -857,7 +904,14 @@ private:
   std::set<std::string> tablesSeen_;  // the names of the tables kept, to refuse a second one
   std::vector<std::pair<std::wstring, std::vector<Record>>> blockEntities_;
   std::map<std::wstring, std::vector<Record*>> blockEntityPtrs_;
-  std::map<std::wstring, ZcGePoint3d> blockOrigins_;
+  // What a BLOCK record gives its block: the origin, and for a reference to another
+  // drawing its flags (4 external, 8 overlay) and the drawing's path.
+  struct BlockBegin {
+    ZcGePoint3d origin;
+    int xrefFlags = 0;
+    std::wstring xrefPath;
+  };
+  std::map<std::wstring, BlockBegin> blockBegins_;
   std::map<std::wstring, int> blockLines_;  // the line of each BLOCK record, by its name
   std::map<std::wstring, std::string_view> blockNameText_;  // its name as the file has it
   std::vector<std::vector<Record>> entityRecords_;
@@ -913,6 +967,10 @@ Zcad::ErrorStatus ZcDbDatabase::readDwgFile(const wchar_t* fileName, int, bool, 
   }
   if (text.compare(0, 4, "AC10") == 0) {
     impl_->readError = L"line 1: a binary drawing, not a DXF text file";
+    return Zcad::eBadDxfFile;
+  }
+  if (text.compare(0, 18, "AutoCAD Binary DXF") == 0) {
+    impl_->readError = L"line 1: a binary DXF file, not a DXF text file; save it from its program as DXF text";
     return Zcad::eBadDxfFile;
   }
   Zcad::ErrorStatus es = readDxfText(text);

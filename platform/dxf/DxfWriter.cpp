@@ -284,11 +284,12 @@ private:
       f_.writeRaw(8, "0");
       f_.writeRaw(100, "AcDbBlockBegin");
       f_.writeString(2, btr->name());
-      f_.writeInt(70, btr->hasAttributeDefinitions() ? 2 : 0);
+      f_.writeInt(70, (btr->hasAttributeDefinitions() ? 2 : 0) | btr->xrefFlags());
       f_.writePoint3d(10, btr->origin());
       f_.writeString(3, btr->name());
-      f_.writeRaw(1, "");
-      if (!btr->isLayout())
+      f_.writeString(1, btr->xrefPath());
+      // the two spaces' entities go in ENTITIES; a further layout's (*Paper_Space0...) here
+      if (id != d_.modelSpace && !paper)
         for (ZcDbObjectId e : btr->rawEntities()) entity(e);
       f_.writeRaw(0, "ENDBLK");
       f_.writeHandle(5, next_++);

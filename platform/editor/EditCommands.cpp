@@ -6,6 +6,7 @@
 #include "db/ZcDbDatabase.h"
 #include "db/ZcDbOpaqueEntity.h"
 #include "db/ZcDbSpline.h"
+#include "db/ZcDbSymbolTable.h"
 #include "ed/zced.h"
 #include "editor/Editor.h"
 #include "editor/Entities.h"
@@ -18,8 +19,21 @@ namespace {
 
 constexpr double kPi = 3.14159265358979323846;
 
+bool OnLockedLayer(ZcDbObjectId id) {
+  ZcDbEntity* e = nullptr;
+  if (zcdbOpenZcDbEntity(e, id, ZcDb::kForRead) != Zcad::eOk) return false;
+  ZcDbObjectId layerId = e->layerId();
+  e->close();
+  ZcDbLayerTableRecord* layer = nullptr;
+  if (zcdbOpenObject(layer, layerId, ZcDb::kForRead) != Zcad::eOk) return false;
+  bool locked = layer->isLocked();
+  layer->close();
+  return locked;
+}
+
 // The objects of an editing command: entity items of the list first, then selection steps
-// until Enter. Ends the command when nothing is selected.
+// until Enter. Objects on a locked layer are left out (locked against change), their count
+// said once. Ends the command when nothing is left.
 std::vector<ZcDbObjectId> SelectObjects(CommandLine& line) {
   Selection s;
   std::vector<ZcDbObjectId> named;
@@ -28,9 +42,14 @@ std::vector<ZcDbObjectId> SelectObjects(CommandLine& line) {
   for (ZcDbObjectId id : named)
     if (!id.isErased()) s.Add({id, 0, {}});
   SelectSteps(s, false, nullptr, [&](const Request& r, Answer& a) { return line.Read(r, a); });
-  if (s.members.empty()) throw CommandRejected{L"\nNothing selected."};
   std::vector<ZcDbObjectId> ids;
-  for (const auto& m : s.members) ids.push_back(m.id);
+  int locked = 0;
+  for (const auto& m : s.members) {
+    if (OnLockedLayer(m.id)) ++locked;
+    else ids.push_back(m.id);
+  }
+  if (locked > 0) zcutPrintf(L"\n%d %s on a locked layer.", locked, locked == 1 ? L"was" : L"were");
+  if (ids.empty()) throw CommandRejected{L"\nNothing selected."};
   return ids;
 }
 

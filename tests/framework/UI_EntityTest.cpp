@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "DrawingHelpers.h"
+#include "db/ZcDb2dPolyline.h"
 #include "db/ZcDbArc.h"
 #include "db/ZcDbBlockReference.h"
 #include "db/ZcDbBlockTableRecord.h"
@@ -192,6 +193,17 @@ TEST_F(UI_EntityTest, GetPointsGivesPolylineVerticesAndCurveEnds) {
   line.Open(0);
   line.GetPoints(pts);
   EXPECT_EQ(5, pts.length());
+  // a closed heavy polyline (an older drawing's outline) gives its corners, not one point twice
+  ZcGePoint3dArray corners;
+  corners.append(ZcGePoint3d(0, 0, 0));
+  corners.append(ZcGePoint3d(4, 0, 0));
+  corners.append(ZcGePoint3d(4, 3, 0));
+  UI_Entity heavy(AddEntity(new ZcDb2dPolyline(corners, true)));
+  ZcGePoint3dArray got;
+  heavy.Open(0);
+  EXPECT_EQ(0, heavy.GetPoints(got));
+  ASSERT_EQ(3, got.length());
+  EXPECT_EQ(ZcGePoint3d(4, 0, 0), got[1]);
 }
 
 TEST_F(UI_EntityTest, ModelSpaceHelpersReportMissingEntitiesAndDrawings) {

@@ -47,6 +47,14 @@ protected:
   std::vector<Vertex> verts_;
   bool closed_ = false;
   bool is3d_ = false;
+
+private:
+  // What the POLYLINE record gives its VERTEX records while a file is read: the widths of
+  // a vertex that names none, the elevation, and a -Z plane seen from +Z.
+  struct ReadDefaults {
+    double startWidth = 0.0, endWidth = 0.0, elevation = 0.0;
+    bool flipped = false;
+  } readDefaults_;
 };
 
 /// A 2-D polyline: vertex positions (their z is the elevation), bulges and widths.

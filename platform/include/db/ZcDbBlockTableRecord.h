@@ -16,6 +16,11 @@ public:
   ZCRX_DECLARE_MEMBERS(ZcDbBlockTableRecord)
   ZcGePoint3d origin() const { return origin_; }
   Zcad::ErrorStatus setOrigin(const ZcGePoint3d& p);
+  /// A block that stands for another drawing (an external reference, read from a file):
+  /// its flags (4 external, 8 overlay; 0 for an ordinary block) and that drawing's path.
+  int xrefFlags() const { return xrefFlags_; }
+  const std::wstring& xrefPath() const { return xrefPath_; }
+  Zcad::ErrorStatus setXref(int flags, const std::wstring& path);
   /// Appends a new entity: the record must be resident and open for write (else
   /// eWasNotOpenForWrite / eNotInDatabase); eNullEntityPointer for null, eAlreadyInDb for a
   /// resident entity. The entity becomes resident, owned by the record, open for write
@@ -55,6 +60,8 @@ protected:
 
 private:
   ZcGePoint3d origin_;
+  int xrefFlags_ = 0;
+  std::wstring xrefPath_;
   std::vector<ZcDbObjectId> entities_;
 };
 

@@ -95,9 +95,11 @@ public:
   /// control characters as "^" + char+64, a literal "^" as "^ ", a character the code
   /// page lacks as "\U+XXXX" (surrogate pairs beyond the BMP).
   static void encodeText(std::wstring_view text, std::string& out);
-  /// The inverse of encodeText for a file of `codePage` (1250, 1252, or 65001 for UTF-8).
-  /// A malformed UTF-8 sequence is U+FFFD in a UTF-8 file and its bytes' 1252 characters
-  /// in a 1252 one, never the character an overlong form would spell.
+  /// The inverse of encodeText for a file of `codePage` (1250, 1252, 65001 for UTF-8, or
+  /// another Windows code page that knowsCodePage). A malformed UTF-8 sequence is U+FFFD in
+  /// a UTF-8 file and its bytes' 1252 characters in a 1252 one, never the character an
+  /// overlong form would spell; a byte another code page does not define is U+FFFD.
+  static bool knowsCodePage(int codePage);
   static std::wstring decodeText(std::string_view text, int codePage = 1250);
   /// A value as an error message quotes it: decoded, cut to its first 80 characters with
   /// "..." after the cut, so that a huge line never fills the message.

@@ -102,6 +102,11 @@ private:
   ZcDb::LineWeight lineWeight_ = ZcDb::kLnWtByLayer;
   ZcDb::Visibility visibility_ = ZcDb::kVisible;
   bool highlighted_ = false;
+  // Properties other programs give an entity, kept as read: 430 colour name, 440
+  // transparency, 284 shadow mode (negative: none given), 347 material, 390 plot style.
+  std::wstring colorName_;
+  long long transparency_ = -1, shadowMode_ = -1;
+  ZcDbObjectId material_, plotStyle_;
 };
 
 /// Opens an entity: as zcdbOpenObject, and eNotThatKindOfClass (nothing left open) when

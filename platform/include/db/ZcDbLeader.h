@@ -3,6 +3,7 @@
 #ifndef PLATFORM_DB_ZCDBLEADER_H
 #define PLATFORM_DB_ZCDBLEADER_H
 
+#include <string>
 #include <vector>
 
 #include "db/ZcDbCurve.h"
@@ -37,6 +38,9 @@ private:
   double dimscale_ = 1.0, dimasz_ = 2.5;
   bool arrow_ = true;
   ZcGeVector3d normal_ = ZcGeVector3d::kZAxis;
+  // the dimension style named and the path type (0 straight, 1 spline), kept as read
+  std::wstring dimstyle_ = L"Standard";
+  int pathType_ = 0;
 };
 
 #endif

@@ -29,11 +29,13 @@ public:
   /// The box of its plain points; eInvalidExtents when it has none.
   Zcad::ErrorStatus getGeomExtents(ZcDbExtents& extents) const override;
 
-  // A kept POLYLINE (a mesh or a face set) owns the VERTEX records that follow it.
-  /// Reads one VERTEX record following this POLYLINE.
+  // A kept POLYLINE (a mesh or a face set) owns the VERTEX records that follow it, a kept
+  // INSERT (an array of a block) its ATTRIB records.
+  /// Reads one VERTEX record following this POLYLINE, or one ATTRIB following this INSERT.
   Zcad::ErrorStatus dxfInVertex(ZcDbDxfFiler* filer);
   /// Writes the records that follow this one in a file - a POLYLINE's VERTEX records and its
-  /// SEQEND, each with a handle from `nextHandle` - or nothing.
+  /// SEQEND, an INSERT's ATTRIB records and SEQEND, each with a handle from `nextHandle` - or
+  /// nothing.
   void dxfOutFollowers(ZcDbDxfFiler* filer, std::uint64_t& nextHandle) const;
   /// How many records dxfOutFollowers writes.
   unsigned numFollowers() const;

@@ -187,13 +187,23 @@ public:
   const char* dxfName() const override { return "LTYPE"; }
   void dxfOutFields(ZcDbDxfFiler* filer) const override;
   Zcad::ErrorStatus dxfInFields(ZcDbDxfFiler* filer) override;
+  void translateIds(ZcDbIdTranslator& translator) override;
 
 protected:
   const char* recordMarker() const override { return "AcDbLinetypeTableRecord"; }
 
 private:
+  // A shape or a text a complex line type draws after a dash, kept as read (74 flags: 2
+  // text, 4 shape; 75 shape number, 340 style, 46 scale, 50 rotation, 44/45 offset, 9 text).
+  struct Element {
+    long long flags = 0, shape = 0;
+    ZcDbObjectId style;
+    double scale = 1.0, rotation = 0.0, x = 0.0, y = 0.0;
+    std::wstring text;
+  };
   std::wstring comments_;
   std::vector<double> dashes_;
+  std::vector<Element> elements_;  // one per dash as read; none once the dashes are set
 };
 
 class ZcDbLinetypeTable : public ZcDbSymbolTable {

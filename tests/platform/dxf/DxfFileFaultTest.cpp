@@ -8,6 +8,7 @@
 #include <sys/stat.h>
 
 #include <filesystem>
+#include <fstream>
 #include <optional>
 
 #include "SampleDrawing.h"
@@ -45,6 +46,7 @@ TEST(DxfFileFault, WhatIsNotAReadableDrawingFileIsRefusedWithItsReason) {
   BuildSampleDrawing(&source);
   ASSERT_EQ(Zcad::eOk, source.saveAs(dir.Windows("good.dxf").c_str()));
   ASSERT_EQ(0, ::mkfifo(dir.Native("pipe.dxf").c_str(), 0666));
+  std::ofstream(dir.Native("binary.dxf"), std::ios::binary) << std::string("AutoCAD Binary DXF\r\n\x1a\0", 22);
   struct Case {
     std::wstring path;
     std::optional<headless::FileFault> fault;
@@ -59,6 +61,7 @@ TEST(DxfFileFault, WhatIsNotAReadableDrawingFileIsRefusedWithItsReason) {
       {dir.Windows("good.dxf"), headless::FileFault::Open, Zcad::eFileAccessErr, L"cannot be read: permission denied"},
       {dir.Windows("good.dxf"), headless::FileFault::Read, Zcad::eFileAccessErr, L"cannot be read"},
       {dir.Windows("none.dxf"), none, Zcad::eFileNotFound, L"no such file"},
+      {dir.Windows("binary.dxf"), none, Zcad::eBadDxfFile, L"line 1: a binary DXF file, not a DXF text file"},
   };
   for (const Case& c : cases) {
     ZcDbDatabase db;

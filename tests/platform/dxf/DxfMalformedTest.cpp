@@ -129,6 +129,23 @@ TEST(DxfMalformedBlocks, ACycleOfBlockReferencesIsRefusedNamingItsBlocks) {
   EXPECT_NE(std::wstring::npos, err.find(L"\"Back\"")) << Narrow(err);
 }
 
+TEST(DxfMalformedBlocks, BlocksNestedDeeperThanADrawingNeedsAreRefusedNamingTheOuterOne) {
+  // B1 holds B0, B2 holds B1...: 256 levels read, 257 are refused at the outer block's line
+  // (B0 takes lines 5-20, each block after it ten)
+  auto nested = [](int levels) {
+    std::string text = "0\nSECTION\n2\nBLOCKS\n0\nBLOCK\n2\nB0\n0\nLINE\n10\n0\n20\n0\n11\n1\n21\n0\n0\nENDBLK\n";
+    for (int i = 1; i < levels; ++i)
+      text += "0\nBLOCK\n2\nB" + std::to_string(i) + "\n0\nINSERT\n2\nB" + std::to_string(i - 1) + "\n0\nENDBLK\n";
+    return text + "0\nENDSEC\n0\nEOF\n";
+  };
+  ZcDbDatabase db;
+  EXPECT_EQ(Zcad::eOk, db.readDxfText(nested(256))) << Narrow(db.readError());
+  ZcDbDatabase deeper;
+  EXPECT_EQ(Zcad::eBadDxfFile, deeper.readDxfText(nested(257)));
+  EXPECT_EQ(L"line " + std::to_wstring(21 + 255 * 10) + L": the block \"B256\" nests blocks 257 levels deep; "
+            L"at most 256 can be read", deeper.readError());
+}
+
 }  // namespace
 
 namespace {

@@ -70,6 +70,30 @@ TEST_F(EditCommands, ADrivenMoveOverAKeptEntityIsRefusedAndChangesNothing) {
   EXPECT_EQ(1u, Count(headless::Transcript(), L"2 objects kept as read cannot be moved; nothing was changed."));
 }
 
+TEST_F(EditCommands, ObjectsOnALockedLayerAreLeftOutOfEveryEdit) {
+  // a drawing of another program with a line on a locked layer and one on layer 0
+  const std::string locked = "0\nSECTION\n2\nTABLES\n0\nTABLE\n2\nLAYER\n0\nLAYER\n2\n0\n70\n0\n"
+                             "0\nLAYER\n2\nZamek\n70\n4\n0\nENDTAB\n0\nENDSEC\n"
+                             "0\nSECTION\n2\nENTITIES\n" + kLine +
+                             "0\nLINE\n5\n40\n8\nZamek\n10\n0\n20\n5\n30\n0\n11\n10\n21\n5\n31\n0\n"
+                             "0\nENDSEC\n0\nEOF\n";
+  ASSERT_EQ(Zcad::eOk, db_->readDxfText(locked));
+  headless::ClearTranscript();
+  Type(L"MOVE", {L"ALL", L"", L"0,0", L"0,100"});
+  Type(L"ERASE", {L"ALL", L""});
+  EXPECT_EQ(2u, Count(headless::Transcript(), L"1 was on a locked layer.")) << headless::Transcript();
+  ASSERT_EQ(1u, ModelSpace().size());  // the free line moved, then erased; the locked one as it was
+  ZcDbLine* line = nullptr;
+  ASSERT_EQ(Zcad::eOk, zcdbOpenObject(line, ModelSpace().at(0), ZcDb::kForRead));
+  EXPECT_EQ(L"Zamek", line->layer());
+  EXPECT_TRUE(line->startPoint().isEqualTo({0, 5, 0}));
+  line->close();
+  headless::ClearTranscript();
+  Type(L"ERASE", {L"ALL", L""});
+  EXPECT_NE(std::wstring::npos, headless::Transcript().find(L"Nothing selected.")) << headless::Transcript();
+  EXPECT_EQ(1u, ModelSpace().size());
+}
+
 TEST_F(EditCommands, ASelectionWithoutKeptEntitiesStillMoves) {
   EXPECT_FALSE(LeavesTheDrawingAsRead(kLine, [] { Type(L"MOVE", {L"ALL", L"", L"0,0", L"5,5"}); }));
   ZcDbLine* line = nullptr;
