@@ -151,12 +151,65 @@ bool Group(const resbuf*& rb, const std::wstring& close, const resbuf* data, Tal
   return close.empty();
 }
 
+// What an item of a filter is to Group: an item to test (0), the opening marker of OR, AND,
+// NOT or XOR (1 to 4), its closing marker (5 to 8), or a marker of any other text (-1).
+int Kind(const resbuf* rb) {
+  if (rb->restype != -4 || !rb->resval.rstring || !*rb->resval.rstring) return 0;
+  static const wchar_t* const kForms[8] = {L"<OR", L"<AND", L"<NOT", L"<XOR", L"OR>", L"AND>", L"NOT>", L"XOR>"};
+  const wchar_t* text = rb->resval.rstring;
+  for (int k = 0; k < 8; ++k) {
+    const wchar_t* form = kForms[k];
+    std::size_t i = 0;
+    for (; form[i] && text[i]; ++i)
+      if ((text[i] >= L'a' && text[i] <= L'z' ? text[i] - (L'a' - L'A') : text[i]) != form[i]) break;
+    if (!form[i] && !text[i]) return k + 1;
+  }
+  return -1;
+}
+
+// Group on the kinds of the items rather than the markers' texts, for a filter whose markers
+// are all known (no error text is asked for): the same results without a text made.
+bool KnownGroup(const resbuf*& rb, int close, const resbuf* data, Tally& results) {
+  while (rb) {
+    const int kind = Kind(rb);
+    if (kind >= 5 && kind - 4 == close) {
+      rb = rb->rbnext;
+      return true;
+    }
+    if (kind >= 1 && kind <= 4) {
+      rb = rb->rbnext;
+      Tally inner;
+      if (!KnownGroup(rb, kind, data, inner)) return false;
+      bool r;
+      if (kind == 1) r = inner.passed > 0;
+      else if (kind == 2) r = inner.passed == inner.items;
+      else if (kind == 3 && inner.items == 1) r = inner.passed == 0;
+      else if (kind == 4 && inner.items == 2) r = inner.passed == 1;
+      else return false;
+      results.Add(r);
+      continue;
+    }
+    if (kind != 0) return false;  // a closing marker of no open group
+    results.Add(ItemPasses(*rb, data));
+    rb = rb->rbnext;
+  }
+  return close == 0;
+}
+
 }  // namespace
 
 bool WildcardMatch(const std::wstring& pattern, const std::wstring& text) { return Matches(pattern, text); }
 
 bool FilterAccepts(const resbuf* filter, const resbuf* data, std::wstring* error) {
   Tally results;
+  if (!error) {
+    bool known = true;
+    for (const resbuf* rb = filter; rb && known; rb = rb->rbnext) known = Kind(rb) >= 0;
+    if (known) {
+      const resbuf* at = filter;
+      return KnownGroup(at, 0, data, results) && results.passed == results.items;
+    }
+  }
   std::wstring why;
   if (!Group(filter, L"", data, results, why)) {
     if (error) *error = why;

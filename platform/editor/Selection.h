@@ -29,10 +29,12 @@ struct Selection {
   bool Add(const Member& member);
 };
 
-/// What a filter of kinds and layers only said of each kind (the DXF name) and layer (its
-/// record) met so far: its answer depends on nothing else. Kept for one filter over one
-/// selection step, which renames no layer.
-using HeaderVerdicts = std::map<std::pair<std::string, ZcDbObjectId>, bool>;
+/// What a filter of kinds and layers only said of each kind and layer met so far: its answer
+/// depends on nothing else. Kept for one filter over one selection step, which renames no
+/// layer and frees no entity. The kind is the DXF name's text by its address: a class's
+/// constant, or the entity's own text for one of no class of ours; two addresses of the
+/// same text are only judged twice.
+using HeaderVerdicts = std::map<std::pair<const char*, ZcDbObjectId>, bool>;
 
 /// True when the entity passes the filter (null passes everything); `verdicts`, when given,
 /// keeps and reuses the answers of a kind-and-layer filter.

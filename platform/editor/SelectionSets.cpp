@@ -114,7 +114,7 @@ bool Passes(ZcDbObjectId id, const resbuf* filter, HeaderVerdicts* verdicts) {
   if (AsksHeaderOnly(filter)) {
     ZcDbEntity* e = nullptr;
     if (id.isErased() || zcdbOpenZcDbEntity(e, id, ZcDb::kForRead) != Zcad::eOk) return false;
-    std::pair<std::string, ZcDbObjectId> header(e->dxfName(), e->layerId());
+    const std::pair<const char*, ZcDbObjectId> header(e->dxfName(), e->layerId());
     if (verdicts) {
       auto known = verdicts->find(header);
       if (known != verdicts->end()) {
@@ -123,13 +123,14 @@ bool Passes(ZcDbObjectId id, const resbuf* filter, HeaderVerdicts* verdicts) {
       }
     }
     // The kind and layer items of the entity's data list, as zcdbEntGet gives them.
-    std::wstring kind(header.first.begin(), header.first.end()), layer = e->layer();
+    const std::string name(header.first ? header.first : "");
+    std::wstring kind(name.begin(), name.end()), layer = e->layer();
     e->close();
     resbuf onLayer{nullptr, 8, {}}, type{&onLayer, 0, {}};
     type.resval.rstring = kind.data();
     onLayer.resval.rstring = layer.data();
     const bool ok = FilterAccepts(filter, &type, nullptr);
-    if (verdicts) verdicts->emplace(std::move(header), ok);
+    if (verdicts) verdicts->emplace(header, ok);
     return ok;
   }
   ads_name name;
