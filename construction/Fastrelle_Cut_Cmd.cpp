@@ -10,6 +10,7 @@
 #include "framework/ResString.h"
 #include "framework/UserInput.h"
 #include "sizes/Fastrelle_Size_ZW.h"
+#include "sizes/GradePointNumbers.h"
 
 namespace {
 
@@ -63,6 +64,9 @@ int Fastrelle_Cut_Cmd::AskSizeMode() {
 }
 
 void Fastrelle_Cut_Cmd::Run() {
+  // Every pick gathers the grade points of its two numbers over all sizes: each point's
+  // number is read once for the whole command (nothing here renumbers a point).
+  GradePointNumbers numbers;
   Fastrelle_Cut cut;
   const CString allowanceWord = LoadResString(kAllowanceKeyword), directionWord = LoadResString(kDirectionKeyword);
   for (;;) {

@@ -30,6 +30,8 @@ constexpr int kInvalidId = 600;
 constexpr double kOnPoint = 1e-7;
 constexpr double kMergeDistance = 0.1;
 constexpr double kNameReach = 5.0;
+/// Up to this many ids join a group without a set of its members.
+constexpr int kFewIds = 8;
 
 struct IdHash {
   std::size_t operator()(ZcDbObjectId id) const { return (std::size_t(id.databaseSerial()) << 32) ^ id.slot(); }
@@ -145,7 +147,15 @@ int PartSizeGroup::AddToGroup(const ZcDbObjectIdArray& ids) {
   }
   ZcDbGroup* group = nullptr;
   if (zcdbOpenObject(group, id, ZcDb::kForWrite) != Zcad::eOk) return kNotCreated;
-  // Members looked up in a set: a group of thousands takes new ids in linear time.
+  // The group refuses an id it holds already. A few new ids are looked for among the members
+  // by the group itself; many are looked up in a set, so that a group of thousands takes
+  // thousands of new ids in linear time.
+  if (ids.length() <= kFewIds) {
+    for (ZcDbObjectId member : ids)
+      if (member.isValid()) group->append(member);
+    group->close();
+    return 0;
+  }
   ZcDbObjectIdArray members;
   group->allEntityIds(members);
   std::unordered_set<ZcDbObjectId, IdHash> held(members.begin(), members.end());

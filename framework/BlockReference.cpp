@@ -95,13 +95,22 @@ int GetAttributeValues(ZcDbBlockReference* ref, NameValueList& values) {
 
 int GetAttributeValue(ZcDbBlockReference* ref, const CString& tag, CString& text) {
   if (!ref) return Zcad::eWrongObjectType;
-  NameValueList values;
-  GetAttributeValues(ref, values);
-  for (const NameValue& v : values)
-    if (v.name.CompareNoCase(tag) == 0) {
-      text = v.value;
-      return Zcad::eOk;
+  // Every attribute is opened as GetAttributeValues opens them, but only the first one with
+  // the tag has its text read: no list of every tag and text is built for one value.
+  ZcDbObjectIdArray ids;
+  bool found = false;
+  if (AttributeIdsOf(ref, ids) == Zcad::eOk) {
+    for (ZcDbObjectId id : ids) {
+      UI_Attribute_Ref attr(id);
+      if (attr.open(0) != Zcad::eOk) continue;
+      if (!found && CString(attr.Attribute()->tag()).CompareNoCase(tag) == 0) {
+        text = CString(attr.Attribute()->textString());
+        found = true;
+      }
+      attr.close();
     }
+  }
+  if (found) return Zcad::eOk;
   UI_Block block;
   block.SetFromId(ref->objectId());
   NameValueList constants;

@@ -15,6 +15,12 @@ bool UI_Group::SetFromId(ZcDbObjectId id) {
 
 bool UI_Group::SetFromEntity(ZcDbObject* entity) {
   if (!entity) return false;
+  // The persistent reactors lead the entity's data list (its first 330 groups): a group among
+  // them that opens is the one the list would give, without writing the whole entity out.
+  if (!entity->objectId().isErased())
+    for (ZcDbObjectId reactor : entity->getPersistentReactors())
+      if (reactor.objectClass() && reactor.objectClass()->isDerivedFrom(ZcDbGroup::desc()) && SetFromId(reactor))
+        return true;
   ads_name name;
   zcdbGetAdsName(name, entity->objectId());
   resbuf* head = zcdbEntGet(name);

@@ -42,7 +42,8 @@ void Fastrelle_Sizes_ZW::LoadFromLayers(ZcDbDatabase* db) {
     layer->close();
     if (IsDefpointsName(layerName)) continue;
     CString name = SizeNameOfLayer(layerName);
-    if (!CheckSizeName(name) || Contains(name)) continue;
+    // A size has several layers: the name is checked at its first only.
+    if (Contains(name) || !CheckSizeName(name)) continue;
     m_sizes.emplace_back(name, color > 0 ? color : defaultColor, IsBaseSizeLayer(layerName));
   }
   table->close();

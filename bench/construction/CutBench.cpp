@@ -2,7 +2,8 @@
 // 6 arcs, 6 splines of 4 to 12 fit points) with its 30 grade points and 9 parts of 12 lines,
 // in every size, size i scaled by 1 + 0.01 i about the part's centre. Measured: AddToAllSizes
 // of the 30 seam curves in turn at allowance 10 (600 offsets, about 1,200 joins), the cut
-// lines erased again between iterations, and one corner joined at 45 degrees in every size.
+// lines erased again between iterations, alone and as one command makes them (the grade
+// points' numbers remembered over all 30), and one corner joined at 45 degrees in every size.
 // Peers in the same run: the same offsets and the
 // crossings of neighbouring offsets on kernel curves alone, and the 2,400 crossing squares
 // around the grade points alone.
@@ -33,6 +34,7 @@
 #include "headless/Host.h"
 #include "sizes/Fastrelle_SizePoint.h"
 #include "sizes/Fastrelle_Sizes.h"
+#include "sizes/GradePointNumbers.h"
 
 namespace {
 
@@ -141,6 +143,21 @@ void BM_CutLines_AllSizes(benchmark::State& state) {
   }
 }
 
+// The same 30 cuts as the command makes them, one pick after another: the grade points'
+// numbers are remembered over the whole command, so each run gathers its points without
+// reading their attributes again.
+void BM_CutLines_AllSizes_OneCommand(benchmark::State& state) {
+  CutDrawing& d = Drawing();
+  for (auto _ : state) {
+    GradePointNumbers numbers;
+    for (int k = 0; k < kCurves; ++k) Fastrelle_Cut(kAllowance, d.numbers[k], d.numbers[(k + 1) % kCurves]).AddToAllSizes();
+    state.PauseTiming();
+    d.EraseCutLines();
+    headless::ClearTranscript();
+    state.ResumeTiming();
+  }
+}
+
 // One corner (between two seam lines) joined at 45 degrees in every size by its grade-point
 // numbers, on fresh cut lines each time.
 void BM_MultiCorner_Angle45(benchmark::State& state) {
@@ -206,6 +223,7 @@ void BM_CrossingSquares(benchmark::State& state) {
 }  // namespace
 
 BENCHMARK(BM_CutLines_AllSizes)->Unit(benchmark::kMillisecond)->Iterations(3);
+BENCHMARK(BM_CutLines_AllSizes_OneCommand)->Unit(benchmark::kMillisecond)->Iterations(3);
 BENCHMARK(BM_MultiCorner_Angle45)->Unit(benchmark::kMillisecond)->Iterations(3);
 BENCHMARK(BM_CutLines_KernelOnly)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_CrossingSquares)->Unit(benchmark::kMillisecond);

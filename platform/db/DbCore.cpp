@@ -20,6 +20,10 @@
 namespace {
 struct Registry {
   std::map<std::uint32_t, ZcDbDatabase*> live;
+  /// The database found last (serial 0: none): nearly every id asked about is of the one
+  /// drawing at work. Forgotten whenever `live` changes.
+  std::uint32_t lastSerial = 0;
+  ZcDbDatabase* lastDb = nullptr;
   std::uint32_t nextSerial = 1;
   int writeViolations = 0;
   int strayCloses = 0;
@@ -36,14 +40,26 @@ namespace zcdb {
 std::uint32_t RegisterDatabase(ZcDbDatabase* db) {
   std::uint32_t serial = Reg().nextSerial++;
   Reg().live[serial] = db;
+  Reg().lastSerial = 0;
   return serial;
 }
-void UnregisterDatabase(std::uint32_t serial) { Reg().live.erase(serial); }
-void RebindDatabase(std::uint32_t serial, ZcDbDatabase* db) { Reg().live[serial] = db; }
+void UnregisterDatabase(std::uint32_t serial) {
+  Reg().live.erase(serial);
+  Reg().lastSerial = 0;
+}
+void RebindDatabase(std::uint32_t serial, ZcDbDatabase* db) {
+  Reg().live[serial] = db;
+  Reg().lastSerial = 0;
+}
 
 ZcDbDatabase* DatabaseBySerial(std::uint32_t serial) {
-  auto it = Reg().live.find(serial);
-  return it == Reg().live.end() ? nullptr : it->second;
+  Registry& r = Reg();
+  if (serial != 0 && serial == r.lastSerial) return r.lastDb;
+  auto it = r.live.find(serial);
+  if (it == r.live.end()) return nullptr;
+  r.lastSerial = serial;
+  r.lastDb = it->second;
+  return it->second;
 }
 
 ZcDbObject* ObjectOf(ZcDbObjectId id) {

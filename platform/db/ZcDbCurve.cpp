@@ -27,6 +27,11 @@ namespace {
 // Runs `query` on the entity's kernel curve; eDegenerateGeometry without one.
 template <class F>
 Zcad::ErrorStatus Ask(const ZcDbCurve* c, F query) {
+  // A spline keeps its kernel curve: it is asked in place rather than through a copy.
+  if (c->isA() == ZcDbSpline::desc()) {
+    const ZcGeCurve3d* kept = static_cast<const ZcDbSpline*>(c)->keptGeCurve();
+    return kept ? query(*kept) : Zcad::eDegenerateGeometry;
+  }
   std::unique_ptr<ZcGeCurve3d> ge = c->toGeCurve();
   if (!ge) return Zcad::eDegenerateGeometry;
   return query(*ge);

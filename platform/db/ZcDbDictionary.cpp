@@ -135,6 +135,12 @@ std::vector<std::pair<std::wstring, ZcDbObjectId>> ZcDbDictionary::rawEntries() 
   return out;
 }
 
+const std::wstring* ZcDbDictionary::rawKeyOf(ZcDbObjectId id) const {
+  for (const auto& [folded, e] : entries_)
+    if (e.id == id) return &e.key;
+  return nullptr;
+}
+
 ZcDbDictionaryIterator* ZcDbDictionary::newIterator() const {
   std::vector<std::pair<std::wstring, ZcDbObjectId>> live;
   for (const auto& [folded, e] : entries_)

@@ -13,14 +13,12 @@ ZcDbGroup::ZcDbGroup(const wchar_t* description, bool selectable)
 const wchar_t* ZcDbGroup::name() const {
   auto* dict = dynamic_cast<ZcDbDictionary*>(zcdb::ObjectOf(ownerId()));
   if (!dict) return nullptr;
-  for (const auto& [key, id] : dict->rawEntries())
-    if (id == objectId()) {
-      // the key lives in the dictionary as long as the entry does
-      static thread_local std::wstring last;
-      last = key;
-      return last.c_str();
-    }
-  return nullptr;
+  const std::wstring* key = dict->rawKeyOf(objectId());
+  if (!key) return nullptr;
+  // A copy: the key in the dictionary goes with a rename.
+  static thread_local std::wstring last;
+  last = *key;
+  return last.c_str();
 }
 
 Zcad::ErrorStatus ZcDbGroup::getName(std::wstring& out) const {
@@ -92,17 +90,25 @@ Zcad::ErrorStatus ZcDbGroup::clear() {
   return Zcad::eOk;
 }
 
+namespace {
+/// A member that still stands: it exists and is not erased (one lookup for both).
+bool Stands(ZcDbObjectId id) {
+  const ZcDbObject* o = zcdb::ObjectOf(id);
+  return o && !o->isErased();
+}
+}  // namespace
+
 unsigned ZcDbGroup::numEntities() const {
   unsigned n = 0;
   for (ZcDbObjectId m : members_)
-    if (m.isValid() && !m.isErased()) ++n;
+    if (Stands(m)) ++n;
   return n;
 }
 
 unsigned ZcDbGroup::allEntityIds(ZcDbObjectIdArray& ids) const {
   unsigned n = 0;
   for (ZcDbObjectId m : members_)
-    if (m.isValid() && !m.isErased()) ids.append(m), ++n;
+    if (Stands(m)) ids.append(m), ++n;
   return n;
 }
 

@@ -217,13 +217,21 @@ bool Same(const ZcArray<T>& a, const ZcArray<T>& b) {
 }
 }  // namespace
 
-std::unique_ptr<ZcGeCurve3d> ZcDbSpline::toGeCurve() const {
+bool ZcDbSpline::shapeIsCurrent() const {
   const Shape* kept = shape_.get();
-  if (kept && kept->degree == degree_ && kept->periodic == periodic_ && Same(kept->controlPoints, controlPoints_) &&
-      Same(kept->knots, knots_) && Same(kept->weights, weights_) && Same(kept->fitPoints, fitPoints_) &&
-      Same(kept->startTangent, startTangent_) && Same(kept->endTangent, endTangent_) &&
-      Same(kept->fitTolerance, fitTolerance_))
-    return kept->curve ? std::make_unique<ZcGeNurbCurve3d>(*kept->curve) : nullptr;
+  return kept && kept->degree == degree_ && kept->periodic == periodic_ && Same(kept->controlPoints, controlPoints_) &&
+         Same(kept->knots, knots_) && Same(kept->weights, weights_) && Same(kept->fitPoints, fitPoints_) &&
+         Same(kept->startTangent, startTangent_) && Same(kept->endTangent, endTangent_) &&
+         Same(kept->fitTolerance, fitTolerance_);
+}
+
+const ZcGeCurve3d* ZcDbSpline::keptGeCurve() const {
+  if (!shapeIsCurrent()) toGeCurve();  // makes the curve and keeps it
+  return shape_ ? shape_->curve.get() : nullptr;
+}
+
+std::unique_ptr<ZcGeCurve3d> ZcDbSpline::toGeCurve() const {
+  if (shapeIsCurrent()) return shape_->curve ? std::make_unique<ZcGeNurbCurve3d>(*shape_->curve) : nullptr;
   std::unique_ptr<ZcGeNurbCurve3d> g;
   if (!controlPoints_.isEmpty()) {
     g = std::make_unique<ZcGeNurbCurve3d>();

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cwctype>
+#include <string_view>
 #include <vector>
 
 #include "editor/Prompter.h"
@@ -14,23 +15,23 @@ namespace editor {
 
 namespace {
 
-// Matches one alternative (no "," at top level) from pattern[p] and text[t] on.
-bool MatchOne(const std::wstring& pat, std::size_t p, const std::wstring& text, std::size_t t) {
-  while (p < pat.size()) {
+// Matches one alternative (no "," at top level), pattern[p, end), from text[t] on.
+bool MatchOne(std::wstring_view pat, std::size_t p, std::size_t end, std::wstring_view text, std::size_t t) {
+  while (p < end) {
     wchar_t c = pat[p];
     if (c == L'*') {
       for (std::size_t k = t; k <= text.size(); ++k)
-        if (MatchOne(pat, p + 1, text, k)) return true;
+        if (MatchOne(pat, p + 1, end, text, k)) return true;
       return false;
     }
     if (t >= text.size()) return false;
     wchar_t ch = text[t];
-    if (c == L'`' && p + 1 < pat.size()) {
+    if (c == L'`' && p + 1 < end) {
       if (std::towupper(pat[p + 1]) != std::towupper(ch)) return false;
       p += 2;
     } else if (c == L'[') {
       std::size_t close = pat.find(L']', p + 2);
-      if (close == std::wstring::npos) return false;
+      if (close == std::wstring_view::npos || close >= end) return false;
       bool negate = pat[p + 1] == L'~';
       bool found = false;
       for (std::size_t k = p + 1 + (negate ? 1 : 0); k < close; ++k) {
@@ -55,10 +56,24 @@ bool MatchOne(const std::wstring& pat, std::size_t p, const std::wstring& text, 
   return t == text.size();
 }
 
+// WildcardMatch on views: no copy of the pattern or the text.
+bool Matches(std::wstring_view pattern, std::wstring_view text) {
+  if (!pattern.empty() && pattern[0] == L'~') return !Matches(pattern.substr(1), text);
+  std::size_t start = 0;
+  for (std::size_t i = 0; i <= pattern.size(); ++i) {
+    bool escaped = i > 0 && pattern[i - 1] == L'`';
+    if (i == pattern.size() || (pattern[i] == L',' && !escaped)) {
+      if (MatchOne(pattern, start, i, text, 0)) return true;
+      start = i + 1;
+    }
+  }
+  return false;
+}
+
 bool SameValue(const resbuf& a, const resbuf& b) {
   switch (zcResKind(a.restype)) {
     case ZcResKind::String:
-      return a.resval.rstring && b.resval.rstring && WildcardMatch(a.resval.rstring, b.resval.rstring);
+      return a.resval.rstring && b.resval.rstring && Matches(a.resval.rstring, b.resval.rstring);
     case ZcResKind::Real: return a.resval.rreal == b.resval.rreal;
     case ZcResKind::Int16: return a.resval.rint == b.resval.rint;
     case ZcResKind::Int32: return a.resval.rlong == b.resval.rlong;
@@ -77,17 +92,32 @@ bool ItemPasses(const resbuf& item, const resbuf* data) {
   return false;
 }
 
-std::wstring Marker(const resbuf* rb) {
-  return rb && rb->restype == -4 && rb->resval.rstring ? Upper(rb->resval.rstring) : L"";
+// The marker's text upper-cased into `m` (its room reused), or `m` emptied for an item that
+// is no marker. ASCII is upper-cased here, as Upper would; anything else goes through Upper.
+void Marker(const resbuf* rb, std::wstring& m) {
+  m.clear();
+  if (!rb || rb->restype != -4 || !rb->resval.rstring) return;
+  for (const wchar_t* c = rb->resval.rstring; *c; ++c) {
+    if (*c < 0 || *c >= 0x80) {
+      m = Upper(rb->resval.rstring);
+      return;
+    }
+    m.push_back(*c >= L'a' && *c <= L'z' ? static_cast<wchar_t>(*c - (L'a' - L'A')) : *c);
+  }
 }
 
 // Evaluates the items from `rb` up to the end marker `close` (empty: to the end of the
-// list); leaves `rb` after that marker. The results of the items are collected for the
+// list); leaves `rb` after that marker. The results of the items are counted for the
 // group's operator.
-bool Group(const resbuf*& rb, const std::wstring& close, const resbuf* data, std::vector<bool>& results,
-           std::wstring& error) {
+struct Tally {
+  int items = 0, passed = 0;
+  void Add(bool r) { ++items, passed += r; }
+};
+
+bool Group(const resbuf*& rb, const std::wstring& close, const resbuf* data, Tally& results, std::wstring& error) {
+  std::wstring m;
   while (rb) {
-    std::wstring m = Marker(rb);
+    Marker(rb, m);
     if (!m.empty() && m == close) {
       rb = rb->rbnext;
       return true;
@@ -95,58 +125,97 @@ bool Group(const resbuf*& rb, const std::wstring& close, const resbuf* data, std
     if (m.size() > 1 && m[0] == L'<') {
       std::wstring op = m.substr(1);
       rb = rb->rbnext;
-      std::vector<bool> inner;
+      Tally inner;
       if (!Group(rb, op + L">", data, inner, error)) return false;
-      int passed = 0;
-      for (bool b : inner) passed += b;
+      const int passed = inner.passed;
       bool r;
       if (op == L"OR") r = passed > 0;
-      else if (op == L"AND") r = passed == static_cast<int>(inner.size());
-      else if (op == L"NOT" && inner.size() == 1) r = !inner[0];
-      else if (op == L"XOR" && inner.size() == 2) r = passed == 1;
+      else if (op == L"AND") r = passed == inner.items;
+      else if (op == L"NOT" && inner.items == 1) r = passed == 0;
+      else if (op == L"XOR" && inner.items == 2) r = passed == 1;
       else {
         error = L"the group " + m + L" holds the wrong number of items";
         return false;
       }
-      results.push_back(r);
+      results.Add(r);
       continue;
     }
     if (!m.empty()) {
       error = L"the marker " + m + L" closes no group";
       return false;
     }
-    results.push_back(ItemPasses(*rb, data));
+    results.Add(ItemPasses(*rb, data));
     rb = rb->rbnext;
   }
   if (!close.empty()) error = L"the group " + close + L" is not closed";
   return close.empty();
 }
 
-}  // namespace
-
-bool WildcardMatch(const std::wstring& pattern, const std::wstring& text) {
-  if (!pattern.empty() && pattern[0] == L'~') return !WildcardMatch(pattern.substr(1), text);
-  std::size_t start = 0;
-  for (std::size_t i = 0; i <= pattern.size(); ++i) {
-    bool escaped = i > 0 && pattern[i - 1] == L'`';
-    if (i == pattern.size() || (pattern[i] == L',' && !escaped)) {
-      if (MatchOne(pattern.substr(start, i - start), 0, text, 0)) return true;
-      start = i + 1;
-    }
+// What an item of a filter is to Group: an item to test (0), the opening marker of OR, AND,
+// NOT or XOR (1 to 4), its closing marker (5 to 8), or a marker of any other text (-1).
+int Kind(const resbuf* rb) {
+  if (rb->restype != -4 || !rb->resval.rstring || !*rb->resval.rstring) return 0;
+  static const wchar_t* const kForms[8] = {L"<OR", L"<AND", L"<NOT", L"<XOR", L"OR>", L"AND>", L"NOT>", L"XOR>"};
+  const wchar_t* text = rb->resval.rstring;
+  for (int k = 0; k < 8; ++k) {
+    const wchar_t* form = kForms[k];
+    std::size_t i = 0;
+    for (; form[i] && text[i]; ++i)
+      if ((text[i] >= L'a' && text[i] <= L'z' ? text[i] - (L'a' - L'A') : text[i]) != form[i]) break;
+    if (!form[i] && !text[i]) return k + 1;
   }
-  return false;
+  return -1;
 }
 
+// Group on the kinds of the items rather than the markers' texts, for a filter whose markers
+// are all known (no error text is asked for): the same results without a text made.
+bool KnownGroup(const resbuf*& rb, int close, const resbuf* data, Tally& results) {
+  while (rb) {
+    const int kind = Kind(rb);
+    if (kind >= 5 && kind - 4 == close) {
+      rb = rb->rbnext;
+      return true;
+    }
+    if (kind >= 1 && kind <= 4) {
+      rb = rb->rbnext;
+      Tally inner;
+      if (!KnownGroup(rb, kind, data, inner)) return false;
+      bool r;
+      if (kind == 1) r = inner.passed > 0;
+      else if (kind == 2) r = inner.passed == inner.items;
+      else if (kind == 3 && inner.items == 1) r = inner.passed == 0;
+      else if (kind == 4 && inner.items == 2) r = inner.passed == 1;
+      else return false;
+      results.Add(r);
+      continue;
+    }
+    if (kind != 0) return false;  // a closing marker of no open group
+    results.Add(ItemPasses(*rb, data));
+    rb = rb->rbnext;
+  }
+  return close == 0;
+}
+
+}  // namespace
+
+bool WildcardMatch(const std::wstring& pattern, const std::wstring& text) { return Matches(pattern, text); }
+
 bool FilterAccepts(const resbuf* filter, const resbuf* data, std::wstring* error) {
-  std::vector<bool> results;
+  Tally results;
+  if (!error) {
+    bool known = true;
+    for (const resbuf* rb = filter; rb && known; rb = rb->rbnext) known = Kind(rb) >= 0;
+    if (known) {
+      const resbuf* at = filter;
+      return KnownGroup(at, 0, data, results) && results.passed == results.items;
+    }
+  }
   std::wstring why;
   if (!Group(filter, L"", data, results, why)) {
     if (error) *error = why;
     return false;
   }
-  for (bool r : results)
-    if (!r) return false;
-  return true;
+  return results.passed == results.items;
 }
 
 Box::Box(const ZcGePoint3d& a, const ZcGePoint3d& b)

@@ -5,6 +5,9 @@
 #define PLATFORM_EDITOR_SELECTION_H
 
 #include <functional>
+#include <map>
+#include <string>
+#include <utility>
 #include <vector>
 
 #include "db/ZcDbObjectId.h"
@@ -26,11 +29,20 @@ struct Selection {
   bool Add(const Member& member);
 };
 
-/// True when the entity passes the filter (null passes everything).
-bool Passes(ZcDbObjectId id, const resbuf* filter);
+/// What a filter of kinds and layers only said of each kind and layer met so far: its answer
+/// depends on nothing else. Kept for one filter over one selection step, which renames no
+/// layer and frees no entity. The kind is the DXF name's text by its address: a class's
+/// constant, or the entity's own text for one of no class of ours; two addresses of the
+/// same text are only judged twice.
+using HeaderVerdicts = std::map<std::pair<const char*, ZcDbObjectId>, bool>;
+
+/// True when the entity passes the filter (null passes everything); `verdicts`, when given,
+/// keeps and reuses the answers of a kind-and-layer filter.
+bool Passes(ZcDbObjectId id, const resbuf* filter, HeaderVerdicts* verdicts = nullptr);
 /// Adds a member that passes the filter and, under "PICKSTYLE" bit 1, the other members
 /// of its selectable groups.
-void AddWithGroups(Selection& selection, const Selection::Member& member, const resbuf* filter);
+void AddWithGroups(Selection& selection, const Selection::Member& member, const resbuf* filter,
+                   HeaderVerdicts* verdicts = nullptr);
 /// Adds the visible entities in (or, `crossing`, crossing) the box of two user-coordinate
 /// corners; the number added.
 int WindowStep(Selection& selection, const ZcGePoint3d& corner1, const ZcGePoint3d& corner2, bool crossing,

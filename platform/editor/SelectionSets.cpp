@@ -106,30 +106,31 @@ bool AsksHeaderOnly(const resbuf* filter) {
   return true;
 }
 
-/// The kind and layer items of the entity's data list, as zcdbEntGet gives them; null for
-/// an entity that does not open.
-resbuf* HeaderData(ZcDbObjectId id) {
-  ZcDbEntity* e = nullptr;
-  if (id.isErased() || zcdbOpenZcDbEntity(e, id, ZcDb::kForRead) != Zcad::eOk) return nullptr;
-  const std::string kind = e->dxfName();
-  const std::wstring layer = e->layer();
-  e->close();
-  resbuf* type = zcutNewRb(0);
-  type->resval.rstring = zcutDupString(std::wstring(kind.begin(), kind.end()).c_str());
-  resbuf* onLayer = zcutNewRb(8);
-  onLayer->resval.rstring = zcutDupString(layer.c_str());
-  type->rbnext = onLayer;
-  return type;
-}
-
-bool Passes(ZcDbObjectId id, const resbuf* filter) {
+bool Passes(ZcDbObjectId id, const resbuf* filter, HeaderVerdicts* verdicts) {
   if (!filter) return true;
-  // A filter of kinds and layers (the usual one) is answered without writing out the whole
-  // entity, which for a spline is most of a selection's time.
+  // A filter of kinds and layers (the usual one) is answered from the entity's kind and
+  // layer alone, without writing out the whole entity, which for a spline is most of a
+  // selection's time; within one selection step each kind and layer is judged once.
   if (AsksHeaderOnly(filter)) {
-    resbuf* data = HeaderData(id);
-    bool ok = data && FilterAccepts(filter, data, nullptr);
-    zcutRelRb(data);
+    ZcDbEntity* e = nullptr;
+    if (id.isErased() || zcdbOpenZcDbEntity(e, id, ZcDb::kForRead) != Zcad::eOk) return false;
+    const std::pair<const char*, ZcDbObjectId> header(e->dxfName(), e->layerId());
+    if (verdicts) {
+      auto known = verdicts->find(header);
+      if (known != verdicts->end()) {
+        e->close();
+        return known->second;
+      }
+    }
+    // The kind and layer items of the entity's data list, as zcdbEntGet gives them.
+    const std::string name(header.first ? header.first : "");
+    std::wstring kind(name.begin(), name.end()), layer = e->layer();
+    e->close();
+    resbuf onLayer{nullptr, 8, {}}, type{&onLayer, 0, {}};
+    type.resval.rstring = kind.data();
+    onLayer.resval.rstring = layer.data();
+    const bool ok = FilterAccepts(filter, &type, nullptr);
+    if (verdicts) verdicts->emplace(header, ok);
     return ok;
   }
   ads_name name;
@@ -140,8 +141,8 @@ bool Passes(ZcDbObjectId id, const resbuf* filter) {
   return ok;
 }
 
-void AddWithGroups(Selection& s, const Selection::Member& m, const resbuf* filter) {
-  if (!Passes(m.id, filter)) return;
+void AddWithGroups(Selection& s, const Selection::Member& m, const resbuf* filter, HeaderVerdicts* verdicts) {
+  if (!Passes(m.id, filter, verdicts)) return;
   s.Add(m);
   resbuf rb{};
   if (zcedGetVar(L"PICKSTYLE", &rb) != RTNORM || !(rb.resval.rint & 1)) return;
@@ -158,7 +159,7 @@ void AddWithGroups(Selection& s, const Selection::Member& m, const resbuf* filte
     for (ZcDbObjectId member : members) {
       Selection::Member other = m;
       other.id = member;
-      if (Passes(member, filter)) s.Add(other);
+      if (Passes(member, filter, verdicts)) s.Add(other);
     }
   }
 }
@@ -168,8 +169,9 @@ int WindowStep(Selection& s, const ZcGePoint3d& c1, const ZcGePoint3d& c2, bool 
   std::size_t before = s.members.size();
   // A filter of kinds and layers costs less than the exact test of a curve: it goes first.
   const bool filterFirst = filter && AsksHeaderOnly(filter);
+  HeaderVerdicts verdicts;
   for (const zcdb::NearEntity& near : EntitiesNear(box)) {
-    if (filterFirst && !Passes(near.id, filter)) continue;
+    if (filterFirst && !Passes(near.id, filter, &verdicts)) continue;
     ZcDbEntity* e = nullptr;
     if (zcdbOpenZcDbEntity(e, near.id, ZcDb::kForRead) != Zcad::eOk) continue;
     bool in = false;
@@ -178,7 +180,7 @@ int WindowStep(Selection& s, const ZcGePoint3d& c1, const ZcGePoint3d& c2, bool 
       in = decided >= 0 ? decided == 1 : crossing ? EntityCrossesWindow(e, box) : EntityInWindow(e, box);
     }
     e->close();
-    if (in) AddWithGroups(s, {near.id, crossing ? 3 : 2, {UcsToWcs(c1), UcsToWcs(c2)}}, filter);
+    if (in) AddWithGroups(s, {near.id, crossing ? 3 : 2, {UcsToWcs(c1), UcsToWcs(c2)}}, filter, &verdicts);
   }
   return static_cast<int>(s.members.size() - before);
 }

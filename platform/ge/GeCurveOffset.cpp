@@ -6,7 +6,6 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
-#include <functional>
 
 #include "ge/GeInternal.h"
 #include "ge/GeSpanIntersect.h"
@@ -19,13 +18,10 @@ namespace ge {
 
 namespace {
 
-/// One stretch of the exact offset to approximate: its point and derivative at a parameter in
-/// [a, b], and the distance from a point to it (the point being near parameter `t`).
-struct Target {
-  double a = 0.0, b = 0.0;
-  std::function<void(double, ZcGePoint3d&, ZcGeVector3d&)> eval;
-  std::function<double(const ZcGePoint3d&, double)> error;
-};
+// A target is one stretch of the exact offset to approximate: members a and b (its parameter
+// range), eval(t, point, derivative) at a parameter in [a, b], and error(q, t), the distance
+// from a point q to it (q being near parameter t). The fits take it as a template argument:
+// they call both at every sample, which an indirect call would slow down.
 
 /// The exact offset of a smooth stretch of the base.
 struct ExactOffset {
@@ -98,6 +94,34 @@ struct ExactOffset {
   }
 };
 
+/// A smooth piece of the exact offset over [a, b], evaluated up to `top` (just before a corner
+/// the piece ends at, so that it keeps its own side's tangent there).
+struct PieceTarget {
+  double a, b;
+  const ExactOffset& off;
+  double top;
+  void eval(double t, ZcGePoint3d& o, ZcGeVector3d& dO) const {
+    double g;
+    off.eval(std::min(t, top), o, dO, g);
+  }
+  double error(const ZcGePoint3d& q, double t) const;
+};
+
+/// The circular arc round a convex corner: centre c, radius r, from direction u turning
+/// towards w, with `scale` parameter units per radian.
+struct ArcTarget {
+  double a, b;
+  ZcGePoint3d c;
+  ZcGeVector3d u, w;
+  double r, scale;
+  void eval(double t, ZcGePoint3d& o, ZcGeVector3d& dO) const {
+    double th = t / scale;
+    o = c + (u * std::cos(th) + w * std::sin(th)) * r;
+    dO = (u * -std::sin(th) + w * std::cos(th)) * (r / scale);
+  }
+  double error(const ZcGePoint3d& q, double) const { return std::fabs(q.distanceTo(c) - r); }
+};
+
 /// Cubic B-spline basis functions at t in knot span `span` (knots[span] <= t < knots[span + 1]).
 void basis(const std::vector<double>& k, int span, double t, double out[4]) {
   double left[4], right[4];
@@ -132,6 +156,13 @@ ZcGePoint3d evalCubic(const std::vector<double>& k, const std::vector<ZcGePoint3
 
 /// The error a fit aims below, under the tolerance.
 constexpr double kFitGoal = 0.8 * kOffsetTol;
+
+// The distance to the exact offset's point of the same parameter bounds the distance to the
+// offset from above: within the goal it settles the check without seeking the foot.
+double PieceTarget::error(const ZcGePoint3d& q, double t) const {
+  const double bound = q.distanceTo(off.point(std::min(t, top)));
+  return bound <= kFitGoal ? bound : off.error(q, std::min(t, top), a, top);
+}
 
 /// Solves the banded (half-bandwidth 3) symmetric positive definite system in place (Cholesky);
 /// `m` holds rows of 4: m[i][0] the diagonal, m[i][j] the entry (i, i − j).
@@ -168,6 +199,7 @@ struct Fit {
 };
 
 /// The least-squares cubic over the distinct knots `brk` with exact end points and derivatives.
+template <class Target>
 bool leastSquares(const Target& tg, const std::vector<double>& brk, Fit& fit) {
   int spans = static_cast<int>(brk.size()) - 1, n = spans + 3;
   std::vector<double>& k = fit.knots;
@@ -219,6 +251,7 @@ bool leastSquares(const Target& tg, const std::vector<double>& brk, Fit& fit) {
 /// Starting from the knots `seeds` (the base's own, where its higher derivatives jump), refines
 /// the knots where the measured error exceeds the tolerance until none does: a coarse check of
 /// each knot interval while refining, a dense one before accepting.
+template <class Target>
 bool fitCubic(const Target& tg, const std::vector<double>& seeds, Fit& fit) {
   std::vector<double> brk{tg.a};
   for (double t : seeds)
@@ -400,7 +433,7 @@ ErrorStatus offsetByCubic(const ZcGeCurve3d& base, const BezierSpans* spans, dou
   std::vector<double> knots;
   std::vector<ZcGePoint3d> ctrl;
   double at = 0.0;
-  auto append = [&](const Target& tg, const std::vector<double>& seeds) {
+  auto append = [&](const auto& tg, const std::vector<double>& seeds) {
     Fit fit;
     if (!fitCubic(tg, seeds, fit)) return false;
     double shift = at - tg.a;
@@ -416,36 +449,16 @@ ErrorStatus offsetByCubic(const ZcGeCurve3d& base, const BezierSpans* spans, dou
     return true;
   };
   for (size_t i = 0; i < from.size(); ++i) {
-    Target piece;
     double lo = from[i], hi = to[i];
     // A piece ending at a corner is evaluated just before it: its own side's tangent.
     double top = (i + 1 < from.size() && hi == cuts[i + 1]) ? hi - 1e-13 * std::max(1.0, std::fabs(hi)) : hi;
-    piece.a = lo;
-    piece.b = hi;
-    piece.eval = [&off, top](double t, ZcGePoint3d& o, ZcGeVector3d& dO) {
-      double g;
-      off.eval(std::min(t, top), o, dO, g);
-    };
-    // The distance to the exact offset's point of the same parameter bounds the distance to
-    // the offset from above: within the goal it settles the check without seeking the foot.
-    piece.error = [&off, lo, top](const ZcGePoint3d& q, double t) {
-      const double bound = q.distanceTo(off.point(std::min(t, top)));
-      return bound <= kFitGoal ? bound : off.error(q, std::min(t, top), lo, top);
-    };
+    const PieceTarget piece{lo, hi, off, top};
     if (!append(piece, breaks)) return Zcad::eOutOfRange;
     if (arcs[i].angle > 1e-12) {
       const Arc& arc = arcs[i];
       double r = std::fabs(dist);
       double scale = arc.speed > 0.0 ? r / arc.speed : 1.0;  // parameter per radian, like the pieces'
-      Target round;
-      round.a = 0.0;
-      round.b = arc.angle * scale;
-      round.eval = [arc, r, scale](double t, ZcGePoint3d& o, ZcGeVector3d& dO) {
-        double th = t / scale;
-        o = arc.c + (arc.u * std::cos(th) + arc.w * std::sin(th)) * r;
-        dO = (arc.u * -std::sin(th) + arc.w * std::cos(th)) * (r / scale);
-      };
-      round.error = [arc, r](const ZcGePoint3d& q, double) { return std::fabs(q.distanceTo(arc.c) - r); };
+      const ArcTarget round{0.0, arc.angle * scale, arc.c, arc.u, arc.w, r, scale};
       if (!append(round, {})) return Zcad::eOutOfRange;
     }
   }

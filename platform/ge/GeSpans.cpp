@@ -40,15 +40,16 @@ void insertKnot(std::vector<double>& k, std::vector<HPoint>& p, int deg, double 
   span = std::clamp(span, deg, n - 1);
   int s = 0;
   for (int i = span; i >= 0 && k[i] == u; --i) ++s;
-  std::vector<HPoint> q(n + 1);
-  for (int i = 0; i <= span - deg; ++i) q[i] = p[i];
-  for (int i = span - deg + 1; i <= span - s; ++i) {
+  // In place: the points after the changed ones move up by one (the last changed one's old
+  // value is repeated there), then the changed ones are mixed from the right, each from old
+  // values not yet overwritten.
+  const int last = span - s;
+  p.insert(p.begin() + last + 1, p[last]);
+  for (int i = last; i >= span - deg + 1; --i) {
     double a = (u - k[i]) / (k[i + deg] - k[i]);
-    q[i] = lerp(p[i - 1], p[i], a);
+    p[i] = lerp(p[i - 1], p[i], a);
   }
-  for (int i = span - s + 1; i <= n; ++i) q[i] = p[i - 1];
   k.insert(k.begin() + span + 1, u);
-  p.swap(q);
 }
 
 /// de Casteljau split of the Bernstein coefficients `c` (n + 1 of them) at 1/2.
@@ -340,8 +341,18 @@ BezierSpans bezierSpansOf(int degree, std::vector<double> knots, const std::vect
   std::vector<double> values;
   for (int i = degree; i <= n; ++i)
     if (values.empty() || knots[i] > values.back()) values.push_back(knots[i]);
+  // Each insertion moves the points and knots after it: room for all of them first.
+  knots.reserve(knots.size() + values.size() * degree);
+  p.reserve(p.size() + values.size() * degree);
+  const bool sorted = std::is_sorted(knots.begin(), knots.end());
   for (double v : values) {
-    int mult = static_cast<int>(std::count(knots.begin(), knots.end(), v));
+    int mult = 0;
+    if (sorted) {
+      auto same = std::equal_range(knots.begin(), knots.end(), v);
+      mult = static_cast<int>(same.second - same.first);
+    } else {
+      mult = static_cast<int>(std::count(knots.begin(), knots.end(), v));
+    }
     for (int r = mult; r < degree; ++r) insertKnot(knots, p, degree, v);
   }
   s.degree = degree;

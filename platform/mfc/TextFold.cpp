@@ -8,6 +8,7 @@
 #include <unicode/unistr.h>
 #include <unicode/locid.h>
 
+#include <algorithm>
 #include <memory>
 #include <mutex>
 
@@ -67,13 +68,32 @@ std::wstring MapEach(const std::wstring& s, Map map) {
 UChar32 Fold(UChar32 c) { return u_foldCase(c, U_FOLD_CASE_DEFAULT); }
 }  // namespace
 
-std::wstring ToUpper(const std::wstring& s) { return MapEach(s, [](UChar32 c) { return u_toupper(c); }); }
-std::wstring ToLower(const std::wstring& s) { return MapEach(s, [](UChar32 c) { return u_tolower(c); }); }
+// ASCII is mapped without asking ICU, which maps it the same way.
+std::wstring ToUpper(const std::wstring& s) {
+  return MapEach(s, [](UChar32 c) { return c < 0x80 ? (c >= 'a' && c <= 'z' ? c - ('a' - 'A') : c) : u_toupper(c); });
+}
+std::wstring ToLower(const std::wstring& s) {
+  return MapEach(s, [](UChar32 c) { return c < 0x80 ? (c >= 'A' && c <= 'Z' ? c + ('a' - 'A') : c) : u_tolower(c); });
+}
 
+namespace {
+/// One character folded as MapEach(s, Fold) folds it; ASCII without asking ICU.
+wchar_t FoldOne(wchar_t c) {
+  if (c >= 0 && c < 0x80) return c >= L'A' && c <= L'Z' ? static_cast<wchar_t>(c + (L'a' - L'A')) : c;
+  auto cp = static_cast<UChar32>(c);
+  return cp >= 0 && cp <= 0x10FFFF ? static_cast<wchar_t>(Fold(cp)) : c;
+}
+}  // namespace
+
+// The folded texts compared character by character as they are folded, without copies:
+// the order of comparing the two folded copies.
 int CompareFolded(const std::wstring& a, const std::wstring& b) {
-  std::wstring fa = MapEach(a, Fold), fb = MapEach(b, Fold);
-  int r = fa.compare(fb);
-  return r < 0 ? -1 : (r > 0 ? 1 : 0);
+  const std::size_t n = std::min(a.size(), b.size());
+  for (std::size_t i = 0; i < n; ++i) {
+    const wchar_t fa = FoldOne(a[i]), fb = FoldOne(b[i]);
+    if (fa != fb) return fa < fb ? -1 : 1;
+  }
+  return a.size() < b.size() ? -1 : (a.size() > b.size() ? 1 : 0);
 }
 
 int CollatePolish(const std::wstring& a, const std::wstring& b, bool ignoreCase) {

@@ -60,6 +60,24 @@ TEST_F(PartGroups, SplittingAtAPointKeepsACurveEndingThereWhole) {
   EXPECT_EQ(20, PartSizeGroup(nullptr, L"Back", L"38").SplitCurvesAtPoint(ZcGePoint3d()));
 }
 
+// A group holds each entity once, whether a few ids come (each looked for in the group) or
+// many (looked up in a set of the members), repeated in the list or held already.
+TEST_F(PartGroups, AddingHeldOrRepeatedIdsKeepsEachMemberOnce) {
+  PartSizeGroup group(nullptr, L"Front", L"38");
+  ZcDbObjectIdArray few;
+  few.append(AddLine(ZcGePoint3d(0, 0, 0), ZcGePoint3d(1, 0, 0)));
+  few.append(few[0]);
+  few.append(AddLine(ZcGePoint3d(0, 1, 0), ZcGePoint3d(1, 1, 0)));
+  ASSERT_EQ(0, group.AddToGroup(few));
+  ASSERT_EQ(0, group.AddToGroup(few));
+  EXPECT_EQ(2, Members(L"Front|38").length());
+  ZcDbObjectIdArray many = few;
+  for (int i = 0; i < 10; ++i) many.append(AddLine(ZcGePoint3d(0, 2.0 + i, 0), ZcGePoint3d(1, 2.0 + i, 0)));
+  many.append(many[5]);
+  ASSERT_EQ(0, group.AddToGroup(many));
+  EXPECT_EQ(12, Members(L"Front|38").length());
+}
+
 TEST_F(PartGroups, ErasingLeavesNoGroupAndRenamingOntoATakenNameChangesNothing) {
   ZcDbObjectIdArray ids;
   ids.append(AddLine(ZcGePoint3d(0, 0, 0), ZcGePoint3d(1, 0, 0)));

@@ -46,6 +46,9 @@ public:
   void translateIds(ZcDbIdTranslator& translator) override;
   /// Internal: all entries, erased ones included, in key order.
   std::vector<std::pair<std::wstring, ZcDbObjectId>> rawEntries() const;
+  /// Internal: the key of the first entry in key order holding `id`, erased or not; null
+  /// when none does. Valid while the entries stay as they are.
+  const std::wstring* rawKeyOf(ZcDbObjectId id) const;
   void adoptEntry(const std::wstring& key, ZcDbObjectId id);
   /// Internal: gives the entry holding `id` the key `newKey`, for an object renaming
   /// itself (groups). eDuplicateKey when another live entry has that key regardless of

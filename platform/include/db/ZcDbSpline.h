@@ -50,6 +50,10 @@ public:
 
 
   std::unique_ptr<ZcGeCurve3d> toGeCurve() const override;
+  /// Internal: the kernel curve toGeCurve hands out copies of, kept with the entity (made
+  /// when the data changed); null when the data makes none. Valid until the next call of
+  /// either after a change of the data.
+  const ZcGeCurve3d* keptGeCurve() const;
   Zcad::ErrorStatus setFromGeCurve(const ZcGeCurve3d& curve) override;
   Zcad::ErrorStatus transformBy(const ZcGeMatrix3d& m) override;
   ZcDbObject* cloneObject() const override;
@@ -68,6 +72,8 @@ private:
   /// The kernel curve toGeCurve last made, with the data it was made from.
   struct Shape;
   mutable std::shared_ptr<const Shape> shape_;
+  /// Whether shape_ was made from the data as it is now.
+  bool shapeIsCurrent() const;
 };
 
 #endif

@@ -18,6 +18,14 @@
 #include "db/ZcDbXrecord.h"
 #include "headless/Database.h"
 
+// The registry of live databases, inside the platform.
+namespace zcdb {
+std::uint32_t RegisterDatabase(ZcDbDatabase* db);
+void UnregisterDatabase(std::uint32_t serial);
+void RebindDatabase(std::uint32_t serial, ZcDbDatabase* db);
+ZcDbDatabase* DatabaseBySerial(std::uint32_t serial);
+}  // namespace zcdb
+
 namespace {
 
 ZcDbObjectId AddPoint(ZcDbDatabase& db, double x = 0) {
@@ -205,6 +213,20 @@ TEST(Appending, ANewObjectIsWritableWithoutOpeningAndItsCloseIsHarmless) {
 }
 
 // --- Ids of side databases ---------------------------------------------------------------------
+
+// The registry of live databases answers for a serial by the database bound to it now, even
+// when the same serial was just asked about (the databases are never touched here).
+TEST(SideDatabases, TheRegistryFollowsUnbindingAndRebinding) {
+  static char first, second;  // two addresses that stand for databases
+  auto* a = reinterpret_cast<ZcDbDatabase*>(&first);
+  auto* b = reinterpret_cast<ZcDbDatabase*>(&second);
+  const std::uint32_t serial = zcdb::RegisterDatabase(a);
+  EXPECT_EQ(a, zcdb::DatabaseBySerial(serial));
+  zcdb::RebindDatabase(serial, b);
+  EXPECT_EQ(b, zcdb::DatabaseBySerial(serial));
+  zcdb::UnregisterDatabase(serial);
+  EXPECT_EQ(nullptr, zcdb::DatabaseBySerial(serial));
+}
 
 TEST(SideDatabases, EveryIdOfADeletedDatabaseIsInvalidAndItsEntityNamesDoNotResolve) {
   auto side = std::make_unique<ZcDbDatabase>(false, true);

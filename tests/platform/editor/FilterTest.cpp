@@ -62,6 +62,44 @@ TEST(Filter, EmptyOrPassesNothingAndBrokenFiltersAreErrors) {
   EXPECT_FALSE(editor::FilterAccepts(stray.head, nullptr, &error));
 }
 
+TEST(Filter, OperatorsCountTheirItemsWhateverTheMarkersCase) {
+  Items exactlyOne{{-4, L"<xor"}, {0, L"LINE"}, {8, L"40"}, {-4, L"Xor>"}};
+  EXPECT_TRUE(Accepts(exactlyOne, Items{{0, L"LINE"}, {8, L"42"}}));
+  EXPECT_FALSE(Accepts(exactlyOne, Items{{0, L"LINE"}, {8, L"40"}}));
+  EXPECT_FALSE(Accepts(exactlyOne, Items{{0, L"ARC"}, {8, L"42"}}));
+  Items both{{-4, L"<And"}, {0, L"LINE"}, {8, L"40"}, {-4, L"and>"}};
+  EXPECT_TRUE(Accepts(both, Items{{0, L"LINE"}, {8, L"40"}}));
+  EXPECT_FALSE(Accepts(both, Items{{0, L"LINE"}, {8, L"42"}}));
+  // NOT of two items and XOR of one are malformed: nothing passes.
+  EXPECT_FALSE(Accepts(Items{{-4, L"<NOT"}, {0, L"ARC"}, {8, L"1"}, {-4, L"NOT>"}}, Items{{0, L"LINE"}, {8, L"2"}}));
+  EXPECT_FALSE(Accepts(Items{{-4, L"<XOR"}, {0, L"LINE"}, {-4, L"XOR>"}}, Items{{0, L"LINE"}}));
+}
+
+// A filter is judged the same whether or not the caller asks why it is wrong (the answer
+// without the question is found without the markers' texts).
+TEST(Filter, JudgedTheSameWithAndWithoutTheError) {
+  const wchar_t* markers[] = {L"<OR", L"or>", L"<And", L"AND>", L"<not", L"NOT>", L"<XOR", L"xor>", L"<FOO", L"FOO>", L"<", L""};
+  const wchar_t* values[] = {L"LINE", L"INSERT", L"~INSERT", L"LINE,ARC", L"*", L"38", L"4?"};
+  std::mt19937 rng(11);
+  int accepted = 0;
+  for (int n = 0; n < 4000; ++n) {
+    Items filter{};
+    resbuf** tail = &filter.head;
+    for (int k = 1 + static_cast<int>(rng() % 7); k > 0; --k) {
+      const int r = static_cast<int>(rng() % 10);
+      *tail = zcutNewRb(r < 5 ? -4 : r < 8 ? 0 : 8);
+      (*tail)->resval.rstring = zcutDupString(r < 5 ? markers[rng() % 12] : values[rng() % 7]);
+      tail = &(*tail)->rbnext;
+    }
+    Items data{{0, n % 2 ? L"LINE" : L"INSERT"}, {8, n % 3 ? L"38" : L"40"}};
+    std::wstring error;
+    const bool quiet = editor::FilterAccepts(filter.head, data.head, nullptr);
+    EXPECT_EQ(quiet, editor::FilterAccepts(filter.head, data.head, &error)) << n;
+    accepted += quiet;
+  }
+  EXPECT_GT(accepted, 100);
+}
+
 TEST(Filter, WindowsTestTheCurveNotItsBox) {
   // A quarter arc of radius 10 about the origin, from (10,0) to (0,10).
   ZcGeCircArc3d arc(ZcGePoint3d(0, 0, 0), ZcGeVector3d(0, 0, 1), ZcGeVector3d(1, 0, 0), 10.0, 0.0, M_PI / 2);
