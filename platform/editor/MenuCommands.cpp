@@ -117,12 +117,14 @@ headless::MenuGroupInfo* FindGroup(const std::wstring& name) {
 void MenuLoad(CommandLine& line) {
   std::wstring path = Trim(line.Text(L"\nEnter name of menu file to load: "));
   if (path.empty()) return;
+  // A name the file system refuses (too long, say) is a file that cannot be found.
+  std::error_code ec;
   std::string native = platform::NativePath(path);
-  if (!std::filesystem::is_regular_file(native) && std::filesystem::path(native).extension().empty())
+  if (!std::filesystem::is_regular_file(native, ec) && std::filesystem::path(native).extension().empty())
     native = platform::NativePath(path + L".mnu");
   headless::MenuGroupInfo group;
   std::wstring text, reason;
-  if (!std::filesystem::is_regular_file(native) || !ReadText(native, text)) {
+  if (!std::filesystem::is_regular_file(native, ec) || !ReadText(native, text)) {
     zcutPrintf(L"\nCannot find the menu file \"%s\".", path);
     return;
   }

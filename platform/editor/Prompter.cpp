@@ -109,7 +109,8 @@ bool SameName(const std::wstring& a, const std::wstring& b) { return platform::C
 
 bool ParseNumber(const std::wstring& raw, double& value) {
   std::wstring text = Trim(raw);
-  if (text.empty()) return false;
+  // Decimal numbers only: the C library would also read "0x10" as 16 and "infinity".
+  if (text.empty() || text.find_first_not_of(L"0123456789+-.eE") != std::wstring::npos) return false;
   wchar_t* end = nullptr;
   double v = std::wcstod(text.c_str(), &end);
   if (end != text.c_str() + text.size() || !std::isfinite(v)) return false;

@@ -38,9 +38,18 @@ INT_PTR CDialog::DoModal() {
   BOOL ownerWasEnabled = owner && ::IsWindowEnabled(owner);
   if (owner) ::EnableWindow(owner, FALSE);
   ::ShowWindow(dialog, SW_SHOW);
-  INT_PTR result = platform::RunModalLoop(dialog, m_nIDHelp);
-  if (ownerWasEnabled && ::IsWindow(owner)) ::EnableWindow(owner, TRUE);
-  if (::IsWindow(dialog)) ::DestroyWindow(dialog);
+  auto close = [&] {
+    if (ownerWasEnabled && ::IsWindow(owner)) ::EnableWindow(owner, TRUE);
+    if (::IsWindow(dialog)) ::DestroyWindow(dialog);
+  };
+  INT_PTR result = IDCANCEL;
+  try {
+    result = platform::RunModalLoop(dialog, m_nIDHelp);
+  } catch (...) {  // a handler's exception passes on, the dialog gone and its owner usable
+    close();
+    throw;
+  }
+  close();
   zcutPrintf(L"\n[Dialog %d ended: %d]\n", static_cast<int>(m_nIDHelp), static_cast<int>(result));
   return result;
 }

@@ -2,6 +2,7 @@
 // select, dblclick, edit, header, prop, browse, ok, cancel, close and show. Actions on
 // the rows and cells of lists and property grids are taken by those controls themselves
 // (WM_HEADLESS_ACTION). An action the dialog cannot take is reported and skipped.
+#include <limits>
 #include <sstream>
 
 #include "ed/zced.h"
@@ -103,10 +104,22 @@ HWND FindControl(HWND parent, int id) {
 
 namespace platform {
 
+bool ReadActionNumber(const std::wstring& text, int& value) {
+  size_t digits = !text.empty() && text[0] == L'-' ? 1 : 0;
+  if (text.size() == digits || text.find_first_not_of(L"0123456789", digits) != std::wstring::npos) return false;
+  long long v = 0;
+  for (size_t k = digits; k < text.size(); ++k) {
+    v = v * 10 + (text[k] - L'0');
+    if (v > std::numeric_limits<int>::max()) return false;
+  }
+  value = static_cast<int>(digits ? -v : v);
+  return true;
+}
+
 int FindItem(const std::vector<std::wstring>& texts, const std::wstring& item) {
   if (item.size() > 1 && item[0] == L'#' && item.find_first_not_of(L"0123456789", 1) == std::wstring::npos) {
-    int i = std::stoi(item.substr(1));
-    return i < static_cast<int>(texts.size()) ? i : -1;
+    int i = 0;
+    return ReadActionNumber(item.substr(1), i) && i < static_cast<int>(texts.size()) ? i : -1;
   }
   for (size_t i = 0; i < texts.size(); ++i)
     if (texts[i] == item) return static_cast<int>(i);
@@ -170,8 +183,7 @@ bool RunDialogAction(HWND dialog, const std::wstring& text) {
   }
   if (w.size() < 2) return refuse(L"no control named");
   int id = 0;
-  if (w[1].find_first_not_of(L"-0123456789") != std::wstring::npos || w[1].empty()) return refuse(L"no control id");
-  id = std::stoi(w[1]);
+  if (!ReadActionNumber(w[1], id)) return refuse(L"no control id");
   HWND control = FindControl(dialog, id);
   if (!control) return refuse(L"no control " + w[1]);
   if (!IsWindowVisible(control) && verb != L"show") return refuse(L"the control is hidden");

@@ -32,6 +32,9 @@ struct ControlAction {
 /// A short description of a window over a cell: `edit "1,5"`, `check +`, `combo "M"`,
 /// `button #00FF00` (the colour it painted).
 std::wstring DescribeCellWindow(HWND window);
+/// A whole number in an action (an id, a column, a width): digits with an optional "-",
+/// within int's range; false for anything else, so that the action is refused.
+bool ReadActionNumber(const std::wstring& text, int& value);
 /// An item named in an action: "#n" (from 0) or a text matched exactly, else without case,
 /// among `texts`; -1 when none.
 int FindItem(const std::vector<std::wstring>& texts, const std::wstring& item);

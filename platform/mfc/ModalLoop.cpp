@@ -79,6 +79,15 @@ void TypeText(HWND dialog, const std::wstring& text) {
 }
 
 INT_PTR RunModalLoop(HWND dialog, UINT) {
+  // Off the modal stack however the loop ends, by an exception from a handler too, so that
+  // the dialogs opened later are not owned by this one.
+  struct Modal {
+    HWND dialog;
+    ~Modal() {
+      auto& modal = ModalDialogs();
+      modal.erase(std::remove(modal.begin(), modal.end(), dialog), modal.end());
+    }
+  } entry{dialog};
   ModalDialogs().push_back(dialog);
   Idle();
   if (IsWindow(dialog)) zcutPrintf(L"\n%s", DescribeDialog(dialog));
@@ -99,7 +108,6 @@ INT_PTR RunModalLoop(HWND dialog, UINT) {
     RunDialogAction(dialog, action);
     if (ActionHook() && IsWindow(dialog)) ActionHook()(dialog, action);
   }
-  ModalDialogs().pop_back();
   WindowRecord* r = FindWindowRecord(dialog);
   return r ? r->endResult : IDCANCEL;
 }

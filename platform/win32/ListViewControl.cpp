@@ -175,9 +175,8 @@ void Act(HWND h, platform::ControlAction& a) {
   auto row = [&](size_t k) { return k < a.args.size() ? platform::FindItem(FirstCells(h), a.args[k]) : -1; };
   auto column = [&](size_t k) {
     if (k >= a.args.size()) return 0;
-    const std::wstring& w = a.args[k];
-    if (w.empty() || w.find_first_not_of(L"0123456789") != std::wstring::npos) return -1;
-    int c = std::stoi(w);
+    int c = -1;
+    if (!platform::ReadActionNumber(a.args[k], c) || c < 0) return -1;
     return c < std::max(1, Columns(h)) ? c : -1;
   };
   if (a.verb == L"select") {
@@ -205,13 +204,14 @@ void Act(HWND h, platform::ControlAction& a) {
       platform::NotifyParent(Header(h), n.hdr);
       return;
     }
-    if (a.args[1] != L"width" || a.args.size() < 3 || a.args[2].find_first_not_of(L"0123456789") != std::wstring::npos) {
+    int width = -1;
+    if (a.args[1] != L"width" || a.args.size() < 3 || !platform::ReadActionNumber(a.args[2], width) || width < 0) {
       a.refusal = L"a header takes click or width <pixels>";
       return;
     }
     HDITEMW item{};
     item.mask = HDI_WIDTH;
-    item.cxy = std::stoi(a.args[2]);
+    item.cxy = width;
     n.pitem = &item;
     n.hdr.code = HDN_BEGINTRACKW;
     if (platform::NotifyParent(Header(h), n.hdr)) {

@@ -187,6 +187,10 @@ TEST_F(HostCommands, MenuFilesNameTheirGroupAndToolbarsShowOnlyWhenLoaded) {
   EXPECT_EQ(0, zcedIsMenuGroupLoaded(L"Test_Group"));
   zcedCmd(List().Text(L"_MENULOAD").Text(L"C:\\nowhere\\Missing.mnu").Head());
   EXPECT_NE(std::wstring::npos, headless::Transcript().find(L"Cannot find the menu file"));
+  // A name longer than the file system takes is a file not found, not a fault.
+  headless::ClearTranscript();
+  EXPECT_EQ(RTNORM, zcedCmd(List().Text(L"_MENULOAD").Text(std::wstring(5000, L'x')).Head()));
+  EXPECT_NE(std::wstring::npos, headless::Transcript().find(L"Cannot find the menu file"));
 }
 
 TEST_F(HostCommands, TheShadeModeOfTheOneViewportIsKept) {

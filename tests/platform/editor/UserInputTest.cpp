@@ -102,6 +102,14 @@ TEST_F(UserInput, DistanceFromANumberABasePointOrTwoPoints) {
   ASSERT_EQ(RTNORM, zcedGetDist(nullptr, L"\nD:", &d));
   EXPECT_DOUBLE_EQ(2.0, d);
   EXPECT_NE(std::wstring::npos, headless::Transcript().find(L"must not be negative"));
+  // decimal numbers only, not the C library's hexadecimal ones
+  headless::PushInputs({L"0x10", L"1e2", L"0x10,0x1p4", L"@0x10<0", L"5,2"});
+  ASSERT_EQ(RTNORM, zcedGetDist(nullptr, L"\nD:", &d));
+  EXPECT_DOUBLE_EQ(100.0, d);
+  ads_point p;
+  ASSERT_EQ(RTNORM, zcedGetPoint(nullptr, L"\nP:", p));
+  EXPECT_DOUBLE_EQ(5.0, p[0]);
+  EXPECT_EQ(0u, headless::PendingInput());
 }
 
 TEST_F(UserInput, TextLongerThanTheBufferIsRefusedNotCut) {

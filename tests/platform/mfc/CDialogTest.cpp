@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -144,13 +145,35 @@ TEST_F(ModalLoopTest, ClicksToggleAnAutomaticCheckBoxButOnlyNotifyFromAPlainOne)
 }
 
 TEST_F(ModalLoopTest, AnActionTheDialogCannotTakeIsReportedAndSkipped) {
-  headless::PushInputs({L"@dlg click 77", L"@dlg jump 10", L"@dlg select 13 XL", L"@dlg ok"});
+  // ids and items beyond any number too
+  headless::PushInputs({L"@dlg click 77", L"@dlg jump 10", L"@dlg select 13 XL", L"@dlg click 99999999999999",
+                        L"@dlg set - x", L"@dlg select 13 #99999999999999", L"@dlg ok"});
   TestDialog dlg;
   EXPECT_EQ(dlg.DoModal(), IDOK);
   std::wstring t = Transcript();
   EXPECT_NE(t.find(L"The dialog cannot take \"click 77\": no control 77."), std::wstring::npos);
   EXPECT_NE(t.find(L"The dialog cannot take \"jump 10\": unknown action."), std::wstring::npos);
   EXPECT_NE(t.find(L"The dialog cannot take \"select 13 XL\": no item \"XL\"."), std::wstring::npos);
+  EXPECT_NE(t.find(L"The dialog cannot take \"click 99999999999999\": no control id."), std::wstring::npos);
+  EXPECT_NE(t.find(L"The dialog cannot take \"set - x\": no control id."), std::wstring::npos);
+  EXPECT_NE(t.find(L"The dialog cannot take \"select 13 #99999999999999\": no item \"#99999999999999\"."),
+            std::wstring::npos);
+}
+
+TEST_F(ModalLoopTest, AHandlersExceptionLeavesNoDialogBehindToOwnTheNext) {
+  headless::PushInputs({L"@dlg click 16"});
+  TestDialog failing;
+  failing.onGo = [](TestDialog&) { throw std::runtime_error("handler"); };
+  EXPECT_THROW(failing.DoModal(), std::runtime_error);
+  EXPECT_EQ(nullptr, headless::ActiveModalDialog());
+  EXPECT_TRUE(headless::OpenDialogs().empty());
+  headless::PushInputs({L"@dlg set 10 dalej", L"@dlg ok"});
+  HWND owner = reinterpret_cast<HWND>(1);
+  headless::SetDialogActionHook([&](HWND dialog, const std::wstring&) { owner = GetParent(dialog); });
+  TestDialog next;
+  EXPECT_EQ(next.DoModal(), IDOK);
+  EXPECT_EQ(next.m_text, L"dalej");
+  EXPECT_EQ(nullptr, owner);  // not the dialog the exception left
 }
 
 TEST_F(ModalLoopTest, AMissingTemplateIsReportedAndDoModalGivesMinusOne) {

@@ -87,6 +87,20 @@ TEST_F(DialogTest, ScriptedListActionsReachTheDialogAsTheUsersWould) {
       << headless::ToUtf8(t);
 }
 
+TEST_F(DialogTest, RowsColumnsAndWidthsBeyondAnyNumberAreRefusedAndTheDialogGoesOn) {
+  headless::PushInputs({L"@dlg select 8013 #99999999999999", L"@dlg header 8013 99999999999999 click",
+                        L"@dlg header 8013 0 width 99999999999999", L"@dlg header 8013 0 width",
+                        L"@dlg edit 8013 #0 99999999999999 x", L"@dlg ok"});
+  ListDialog dlg;
+  EXPECT_EQ(IDOK, dlg.DoModal());
+  std::wstring t = headless::Transcript();
+  EXPECT_NE(t.find(L"\"select 8013 #99999999999999\": no row \"#99999999999999\"."), std::wstring::npos) << headless::ToUtf8(t);
+  EXPECT_NE(t.find(L"\"header 8013 99999999999999 click\": no such column."), std::wstring::npos);
+  EXPECT_NE(t.find(L"\"header 8013 0 width 99999999999999\": a header takes click or width <pixels>."), std::wstring::npos);
+  EXPECT_NE(t.find(L"\"header 8013 0 width\": a header takes click or width <pixels>."), std::wstring::npos);
+  EXPECT_NE(t.find(L"\"edit 8013 #0 99999999999999 x\": no such cell."), std::wstring::npos);
+}
+
 TEST_F(DialogTest, AListCanRefuseADividerDragAndALabelEdit) {
   headless::PushInputs({L"@dlg header 8013 0 width 80", L"@dlg edit 8013 38 0 36", L"@dlg edit 8013 38 1 x"});
   ListDialog dlg;
