@@ -92,18 +92,9 @@ bool ItemPasses(const resbuf& item, const resbuf* data) {
   return false;
 }
 
-// The marker's text upper-cased into `m` (its room reused), or `m` emptied for an item that
-// is no marker. ASCII is upper-cased here, as Upper would; anything else goes through Upper.
-void Marker(const resbuf* rb, std::wstring& m) {
-  m.clear();
-  if (!rb || rb->restype != -4 || !rb->resval.rstring) return;
-  for (const wchar_t* c = rb->resval.rstring; *c; ++c) {
-    if (*c < 0 || *c >= 0x80) {
-      m = Upper(rb->resval.rstring);
-      return;
-    }
-    m.push_back(*c >= L'a' && *c <= L'z' ? static_cast<wchar_t>(*c - (L'a' - L'A')) : *c);
-  }
+// The marker's text upper-cased, or empty for an item that is no marker.
+std::wstring Marker(const resbuf* rb) {
+  return rb && rb->restype == -4 && rb->resval.rstring ? Upper(rb->resval.rstring) : L"";
 }
 
 // Evaluates the items from `rb` up to the end marker `close` (empty: to the end of the
@@ -115,9 +106,8 @@ struct Tally {
 };
 
 bool Group(const resbuf*& rb, const std::wstring& close, const resbuf* data, Tally& results, std::wstring& error) {
-  std::wstring m;
   while (rb) {
-    Marker(rb, m);
+    const std::wstring m = Marker(rb);
     if (!m.empty() && m == close) {
       rb = rb->rbnext;
       return true;
