@@ -291,9 +291,9 @@ private:
     if (!sawEof) Fail(in.lastLine() + 1, L"the file ends without its EOF record");
   }
 
-  // AC1021 and later files are UTF-8, older ones beginning with a byte order mark are read
-  // as 1252 (above); older ones otherwise use $DWGCODEPAGE, "ANSI_" and the number of a Windows code page (Windows-1252 when it
-  // names none this reader knows).
+  // AC1021 and later files are UTF-8; older ones beginning with a byte order mark are read
+  // as 1252 (see the constructor); other older ones use $DWGCODEPAGE, "ANSI_" and the number
+  // of a Windows code page (Windows-1252 when it names none this reader knows).
   void codePage() {
     auto value = [&](const char* name) -> std::string_view {
       auto it = headerVars_.find(name);

@@ -92,48 +92,62 @@ bool ItemPasses(const resbuf& item, const resbuf* data) {
   return false;
 }
 
-// The marker's text upper-cased into `m` (its room reused), or `m` emptied for an item that
-// is no marker. ASCII is upper-cased here, as Upper would; anything else goes through Upper.
-void Marker(const resbuf* rb, std::wstring& m) {
-  m.clear();
-  if (!rb || rb->restype != -4 || !rb->resval.rstring) return;
-  for (const wchar_t* c = rb->resval.rstring; *c; ++c) {
-    if (*c < 0 || *c >= 0x80) {
-      m = Upper(rb->resval.rstring);
-      return;
-    }
-    m.push_back(*c >= L'a' && *c <= L'z' ? static_cast<wchar_t>(*c - (L'a' - L'A')) : *c);
+// The marker's text upper-cased, or empty for an item that is no marker.
+std::wstring Marker(const resbuf* rb) {
+  return rb && rb->restype == -4 && rb->resval.rstring ? Upper(rb->resval.rstring) : L"";
+}
+
+// The results of a group's items: how many there are and how many passed.
+struct Tally {
+  int items = 0, passed = 0;
+  void Add(bool r) { ++items, passed += r; }
+};
+
+// What an item of a filter is: an item to test (0), the opening marker of OR, AND, NOT or
+// XOR (1 to 4), its closing marker (5 to 8), or a marker of any other text (-1).
+int Kind(const resbuf* rb) {
+  if (rb->restype != -4 || !rb->resval.rstring || !*rb->resval.rstring) return 0;
+  static const wchar_t* const kForms[8] = {L"<OR", L"<AND", L"<NOT", L"<XOR", L"OR>", L"AND>", L"NOT>", L"XOR>"};
+  const wchar_t* text = rb->resval.rstring;
+  for (int k = 0; k < 8; ++k) {
+    const wchar_t* form = kForms[k];
+    std::size_t i = 0;
+    for (; form[i] && text[i]; ++i)
+      if ((text[i] >= L'a' && text[i] <= L'z' ? text[i] - (L'a' - L'A') : text[i]) != form[i]) break;
+    if (!form[i] && !text[i]) return k + 1;
+  }
+  return -1;
+}
+
+// The result `r` of a group of Kind `op` (1 to 4: OR, AND, NOT, XOR) from its items; false
+// for no such operator or a group of the wrong number of items (NOT takes one, XOR two).
+bool Combine(int op, const Tally& inner, bool& r) {
+  switch (op) {
+    case 1: r = inner.passed > 0; return true;
+    case 2: r = inner.passed == inner.items; return true;
+    case 3: r = inner.passed == 0; return inner.items == 1;
+    case 4: r = inner.passed == 1; return inner.items == 2;
+    default: return false;
   }
 }
 
 // Evaluates the items from `rb` up to the end marker `close` (empty: to the end of the
 // list); leaves `rb` after that marker. The results of the items are counted for the
 // group's operator.
-struct Tally {
-  int items = 0, passed = 0;
-  void Add(bool r) { ++items, passed += r; }
-};
-
 bool Group(const resbuf*& rb, const std::wstring& close, const resbuf* data, Tally& results, std::wstring& error) {
-  std::wstring m;
   while (rb) {
-    Marker(rb, m);
+    const std::wstring m = Marker(rb);
     if (!m.empty() && m == close) {
       rb = rb->rbnext;
       return true;
     }
     if (m.size() > 1 && m[0] == L'<') {
-      std::wstring op = m.substr(1);
+      const int op = Kind(rb);
       rb = rb->rbnext;
       Tally inner;
-      if (!Group(rb, op + L">", data, inner, error)) return false;
-      const int passed = inner.passed;
+      if (!Group(rb, m.substr(1) + L">", data, inner, error)) return false;
       bool r;
-      if (op == L"OR") r = passed > 0;
-      else if (op == L"AND") r = passed == inner.items;
-      else if (op == L"NOT" && inner.items == 1) r = passed == 0;
-      else if (op == L"XOR" && inner.items == 2) r = passed == 1;
-      else {
+      if (!Combine(op, inner, r)) {
         error = L"the group " + m + L" holds the wrong number of items";
         return false;
       }
@@ -151,22 +165,6 @@ bool Group(const resbuf*& rb, const std::wstring& close, const resbuf* data, Tal
   return close.empty();
 }
 
-// What an item of a filter is to Group: an item to test (0), the opening marker of OR, AND,
-// NOT or XOR (1 to 4), its closing marker (5 to 8), or a marker of any other text (-1).
-int Kind(const resbuf* rb) {
-  if (rb->restype != -4 || !rb->resval.rstring || !*rb->resval.rstring) return 0;
-  static const wchar_t* const kForms[8] = {L"<OR", L"<AND", L"<NOT", L"<XOR", L"OR>", L"AND>", L"NOT>", L"XOR>"};
-  const wchar_t* text = rb->resval.rstring;
-  for (int k = 0; k < 8; ++k) {
-    const wchar_t* form = kForms[k];
-    std::size_t i = 0;
-    for (; form[i] && text[i]; ++i)
-      if ((text[i] >= L'a' && text[i] <= L'z' ? text[i] - (L'a' - L'A') : text[i]) != form[i]) break;
-    if (!form[i] && !text[i]) return k + 1;
-  }
-  return -1;
-}
-
 // Group on the kinds of the items rather than the markers' texts, for a filter whose markers
 // are all known (no error text is asked for): the same results without a text made.
 bool KnownGroup(const resbuf*& rb, int close, const resbuf* data, Tally& results) {
@@ -181,11 +179,7 @@ bool KnownGroup(const resbuf*& rb, int close, const resbuf* data, Tally& results
       Tally inner;
       if (!KnownGroup(rb, kind, data, inner)) return false;
       bool r;
-      if (kind == 1) r = inner.passed > 0;
-      else if (kind == 2) r = inner.passed == inner.items;
-      else if (kind == 3 && inner.items == 1) r = inner.passed == 0;
-      else if (kind == 4 && inner.items == 2) r = inner.passed == 1;
-      else return false;
+      if (!Combine(kind, inner, r)) return false;
       results.Add(r);
       continue;
     }

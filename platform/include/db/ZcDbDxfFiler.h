@@ -99,8 +99,10 @@ public:
   /// another Windows code page that knowsCodePage). A malformed UTF-8 sequence is U+FFFD in
   /// a UTF-8 file and its bytes' 1252 characters in a 1252 one, never the character an
   /// overlong form would spell; a byte another code page does not define is U+FFFD.
-  static bool knowsCodePage(int codePage);
   static std::wstring decodeText(std::string_view text, int codePage = 1250);
+  /// True for a code page decodeText reads: 1250, 1252, 65001, or a Windows code page the
+  /// text conversion library has a converter for.
+  static bool knowsCodePage(int codePage);
   /// A value as an error message quotes it: decoded, cut to its first 80 characters with
   /// "..." after the cut, so that a huge line never fills the message.
   static std::wstring excerpt(std::string_view text, int codePage = 1250);
